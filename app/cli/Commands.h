@@ -1,0 +1,16 @@
+#pragma once
+// The sub-commands of the command-line tool. Each takes the arguments after its name and
+// returns the exit status: 0 success, 1 failure of the work, 2 bad usage.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orbivox::cli {
+
+using Arguments = std::vector<std::string>;
+
+int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace orbivox::cli
+
+int RunPropagate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

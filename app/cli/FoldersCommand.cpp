@@ -1,0 +1,24 @@
+#include <QCoreApplication>
+
+#include "app/cli/Commands.h"
+#include "tracking/Folders.h"
+
+namespace orbivox::cli {
+
+int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty()) {
+        err << "usage: orbivox folders\n";
+        return 2;
+    }
+    const Folders folders = ResolveFolders(
+        FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+    out << "program folder: " << folders.programFolder.toStdString() << '\n'
+        << "data root: " << folders.dataRoot.toStdString() << '\n'
+        << "main data folder: " << folders.mainDataFolder.toStdString() << '\n'
+        << "configuration data folder: " << folders.configDataFolder.toStdString() << '\n'
+        << "configuration: " << kConfigurationSlots[folders.slot].caption << " ("
+        << folders.folderText() << ")\n";
+    return 0;
+}
+
+}  // namespace orbivox::cli

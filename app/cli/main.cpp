@@ -1,0 +1,59 @@
+// orbivox: the command-line companion of the desktop program, for scripts and headless
+// stations. Same engine, same data folders. Output formats are documented in docs/cli.md.
+#include <QCoreApplication>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "app/cli/Commands.h"
+
+namespace {
+
+using Command = std::function<int(const orbivox::cli::Arguments&, std::ostream&, std::ostream&)>;
+
+const std::map<std::string, Command>& CommandTable() {
+    static const std::map<std::string, Command> table = {
+        {"folders", orbivox::cli::RunFolders},
+        {"propagate", RunPropagate},
+    };
+    return table;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: orbivox --version\n"
+           "       orbivox COMMAND [ARGUMENTS]\n"
+           "commands:";
+    for (const auto& [name, command] : CommandTable()) {
+        out << ' ' << name;
+    }
+    out << "\nSee docs/cli.md for each command's arguments and output.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orbivox"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBIVOX_VERSION));
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    const std::string name = argv[1];
+    if (name == "--version") {
+        std::cout << "orbivox " << ORBIVOX_VERSION << '\n';
+        return 0;
+    }
+    if (name == "--help" || name == "-h") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    const auto found = CommandTable().find(name);
+    if (found == CommandTable().end()) {
+        std::cerr << "orbivox: unknown command \"" << name << "\"\n";
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    const orbivox::cli::Arguments args(argv + 2, argv + argc);
+    return found->second(args, std::cout, std::cerr);
+}

@@ -1,0 +1,129 @@
+#include "tracking/Folders.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+namespace {
+
+constexpr const char* kConfigFile = "Config.SQF";
+
+QString WithSlash(const QString& path) {
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+QString ProgramFolderOf(const QString& executableFolder) {
+    const QString besideExecutable = WithSlash(QDir::cleanPath(executableFolder));
+    if (QFileInfo::exists(besideExecutable + QStringLiteral("data"))) {
+        return besideExecutable;
+    }
+    const QString installed =
+        WithSlash(QDir::cleanPath(executableFolder + QStringLiteral("/../share/Orbivox32")));
+    return QFileInfo::exists(installed) ? installed : besideExecutable;
+}
+
+// Copies every file of `from` into `to` (recursively) that is not there yet.
+void CopyMissingFiles(const QString& from, const QString& to, const QString& skipName) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        if (it.fileName() == skipName) {
+            continue;
+        }
+        const QString target = to + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFileInfo::exists(target)) {
+            QFile::copy(source, target);
+            QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        }
+    }
+}
+
+int ReadSlot(const QString& mainDataFolder) {
+    try {
+        SqfReader config(mainDataFolder + QLatin1String(kConfigFile));
+        const QString folderText = config.Text();
+        const long long slot = config.Integer();
+        // Only the four rows of the slot table are accepted; anything else is slot 1.
+        if (slot >= 0 && slot < static_cast<long long>(kConfigurationSlots.size()) &&
+            folderText.compare(QLatin1String(kConfigurationSlots[slot].folderText),
+                               Qt::CaseInsensitive) == 0) {
+            return static_cast<int>(slot);
+        }
+    } catch (const SqfError&) {
+    }
+    return 0;
+}
+
+}  // namespace
+
+FolderEnvironment FolderEnvironment::FromEnvironment(const QString& executableFolder) {
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString home = env.value(QStringLiteral("HOME"), QDir::homePath());
+    QString configHome = env.value(QStringLiteral("XDG_CONFIG_HOME"));
+    if (configHome.isEmpty()) {
+        configHome = home + QStringLiteral("/.config");
+    }
+    QString dataHome = env.value(QStringLiteral("XDG_DATA_HOME"));
+    if (dataHome.isEmpty()) {
+        dataHome = home + QStringLiteral("/.local/share");
+    }
+    return FolderEnvironment{executableFolder, configHome, dataHome};
+}
+
+QString Folders::ConfigFile(const QString& name) const {
+    return configDataFolder + name;
+}
+
+QString Folders::MainFile(const QString& name) const {
+    return mainDataFolder + name;
+}
+
+QString BundledDataFolder(const QString& programFolder) {
+    return WithSlash(programFolder) + QStringLiteral("data/");
+}
+
+QString FolderTextToPath(const QString& dataRoot, const QString& folderText) {
+    QString path = WithSlash(dataRoot);
+    for (const QString& part : folderText.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        path += part + QLatin1Char('/');
+    }
+    return path;
+}
+
+Folders ResolveFolders(const FolderEnvironment& environment) {
+    Folders folders;
+    folders.programFolder = ProgramFolderOf(environment.executableFolder);
+    const QString roaming = WithSlash(environment.configHome);
+    folders.dataRoot = QFileInfo::exists(roaming + QStringLiteral("Orbivox32"))
+                           ? roaming
+                           : WithSlash(environment.dataHome);
+    folders.mainDataFolder = FolderTextToPath(folders.dataRoot, QStringLiteral("\\Orbivox32\\"));
+
+    const QString bundled = BundledDataFolder(folders.programFolder);
+    if (!QFileInfo::exists(folders.mainDataFolder)) {
+        QDir().mkpath(folders.mainDataFolder);
+        CopyMissingFiles(bundled, folders.mainDataFolder, QString());
+    }
+    folders.slot = ReadSlot(folders.mainDataFolder);
+    folders.configDataFolder = FolderTextToPath(folders.dataRoot, folders.folderText());
+    if (!QFileInfo::exists(folders.configDataFolder)) {
+        QDir().mkpath(folders.configDataFolder);
+        CopyMissingFiles(bundled, folders.configDataFolder, QLatin1String(kConfigFile));
+    }
+    return folders;
+}
+
+void WriteConfig(const Folders& folders, int slot) {
+    SqfWriter()
+        .Text(QLatin1String(kConfigurationSlots.at(static_cast<size_t>(slot)).folderText))
+        .Integer(slot)
+        .Commit(folders.MainFile(QLatin1String(kConfigFile)));
+}
+
+}  // namespace orbivox

@@ -1,0 +1,84 @@
+#pragma once
+// Small line-oriented settings files (".SQF"): one value per line in a fixed order,
+// CR LF line ends, Windows-1252 text, reals in a fixed 23-character scientific form.
+//
+// Reading: SqfReader takes the lines in order (flag, integer, real or text); a reader
+// reads the lines it knows and ignores the rest. Writing: SqfWriter collects whole lines
+// and replaces the file atomically, so a crash never leaves half a settings file.
+// Failures throw SqfError, which names the file for the start-up loader's message.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+
+namespace orbivox {
+
+class SqfError : public std::runtime_error {
+public:
+    SqfError(const QString& fileName, const QString& reason);
+    // The file's name without its folder, as the loader's message shows it.
+    const QString& fileName() const { return fileName_; }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString fileName_;
+    QString reason_;
+};
+
+// Reads a whole text file as lines (CR LF or LF, a final line without its end accepted),
+// decoded from Windows-1252. A missing or unreadable file throws SqfError.
+QStringList ReadSqfLines(const QString& path);
+
+// The lines of a list file that are not ";" comments.
+QStringList WithoutComments(const QStringList& lines);
+
+// Value parsers shared by every reader; std::nullopt when the text holds no such number.
+// Integers are decimal, or hexadecimal after "$"; reals use "." with or without exponent.
+// Both take the first blank-separated word of the line, after leading blanks.
+std::optional<long long> ParseSqfInteger(const QString& line);
+std::optional<double> ParseSqfReal(const QString& line);
+
+// The 23-character form: a blank or "-", one digit, ".", 14 digits, "E", the exponent
+// sign and four exponent digits. 10 is " 1.00000000000000E+0001".
+QString FormatSqfReal(double value);
+
+class SqfReader {
+public:
+    explicit SqfReader(const QString& path);
+
+    // Past the last line a text reads as empty and a flag as a blank; a number fails.
+    QString Text();
+    QChar Flag();
+    long long Integer();
+    double Real();
+
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    int position() const { return next_; }
+    const QStringList& lines() const { return lines_; }
+    const QString& fileName() const { return fileName_; }
+    [[noreturn]] void Fail(const QString& reason) const;
+
+private:
+    QString fileName_;
+    QStringList lines_;
+    int next_ = 0;
+};
+
+class SqfWriter {
+public:
+    SqfWriter& Text(const QString& text);
+    SqfWriter& Flag(QChar flag);
+    SqfWriter& Flag(bool on) { return Flag(on ? QChar('+') : QChar('-')); }
+    SqfWriter& Integer(long long value);
+    SqfWriter& Real(double value);
+    SqfWriter& Lines(const QStringList& lines);
+
+    // Writes the collected lines with CR LF ends into path through a temporary file and
+    // a rename. Throws SqfError (and leaves the old file as it was) on failure.
+    void Commit(const QString& path) const;
+
+private:
+    QStringList lines_;
+};
+
+}  // namespace orbivox
