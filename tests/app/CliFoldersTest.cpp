@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args, const QString& home) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.remove("XDG_CONFIG_HOME");
+    env.remove("XDG_DATA_HOME");
+    process.setProcessEnvironment(env);
+    process.start(ORBIVOX_CLI, args);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CliFolders, FirstRunCreatesTheDataFolderInTheLocalRoot) {
+    QTemporaryDir home;
+    const CliRun run = RunCli({"folders"}, home.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString main = home.path() + "/.local/share/Orbivox32/";
+    EXPECT_TRUE(run.out.contains("main data folder: " + main)) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("configuration: Config. 1 (\\Orbivox32\\)"));
+    EXPECT_TRUE(QFile::exists(main + "Config.SQF"));
+    EXPECT_TRUE(QFile::exists(main + "DivOptions.SQF"));
+}
+
+TEST(CliFolders, VersionAndBadUsage) {
+    QTemporaryDir home;
+    const CliRun version = RunCli({"--version"}, home.path());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("orbivox "));
+    const CliRun unknown = RunCli({"no-such-command"}, home.path());
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown command"));
+}
+
+}  // namespace
