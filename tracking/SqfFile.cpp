@@ -117,6 +117,17 @@ QString FormatSqfReal(double value) {
     return QString::fromLatin1(result);
 }
 
+void StoreSqfLines(const QString& path, const std::map<int, QString>& lines) {
+    QStringList content = QFileInfo::exists(path) ? ReadSqfLines(path) : QStringList();
+    for (const auto& [number, text] : lines) {
+        while (content.size() < number) {
+            content.append(QString());
+        }
+        content[number - 1] = text;
+    }
+    SqfWriter().Lines(content).Commit(path);
+}
+
 SqfReader::SqfReader(const QString& path)
     : fileName_(QFileInfo(path).fileName()), lines_(ReadSqfLines(path)) {}
 

@@ -8,6 +8,7 @@
 // Failures throw SqfError, which names the file for the start-up loader's message.
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -41,6 +42,12 @@ std::optional<double> ParseSqfReal(const QString& line);
 // The 23-character form: a blank or "-", one digit, ".", 14 digits, "E", the exponent
 // sign and four exponent digits. 10 is " 1.00000000000000E+0001".
 QString FormatSqfReal(double value);
+
+// Replaces the given lines (numbered from 1) of a settings file and keeps every other
+// line, so a dialog storing its own values never drops what another dialog stored or a
+// line it does not know. Missing lines are added empty; the write is atomic. A missing
+// file is created. Throws SqfError.
+void StoreSqfLines(const QString& path, const std::map<int, QString>& lines);
 
 class SqfReader {
 public:

@@ -1,0 +1,50 @@
+#include "tracking/InstanceChecks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+namespace orbivox {
+namespace {
+
+constexpr const char* kSiblingRunning = "Orbivox32 cannot run at the same time with Tesmo32!";
+constexpr const char* kAlreadyRunning =
+    "Orbivox32 currently running!\rDo you want to start a second instance?\r"
+    "(rotor- and cat-control will be deactivated)";
+
+}  // namespace
+
+InstanceChecks::InstanceChecks(QString runtimeFolder) : folder_(std::move(runtimeFolder)) {
+    QDir().mkpath(folder_);
+    QFile::setPermissions(folder_,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QString InstanceChecks::DefaultRuntimeFolder() {
+    QString base = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (base.isEmpty()) {
+        base = QDir::tempPath() + QStringLiteral("/orbivox-") +
+               QString::fromLocal8Bit(qgetenv("USER"));
+    }
+    return base + QStringLiteral("/Orbivox32");
+}
+
+InstanceVerdict InstanceChecks::Run(Notifier& notifier) {
+    QLockFile sibling(folder_ + QStringLiteral("/Tesmo32.lock"));
+    if (!sibling.tryLock(0)) {
+        notifier.Message(QLatin1String(kSiblingRunning));
+        return InstanceVerdict::EndProgram;
+    }
+    sibling.unlock();
+
+    ownLock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/Orbivox32.lock"));
+    ownLock_->setStaleLockTime(0);  // only a dead owner makes the lock stale
+    if (ownLock_->tryLock(0)) {
+        return InstanceVerdict::FirstInstance;
+    }
+    ownLock_.reset();
+    return notifier.AskYesNo(QLatin1String(kAlreadyRunning)) ? InstanceVerdict::SecondInstance
+                                                              : InstanceVerdict::EndProgram;
+}
+
+}  // namespace orbivox

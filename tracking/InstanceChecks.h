@@ -1,0 +1,36 @@
+#pragma once
+// The checks made before the main window appears: a sibling program that must not run at
+// the same time, and a second copy of this program. Named system-wide locks are lock
+// files in the user's runtime folder; a lock left by a crashed process is taken over.
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+#include "tracking/Notifier.h"
+
+namespace orbivox {
+
+enum class InstanceVerdict {
+    FirstInstance,
+    SecondInstance,  // the operator chose to start a second copy: no rotor, CAT or radio port
+    EndProgram,
+};
+
+class InstanceChecks {
+public:
+    // runtimeFolder: where the lock files live (created with mode 0700 when missing).
+    explicit InstanceChecks(QString runtimeFolder);
+
+    // Runs the checks, asking and telling through notifier. The program's own lock is held
+    // for the life of this object.
+    InstanceVerdict Run(Notifier& notifier);
+
+    // The user's runtime folder: $XDG_RUNTIME_DIR/Orbivox32, else a folder in the temp dir.
+    static QString DefaultRuntimeFolder();
+
+private:
+    QString folder_;
+    std::unique_ptr<QLockFile> ownLock_;
+};
+
+}  // namespace orbivox
