@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "orbit/ElementConversion.h"
+#include "orbit/SetTable.h"
+
+// Reading element files into the set table: the NASA two-line format (with
+// or without title lines) and the verbose labelled format. The parser works
+// on lines so that downloads and tests can feed it text directly.
+namespace orbit {
+
+inline constexpr int kMaxBufferedLines = 5601;
+inline constexpr int kMaxTwoLineSets = 1800;
+inline constexpr int kMaxVerboseSets = 249;
+
+enum class ElementFormat { None, TwoLine, Verbose };
+enum class TwoLineLayout { WithTitles, WithoutTitles };
+
+// Name lookup in the satellite names list, by catalogue number ('I') or by
+// international designator ('D'). Filled by the names module; until then a
+// default-constructed hook finds nothing.
+using ApplyListName =
+    std::function<std::optional<std::string>(char identifyBy, std::string_view key)>;
+
+struct ElementReadOptions {
+    ConversionContext conversion;
+    char identifyBy = 'I';  // anything but 'D' counts as 'I'
+    bool useListNames = false;
+    bool showWithoutListName = true;
+    ApplyListName applyListName;
+};
+
+struct ElementReadResult {
+    bool fileRead = true;  // false when the file could not be opened
+    ElementFormat format = ElementFormat::None;
+    std::vector<std::string> names;  // in file order, for the satellites list
+    int count = 0;                   // sets read; with format None the table keeps its old N
+};
+
+// Splits text at LF, dropping a CR before it.
+std::vector<std::string> SplitLines(std::string_view text);
+
+ElementFormat DetectFormat(const std::vector<std::string>& lines);
+TwoLineLayout DetectLayout(const std::vector<std::string>& lines);
+
+// `lines` is the whole file; only the first kMaxBufferedLines are read.
+ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTable& table,
+                                   const ElementReadOptions& options);
+
+ElementReadResult ReadElementFile(const std::filesystem::path& path, SetTable& table,
+                                  const ElementReadOptions& options);
+
+}  // namespace orbit

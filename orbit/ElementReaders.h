@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "orbit/ElementFile.h"
+
+// The two format readers behind ReadElementLines; they fill the table and
+// the result, and set N.
+namespace orbit {
+
+void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
+                     const ElementReadOptions& options, ElementReadResult& result);
+void ReadVerboseSets(const std::vector<std::string>& lines, SetTable& table,
+                     const ElementReadOptions& options, ElementReadResult& result);
+
+}  // namespace orbit

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+
+// One satellite's mean elements, converted to the units the models read.
+namespace orbit {
+
+// Where a set came from; verbose sets have no element lines to convert again.
+enum class ElementSource { TwoLine, Verbose };
+
+// Why a set cannot be propagated. Found at conversion so that every caller
+// (tracking, pass search, footprint) can skip the satellite instead of
+// feeding NaN into its loops.
+enum class ElementFault {
+    None,
+    EccentricityOutOfRange,  // not in [0, 1)
+    MeanMotionNotPositive,
+    PerigeeBelowSurface,
+};
+
+struct ElementSet {
+    std::string name;  // empty marks a set that is not listed
+    std::string shortName;
+    std::string line1;  // element lines as read, cut to 69 characters
+    std::string line2;
+    std::string catalogueNumber;          // columns 3-7 of line 1
+    std::string internationalDesignator;  // columns 10-17 of line 1
+    ElementSource source = ElementSource::TwoLine;
+
+    double epoch = 0.0;  // YYDDD.DDDDDDDD as written
+    double epochJulianDate = 0.0;
+    double meanMotionRate = 0.0;        // ndot/2, rad/min^2
+    double meanMotionSecondRate = 0.0;  // nddot/6, rad/min^3
+    double dragTerm = 0.0;              // B*, 1/Earth radii
+    std::string elementSetNumber = "000";
+
+    double inclination = 0.0;  // radians
+    double inclinationDeg = 0.0;
+    double node = 0.0;  // right ascension of the ascending node, radians
+    double nodeDeg = 0.0;
+    double eccentricity = 0.0;
+    double argumentOfPerigee = 0.0;
+    double argumentOfPerigeeDeg = 0.0;
+    double meanAnomaly = 0.0;
+    double meanAnomalyDeg = 0.0;
+    double meanMotion = 0.0;  // rad/min
+    double meanMotionRevPerDay = 0.0;
+    double epochRevolution = 0.0;  // revolution number at epoch - 0.5
+
+    int deepSpaceFlag = 0;
+    int initialiseFlag = 1;
+    ElementFault fault = ElementFault::None;
+
+    // Derived at conversion for the look-angle and display code.
+    double perigeeDayNumber = 0.0;  // days since 1978-01-01 00:00
+    double semiMajorAxis = 0.0;     // Earth radii
+    double nodeDrift = 0.0;         // degrees per day
+    double perigeeDrift = 0.0;      // degrees per day
+    double rootOneMinusESquared = 0.0;
+    double meanMotionRadPerDay = 0.0;
+};
+
+// The copy of one set that the models read. Propagation clears
+// initialiseFlag here, never in the table, so every selection re-initialises.
+struct CurrentSet {
+    double meanAnomaly = 0.0;
+    double node = 0.0;
+    double argumentOfPerigee = 0.0;
+    double eccentricity = 0.0;
+    double inclination = 0.0;
+    double meanMotion = 0.0;
+    double meanMotionRate = 0.0;
+    double meanMotionSecondRate = 0.0;
+    double dragTerm = 0.0;
+    double epoch = 0.0;
+    double epochJulianDate = 0.0;
+    std::string elementSetNumber = "000";
+    int deepSpaceFlag = 0;
+    int initialiseFlag = 1;
+    ElementFault fault = ElementFault::None;
+
+    double meanAnomalyDeg = 0.0;
+    double nodeDeg = 0.0;
+    double argumentOfPerigeeDeg = 0.0;
+    double inclinationDeg = 0.0;
+    double meanMotionRevPerDay = 0.0;
+    double epochRevolution = 0.0;
+};
+
+}  // namespace orbit

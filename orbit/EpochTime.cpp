@@ -1,0 +1,33 @@
+#include "orbit/EpochTime.h"
+
+#include <cmath>
+
+namespace orbit {
+
+int CenturyOf(int clockYear) {
+    return clockYear - clockYear % 100;
+}
+
+double JulianDateOfYearStart(int year) {
+    const double y = year - 1;
+    const double a = std::trunc(y / 100.0);
+    const double b = 2.0 - a + std::trunc(a / 4.0);
+    return std::trunc(365.25 * y) + 428.0 + 1720994.5 + b;
+}
+
+double EpochToJulianDate(double epoch, int century) {
+    const double twoDigitYear = std::trunc(epoch / 1000.0);
+    // epoch - 1000 * yy equals frac(epoch / 1000) * 1000 without its rounding.
+    const double day = epoch - 1000.0 * twoDigitYear;
+    return JulianDateOfYearStart(static_cast<int>(twoDigitYear) + century) + day;
+}
+
+double EpochDayNumber(double epoch) {
+    const double d = epoch + 100000.0;
+    const double b = std::trunc(d / 1000.0);
+    const double c = b - 85.0;
+    const double d4 = std::trunc(c / 4.0);
+    return d - (635.0 * c + 82444.0 - d4);
+}
+
+}  // namespace orbit

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "orbit/ElementSet.h"
+#include "orbit/ModelState.h"
+#include "orbit/NumericHelpers.h"
+#include "orbit/PropagationResult.h"
+
+// The four models and DEEP, in model units: Earth radii and Earth radii per
+// minute. Internal to orbit/; everything else goes through Propagator.
+namespace orbit::models {
+
+struct ModelOutput {
+    Vector3 position{};
+    Vector3 velocity{};
+    PropagationFailure failure = PropagationFailure::None;
+};
+
+void InitSgp4(const CurrentSet& set, Sgp4State& s);
+ModelOutput RunSgp4(const CurrentSet& set, const Sgp4State& s, double tsince);
+
+void InitSdp4(const CurrentSet& set, int century, Sdp4State& s);
+ModelOutput RunSdp4(const CurrentSet& set, Sdp4State& s, double tsince);
+
+void InitSgp8(const CurrentSet& set, Sgp8State& s);
+ModelOutput RunSgp8(const CurrentSet& set, const Sgp8State& s, double tsince);
+
+void InitSdp8(const CurrentSet& set, int century, Sdp8State& s);
+ModelOutput RunSdp8(const CurrentSet& set, Sdp8State& s, double tsince);
+
+// SGP8/SDP8 initialisation shared by both, up to the mean motion rate.
+// Returns the drag-to-mean-motion ratio the models branch on; the other
+// intermediate values go to `out`.
+struct Sgp8Init {
+    double eosq, betao, betao2, aodp, sing, cosg, cos2g, eta, eta2, eeta, psim2, alpha2, tsi, po;
+    double d1, d2, d3, d4, d5, b1, b2, b3, c0, c1, c4, c5, xndtn;
+};
+Sgp8Init InitSgp8Common(const CurrentSet& set, double rho, Sgp8Common& c);
+
+// SGP8/SDP8 short-period terms and orientation after Kepler's equation.
+ModelOutput Sgp8Periodics(const Sgp8Common& c, double xn, double em, double omgasm, double xnodes,
+                          double xmam, double sinHalfI, double sine, double cose, double zc5);
+
+// SGP4/SDP4 long-period and short-period terms and orientation.
+struct Sgp4TailInput {
+    double a, e, omega, xl, xnode, xinc, cosio, sinio, x3thm1, x1mth2, x7thm1, xlcof, aycof;
+};
+ModelOutput Sgp4Periodics(const Sgp4TailInput& in);
+
+// DEEP: lunar-solar perturbations and resonance.
+struct DeepInitInput {
+    double eosq, siniq, cosiq, rteqsq, ao, cosq2, sinomo, cosomo, bsq, xlldot, omgdt, xnodot, xnodp;
+};
+void DeepInit(const CurrentSet& set, int century, const DeepInitInput& in, DeepState& d);
+// False when the resonance integration would not end (time far off).
+bool DeepSecular(DeepState& d, double& xll, double& omgasm, double& xnodes, double& em,
+                 double& xinc, double& xn, double t);
+void DeepPeriodic(DeepState& d, double& em, double& xinc, double& omgasm, double& xnodes,
+                  double& xll);
+
+}  // namespace orbit::models

@@ -1,0 +1,87 @@
+// Two-line element files, with or without a title line before each pair.
+#include "orbit/ElementFile.h"
+#include "orbit/ElementLineTests.h"
+#include "orbit/ElementReaders.h"
+
+namespace orbit {
+namespace {
+
+constexpr size_t kMaxLineLength = 69;
+
+bool StartsPair(const std::vector<std::string>& lines, size_t i) {
+    if (i + 1 >= lines.size())
+        return false;
+    const std::string& l2 = lines[i + 1];
+    return StartsWith(lines[i], "1 ") && StartsWith(l2, "2 ") && l2.size() > 10 && l2[10] >= '0' &&
+           l2[10] <= '9';
+}
+
+std::string TitleName(const std::string& title) {
+    std::string name = TrimRight(title);
+    const size_t tag = name.find(" [");
+    // A trailing tag such as " [+]" is not part of the name, nor the blanks
+    // before it.
+    if (tag != std::string::npos)
+        name = TrimRight(name.substr(0, tag));
+    return name;
+}
+
+std::string ColumnText(const std::string& line, size_t first, size_t last) {
+    if (line.size() < first)
+        return {};
+    return line.substr(first - 1, last - first + 1);
+}
+
+}  // namespace
+
+void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
+                     const ElementReadOptions& options, ElementReadResult& result) {
+    const TwoLineLayout layout = DetectLayout(lines);
+    const bool titles = layout == TwoLineLayout::WithTitles;
+    const char identifyBy = options.identifyBy == 'D' ? 'D' : 'I';
+    // Without title lines the names list is the only source of names.
+    const bool useListNames = titles ? options.useListNames : true;
+    const bool showWithoutListName = titles ? options.showWithoutListName : false;
+
+    int count = 0;
+    size_t i = 0;
+    while (i < lines.size() && count < kMaxTwoLineSets) {
+        if (!StartsPair(lines, i)) {
+            ++i;
+            continue;
+        }
+        const std::string& line1 = lines[i];
+        const std::string& line2 = lines[i + 1];
+        std::string name = titles && i > 0 ? TitleName(lines[i - 1]) : std::string();
+        const std::string catalogue = ColumnText(line1, 3, 7);
+        const std::string designator = ColumnText(line1, 10, 17);
+        if (useListNames) {
+            std::optional<std::string> listed;
+            if (options.applyListName)
+                listed =
+                    options.applyListName(identifyBy, identifyBy == 'D' ? designator : catalogue);
+            if (listed)
+                name = *listed;
+            else if (identifyBy == 'D' && !showWithoutListName)
+                name.clear();
+        }
+        i += 2;
+        if (name.empty())
+            continue;
+        ElementSet& s = table[++count];
+        s = ElementSet{};
+        s.source = ElementSource::TwoLine;
+        s.name = name;
+        s.shortName = name.substr(0, 24);
+        s.line1 = line1.substr(0, kMaxLineLength);
+        s.line2 = line2.substr(0, kMaxLineLength);
+        s.catalogueNumber = catalogue;
+        s.internationalDesignator = designator;
+        result.names.push_back(name);
+    }
+    table.SetCount(count);
+    result.count = count;
+    ConvertAllSets(table, options.conversion);
+}
+
+}  // namespace orbit
