@@ -194,6 +194,11 @@ std::string FormatDateTime(double julianDate, std::string_view pattern) {
     return out;
 }
 
+std::string FormatDuration(double days, std::string_view pattern) {
+    // A Julian date whose day starts at the span's start.
+    return FormatDateTime((days > 0 ? days : 0.0) - 0.5, pattern);
+}
+
 int RealToPixel(double value) {
     return static_cast<int>(std::nearbyint(value));
 }

@@ -20,6 +20,10 @@ std::string FormatNumber(double value, std::string_view pattern, char decimalSep
 // and the fields are then cut, not rounded, as a clock shows them.
 std::string FormatDateTime(double julianDate, std::string_view pattern);
 
+// Formats a span of time in days ("hh:nn" of a countdown) as a time of day would be;
+// spans of a day or more wrap, as on a clock. Negative spans show as zero.
+std::string FormatDuration(double days, std::string_view pattern);
+
 // Real-to-pixel conversion: the nearest integer, halves to the even neighbour.
 int RealToPixel(double value);
 

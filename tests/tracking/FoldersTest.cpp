@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QtPrinters.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {

@@ -1,3 +1,4 @@
+#include "QtPrinters.h"
 #include "tracking/SqfFile.h"
 
 #include <gtest/gtest.h>

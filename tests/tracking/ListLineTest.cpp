@@ -1,0 +1,70 @@
+#include "tracking/ListLine.h"
+
+#include <gtest/gtest.h>
+
+namespace orbivox {
+namespace {
+
+ListValues HighOrbitNumber() {
+    ListValues v;
+    v.azimuth = 123.44;
+    v.elevation = 5.55;
+    v.meanAnomaly = 200.1;
+    v.height = 415.4;
+    v.range = 1234.4;
+    v.longitude = 347.7;  // shown as -12
+    v.latitude = 51.6;
+    v.orbitNumber = 12346;  // shown as 12345
+    return v;
+}
+
+TEST(ListLine, NarrowLayoutInsertsAtColumnsAndCutsAtFortyNine) {
+    // The squint goes in at column 49, inside the five-digit orbit number, and the cut at 49
+    // leaves the orbit's first three digits and the squint's first character.
+    const std::string line = FormatListFields(HighOrbitNumber(), 1, '.');
+    EXPECT_EQ(line, "123.4      5.6   200.1 415   1234 -12 52     123-");
+    EXPECT_EQ(line.size(), 49u);
+
+    ListValues low = HighOrbitNumber();
+    low.orbitNumber = 8;
+    low.squint = 12.4;
+    EXPECT_EQ(FormatListFields(low, 2, '.'), "123.4      5.6   200.1 415   1234 -12 52     7  1");
+}
+
+TEST(ListLine, WideLayoutRightAlignsInFixedWidths) {
+    ListValues v = HighOrbitNumber();
+    EXPECT_EQ(FormatListFields(v, 3, '.'),
+              " 123.4     5.6   200.1    415   1234   -12  52   12345    --");
+    v.squint = -7.6;
+    v.azimuth = 5;
+    EXPECT_EQ(FormatListFields(v, 5, ','),
+              " 5,0       5,6   200,1    415   1234   -12  52   12345    -8");
+}
+
+TEST(ListLine, PassColumnsByModeAndLayout) {
+    PassColumns p;
+    p.aosText = "12:34 x";
+    p.losText = "12:45";
+    p.maxElevation = 7.4;
+    p.untilRecompute = (1 * 60 + 5) / 1440.0;
+    p.untilAos = (2 * 60 + 30) / 1440.0;
+    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), "12:34 12:45");
+    EXPECT_EQ(FormatPassColumns(p, 3, 3, '.'), "   12:34 12:45  07");
+    p.countdownMode = true;
+    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), "      01:05");
+    EXPECT_EQ(FormatPassColumns(p, -3, 1, '.'), "02:30");
+    EXPECT_EQ(FormatPassColumns(p, 0, 4, '.'), "         01:05  07");
+    EXPECT_EQ(FormatPassColumns(p, -0.1, 4, '.'), "   02:30        07");
+    p.geostationary = true;
+    EXPECT_EQ(FormatPassColumns(p, 20, 1, '.'), "----- -----");
+    EXPECT_EQ(FormatPassColumns(p, 20, 3, '.'), "   ----- ----- --");
+}
+
+TEST(ListLine, HeadersByLayout) {
+    EXPECT_EQ(ListHeader(2), " Azm   Elev   MA   Hght  Rge   Lon Lat   Orb Squ  Aos   Los");
+    EXPECT_EQ(ListHeader(7),
+              "Azimuth Elevation  MA  Height  Range   Lon Lat   Orbit  Squint  Aos   Los  MaxE");
+}
+
+}  // namespace
+}  // namespace orbivox

@@ -1,0 +1,122 @@
+#include "tracking/SettingsLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+namespace {
+
+// A configuration made from the bundled default data folder, in a scratch folder.
+class SettingsLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        const QString bundled = QStringLiteral(ORBIVOX_BUNDLED_DATA) + "/";
+        QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            const QString target = root_.filePath(QDir(bundled).relativeFilePath(source));
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(source, target);
+        }
+        folders_.mainDataFolder = root_.path() + "/";
+        folders_.configDataFolder = folders_.mainDataFolder;
+    }
+
+    QTemporaryDir root_;
+    Folders folders_;
+};
+
+TEST_F(SettingsLoaderTest, BundledDataLoadsWithoutEditing) {
+    LoadedSettings settings;
+    bool portsOpened = false;
+    const auto failure = RunSettingsLoader(folders_, settings, [&] { portsOpened = true; });
+    ASSERT_FALSE(failure) << failure->step << " " << failure->label.toStdString() << ": "
+                          << failure->reason.toStdString();
+    EXPECT_TRUE(portsOpened);
+    EXPECT_FALSE(settings.groupNames.isEmpty());
+    EXPECT_TRUE(QFile::exists(settings.sourceFile)) << settings.sourceFile.toStdString();
+    EXPECT_EQ(settings.station.utcOffset, QStringLiteral("auto"));
+}
+
+// Each step's label and a file whose absence makes exactly that step fail.
+TEST_F(SettingsLoaderTest, AMissingFileStopsAtItsStepWithItsLabel) {
+    const struct {
+        int step;
+        const char* label;
+        const char* file;
+    } cases[] = {
+        {1, "TRX.SQF", "TRX.SQF"},
+        {2, "Flip.SQF", "Flip.SQF"},
+        {3, "Park.SQF", "Park.SQF"},
+        {4, "ParkPos.SQF", "ParkPos.SQF"},
+        {5, "SatFiles.SQF", "SatFiles.SQF"},
+        {6, "SatIni.SQF, ParPort.SQF", "SatIni.SQF"},
+        {6, "SatIni.SQF, ParPort.SQF", "AntKorr.SQF"},
+        {6, "SatIni.SQF, ParPort.SQF", "ParPort.SQF"},
+        {7, "YaesuIIPar.SQF", "YaesuIIPar.SQF"},
+        {8, "YaesuPar.SQF", "YaesuPar.SQF"},
+        {9, "IcomPar.SQF", "IcomPar.SQF"},
+        {10, "IcomName.SQF", "IcomName.SQF"},
+        {11, "KenwoodPar.SQF", "KenwoodPar.SQF"},
+        {12, "NelvoNames.Txt", "NelvoNames.txt"},
+        {13, "SatNameOpt.SQF", "SatNameOpt.SQF"},
+        {14, "RTS12.SQF", "RTS12.SQF"},
+        {15, "CountDownPos.SQF", "CountDownPos.SQF"},
+        {16, "TRX_Semi.SQF", "Radio2/TRX_Semi.SQF"},
+        {17, "YaesuParSemi.SQF", "Radio2/YaesuParSemi.SQF"},
+        {18, "YaesuIIParSemi.SQF", "Radio2/YaesuIIParSemi.SQF"},
+        {19, "KenwoodParSemi.SQF", "Radio2/KenwoodParSemi.SQF"},
+        {20, "IcomNameSemi.SQF", "Radio2/IcomNameSemi.SQF"},
+        {21, "IcomParSemi.SQF", "Radio2/IcomParSemi.SQF"},
+        {23, "Squint.SQF", "Squint.SQF"},
+        {24, "SubTone.SQF", "SubTone.SQF"},
+        {25, "IntVCat.SQF", "IntVCat.SQF"},
+        {26, "IntVCatSSB.SQF", "IntVCatSSB.SQF"},
+        {27, "SatSources.SQF", "SatSources.SQF"},
+        {28, "Standard.Sat", "Standard.Sat"},
+        {29, "Doppler.SQF", "Doppler.SQF"},
+        {30, "Prior.SQF", "Prior.SQF"},
+        {31, "SatStart.SQF", "SatStart.SQF"},
+        {32, "WiRotOpt.SQF", "WiRotOpt.SQF"},
+        {33, "StandPos.SQF", "StandPos.SQF"},
+        {34, "Program.SQF", "Program.SQF"},
+        {35, "Auxiliary.SQF", "Auxiliary.SQF"},
+        {36, "RotorServer.SQF oder CatServer.SQF", "RotorServer.SQF"},
+        {36, "RotorServer.SQF oder CatServer.SQF", "CatServer.SQF"},
+        {37, "KorrMod.SQF", "KorrMod.SQF"},
+    };
+    for (const auto& c : cases) {
+        const QString path = root_.filePath(c.file);
+        const QString aside = path + ".aside";
+        ASSERT_TRUE(QFile::rename(path, aside)) << c.file;
+        LoadedSettings settings;
+        const auto failure = RunSettingsLoader(folders_, settings, {});
+        ASSERT_TRUE(failure) << c.file;
+        EXPECT_EQ(failure->step, c.step) << c.file;
+        EXPECT_EQ(failure->label.toStdString(), c.label) << c.file;
+        ASSERT_TRUE(QFile::rename(aside, path));
+    }
+}
+
+TEST_F(SettingsLoaderTest, BadNumberLineFailsItsStep) {
+    const QString satIni = root_.filePath("SatIni.SQF");
+    StoreSqfLines(satIni, {{3, "east"}});
+    LoadedSettings settings;
+    const auto failure = RunSettingsLoader(folders_, settings, {});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->label, QStringLiteral("SatIni.SQF, ParPort.SQF"));
+    EXPECT_EQ(LoaderFailureMessage(failure->label),
+              QStringLiteral("Error while loading file SatIni.SQF, ParPort.SQF!\r"
+                             "The program will be closed!"));
+}
+
+}  // namespace
+}  // namespace orbivox

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tracking/InstanceChecks.h"
+#include "QtPrinters.h"
+#include "tracking/SqfFile.h"
+#include "tracking/StartValues.h"
+#include "tracking/StationSettings.h"
+
+namespace orbivox {
+namespace {
+
+TEST(StartValues, RoundTripKeepsAllTwentyThreeLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("SatStart.SQF");
+    StartValues values;
+    values.rotorControl = true;
+    values.windowSize = WindowSize::W4;
+    values.centringFirst = '-';
+    values.mapUpdateSeconds = 7;
+    values.modelSgp8 = true;
+    values.transmitStopSeconds = 300;
+    values.radio2DtrToggles = true;
+    WriteStartValues(path, values);
+    EXPECT_EQ(ReadSqfLines(path).size(), 23);
+
+    const StartValues read = ReadStartValues(path);
+    EXPECT_TRUE(read.rotorControl);
+    EXPECT_EQ(read.windowSize, WindowSize::W4);
+    EXPECT_EQ(read.centringFirst, QChar('-'));
+    EXPECT_EQ(read.mapUpdateSeconds, 7);
+    EXPECT_TRUE(read.modelSgp8);
+    EXPECT_EQ(read.transmitStopSeconds, 300);
+    EXPECT_TRUE(read.radio2DtrToggles);
+    EXPECT_FALSE(read.catControl);
+}
+
+TEST(StartValues, WindowSizeFlags) {
+    const std::pair<char, WindowSize> cases[] = {{'-', WindowSize::W1}, {'/', WindowSize::W2},
+                                                 {'+', WindowSize::W3}, {'A', WindowSize::W4},
+                                                 {'B', WindowSize::W5}};
+    for (const auto& [flag, size] : cases) {
+        EXPECT_EQ(WindowSizeFromFlag(QChar(flag)), size);
+        EXPECT_EQ(FlagFromWindowSize(size), QChar(flag));
+    }
+}
+
+TEST(StationSettings, StoringOwnLinesKeepsLineFifteenAndLaterLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("SatIni.SQF");
+    QStringList lines = {"120", "JO62QM", " 1.34000000000000E+0001", " 5.25000000000000E+0001",
+                         "3", "50", "1", "10", "N", " 5.00000000000000E+0000", "2", "-1", "auto",
+                         "*.txt", "\\Orbivox32\\Kepler\\", "a line a later version added"};
+    SqfWriter().Lines(lines).Commit(path);
+
+    // The observer dialog stores only the station lines.
+    StoreSqfLines(path, {{SatIniLine::Altitude, "85"}, {SatIniLine::Locator, "JN58TD"}});
+    const QStringList after = ReadSqfLines(path);
+    lines[0] = "85";
+    lines[1] = "JN58TD";
+    EXPECT_EQ(after, lines);
+
+    const StationSettings s = ReadStationSettings(path);
+    EXPECT_EQ(s.altitudeText, QStringLiteral("85"));
+    EXPECT_DOUBLE_EQ(s.longitude, 13.4);
+    EXPECT_EQ(s.radio1Port, 3);
+    EXPECT_EQ(s.turningPoint, QChar('N'));
+    EXPECT_DOUBLE_EQ(s.minimumElevation, 5.0);
+    EXPECT_EQ(s.verticalCorrection, -1);
+    EXPECT_EQ(s.openFolderText, QStringLiteral("\\Orbivox32\\Kepler\\"));
+}
+
+TEST(StationSettings, ParallelPortsAndTheChosenAddress) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ParPort.SQF");
+    SqfWriter().Text(";LPT1..3").Text("$378").Text("632").Text("$3BC").Commit(path);
+    const QList<long long> ports = ReadParallelPorts(path);
+    EXPECT_EQ(ports, (QList<long long>{0x378, 632, 0x3BC}));
+    EXPECT_EQ(ParallelPortAddress(ports, 0), 0);
+    EXPECT_EQ(ParallelPortAddress(ports, 2), 632);
+    EXPECT_EQ(ParallelPortAddress(ports, 4), 0);
+}
+
+TEST(StationSettings, MissingOptionalFilesGiveSafeDefaults) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(ReadDivOptions(dir.filePath("DivOptions.SQF")).instanceChecks);
+    EXPECT_FALSE(ReadWindowPosition(dir.filePath("SatPos.SQF")).known);
+
+    const QString pos = dir.filePath("SatPos.SQF");
+    WriteWindowPosition(pos, WindowPosition{40, 60, 7, 9, true});
+    const WindowPosition read = ReadWindowPosition(pos);
+    EXPECT_TRUE(read.known);
+    EXPECT_EQ(read.top, 40);
+    EXPECT_EQ(read.left, 60);
+    EXPECT_EQ(read.third, 7);
+    EXPECT_EQ(read.fourth, 9);
+}
+
+class RecordingNotifier : public Notifier {
+public:
+    void Message(const QString& text) override { messages.append(text); }
+    bool AskYesNo(const QString& text) override {
+        questions.append(text);
+        return answer;
+    }
+    QStringList messages;
+    QStringList questions;
+    bool answer = false;
+};
+
+TEST(InstanceChecks, SecondCopyIsAskedAndFirstCopyRunsFree) {
+    QTemporaryDir dir;
+    RecordingNotifier notifier;
+    InstanceChecks first(dir.path());
+    EXPECT_EQ(first.Run(notifier), InstanceVerdict::FirstInstance);
+    EXPECT_TRUE(notifier.questions.isEmpty());
+
+    InstanceChecks second(dir.path());
+    EXPECT_EQ(second.Run(notifier), InstanceVerdict::EndProgram);
+    ASSERT_EQ(notifier.questions.size(), 1);
+    EXPECT_EQ(notifier.questions[0],
+              QStringLiteral("Orbivox32 currently running!\rDo you want to start a second "
+                             "instance?\r(rotor- and cat-control will be deactivated)"));
+    notifier.answer = true;
+    InstanceChecks third(dir.path());
+    EXPECT_EQ(third.Run(notifier), InstanceVerdict::SecondInstance);
+}
+
+TEST(InstanceChecks, RunningSiblingEndsTheProgram) {
+    QTemporaryDir dir;
+    QLockFile sibling(dir.filePath("Tesmo32.lock"));
+    ASSERT_TRUE(sibling.tryLock(0));
+    RecordingNotifier notifier;
+    InstanceChecks checks(dir.path());
+    EXPECT_EQ(checks.Run(notifier), InstanceVerdict::EndProgram);
+    EXPECT_EQ(notifier.messages,
+              QStringList{"Orbivox32 cannot run at the same time with Tesmo32!"});
+}
+
+}  // namespace
+}  // namespace orbivox

@@ -1,0 +1,96 @@
+#include "tracking/ListLine.h"
+
+#include <cmath>
+
+#include "orbit/DisplayFormat.h"
+
+namespace orbivox {
+namespace {
+
+bool NarrowLayout(int sizeCode) {
+    return sizeCode <= 2;
+}
+
+std::string RightAligned(const std::string& text, size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// Longitude shown in -180..180.
+double SignedLongitude(double longitude) {
+    double wrapped = std::fmod(longitude, 360.0);
+    if (wrapped > 180.0) {
+        wrapped -= 360.0;
+    } else if (wrapped < -180.0) {
+        wrapped += 360.0;
+    }
+    return wrapped;
+}
+
+}  // namespace
+
+std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
+    const std::string az = FormatNumber(v.azimuth, "##0.0", sep);
+    const std::string el = FormatNumber(v.elevation, "##0.0", sep);
+    const std::string ma = FormatNumber(v.meanAnomaly, "##0.0", sep);
+    const std::string height = FormatNumber(v.height, "####0", sep);
+    const std::string range = FormatNumber(v.range, "####0", sep);
+    const std::string lon = FormatNumber(SignedLongitude(v.longitude), "##0", sep);
+    const std::string lat = FormatNumber(v.latitude, "##0", sep);
+    const std::string orbit = FormatNumber(v.orbitNumber - 1, "####0", sep);
+    const std::string squint = v.squint ? FormatNumber(*v.squint, "##0", sep) : std::string("--");
+
+    if (NarrowLayout(sizeCode)) {
+        std::string line = az + std::string(45, ' ');
+        // Each field goes in at its column (counted from 1), pushing the rest right.
+        const std::pair<size_t, const std::string*> fields[] = {
+            {12, &el}, {18, &ma}, {24, &height}, {30, &range},
+            {35, &lon}, {39, &lat}, {46, &orbit}, {49, &squint}};
+        for (const auto& [column, text] : fields) {
+            line.insert(std::min(column - 1, line.size()), *text);
+        }
+        line.resize(49);
+        return line;
+    }
+    std::string line = " " + az;
+    line.resize(std::max<size_t>(line.size(), 7), ' ');
+    line += RightAligned(el, 7) + RightAligned(ma, 8) + RightAligned(height, 7) +
+            RightAligned(range, 7) + RightAligned(lon, 6) + RightAligned(lat, 4) +
+            RightAligned(orbit, 8);
+    line += v.squint ? RightAligned(squint, 6) : std::string("    --");
+    return line;
+}
+
+std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCode, char sep) {
+    const bool up = elevation >= 0;
+    if (NarrowLayout(sizeCode)) {
+        if (p.geostationary) {
+            return "----- -----";
+        }
+        if (p.countdownMode) {
+            return up ? "      " + FormatDuration(p.untilRecompute, "hh:nn")
+                      : FormatDuration(p.untilAos, "hh:nn");
+        }
+        return p.aosText.substr(0, 6) + p.losText;
+    }
+    if (p.geostationary) {
+        return "   ----- ----- --";
+    }
+    if (p.countdownMode) {
+        const std::string maxEl = FormatNumber(p.maxElevation, "#00", sep);
+        return up ? "   " + std::string(6, ' ') + FormatDuration(p.untilRecompute, "hh:nn") +
+                        "  " + maxEl
+                  : "   " + FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') + maxEl;
+    }
+    return "   " + p.aosText.substr(0, 5) + " " + p.losText + "  " +
+           FormatNumber(p.maxElevation, "00", sep);
+}
+
+std::string ListHeader(int sizeCode) {
+    if (NarrowLayout(sizeCode)) {
+        return std::string(" Azm   Elev   MA   Hght  Rge") + "   Lon Lat   Orb Squ  Aos   Los";
+    }
+    return std::string("Azimuth Elevation  MA  Height  Range") +
+           "   Lon Lat   Orbit  Squint  Aos   Los  MaxE";
+}
+
+}  // namespace orbivox
