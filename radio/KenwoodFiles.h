@@ -1,0 +1,19 @@
+#pragma once
+// KenwoodPar.SQF, and radio 2's Radio2\KenwoodParSemi.SQF in the same layout.
+#include <QChar>
+#include <QString>
+
+namespace orbivox {
+
+struct KenwoodParameters {
+    QString model = "TS-2000";    // 1  "TS-790", "TS-2000" or "Others"
+    QString baudRate = "9600";    // 2  "4800" .. "115200"
+    QChar satelliteMemory = '0';  // 3  "S-Store": "0", "1" or "2"
+    bool traceOn = false;         // 4  "TraceOn" / "TraceOff"
+};
+
+// Throws SqfError.
+KenwoodParameters ReadKenwoodParameters(const QString& path);
+void WriteKenwoodParameters(const QString& path, const KenwoodParameters& parameters);
+
+}  // namespace orbivox

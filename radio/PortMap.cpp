@@ -1,0 +1,43 @@
+#include "radio/PortMap.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+
+PortMap ReadPortMap(const QString& path) {
+    PortMap map;
+    if (!QFileInfo::exists(path)) {
+        return map;
+    }
+    const QString fileName = QFileInfo(path).fileName();
+    const QStringList lines = ReadSqfLines(path);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.startsWith(QLatin1Char(';')) || line.trimmed().isEmpty()) {
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const auto number = equals < 0 ? std::nullopt : ParseSqfInteger(line.left(equals));
+        const QString device = equals < 0 ? QString() : line.mid(equals + 1).trimmed();
+        if (!number || *number < 1 || *number > 99 || device.isEmpty()) {
+            throw SqfError(fileName,
+                           QStringLiteral("line %1 is not \"n=device\" with n in 1..99 (\"%2\")")
+                               .arg(i + 1)
+                               .arg(line));
+        }
+        map.insert(static_cast<int>(*number), device);
+    }
+    return map;
+}
+
+QString DeviceForPort(const PortMap& map, int port) {
+    if (port <= 0) {
+        return QString();
+    }
+    return map.value(port, QStringLiteral("/dev/ttyUSB%1").arg(port - 1));
+}
+
+}  // namespace orbivox
