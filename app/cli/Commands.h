@@ -9,7 +9,9 @@ namespace orbivox::cli {
 
 using Arguments = std::vector<std::string>;
 
+int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

@@ -13,7 +13,9 @@ using Command = std::function<int(const orbivox::cli::Arguments&, std::ostream&,
 
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table = {
+        {"download", orbivox::cli::RunDownload},
         {"folders", orbivox::cli::RunFolders},
+        {"track", orbivox::cli::RunTrack},
         {"propagate", RunPropagate},
     };
     return table;

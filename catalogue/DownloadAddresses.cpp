@@ -1,0 +1,18 @@
+#include "catalogue/DownloadAddresses.h"
+
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+
+QStringList ReadDownloadAddresses(const QString& path) {
+    QStringList addresses;
+    for (const QString& line : WithoutComments(ReadSqfLines(path))) {
+        const QString address = line.trimmed();
+        if (!address.isEmpty()) {
+            addresses.append(address);
+        }
+    }
+    return addresses;
+}
+
+}  // namespace orbivox

@@ -1,0 +1,60 @@
+#pragma once
+// The satellite names list ("NelvoNames.txt", main data folder) and the name options
+// ("SatNameOpt.SQF", configuration data folder), and the lookup the element reader calls for
+// each two-line set to find the name it is shown under.
+//
+// Names list, fixed columns counted from 1: 1-5 catalogue number, 7-14 international
+// designator (both compared as text, blanks included), 16-39 the name. At most 1201 lines.
+//
+// The lookup works on std::string so that the orbit core (standard library only) can take it
+// as a plain function; NameLookupFor() packs list and options into one.
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orbivox {
+
+inline constexpr char kNamesListFile[] = "NelvoNames.txt";
+inline constexpr char kNameOptionsFile[] = "SatNameOpt.SQF";
+inline constexpr int kMaxNamesListLines = 1201;
+
+// Three parallel columns, in file order.
+struct NamesList {
+    std::vector<std::string> catalogueNumbers;
+    std::vector<std::string> designators;
+    std::vector<std::string> names;
+
+    std::size_t size() const { return names.size(); }
+};
+
+struct NameOptions {
+    bool useListNames = false;                     // line 1 "+"
+    bool showWithoutListName = true;               // line 2 "+"
+    QString identification = QStringLiteral("I");  // line 3 as written; "D" or else "I"
+
+    bool byDesignator() const { return identification == QLatin1String("D"); }
+    // Files without name lines: for that reading only satellites the list names are shown.
+    NameOptions ForFileWithoutNameLines() const;
+};
+
+// Both throw SqfError when the file cannot be read.
+NamesList ReadNamesList(const QString& path);
+NameOptions ReadNameOptions(const QString& path);
+// Writes the three lines atomically; throws SqfError on failure.
+void WriteNameOptions(const QString& path, const NameOptions& options);
+
+// The name a set is shown under; empty means the set is not shown. ownName is the set's name
+// line (empty for files without name lines), catalogueNumber columns 3-7 and designator
+// columns 10-17 of its line 1.
+std::string ApplyListName(const NamesList& list, const NameOptions& options,
+                          const std::string& ownName, const std::string& catalogueNumber,
+                          const std::string& designator);
+
+using NameLookup = std::function<std::string(
+    const std::string& ownName, const std::string& catalogueNumber, const std::string& designator)>;
+
+// A lookup holding its own copy of the list, for the element reader's name hook.
+NameLookup NameLookupFor(NamesList list, NameOptions options);
+
+}  // namespace orbivox
