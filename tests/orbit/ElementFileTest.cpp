@@ -1,0 +1,210 @@
+// Reading element files: format and layout detection, names, limits.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "orbit/ElementFile.h"
+#include "orbit/OrbitConstants.h"
+#include "tests/orbit/OrbitFixtures.h"
+
+namespace {
+
+using namespace orbit_test;
+using orbit::ElementFormat;
+using Lines = std::vector<std::string>;
+
+orbit::ElementReadOptions Options() {
+    orbit::ElementReadOptions o;
+    o.conversion.century = 1900;
+    return o;
+}
+
+TEST(DetectFormat, FirstDecisionWins) {
+    struct Case {
+        const char* what;
+        Lines lines;
+        ElementFormat expected;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", {}, ElementFormat::None},
+        {"text only", {"hello", "world"}, ElementFormat::None},
+        {"verbose label", {"header", "Satellite: AO-10"}, ElementFormat::Verbose},
+        {"labels are case-sensitive", {"satellite: AO-10"}, ElementFormat::None},
+        {"pair", {"NAME", kNearLine1, kNearLine2}, ElementFormat::TwoLine},
+        {"pair before a label", {kNearLine1, kNearLine2, "Satellite: X"}, ElementFormat::TwoLine},
+        // A "1 " line whose partner is not a "2 " line: the partner is not
+        // tested again, even for "Satellite:".
+        {"partner skipped", {"1 stray", "Satellite: X"}, ElementFormat::None},
+        {"line 1 at the end", {"NAME", kNearLine1}, ElementFormat::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(orbit::DetectFormat(c.lines), c.expected) << c.what;
+}
+
+TEST(DetectLayout, TitleLinesUnlessPairsFollowEachOther) {
+    EXPECT_EQ(orbit::DetectLayout({"A", kNearLine1, kNearLine2, "B", kDeepLine1, kDeepLine2}),
+              orbit::TwoLineLayout::WithTitles);
+    EXPECT_EQ(orbit::DetectLayout({kNearLine1, kNearLine2, kDeepLine1, kDeepLine2}),
+              orbit::TwoLineLayout::WithoutTitles);
+    // Too short to tell: taken as titled.
+    EXPECT_EQ(orbit::DetectLayout({kNearLine1, kNearLine2, kDeepLine1}),
+              orbit::TwoLineLayout::WithTitles);
+}
+
+TEST(ReadTwoLine, TitleNamesLoseTrailingBlanksAndTags) {
+    orbit::SetTable table;
+    Lines lines;
+    Append(lines, ThreeLineSet("OSCAR 7     ", kNearLine1, kNearLine2));
+    Append(lines, ThreeLineSet("AO-10 [+]", kDeepLine1, kDeepLine2));
+    Append(lines, ThreeLineSet("ISS (ZARYA)  [P] extra", kNearLine1, kNearLine2));
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.format, ElementFormat::TwoLine);
+    EXPECT_EQ(r.names, (Lines{"OSCAR 7", "AO-10", "ISS (ZARYA)"}));
+    ASSERT_EQ(table.Count(), 3);
+    EXPECT_EQ(table[2].catalogueNumber, "11801");
+    EXPECT_EQ(table[2].line1, kDeepLine1);
+    EXPECT_EQ(table[2].deepSpaceFlag, 1);
+    // The last converted set is left current.
+    EXPECT_DOUBLE_EQ(table.Current().epoch, table[3].epoch);
+}
+
+TEST(ReadTwoLine, MalformedPairIsSkipped) {
+    orbit::SetTable table;
+    Lines lines;
+    // Column 11 of line 2 must be a digit.
+    Append(lines, ThreeLineSet("BROKEN", kNearLine1, WithColumns(kNearLine2, 11, "x")));
+    Append(lines, ThreeLineSet("GOOD", kDeepLine1, kDeepLine2));
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.names, (Lines{"GOOD"}));
+}
+
+TEST(ReadTwoLine, WithoutTitlesNamesComeOnlyFromTheList) {
+    const Lines lines = {kNearLine1, kNearLine2, kDeepLine1, kDeepLine2};
+    orbit::SetTable table;
+    auto options = Options();
+    options.useListNames = false;  // forced on for this layout anyway
+    EXPECT_EQ(orbit::ReadElementLines(lines, table, options).count, 0);
+
+    options.applyListName = [](char by, std::string_view key) -> std::optional<std::string> {
+        if (by == 'I' && key == "11801")
+            return "AO-10";
+        return std::nullopt;
+    };
+    const auto r = orbit::ReadElementLines(lines, table, options);
+    EXPECT_EQ(r.names, (Lines{"AO-10"}));
+    EXPECT_EQ(table[1].catalogueNumber, "11801");
+}
+
+TEST(ReadTwoLine, DesignatorLookupCanHideUnlistedSets) {
+    Lines lines;
+    Append(lines, ThreeLineSet("TITLE A", WithColumns(kNearLine1, 10, "74089B  "), kNearLine2));
+    Append(lines, ThreeLineSet("TITLE B", WithColumns(kDeepLine1, 10, "83058B  "), kDeepLine2));
+    auto options = Options();
+    options.identifyBy = 'D';
+    options.useListNames = true;
+    options.applyListName = [](char by, std::string_view key) -> std::optional<std::string> {
+        if (by == 'D' && key == "83058B  ")
+            return "AO-10";
+        return std::nullopt;
+    };
+    orbit::SetTable table;
+    options.showWithoutListName = true;
+    EXPECT_EQ(orbit::ReadElementLines(lines, table, options).names, (Lines{"TITLE A", "AO-10"}));
+    options.showWithoutListName = false;
+    EXPECT_EQ(orbit::ReadElementLines(lines, table, options).names, (Lines{"AO-10"}));
+}
+
+TEST(ReadTwoLine, StopsAt1800Sets) {
+    Lines lines;
+    for (int i = 0; i < 1900; ++i)
+        Append(lines, ThreeLineSet("SAT " + std::to_string(i), kNearLine1, kNearLine2));
+    orbit::SetTable table;
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.count, 1800);
+    EXPECT_EQ(table.Count(), 1800);
+    EXPECT_EQ(r.names.back(), "SAT 1799");
+}
+
+TEST(ReadTwoLine, ReadsOnlyTheFirst5601Lines) {
+    Lines lines(5598, "filler");
+    Append(lines, ThreeLineSet("LAST IN", kNearLine1, kNearLine2));  // lines 5599-5601
+    Append(lines, ThreeLineSet("BEYOND", kDeepLine1, kDeepLine2));   // lines 5602-5604
+    orbit::SetTable table;
+    EXPECT_EQ(orbit::ReadElementLines(lines, table, Options()).names, (Lines{"LAST IN"}));
+}
+
+TEST(ReadElementFile, NoDataKeepsTheTable) {
+    orbit::SetTable table;
+    orbit::ReadElementLines(ThreeLineSet("KEEP", kNearLine1, kNearLine2), table, Options());
+    const auto r = orbit::ReadElementLines({"no elements here"}, table, Options());
+    EXPECT_EQ(r.format, ElementFormat::None);
+    EXPECT_TRUE(r.names.empty());
+    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(table[1].name, "KEEP");
+}
+
+TEST(ReadElementFile, CrLfAndLfReadAlike) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto crlf = dir / "orbivox_crlf.txt", lf = dir / "orbivox_lf.txt",
+               empty = dir / "orbivox_empty.txt";
+    std::ofstream(crlf, std::ios::binary) << "AO-10\r\n"
+                                          << kDeepLine1 << "\r\n"
+                                          << kDeepLine2 << "\r\n";
+    std::ofstream(lf, std::ios::binary) << "AO-10\n" << kDeepLine1 << "\n" << kDeepLine2;
+    std::ofstream(empty, std::ios::binary) << "";
+    orbit::SetTable a, b, c;
+    EXPECT_EQ(orbit::ReadElementFile(crlf, a, Options()).names, (Lines{"AO-10"}));
+    EXPECT_EQ(orbit::ReadElementFile(lf, b, Options()).names, (Lines{"AO-10"}));
+    EXPECT_EQ(a[1].line2, b[1].line2);
+    EXPECT_DOUBLE_EQ(a[1].epoch, b[1].epoch);
+    EXPECT_EQ(orbit::ReadElementFile(empty, c, Options()).format, ElementFormat::None);
+    EXPECT_FALSE(orbit::ReadElementFile(dir / "orbivox_missing.txt", c, Options()).fileRead);
+    for (const auto& p : {crlf, lf, empty})
+        std::filesystem::remove(p);
+}
+
+TEST(ReadVerbose, ValuesNamesAndDuplicates) {
+    Lines lines;
+    Append(lines, VerboseSet("Satellite: ABCDEFGHIJKLMNOP"));  // 16 characters after one blank
+    Append(lines, VerboseSet("Satellite:   AO-10  "));
+    Append(lines, VerboseSet("Satellite: AO-10"));  // same name again
+    lines.push_back("end");
+    orbit::SetTable table;
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.format, ElementFormat::Verbose);
+    EXPECT_EQ(r.names, (Lines{"ABCDEFGHIJ", "AO-10", ""}));
+    const orbit::ElementSet& s = table[2];
+    EXPECT_EQ(s.source, orbit::ElementSource::Verbose);
+    EXPECT_DOUBLE_EQ(s.epoch, 80230.29629788);
+    EXPECT_DOUBLE_EQ(s.inclinationDeg, 46.7916);  // the unit after the number is dropped
+    EXPECT_DOUBLE_EQ(s.eccentricity, 0.7318036);
+    EXPECT_DOUBLE_EQ(s.meanMotionRevPerDay, 2.28537848);
+    EXPECT_DOUBLE_EQ(s.meanMotionRate, 1.431103e-02 * orbit::kTwoPi / (1440.0 * 1440.0));
+    EXPECT_DOUBLE_EQ(s.epochRevolution, 12.5);
+    EXPECT_EQ(s.dragTerm, 0.0);
+    EXPECT_EQ(s.elementSetNumber, "000");
+    EXPECT_TRUE(s.catalogueNumber.empty());
+}
+
+TEST(ReadVerbose, SetEndingOnTheLastLineIsDropped) {
+    Lines lines;
+    Append(lines, VerboseSet("Satellite: FIRST"));
+    Lines last = VerboseSet("Satellite: SECOND");
+    last.resize(last.size() - 1);  // "Epoch rev:" becomes the file's last line
+    Append(lines, last);
+    orbit::SetTable table;
+    EXPECT_EQ(orbit::ReadElementLines(lines, table, Options()).names, (Lines{"FIRST"}));
+}
+
+TEST(ReadVerbose, StopsAt249Sets) {
+    Lines lines;
+    for (int i = 0; i < 260; ++i)
+        Append(lines, VerboseSet("Satellite: S" + std::to_string(i)));
+    orbit::SetTable table;
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.count, 249);
+    EXPECT_EQ(r.names.back(), "S248");
+}
+
+}  // namespace
