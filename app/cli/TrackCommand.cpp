@@ -1,0 +1,102 @@
+// orbivox track: the tracking cycle without a window, printing the list line every tick.
+#include <QCoreApplication>
+#include <QTimer>
+#include <atomic>
+#include <charconv>
+#include <csignal>
+#include <iostream>
+
+#include "app/cli/Commands.h"
+#include "tracking/StartProgram.h"
+
+namespace orbivox::cli {
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+// Messages go to standard error, one line per "\r" line; the second-instance question is
+// answered "yes": the tool then runs without rotor, CAT and radio port, which is all it
+// ever needs.
+class PrintingNotifier : public Notifier {
+public:
+    explicit PrintingNotifier(std::ostream& err) : err_(err) {}
+    void Message(const QString& text) override { Print(text); }
+    bool AskYesNo(const QString& text) override {
+        Print(text);
+        err_ << "(yes: running as a second instance)\n";
+        return true;
+    }
+
+private:
+    void Print(const QString& text) {
+        err_ << QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).toStdString() << '\n';
+    }
+    std::ostream& err_;
+};
+
+}  // namespace
+
+int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
+    long ticks = -1;  // until interrupted
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--ticks" && i + 1 < args.size()) {
+            const std::string& text = args[++i];
+            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ticks);
+            if (ec != std::errc() || end != text.data() + text.size() || ticks < 1) {
+                err << "orbivox track: --ticks needs a positive whole number\n";
+                return 2;
+            }
+        } else {
+            err << "usage: orbivox track [--ticks N]\n";
+            return 2;
+        }
+    }
+
+    orbit::SystemClock clock;
+    PrintingNotifier notifier(err);
+    StartResult start = StartProgram(
+        clock, FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
+        notifier);
+    if (!start.session) {
+        return start.exitCode;
+    }
+    if (start.elements != ElementPartOutcome::Tracking) {
+        if (start.elements == ElementPartOutcome::NothingSelected) {
+            err << "No satellite of group " << start.session->group().toStdString()
+                << " is in the source file " << start.session->settings().sourceFile.toStdString()
+                << ".\n";
+        }
+        return 1;
+    }
+
+    TrackingEngine& engine = start.session->engine();
+    out << engine.Header() << '\n';
+    std::signal(SIGINT, [](int) { interrupted = true; });
+    std::signal(SIGTERM, [](int) { interrupted = true; });
+
+    long done = 0;
+    auto tick = [&] {
+        engine.TrackingTick();
+        engine.LettersRepainted();
+        out << engine.ListText() << std::endl;
+        if (ticks > 0 && ++done >= ticks) {
+            QCoreApplication::quit();
+        }
+    };
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, tick);
+    QTimer watch;  // Ctrl-C ends the run in order, between ticks
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        if (interrupted) {
+            QCoreApplication::quit();
+        }
+    });
+    watch.start(50);
+    QTimer::singleShot(0, tick);
+    timer.start(engine.TickIntervalMs());
+    QCoreApplication::exec();
+    TrackingEngine::QuitProgram(QuitHooks{}, true, false);
+    return 0;
+}
+
+}  // namespace orbivox::cli

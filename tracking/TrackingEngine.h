@@ -1,0 +1,123 @@
+#pragma once
+// The tracking cycle. Once per tick every selected satellite is made current, propagated
+// and looked at from the station; its letter turns white above the horizon and silver
+// below; for the working satellite the list line is formed and the other subsystems get
+// their turn through the hooks, in a fixed order.
+//
+// Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
+// the list line and header, working-satellite changes, the quit order.
+// Collaborations: orbit::OrbitEngine (sets, models), the orbit look-angle and pass
+// functions, a Clock; everything else through TrackingHooks.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "orbit/LookAngles.h"
+#include "orbit/NumericHelpers.h"
+#include "orbit/ObserverSite.h"
+#include "orbit/OrbitEngine.h"
+#include "orbit/PassSearch.h"
+#include "orbit/Squint.h"
+#include "orbit/TimeScales.h"
+#include "orbit/TrackResult.h"
+#include "tracking/ListLine.h"
+#include "tracking/TrackingHooks.h"
+
+namespace orbivox {
+
+inline constexpr int kMaxSelected = 24;
+
+enum class LetterColour { Silver, White };
+
+struct Letter {
+    LetterColour colour = LetterColour::Silver;
+    bool repaint = true;  // the window repaints marked letters after the tick
+};
+
+// Display switches the cycle reads.
+struct TrackingSwitches {
+    int windowSizeCode = 3;
+    bool countdownColumns = false;  // "Ct"
+    bool sunDisplay = true;
+    bool catControl = false;
+    bool rotorControl = false;
+    bool autoChange = false;
+    bool announcements = false;
+    bool globeShown = false;
+    bool dataItemAlways = true;  // DivOptions line 2
+    char decimalSeparator = '.';
+};
+
+class TrackingEngine {
+public:
+    TrackingEngine(const orbit::Clock& clock, int clockYear);
+
+    orbit::OrbitEngine& Orbit() { return orbit_; }
+    TrackingHooks& Hooks() { return hooks_; }
+    TrackingSwitches& Switches() { return switches_; }
+
+    // Station and time zone; also renews the time scales.
+    void SetSite(const orbit::ObserverSite& site, orbit::ZoneMode zone);
+    void SetSquintEntries(std::vector<orbit::SquintEntry> entries);
+    // The selected index table (set indices in selection order, at most 24) and the
+    // working satellite's slot. Marks every letter for repainting.
+    void SetSelection(const std::vector<int>& setIndices, int workingSlot);
+    // Map update interval (seconds) and speed factor 1, 5 or 10.
+    void SetMapUpdate(int seconds, int speedFactor);
+    int TickIntervalMs() const;
+
+    void TrackingTick();
+    void TrackAll();
+    // Makes the satellite in `slot` the working one (letter click, automatic change).
+    void ApplyWorkingChange(int slot);
+    // Runs the quit steps in their order; quitCommand: "&Quit" rather than the frame.
+    static void QuitProgram(const QuitHooks& hooks, bool quitCommand, bool switchingSlot);
+
+    const orbit::TimeState& Time() const { return time_; }
+    const orbit::TrackResult& Working() const { return working_; }
+    const std::array<Letter, kMaxSelected>& Letters() const { return letters_; }
+    void LettersRepainted();
+    const std::string& ListText() const { return listText_; }
+    std::string Header() const { return ListHeader(switches_.windowSizeCode); }
+    int WorkingSlot() const { return workingSlot_; }
+    int WorkingSetIndex() const;
+    int SelectedCount() const { return static_cast<int>(selected_.size()); }
+    const std::vector<int>& Selected() const { return selected_; }
+    bool IsRefreshTick() const { return refreshTick_; }
+    bool StartupComplete() const { return startupTicks_ >= 3; }
+    const orbit::PassData& WorkingPass() const;
+    // The map is redrawn at the next tick.
+    void RequestMapRefresh() { mapRefreshCounter_ = 0; }
+
+private:
+    // Makes set i current and evaluates it at the day number of the display scale.
+    orbit::TrackResult Evaluate(int setIndex, double dayNumber);
+    void ShowListLine();
+
+    const orbit::Clock& clock_;
+    orbit::OrbitEngine orbit_;
+    TrackingHooks hooks_;
+    TrackingSwitches switches_;
+    orbit::GeodeticSite site_;
+    orbit::TimeShifts shifts_;
+    orbit::TimeState time_;
+    std::vector<orbit::SquintEntry> squintEntries_;
+    orbit::SquintAxis workingSquint_;
+
+    std::vector<int> selected_;
+    std::vector<orbit::PassData> passes_;
+    int workingSlot_ = -1;
+    std::vector<double> lastElevation_;  // per set index
+    std::array<Letter, kMaxSelected> letters_{};
+    bool repaintAll_ = true;
+    int mapRefreshCounter_ = 0;
+    int mapUpdateTicks_ = 5;
+    int speedFactor_ = 1;
+    int startupTicks_ = 0;
+    bool refreshTick_ = false;
+    orbit::TrackResult working_;
+    double previousRange_ = 0;
+    std::string listText_;
+};
+
+}  // namespace orbivox

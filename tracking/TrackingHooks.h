@@ -1,0 +1,65 @@
+#pragma once
+// The places in the tracking cycle where other subsystems do their part. Each is empty
+// until its subsystem is built; an empty hook is skipped.
+#include <functional>
+#include <string>
+
+namespace orbivox {
+
+struct TrackingHooks {
+    // TrackingTick
+    std::function<void()> startAnnouncement;  // first tick: speech settings and greeting
+    std::function<void()> openCountdownAtStart;  // second tick, when its option is set
+    std::function<void()> markRadioDisplay;
+
+    // TrackAll, working satellite
+    std::function<void()> publishNameItem;  // data server name item, steps 1-5
+    std::function<void()> refreshFootprint;  // refresh tick: globe or map footprint frame
+    std::function<void()> refreshSunPosition;  // refresh tick with the sun display on
+    std::function<void()> checkEclipse;        // every tick with the sun display on
+    std::function<void()> computeDoppler;
+    std::function<void(const std::string& line)> publishDataItem;
+    std::function<void()> drawDirectionArrow;  // refresh tick
+
+    // TrackAll, every satellite
+    std::function<void(int setIndex)> countdownCrossing;
+    std::function<void(int setIndex)> announceRise;
+    std::function<void()> radioStep;  // working satellite with CAT control on
+
+    // After the loop
+    std::function<void()> secondObserverReadout;
+    std::function<void()> drawSunTerminator;
+    std::function<void()> drawOtherSatellites;
+    std::function<void()> refreshCountdownWindow;
+    std::function<void()> rotorUpdate;
+    std::function<void()> automaticChange;
+
+    // ApplyWorkingChange
+    std::function<void()> selectTransponder;
+    std::function<void()> sendBandSetup;  // Icom and Kenwood, after start-up
+    std::function<void()> resetRotorCounter;
+    std::function<void()> resetDoppler;
+    std::function<void()> refreshTuningDialog;
+};
+
+// QuitProgram's steps, in their order.
+struct QuitHooks {
+    std::function<bool()> radio1PortFailed;
+    std::function<void()> releaseRadio2;
+    std::function<void()> writeWindowPosition;  // "&Quit" only, not while switching slots
+    std::function<void()> toneOff;              // port open and CAT on
+    std::function<void()> sendCloseCommands;
+    std::function<void()> catOff;  // port open and CAT on
+    std::function<void()> closeCatServer;  // "Close", close the link, wait a second
+    std::function<void()> kenwoodSatelliteModeOff;  // "SA0010000;" without a CAT server
+    std::function<void()> closeRotorServer;  // close, wait a second
+};
+
+template <typename Hook, typename... Args>
+void Call(const Hook& hook, Args&&... args) {
+    if (hook) {
+        hook(std::forward<Args>(args)...);
+    }
+}
+
+}  // namespace orbivox
