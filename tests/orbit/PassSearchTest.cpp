@@ -1,0 +1,234 @@
+// The pass search: AOS, LOS, culmination, texts and flags, on made-up elevation curves where
+// the true rise and set are known, and once on real elements through the station view.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "orbit/OrbitConstants.h"
+#include "orbit/PassSearch.h"
+#include "orbit/StationView.h"
+
+namespace {
+
+using namespace orbit;
+
+constexpr double kSecond = 1.0 / 86400.0;
+constexpr double kRise = 17762.4;  // a day number
+
+// Elevation -0.6 + amplitude * sin(2π (t - rise) / period): up from `rise` for half a period.
+struct SineSky {
+    double period;
+    double amplitude = 20.0;
+    int calls = 0;
+
+    LookSample At(double t) {
+        ++calls;
+        const double phase = (t - kRise) / period;
+        LookSample s;
+        s.elevation = kPassHorizon + amplitude * std::sin(2.0 * kPi * phase);
+        s.azimuth = std::fmod(std::fabs(phase) * 360.0, 360.0);
+        return s;
+    }
+    LookAtFunction Function() {
+        return [this](double t) { return At(t); };
+    }
+    double Set() const { return kRise + period / 2.0; }
+};
+
+PassRequest RequestAt(SineSky& sky, double now, int windowSizeCode = 1) {
+    PassRequest request;
+    request.now = now;
+    request.current = sky.At(now);
+    request.meanMotionRevPerDay = 15.0;
+    request.semiMajorAxis = 1.07;
+    request.windowSizeCode = windowSizeCode;
+    return request;
+}
+
+TEST(PassSearch, SatelliteBelowTheHorizonGetsAosLosAndTop) {
+    SineSky sky{100.0 / 1440.0};
+    PassData pass;
+    ASSERT_EQ(SearchPass(pass, RequestAt(sky, kRise - 20 * kMinute), sky.Function()),
+              PassOutcome::Searched);
+    // The last instant before each crossing, less than 1 minute / 25 early.
+    EXPECT_LE(pass.aosTime, kRise);
+    EXPECT_GT(pass.aosTime, kRise - 2.4 * kSecond);
+    EXPECT_LE(pass.losTime, sky.Set());
+    EXPECT_GT(pass.losTime, sky.Set() - 2.4 * kSecond);
+    EXPECT_NEAR(pass.maxElevation, 19.4, 0.05);
+    EXPECT_NEAR(pass.aosAzimuth, 0.0, 0.5);  // just after the rise
+    EXPECT_NEAR(pass.losAzimuth, 180.0, 0.5);
+    EXPECT_DOUBLE_EQ(pass.aosRounded, pass.aosTime + kThirtySeconds);
+    EXPECT_DOUBLE_EQ(pass.recomputeAfter, pass.losTime + kThirtySeconds);
+    EXPECT_EQ(pass.losText, TimeOfDayText(pass.losTime + kThirtySeconds));
+    EXPECT_EQ(pass.aosText, TimeOfDayText(pass.aosRounded) + " " + pass.losText);
+    EXPECT_TRUE(pass.downSearched);
+    EXPECT_FALSE(pass.upSearched);
+
+    // Searched once per visibility state; a reset opens it again.
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kMinute), sky.Function()),
+              PassOutcome::NotDue);
+    ResetPass(pass);
+    EXPECT_EQ(pass.previousElevation, kStoredElevationReset);
+    EXPECT_EQ(pass.aosRounded, 0.0);
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kMinute), sky.Function()),
+              PassOutcome::Searched);
+}
+
+TEST(PassSearch, SatelliteAlreadyUpShowsStarsAndFindsItsTopOnTheWayDown) {
+    SineSky sky{100.0 / 1440.0};
+    PassData pass;
+    pass.maxElevation = 80.0;  // left over from an earlier pass
+    const double now = kRise + 5 * kMinute;
+    const PassRequest request = RequestAt(sky, now, 3);
+    ASSERT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Searched);
+    EXPECT_EQ(pass.aosTime, now);
+    EXPECT_EQ(pass.aosAzimuth, request.current.azimuth);
+    EXPECT_EQ(pass.aosText, std::string("*****") + "  " + pass.losText);
+    EXPECT_NEAR(pass.maxElevation, 19.4, 0.01);
+    EXPECT_GT(pass.losTime, sky.Set() - 2.4 * kSecond);
+    EXPECT_LE(pass.losTime, sky.Set());
+    EXPECT_TRUE(pass.upSearched);
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kMinute, 3), sky.Function()),
+              PassOutcome::NotDue);
+}
+
+TEST(PassSearch, HighOrbitStepsAQuarterHourAndRefinesTo36Seconds) {
+    EXPECT_EQ(CoarseStep(4.0), kFifteenMinutes);
+    EXPECT_EQ(CoarseStep(2.9), kOneMinute);
+    SineSky sky{1.0};
+    PassData pass;
+    PassRequest request = RequestAt(sky, kRise - 0.2);
+    request.meanMotionRevPerDay = 2.13;
+    request.semiMajorAxis = 4.0;
+    ASSERT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Searched);
+    EXPECT_LE(pass.aosTime, kRise);
+    EXPECT_GT(pass.aosTime, kRise - 36 * kSecond);
+    EXPECT_GT(pass.losTime, sky.Set() - 36 * kSecond);
+    EXPECT_LE(pass.losTime, sky.Set());
+}
+
+TEST(PassSearch, GeostationaryNoPassAndNeverSetting) {
+    SineSky sky{100.0 / 1440.0};
+    PassData pass;
+    PassRequest request = RequestAt(sky, kRise - 20 * kMinute);
+    request.meanMotionRevPerDay = 1.0027;
+    sky.calls = 0;
+    EXPECT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Geostationary);
+    EXPECT_TRUE(pass.geostationary);
+    EXPECT_EQ(sky.calls, 0);
+
+    // Never above the horizon within a day.
+    int calls = 0;
+    auto below = [&](double) {
+        ++calls;
+        return LookSample{90.0, -10.0, true};
+    };
+    PassData none;
+    request.meanMotionRevPerDay = 15.0;
+    request.current = {90.0, -10.0, true};
+    EXPECT_EQ(SearchPass(none, request, below), PassOutcome::Searched);
+    EXPECT_FALSE(none.geostationary);
+    EXPECT_EQ(none.aosText, "-----");
+    EXPECT_EQ(none.losText, "-----");
+    EXPECT_LE(calls, 1442);
+
+    // Never below it: the LOS search gives up after three simulated days and shows it up.
+    calls = 0;
+    auto above = [&](double) {
+        ++calls;
+        return LookSample{10.0, 25.0, true};
+    };
+    PassData up;
+    request.current = {10.0, 25.0, true};
+    EXPECT_EQ(SearchPass(up, request, above), PassOutcome::Searched);
+    EXPECT_TRUE(up.neverSets);
+    EXPECT_EQ(up.aosText, "***** *****");
+    EXPECT_EQ(up.losText, "*****");
+    EXPECT_LE(calls, 3 * 1440 + 2);
+}
+
+TEST(PassSearch, PropagationFailureEndsTheSearchWithoutPass) {
+    PassData pass;
+    PassRequest request;
+    request.now = kRise;
+    request.current = {0.0, -20.0, true};
+    request.meanMotionRevPerDay = 15.0;
+    int calls = 0;
+    auto failing = [&](double) {
+        ++calls;
+        return LookSample{0.0, 0.0, calls < 5};
+    };
+    EXPECT_EQ(SearchPass(pass, request, failing), PassOutcome::Searched);
+    EXPECT_EQ(pass.aosText, "-----");
+    EXPECT_EQ(calls, 5);
+}
+
+// Real elements: the search must leave the tick's state as it found it.
+class StationPass : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine.ReadElementFile(std::string(ORBIVOX_TEST_DATA) + "/elements-2026.txt");
+        for (int i = 1; i <= engine.Sets().Count(); ++i) {
+            if (engine.Sets()[i].name.rfind("ISS", 0) == 0)
+                iss = i;
+            if (engine.Sets()[i].name.rfind("ES'HAIL", 0) == 0)
+                geo = i;
+        }
+        ASSERT_GT(iss, 0);
+        ASSERT_GT(geo, 0);
+        ObserverSite site;
+        site.latitude = 48.15;
+        site.longitude = 11.58;
+        site.altitude = "520";
+        site.utcOffset = "2";
+        view.SetObserver(site);
+        view.SetSelection({iss, geo});
+        // 2026-08-23 00:00 local, UTC + 2.
+        view.SetTime(JulianDateFromCivil({2026, 8, 23, 0, 0, 0, 0}) - kDayNumberToJulianDate);
+    }
+
+    double ElevationAt(double dayNumber) {
+        const TimeState saved = view.Time();
+        view.SetTime(dayNumber);
+        view.Evaluate(0);
+        view.SetTime(saved.dayNumber);
+        return view.Result().elevation;
+    }
+
+    FixedClock clock;
+    OrbitEngine engine{2026};
+    StationView view{engine, clock};
+    int iss = 0;
+    int geo = 0;
+};
+
+TEST_F(StationPass, FindsTheCrossingsAndRestoresTheTick) {
+    int decided = -1;
+    view.decidePassGeometry = [&](int position) { decided = position; };
+    view.Evaluate(1);
+    const TrackResult before = view.Result();
+    const TimeState timeBefore = view.Time();
+    ASSERT_EQ(view.ComputePass(0), PassOutcome::Searched);
+    EXPECT_EQ(decided, 0);
+    EXPECT_EQ(view.SetInProcess(), geo);
+    EXPECT_EQ(view.Result().elevation, before.elevation);
+    EXPECT_EQ(view.Result().azimuth, before.azimuth);
+    EXPECT_EQ(view.Time().computationInstant, timeBefore.computationInstant);
+    EXPECT_EQ(engine.Sets().Current().meanMotionRevPerDay, engine.Sets()[geo].meanMotionRevPerDay);
+
+    const PassData& pass = view.Pass(0);
+    ASSERT_NE(pass.aosText, "-----");
+    EXPECT_LT(ElevationAt(pass.aosTime), kPassHorizon);
+    EXPECT_GT(ElevationAt(pass.aosTime + 2.4 * kSecond), kPassHorizon);
+    EXPECT_GT(ElevationAt(pass.losTime), kPassHorizon);
+    EXPECT_LT(ElevationAt(pass.losTime + 2.4 * kSecond), kPassHorizon);
+    EXPECT_GT(pass.maxElevation, 0.0);
+    EXPECT_GT(pass.losTime - pass.aosTime, 2 * kMinute);
+    EXPECT_LT(pass.losTime - pass.aosTime, 15 * kMinute);
+
+    EXPECT_EQ(view.ComputePass(1), PassOutcome::Geostationary);
+    EXPECT_TRUE(view.Pass(1).geostationary);
+}
+
+}  // namespace
