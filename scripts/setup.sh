@@ -15,14 +15,29 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+# The map images are drawn at build time from public map data fetched with npm.
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(nodejs npm)
 fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+# Map data (pinned by tools/mapdata/package-lock.json) goes into .cache/mapdata, outside
+# what git tracks; CMake reads it from there (ORBIVOX_MAP_DATA overrides the folder).
+cd "$(dirname "$0")/.."
+map_data="${ORBIVOX_MAP_DATA:-$PWD/.cache/mapdata}"
+if ! cmp -s tools/mapdata/package-lock.json "$map_data/package-lock.json" ||
+   [ ! -d "$map_data/node_modules/world-atlas" ]; then
+  echo "Fetching map data into $map_data"
+  mkdir -p "$map_data"
+  cp tools/mapdata/package.json tools/mapdata/package-lock.json "$map_data/"
+  (cd "$map_data" && npm ci --ignore-scripts --legacy-peer-deps --no-audit --no-fund --loglevel=error)
+fi

@@ -1,0 +1,87 @@
+#include "map/MapFrame.h"
+
+#include <QImageReader>
+
+#include "map/FileLookup.h"
+#include "map/Raster.h"
+
+namespace orbivox {
+
+void MapFrame::UpdateObserverMarks() {
+    observerMark = ObserverMarkPosition(geometry, observerLongitude, observerLatitude);
+    if (secondObserverLongitude) {
+        secondObserverMark =
+            ObserverMarkPosition(geometry, *secondObserverLongitude, secondObserverLatitude);
+    }
+}
+
+namespace {
+
+// Loads one map image; empty image and an error text when it cannot.
+QImage LoadOne(const QString& folder, const QString& name, const QSize& expected, QString& error) {
+    const QString path = FindIgnoringCase(folder, name);
+    if (path.isEmpty()) {
+        error = QStringLiteral("Map image %1/%2 not found").arg(folder, name);
+        return QImage();
+    }
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        error = QStringLiteral("Map image %1 cannot be read: %2").arg(path, reader.errorString());
+        return QImage();
+    }
+    if (image.size() != expected) {
+        // Any equirectangular picture serves; the drawing needs it at the table's size.
+        image = image.scaled(expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& light,
+                  const QImage& dark) {
+    if (!ZoomAvailable(size)) {
+        zoom = Zoom::Z1;
+    }
+    frame.size = size;
+    frame.zoom = zoom;
+    frame.geometry = MapGeometry::For(size, zoom);
+    const QSize mapSize(frame.geometry.width, frame.geometry.height);
+    frame.light = light.size() == mapSize
+                      ? light.convertToFormat(QImage::Format_RGB32)
+                      : light.scaled(mapSize).convertToFormat(QImage::Format_RGB32);
+    frame.dark = dark.size() == mapSize
+                     ? dark.convertToFormat(QImage::Format_RGB32)
+                     : dark.scaled(mapSize).convertToFormat(QImage::Format_RGB32);
+    frame.work = MapSurface(mapSize.width(), mapSize.height());
+    frame.mask = MapSurface(mapSize.width(), mapSize.height());
+    const WindowSizeSpec& spec = SpecOf(size);
+    frame.view = MapSurface(spec.viewWidth, spec.viewHeight);
+    frame.UpdateObserverMarks();
+}
+
+QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize size, Zoom zoom,
+                      MapSet set) {
+    const MapImagePair& names = MapImagesFor(size, zoom);
+    const QSize expected(names.width, names.height);
+    const QString folder = FindIgnoringCase(programFolder, QString::fromLatin1(SpecOf(set).folder));
+    if (folder.isEmpty()) {
+        return QStringLiteral("Map folder %1%2 not found")
+            .arg(programFolder, QString::fromLatin1(SpecOf(set).folder));
+    }
+    QString error;
+    const QImage light = LoadOne(folder, QString::fromLatin1(names.light), expected, error);
+    if (!error.isEmpty()) {
+        return error;
+    }
+    const QImage dark = LoadOne(folder, QString::fromLatin1(names.dark), expected, error);
+    if (!error.isEmpty()) {
+        return error;
+    }
+    frame.set = set;
+    UseMapImages(frame, size, zoom, light, dark);
+    return QString();
+}
+
+}  // namespace orbivox

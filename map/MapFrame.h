@@ -1,0 +1,49 @@
+#pragma once
+// The drawing surfaces of the world map and what the drawing operations share: the
+// loaded light and dark map images, the work bitmap a frame is composed on, the mask,
+// the view bitmap that is shown, and the observer marks.
+#include <QImage>
+#include <optional>
+
+#include "map/MapGeometry.h"
+#include "map/MapSet.h"
+#include "map/WindowSizes.h"
+
+namespace orbivox {
+
+struct MapFrame {
+    WindowSize size = WindowSize::W1;
+    Zoom zoom = Zoom::Z1;
+    MapSet set = MapSet::Political;
+    MapGeometry geometry;
+    QImage light;  // picHell
+    QImage dark;   // picDunkel
+    QImage work;
+    QImage mask;
+    QImage view;  // what picKarte shows, s * 600 by s * 300
+
+    // Observer positions (east longitude 0..360 or -180..180, latitude) and their marks.
+    double observerLongitude = 0;
+    double observerLatitude = 0;
+    PixelPoint observerMark;
+    std::optional<double> secondObserverLongitude;  // set while the second mark is shown
+    double secondObserverLatitude = 45;
+    PixelPoint secondObserverMark;
+
+    bool secondObserverShown() const { return secondObserverLongitude.has_value(); }
+    // Places the marks for the loaded geometry.
+    void UpdateObserverMarks();
+};
+
+// Sets the geometry for a size and zoom, loads the light and dark images of the set from
+// the program folder (names found without regard to case), sizes the work, mask and view
+// bitmaps and places the observer marks. Returns an error text naming the file that
+// could not be loaded, empty on success; on failure the frame keeps what it had.
+QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize size, Zoom zoom,
+                      MapSet set);
+
+// The same with images already at hand (tests, the benchmark, generated pictures).
+void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& light,
+                  const QImage& dark);
+
+}  // namespace orbivox

@@ -1,0 +1,91 @@
+#include "map/PresentMap.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "orbit/DisplayFormat.h"
+
+namespace orbivox {
+
+namespace {
+
+void Copy(QImage& to, QPoint at, const QImage& from, QRect source) {
+    QPainter painter(&to);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(at, from, source.intersected(from.rect()));
+}
+
+void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
+    MapGeometry& g = frame.geometry;
+    g.offsetY = 0;
+    std::optional<int> centre;
+    switch (mode) {
+        case CentringMode::Satellite:
+            centre = RealToPixel(satellite.x);
+            break;
+        case CentringMode::Observer:
+            centre = frame.observerMark.x;
+            break;
+        case CentringMode::GreenwichOrSecondObserver:
+            if (frame.secondObserverShown()) {
+                centre = frame.secondObserverMark.x;
+            }
+            break;
+    }
+    if (!centre) {
+        g.offsetX = 0;
+        Copy(frame.view, {0, 0}, frame.work, frame.work.rect());
+        return;
+    }
+    const int d = std::clamp(*centre, 0, g.width - 1);
+    const int h = g.width / 2;
+    int wrapColumn = 0;
+    if (d >= h) {
+        g.offsetX = d - (h - 1);
+        wrapColumn = g.width + h - 2 - d;
+    } else {
+        g.offsetX = d + (h - 1);
+        wrapColumn = h - d;
+    }
+    // The map repeats every W - 1 columns: its last column is not shown.
+    Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, 0, g.width - 1, g.height));
+    Copy(frame.view, {wrapColumn, 0}, frame.work, QRect(0, 0, g.width - 1, g.height));
+}
+
+void PresentZoomed(MapFrame& frame, MapPoint satellite) {
+    MapGeometry& g = frame.geometry;
+    const int vw = frame.view.width();
+    const int vh = frame.view.height();
+    const int xs = RealToPixel(satellite.x);
+    const int ys = RealToPixel(satellite.y);
+    const int k = frame.size == WindowSize::W1 ? 150 : frame.size == WindowSize::W2 ? 187 : 239;
+    g.offsetY = std::clamp(ys - k, 0, g.height - vh - 1);
+    const int half = vw / 2;
+    if (xs >= half && xs < g.width - half) {
+        g.offsetX = xs - half;
+        Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, g.offsetY, vw, vh));
+        return;
+    }
+    int wrapColumn = 0;
+    if (xs >= g.width - half) {
+        g.offsetX = xs - half;
+        wrapColumn = g.width + half - 1 - xs;
+    } else {
+        g.offsetX = g.width - 1 - (half - xs);
+        wrapColumn = half - xs;
+    }
+    Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, g.offsetY, vw - 1, vh - 1));
+    Copy(frame.view, {wrapColumn, 0}, frame.work, QRect(0, g.offsetY, vw, vh));
+}
+
+}  // namespace
+
+void PresentMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
+    if (frame.geometry.zoomFactor > 1) {
+        PresentZoomed(frame, satellite);
+    } else {
+        PresentWholeMap(frame, satellite, mode);
+    }
+}
+
+}  // namespace orbivox

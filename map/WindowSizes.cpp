@@ -1,0 +1,77 @@
+#include "map/WindowSizes.h"
+
+#include <cstdlib>
+
+namespace orbivox {
+
+const WindowSizeSpec& SpecOf(WindowSize size) {
+    return kWindowSizes[static_cast<int>(size) - 1];
+}
+
+bool ZoomAvailable(WindowSize size) {
+    return SpecOf(size).z2.has_value();
+}
+
+const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom) {
+    const WindowSizeSpec& spec = SpecOf(size);
+    return zoom == Zoom::Z2 && spec.z2 ? *spec.z2 : spec.z1;
+}
+
+int SizeCode(WindowSize size, bool dpi120) {
+    switch (size) {
+        case WindowSize::W1:
+            return 1;
+        case WindowSize::W2:
+            return dpi120 ? 2 : 3;
+        case WindowSize::W3:
+            return dpi120 ? 4 : 5;
+        case WindowSize::W4:
+            return 6;
+        case WindowSize::W5:
+            return 7;
+    }
+    return 1;
+}
+
+WindowSize SmallestWindowSize(bool dpi120) {
+    return dpi120 ? WindowSize::W2 : WindowSize::W1;
+}
+
+WindowSize LargestWindowSize(QSize workArea, bool dpi120) {
+    for (int i = static_cast<int>(kWindowSizes.size()) - 1; i > 0; --i) {
+        const QSize need = kWindowSizes[i].minimumWorkArea;
+        if (workArea.width() >= need.width() && workArea.height() >= need.height()) {
+            return kWindowSizes[i].size;
+        }
+    }
+    return SmallestWindowSize(dpi120);
+}
+
+WindowSize LimitWindowSize(WindowSize requested, QSize workArea, int screenWidth, bool dpi120) {
+    const int smallest = static_cast<int>(SmallestWindowSize(dpi120));
+    int size = std::min(static_cast<int>(requested),
+                        static_cast<int>(LargestWindowSize(workArea, dpi120)));
+    while (size > smallest && screenWidth <= kWindowSizes[size - 1].screenWiderThan) {
+        --size;
+    }
+    return static_cast<WindowSize>(std::max(size, smallest));
+}
+
+WindowSize NextWindowSize(WindowSize current, QSize workArea, bool dpi120) {
+    const int next = static_cast<int>(current) + 1;
+    if (next > static_cast<int>(LargestWindowSize(workArea, dpi120))) {
+        return SmallestWindowSize(dpi120);
+    }
+    return static_cast<WindowSize>(next);
+}
+
+QSize AspectCorrectedSize(QSize before, QSize after) {
+    const int dw = after.width() - before.width();
+    const int dh = after.height() - before.height();
+    if (std::abs(dw) >= std::abs(dh)) {
+        return QSize(after.width(), after.width() / 2);
+    }
+    return QSize(2 * after.height(), after.height());
+}
+
+}  // namespace orbivox
