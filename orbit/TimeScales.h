@@ -12,9 +12,6 @@ inline constexpr double kDisplayTimeToDayNumber = 28491.0;     // D = display ti
 inline constexpr double kDisplayTimeToJulianDate = 2415018.5;  // JD = display time + this
 inline constexpr double kDayNumberToJulianDate = 2443509.5;    // JD = D + this
 
-inline constexpr double kMinute = 1.0 / 1440.0;  // days
-inline constexpr double kSecond = 1.0 / 86400.0;
-
 // The clock seam: local time and UTC of this moment.
 struct ClockReading {
     double local = 0.0;  // days since 1899-12-30 00:00, local time

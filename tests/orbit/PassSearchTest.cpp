@@ -48,7 +48,7 @@ PassRequest RequestAt(SineSky& sky, double now, int windowSizeCode = 1) {
 TEST(PassSearch, SatelliteBelowTheHorizonGetsAosLosAndTop) {
     SineSky sky{100.0 / 1440.0};
     PassData pass;
-    ASSERT_EQ(SearchPass(pass, RequestAt(sky, kRise - 20 * kMinute), sky.Function()),
+    ASSERT_EQ(SearchPass(pass, RequestAt(sky, kRise - 20 * kOneMinute), sky.Function()),
               PassOutcome::Searched);
     // The last instant before each crossing, less than 1 minute / 25 early.
     EXPECT_LE(pass.aosTime, kRise);
@@ -66,12 +66,12 @@ TEST(PassSearch, SatelliteBelowTheHorizonGetsAosLosAndTop) {
     EXPECT_FALSE(pass.upSearched);
 
     // Searched once per visibility state; a reset opens it again.
-    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kMinute), sky.Function()),
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kOneMinute), sky.Function()),
               PassOutcome::NotDue);
     ResetPass(pass);
     EXPECT_EQ(pass.previousElevation, kStoredElevationReset);
     EXPECT_EQ(pass.aosRounded, 0.0);
-    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kMinute), sky.Function()),
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, kRise - 19 * kOneMinute), sky.Function()),
               PassOutcome::Searched);
 }
 
@@ -79,7 +79,7 @@ TEST(PassSearch, SatelliteAlreadyUpShowsStarsAndFindsItsTopOnTheWayDown) {
     SineSky sky{100.0 / 1440.0};
     PassData pass;
     pass.maxElevation = 80.0;  // left over from an earlier pass
-    const double now = kRise + 5 * kMinute;
+    const double now = kRise + 5 * kOneMinute;
     const PassRequest request = RequestAt(sky, now, 3);
     ASSERT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Searched);
     EXPECT_EQ(pass.aosTime, now);
@@ -89,7 +89,7 @@ TEST(PassSearch, SatelliteAlreadyUpShowsStarsAndFindsItsTopOnTheWayDown) {
     EXPECT_GT(pass.losTime, sky.Set() - 2.4 * kSecond);
     EXPECT_LE(pass.losTime, sky.Set());
     EXPECT_TRUE(pass.upSearched);
-    EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kMinute, 3), sky.Function()),
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kOneMinute, 3), sky.Function()),
               PassOutcome::NotDue);
 }
 
@@ -111,7 +111,7 @@ TEST(PassSearch, HighOrbitStepsAQuarterHourAndRefinesTo36Seconds) {
 TEST(PassSearch, GeostationaryNoPassAndNeverSetting) {
     SineSky sky{100.0 / 1440.0};
     PassData pass;
-    PassRequest request = RequestAt(sky, kRise - 20 * kMinute);
+    PassRequest request = RequestAt(sky, kRise - 20 * kOneMinute);
     request.meanMotionRevPerDay = 1.0027;
     sky.calls = 0;
     EXPECT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Geostationary);
@@ -224,8 +224,8 @@ TEST_F(StationPass, FindsTheCrossingsAndRestoresTheTick) {
     EXPECT_GT(ElevationAt(pass.losTime), kPassHorizon);
     EXPECT_LT(ElevationAt(pass.losTime + 2.4 * kSecond), kPassHorizon);
     EXPECT_GT(pass.maxElevation, 0.0);
-    EXPECT_GT(pass.losTime - pass.aosTime, 2 * kMinute);
-    EXPECT_LT(pass.losTime - pass.aosTime, 15 * kMinute);
+    EXPECT_GT(pass.losTime - pass.aosTime, 2 * kOneMinute);
+    EXPECT_LT(pass.losTime - pass.aosTime, 15 * kOneMinute);
 
     EXPECT_EQ(view.ComputePass(1), PassOutcome::Geostationary);
     EXPECT_TRUE(view.Pass(1).geostationary);
