@@ -1,24 +1,51 @@
 // Orbivox32: the desktop satellite tracker.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
-#include <QStatusBar>
+#include <QProcess>
+#include <QScreen>
 
-#include "tracking/Folders.h"
+#include "app/desktop/MainWindow.h"
+#include "app/desktop/MessageBoxNotifier.h"
+#include "tracking/StartProgram.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbivox32"));
     QApplication::setApplicationVersion(QStringLiteral(ORBIVOX_VERSION));
 
-    const orbivox::Folders folders = orbivox::ResolveFolders(
-        orbivox::FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+    orbit::SystemClock clock;
+    orbivox::MessageBoxNotifier notifier;
+    orbivox::StartResult start = orbivox::StartProgram(
+        clock,
+        orbivox::FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
+        notifier);
+    if (!start.session) {
+        return start.exitCode;
+    }
+    orbivox::TrackingSession& session = *start.session;
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Orbivox32"));
-    window.resize(600, 360);
-    window.statusBar()->addWidget(
-        new QLabel(QStringLiteral(" Confg. ") + QLatin1String(folders.numeral())));
+    orbivox::TAusgabe window(session);
+    window.onConfigurationChosen = [&](int slot) {
+        // Config.SQF first, so the new program finds the new slot; then our lock goes and
+        // the new copy starts as the only one.
+        orbivox::WriteConfig(session.folders(), slot);
+        window.QuitFromMenu();
+        start.instance.reset();
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    };
+    const orbivox::WindowPosition position =
+        orbivox::ReadWindowPosition(session.folders().ConfigFile(QStringLiteral("SatPos.SQF")));
+    window.adjustSize();
+    if (position.known) {
+        window.move(position.left, position.top);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
+    if (start.elements == orbivox::ElementPartOutcome::NothingSelected) {
+        notifier.Message(QStringLiteral("No satellite of group ") + session.group() +
+                         QStringLiteral(" was found in the source file ") +
+                         session.settings().sourceFile + QStringLiteral("."));
+    }
+    window.StartTracking();
     return QApplication::exec();
 }

@@ -1,0 +1,280 @@
+#include "app/desktop/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/desktop/DateTimeBox.h"
+#include "orbit/DisplayFormat.h"
+#include "tracking/SqfFile.h"
+#include "tracking/ui/ConfigDialog.h"
+
+namespace orbivox {
+namespace {
+
+constexpr const char* kWhite = "background-color: rgb(255, 255, 255);";
+constexpr const char* kSilver = "background-color: rgb(192, 192, 192);";
+
+// A letter button: a label that reports clicks while enabled.
+class LetterButton : public QLabel {
+public:
+    LetterButton(const QString& letter, std::function<void()> onClick, QWidget* parent)
+        : QLabel(letter, parent), onClick_(std::move(onClick)) {
+        setObjectName(QStringLiteral("lbl") + letter);
+        setAlignment(Qt::AlignCenter);
+        setFrameShape(QFrame::Panel);
+        setFrameShadow(QFrame::Raised);
+        setMinimumWidth(20);
+        setAutoFillBackground(true);
+        setStyleSheet(QLatin1String(kSilver));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (isEnabled() && event->button() == Qt::LeftButton) {
+            onClick_();
+        }
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+    setObjectName(QStringLiteral("TAusgabe"));
+    setWindowTitle(QStringLiteral("Orbivox32 [") + session_.group() + QStringLiteral("]"));
+    session_.engine().Switches().decimalSeparator =
+        QLocale::system().decimalPoint().at(0).toLatin1();
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+
+    auto* top = new QHBoxLayout;
+    ptbDatZeit_ = new DateTimeBox(central);
+    ptbDatZeit_->setFont(fixed);
+    lblSatName_ = new QLabel(central);
+    lblSatName_->setObjectName(QStringLiteral("lblSatName"));
+    top->addWidget(ptbDatZeit_);
+    top->addWidget(lblSatName_, 1);
+    layout->addLayout(top);
+
+    lblKopfZeile_ = new QLabel(central);
+    lblKopfZeile_->setObjectName(QStringLiteral("lblKopfZeile"));
+    lblKopfZeile_->setFont(fixed);
+    lstAusgabe_ = new QLabel(central);
+    lstAusgabe_->setObjectName(QStringLiteral("lstAusgabe"));
+    lstAusgabe_->setFont(fixed);
+    lstAusgabe_->setAutoFillBackground(true);
+    lstAusgabe_->setStyleSheet(QLatin1String(kSilver));
+    lstAusgabe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(lblKopfZeile_);
+    layout->addWidget(lstAusgabe_);
+
+    auto* letterPanel = new QWidget(central);
+    letterPanel->setObjectName(QStringLiteral("PanBuchstaben"));
+    auto* letterLayout = new QHBoxLayout(letterPanel);
+    letterLayout->setContentsMargins(0, 0, 0, 0);
+    letterLayout->setSpacing(1);
+    for (int slot = 0; slot < kMaxSelected; ++slot) {
+        const QString letter(QChar('A' + slot));
+        letters_[static_cast<size_t>(slot)] =
+            new LetterButton(letter, [this, slot] { SelectWorkingSatellite(slot); }, letterPanel);
+        letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
+    }
+    layout->addWidget(letterPanel);
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    BuildMenus();
+    BuildStatusBar();
+    SetLetterButtons();
+    lblKopfZeile_->setText(ToQ(session_.engine().Header()));
+    ShowWorkingName();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
+}
+
+void TAusgabe::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Open"))->setEnabled(false);
+    file->addAction(QStringLiteral("&Sat mode off"))->setEnabled(false);
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Quit"));
+    connect(quit, &QAction::triggered, this, &TAusgabe::QuitFromMenu);
+
+    bar->addAction(QStringLiteral("&Satellites"))->setEnabled(false);
+    QMenu* tracking = bar->addMenu(QStringLiteral("&Tracking"));
+    for (const char* item : {"&Real Time", "&Preview", "&MA"}) {
+        tracking->addAction(QString::fromLatin1(item))->setEnabled(false);
+    }
+    bar->addMenu(QStringLiteral("Acc&y"))->addAction(QStringLiteral("Count Down"))->setEnabled(false);
+    for (const char* item : {"&CAT", "&Mode", "&Rotor"}) {
+        bar->addAction(QString::fromLatin1(item))->setEnabled(false);
+    }
+    QMenu* setup = bar->addMenu(QStringLiteral("S&etup"));
+    for (const char* item : {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup",
+                             "Speech Setup"}) {
+        setup->addAction(QString::fromLatin1(item))->setEnabled(false);
+    }
+    QAction* configuration = setup->addAction(QStringLiteral("Configuration"));
+    connect(configuration, &QAction::triggered, this, &TAusgabe::ShowConfigurations);
+    bar->addMenu(QStringLiteral("&Programs"))->setEnabled(false);
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    help->addAction(QStringLiteral("Auxiliary Files"))->setEnabled(false);
+}
+
+void TAusgabe::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const StationSettings& station = session_.settings().station;
+    const char sep = session_.engine().Switches().decimalSeparator;
+    statusObserver_ = new QLabel(QStringLiteral(" Obs.: ") +
+                                     ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
+                                     QStringLiteral(" / ") +
+                                     ToQ(FormatNumber(station.latitude, "##0.0", sep)),
+                                 bar);
+    statusConfig_ = new QLabel(QStringLiteral(" Confg. ") +
+                                   QLatin1String(session_.folders().numeral()) +
+                                   QStringLiteral(" Grp. ") + session_.group(),
+                               bar);
+    const QFileInfo source(session_.settings().sourceFile);
+    statusKeps_ = new QLabel(QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
+                                 QLocale::system().toString(source.lastModified().date(),
+                                                            QLocale::ShortFormat),
+                             bar);
+    statusKeps_->setToolTip(
+        QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
+    bar->addWidget(statusObserver_);
+    bar->addWidget(statusConfig_);
+    bar->addWidget(statusKeps_, 1);
+}
+
+void TAusgabe::SetLetterButtons() {
+    const QStringList names = session_.SelectedNames();
+    for (int slot = 0; slot < kMaxSelected; ++slot) {
+        QLabel* letter = letters_[static_cast<size_t>(slot)];
+        const bool used = slot < names.size();
+        letter->setEnabled(used);
+        letter->setToolTip(used ? names[slot] : QString());
+        letter->setStyleSheet(QLatin1String(kSilver));
+    }
+}
+
+void TAusgabe::ShowWorkingName() {
+    const int slot = session_.engine().WorkingSlot();
+    if (slot < 0) {
+        lblSatName_->clear();
+        return;
+    }
+    const QString text = QStringLiteral(" ") + QChar('A' + slot) + QStringLiteral(": ") +
+                         session_.SelectedNames().value(slot);
+    lblSatName_->setText(text);
+    lblSatName_->setToolTip(text);
+}
+
+void TAusgabe::StartTracking() {
+    OnTick();
+    timer1_.start(session_.engine().TickIntervalMs());
+}
+
+void TAusgabe::OnTick() {
+    if (session_.engine().SelectedCount() == 0) {
+        return;
+    }
+    session_.engine().TrackingTick();
+    ShowTick();
+}
+
+void TAusgabe::ShowTick() {
+    TrackingEngine& engine = session_.engine();
+    const double jd = engine.Time().displayJulianDate;
+    const QString zone = session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
+    ptbDatZeit_->SetTexts(ToQ(FormatDateTime(jd, "dd.mm.yyyy")),
+                          ToQ(FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
+    lstAusgabe_->setText(ToQ(engine.ListText()));
+    lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
+    for (int slot = 0; slot < kMaxSelected; ++slot) {
+        const Letter& letter = engine.Letters()[static_cast<size_t>(slot)];
+        if (letter.repaint) {
+            letters_[static_cast<size_t>(slot)]->setStyleSheet(
+                QLatin1String(letter.colour == LetterColour::White ? kWhite : kSilver));
+        }
+    }
+    engine.LettersRepainted();
+}
+
+void TAusgabe::SelectWorkingSatellite(int slot) {
+    TrackingEngine& engine = session_.engine();
+    if (slot < 0 || slot >= engine.SelectedCount()) {
+        return;
+    }
+    engine.ApplyWorkingChange(slot);
+    ShowWorkingName();
+    if (timer1_.isActive()) {
+        OnTick();
+    }
+}
+
+void TAusgabe::ShowConfigurations() {
+    TConfig dialog(session_.folders().slot, this);
+    if (dialog.exec() != QDialog::Accepted || !onConfigurationChosen) {
+        return;
+    }
+    switchingSlot_ = true;
+    onConfigurationChosen(dialog.ChosenSlot());
+}
+
+void TAusgabe::RunQuitSequence(bool quitCommand) {
+    if (quitDone_) {
+        return;
+    }
+    quitDone_ = true;
+    timer1_.stop();
+    QuitHooks hooks;
+    hooks.writeWindowPosition = [this] {
+        const QString path = session_.folders().ConfigFile(QStringLiteral("SatPos.SQF"));
+        WindowPosition position = ReadWindowPosition(path);
+        position.top = y();
+        position.left = x();
+        try {
+            WriteWindowPosition(path, position);
+        } catch (const SqfError& error) {
+            QMessageBox::warning(this, QStringLiteral("Orbivox32"),
+                                 QString::fromUtf8(error.what()));
+        }
+    };
+    TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
+}
+
+void TAusgabe::QuitFromMenu() {
+    RunQuitSequence(true);
+    QApplication::quit();
+}
+
+void TAusgabe::closeEvent(QCloseEvent* event) {
+    RunQuitSequence(false);
+    event->accept();
+    QApplication::quit();
+}
+
+}  // namespace orbivox

@@ -1,0 +1,58 @@
+#pragma once
+// TAusgabe, the main window: date and time, the working satellite's name, the list header
+// and one-line data display, the 24 satellite letters, the status bar and the menus. It
+// shows what the tracking engine computes and forwards the operator's clicks; it computes
+// nothing itself.
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "tracking/TrackingSession.h"
+
+namespace orbivox {
+
+class DateTimeBox;
+
+class TAusgabe : public QMainWindow {
+public:
+    TAusgabe(TrackingSession& session, QWidget* parent = nullptr);
+
+    // Starts the tracking timer (real-time mode) after the first tick.
+    void StartTracking();
+    // Makes the satellite in a letter slot the working one.
+    void SelectWorkingSatellite(int slot);
+    // "&Quit": the quit sequence, then the program ends.
+    void QuitFromMenu();
+    // Called when the operator chose another configuration slot: the caller restarts.
+    std::function<void(int slot)> onConfigurationChosen;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildStatusBar();
+    void SetLetterButtons();
+    void ShowWorkingName();
+    void OnTick();
+    void ShowTick();
+    void RunQuitSequence(bool quitCommand);
+    void ShowConfigurations();
+
+    TrackingSession& session_;
+    QTimer timer1_;
+    DateTimeBox* ptbDatZeit_;
+    QLabel* lblSatName_;
+    QLabel* lblKopfZeile_;
+    QLabel* lstAusgabe_;
+    std::array<QLabel*, kMaxSelected> letters_{};
+    QLabel* statusObserver_;
+    QLabel* statusConfig_;
+    QLabel* statusKeps_;
+    bool quitDone_ = false;
+    bool switchingSlot_ = false;
+};
+
+}  // namespace orbivox
