@@ -1,0 +1,147 @@
+#include "tracking/TrackingEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace orbivox {
+namespace {
+
+int FindSet(orbit::OrbitEngine& orbit, const std::string& name) {
+    for (int i = 1; i <= orbit.Sets().Count(); ++i) {
+        if (orbit.Sets()[i].name == name) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// Three real satellites seen from London on a summer day: two low orbits and a
+// geostationary one.
+class TrackingEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const double jd = orbit::JulianDateFromCivil(orbit::CivilTime{2026, 8, 22, 0, 0, 0, 0});
+        clock_.Set(jd - orbit::kDisplayTimeToJulianDate, jd - orbit::kDisplayTimeToJulianDate);
+        engine_ = std::make_unique<TrackingEngine>(clock_, 2026);
+        engine_->Orbit().ReadElementFile(ORBIVOX_TEST_DATA "/elements-2026.txt");
+        orbit::ObserverSite site;
+        site.latitude = 51.5;
+        site.longitude = -0.1;
+        site.utcOffset = "0";
+        engine_->SetSite(site, orbit::ZoneMode::Utc);
+        iss_ = FindSet(engine_->Orbit(), "ISS (ZARYA)");
+        so50_ = FindSet(engine_->Orbit(), "SAUDISAT 1C (SO-50)");
+        eshail_ = FindSet(engine_->Orbit(), "ES'HAIL 2");
+        ASSERT_TRUE(iss_ && so50_ && eshail_);
+        engine_->SetSelection({iss_, so50_, eshail_}, 0);
+    }
+
+    orbit::FixedClock clock_;
+    std::unique_ptr<TrackingEngine> engine_;
+    int iss_ = 0, so50_ = 0, eshail_ = 0;
+};
+
+TEST_F(TrackingEngineTest, LettersColourAndRisesAreAnnouncedOnce) {
+    std::map<int, int> announced;
+    engine_->Switches().announcements = true;
+    engine_->Hooks().announceRise = [&](int set) { ++announced[set]; };
+
+    engine_->TrackingTick();
+    const auto& letters = engine_->Letters();
+    for (int k = 0; k < kMaxSelected; ++k) {
+        EXPECT_TRUE(letters[k].repaint) << k;  // the first tick paints every letter
+        if (k >= 3) {
+            EXPECT_EQ(letters[k].colour, LetterColour::Silver) << k;
+        }
+    }
+    EXPECT_EQ(letters[2].colour, LetterColour::White);  // the geostationary one is up
+    engine_->LettersRepainted();
+
+    // A day of ticks, 30 s apart: every change of colour is marked for repainting on that
+    // tick only, and each rise of a letter is announced once.
+    int rises = 0;
+    for (int tick = 0; tick < 2880; ++tick) {
+        const std::array<Letter, kMaxSelected> before = engine_->Letters();
+        clock_.Advance(30.0 / 86400.0);
+        engine_->TrackingTick();
+        for (int k = 0; k < 3; ++k) {
+            const bool changed = before[k].colour != letters[k].colour;
+            EXPECT_EQ(letters[k].repaint, changed) << "letter " << k << " tick " << tick;
+            rises += changed && letters[k].colour == LetterColour::White;
+        }
+        engine_->LettersRepainted();
+    }
+    EXPECT_GT(rises, 2);
+    EXPECT_EQ(announced[iss_] + announced[so50_], rises);
+    EXPECT_EQ(announced.count(eshail_), 0u);
+}
+
+TEST_F(TrackingEngineTest, GeostationaryWorkingSatelliteHasNoPassColumns) {
+    engine_->ApplyWorkingChange(2);
+    engine_->Switches().windowSizeCode = 3;
+    engine_->TrackingTick();
+    const std::string& line = engine_->ListText();
+    ASSERT_GE(line.size(), 17u);
+    EXPECT_EQ(line.substr(line.size() - 17), "   ----- ----- --");
+    engine_->Switches().windowSizeCode = 1;
+    engine_->TrackingTick();
+    EXPECT_EQ(engine_->ListText().substr(49), "----- -----");
+}
+
+TEST_F(TrackingEngineTest, MapRefreshEveryIntervalPlusOneTicks) {
+    int refreshes = 0;
+    engine_->Hooks().refreshFootprint = [&] { ++refreshes; };
+    engine_->SetMapUpdate(5, 1);
+    std::vector<int> refreshTicks;
+    for (int tick = 0; tick < 13; ++tick) {
+        engine_->TrackingTick();
+        if (engine_->IsRefreshTick()) {
+            refreshTicks.push_back(tick);
+        }
+    }
+    EXPECT_EQ(refreshTicks, (std::vector<int>{0, 6, 12}));
+    EXPECT_EQ(refreshes, 3);
+    engine_->SetMapUpdate(5, 5);
+    EXPECT_EQ(engine_->TickIntervalMs(), 200);
+}
+
+TEST_F(TrackingEngineTest, PassSearchLeavesTheTicksStateAlone) {
+    engine_->TrackingTick();
+    const orbit::TrackResult working = engine_->Working();
+    const std::string line = engine_->ListText();
+    // Same instant again: the pass search of the first tick must not have moved anything.
+    engine_->TrackingTick();
+    EXPECT_EQ(engine_->Working().azimuth, working.azimuth);
+    EXPECT_EQ(engine_->ListText(), line);
+}
+
+TEST(QuitProgram, StepsRunInOrder) {
+    std::vector<std::string> calls;
+    auto record = [&](const char* name) { return [&calls, name] { calls.push_back(name); }; };
+    QuitHooks hooks;
+    hooks.releaseRadio2 = record("radio2");
+    hooks.writeWindowPosition = record("position");
+    hooks.toneOff = record("tone");
+    hooks.sendCloseCommands = record("close");
+    hooks.catOff = record("cat");
+    hooks.kenwoodSatelliteModeOff = record("kenwood");
+    hooks.closeRotorServer = record("rotor");
+    TrackingEngine::QuitProgram(hooks, true, false);
+    EXPECT_EQ(calls, (std::vector<std::string>{"radio2", "position", "tone", "close", "cat",
+                                               "kenwood", "rotor"}));
+
+    calls.clear();
+    hooks.closeCatServer = record("catserver");
+    TrackingEngine::QuitProgram(hooks, false, false);  // closing by the frame: no position
+    EXPECT_EQ(calls, (std::vector<std::string>{"radio2", "tone", "close", "cat", "catserver",
+                                               "rotor"}));
+
+    calls.clear();
+    hooks.radio1PortFailed = [] { return true; };
+    TrackingEngine::QuitProgram(hooks, true, false);
+    EXPECT_TRUE(calls.empty());
+}
+
+}  // namespace
+}  // namespace orbivox
