@@ -32,22 +32,13 @@ FootprintRows ComputeFootprint(const MapGeometry& g, MapPoint position, double s
 
     int previousEast = 0;
     int previousWest = g.width;
-    constexpr double kStep = pi / 300;
-    for (; static_cast<int>(f.rows.size()) < kMaxFootprintRows; t += kStep) {
-        if (f.northOverflow > t) {
-            // Inside the polar cap every longitude is covered: no row.
-            f.noPolarRowSkipped = false;
-            continue;
-        }
-        if (t > tstop || t >= tmax) {
-            break;
-        }
+    auto storeRow = [&](double t) {
         double u =
             (std::cos(psi) - std::cos(thetaS) * std::cos(t)) / (std::sin(thetaS) * std::sin(t));
         if (std::isnan(u)) {
             u = 1;  // a sub-point right on a pole: 0 / 0
         }
-        // |u| > 1 near the top and bottom rows: the guard keeps the root real.
+        // |u| > 1 next to the top and bottom rows: the guard keeps the root real.
         double b = 1 - u * u;
         if (!(b >= 0.001)) {
             b = 0.001;
@@ -81,6 +72,25 @@ FootprintRows ComputeFootprint(const MapGeometry& g, MapPoint position, double s
             }
         }
         f.rows.push_back({east, west, y});
+    };
+
+    const double tStart = t;
+    constexpr double kStep = pi / 300;
+    for (; static_cast<int>(f.rows.size()) < kMaxFootprintRows; t += kStep) {
+        if (f.northOverflow > t) {
+            // Inside the polar cap every longitude is covered: no row.
+            f.noPolarRowSkipped = false;
+            continue;
+        }
+        if (t > tstop || t >= tmax) {
+            break;
+        }
+        storeRow(t);
+    }
+    // A sub-point within a step of the pole can leave the thin band between the polar cap
+    // and the circle's far edge without a row; without one there is nothing to fill.
+    if (f.rows.empty()) {
+        storeRow((std::max(f.northOverflow, tStart) + std::min(tmax, tstop)) / 2);
     }
     return f;
 }
