@@ -62,6 +62,8 @@ public:
     // Squint of the satellite at `position` from the last evaluation.
     void ComputeSquint(int position);
     const TrackResult& Result() const { return result_; }
+    // The propagated state behind the last evaluation (failure reason when it failed).
+    const PropagationResult& LastState() const { return state_; }
 
     // --- squint and the second observer -----------------------------------------------------
     void SetSquintEntries(std::vector<SquintEntry> entries) { squintEntries_ = std::move(entries); }

@@ -12,6 +12,9 @@ using Arguments = std::vector<std::string>;
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunLook(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunSun(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

@@ -16,6 +16,9 @@ const std::map<std::string, Command>& CommandTable() {
         {"download", orbivox::cli::RunDownload},
         {"folders", orbivox::cli::RunFolders},
         {"track", orbivox::cli::RunTrack},
+        {"look", orbivox::cli::RunLook},
+        {"passes", orbivox::cli::RunPasses},
+        {"sun", orbivox::cli::RunSun},
         {"propagate", RunPropagate},
     };
     return table;

@@ -1,0 +1,166 @@
+#include "app/cli/OrbitArguments.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "orbit/DisplayFormat.h"
+#include "orbit/TimeScales.h"
+
+namespace orbivox::cli {
+namespace {
+
+std::optional<int> Digits(const std::string& s, size_t from, size_t count) {
+    if (from + count > s.size())
+        return std::nullopt;
+    int value = 0;
+    for (size_t i = from; i < from + count; ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (s[i] - '0');
+    }
+    return value;
+}
+
+std::optional<double> ParseReal(const std::string& text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return parts;
+}
+
+}  // namespace
+
+std::optional<double> ParseInstant(const std::string& s) {
+    if (s.size() < 20 || s[4] != '-' || s[7] != '-' || s[10] != 'T' || s[13] != ':' ||
+        s[16] != ':' || s.back() != 'Z') {
+        return std::nullopt;
+    }
+    const auto year = Digits(s, 0, 4), month = Digits(s, 5, 2), day = Digits(s, 8, 2);
+    const auto hour = Digits(s, 11, 2), minute = Digits(s, 14, 2), second = Digits(s, 17, 2);
+    if (!year || !month || !day || !hour || !minute || !second)
+        return std::nullopt;
+    int millisecond = 0;
+    if (s.size() != 20) {
+        if (s.size() != 24 || s[19] != '.')
+            return std::nullopt;
+        const auto ms = Digits(s, 20, 3);
+        if (!ms)
+            return std::nullopt;
+        millisecond = *ms;
+    }
+    if (*month < 1 || *month > 12 || *day < 1 || *day > 31 || *hour > 23 || *minute > 59 ||
+        *second > 59) {
+        return std::nullopt;
+    }
+    const orbit::CivilTime civil{*year, *month, *day, *hour, *minute, *second, millisecond};
+    const double jd = orbit::JulianDateFromCivil(civil);
+    // 31 February and the like do not come back as written.
+    const orbit::CivilTime back = orbit::CivilFromJulianDate(jd);
+    if (back.day != *day || back.month != *month)
+        return std::nullopt;
+    return jd;
+}
+
+std::optional<std::vector<double>> ParseInstantList(const std::string& text) {
+    std::vector<double> instants;
+    for (const std::string& part : SplitAtCommas(text)) {
+        const auto jd = ParseInstant(part);
+        if (!jd)
+            return std::nullopt;
+        instants.push_back(*jd);
+    }
+    return instants;
+}
+
+std::string FormatInstant(double julianDate) {
+    const orbit::CivilTime c = orbit::CivilFromJulianDate(julianDate);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", c.year, c.month, c.day,
+                  c.hour, c.minute, c.second, c.millisecond);
+    return text;
+}
+
+std::optional<orbit::ObserverSite> ParseSite(const std::string& text) {
+    const std::vector<std::string> parts = SplitAtCommas(text);
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto latitude = ParseReal(parts[0]);
+    const auto longitude = ParseReal(parts[1]);
+    const auto altitude = ParseReal(parts[2]);
+    if (!latitude || !longitude || !altitude)
+        return std::nullopt;
+    if (*latitude < -90.0 || *latitude > 90.0 || *longitude < -180.0 || *longitude > 360.0) {
+        return std::nullopt;
+    }
+    orbit::ObserverSite site;
+    site.latitude = *latitude;
+    site.longitude = *longitude;
+    site.altitude = parts[2];
+    site.utcOffset = "0";
+    return site;
+}
+
+std::optional<orbit::ModelChoice> ParseModel(const std::string& text) {
+    if (text == "sgp4")
+        return orbit::ModelChoice::Sgp4;
+    if (text == "sgp8")
+        return orbit::ModelChoice::Sgp8;
+    return std::nullopt;
+}
+
+int YearOf(double julianDate) {
+    return orbit::CivilFromJulianDate(julianDate).year;
+}
+
+std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
+                                         const std::optional<std::string>& satellite,
+                                         const std::string& command, std::ostream& err) {
+    const orbit::ElementReadResult read = engine.ReadElementFile(file);
+    if (!read.fileRead) {
+        err << "orbivox " << command << ": cannot read \"" << file << "\"\n";
+        return std::nullopt;
+    }
+    if (read.format == orbit::ElementFormat::None || read.count == 0) {
+        err << "orbivox " << command << ": no element sets in \"" << file << "\"\n";
+        return std::nullopt;
+    }
+    std::vector<int> sets;
+    for (int i = 1; i <= read.count; ++i) {
+        if (!satellite || engine.Sets()[i].name == *satellite)
+            sets.push_back(i);
+    }
+    if (sets.empty()) {
+        err << "orbivox " << command << ": no satellite named \"" << *satellite << "\" in \""
+            << file << "\"\n";
+        return std::nullopt;
+    }
+    return sets;
+}
+
+std::string Fixed(double value, int decimals) {
+    std::string pattern = "0";
+    if (decimals > 0)
+        pattern += "." + std::string(static_cast<size_t>(decimals), '0');
+    return FormatNumber(value, pattern);
+}
+
+}  // namespace orbivox::cli

@@ -1,0 +1,39 @@
+#pragma once
+// Arguments shared by the look, passes and sun commands: UTC instants, the observer's site,
+// the model choice and the element file with an optional satellite name.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "orbit/ModelChoice.h"
+#include "orbit/ObserverSite.h"
+#include "orbit/OrbitEngine.h"
+
+namespace orbivox::cli {
+
+// "YYYY-MM-DDTHH:MM:SS[.fff]Z" as a UTC Julian date.
+std::optional<double> ParseInstant(const std::string& text);
+// A comma-separated list of instants; empty optional when any of them does not read.
+std::optional<std::vector<double>> ParseInstantList(const std::string& text);
+// "YYYY-MM-DDTHH:MM:SS.fffZ".
+std::string FormatInstant(double julianDate);
+
+// "LAT,LON,ALT": degrees north, degrees east, metres. Longitude -180..360, latitude -90..90.
+std::optional<orbit::ObserverSite> ParseSite(const std::string& text);
+
+std::optional<orbit::ModelChoice> ParseModel(const std::string& text);
+
+// The year of a UTC Julian date: it fixes the century of two-digit epoch years.
+int YearOf(double julianDate);
+
+// Reads the element file into the engine and lists the set indices to report (all sets, or
+// those named `satellite`). Writes the message and returns nothing on failure.
+std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
+                                         const std::optional<std::string>& satellite,
+                                         const std::string& command, std::ostream& err);
+
+// A number with `decimals` places, "." as separator.
+std::string Fixed(double value, int decimals);
+
+}  // namespace orbivox::cli
