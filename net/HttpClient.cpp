@@ -203,6 +203,10 @@ void HttpClient::OnFinished() {
     if (stopReason_ != HttpFailure::None) {
         result_.failure = stopReason_;
         result_.detail = stopDetail_;
+    } else if (reply->error() == QNetworkReply::TooManyRedirectsError ||
+               reply->error() == QNetworkReply::InsecureRedirectError) {
+        result_.failure = HttpFailure::Network;
+        result_.detail = reply->errorString();
     } else if (result_.status != 0 && !IsSuccess(result_.status)) {
         result_.failure = HttpFailure::Status;
         result_.detail =

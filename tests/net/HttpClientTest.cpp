@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QTimer>
+
+#include "net/HttpClient.h"
+#include "net/LocalHttpServer.h"
+
+namespace orbivox {
+namespace {
+
+using namespace std::chrono_literals;
+
+QByteArray Fixture() {
+    QFile file(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+class HttpClientTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testhttp::Answer good;
+        good.body = Fixture();
+        server.Serve("/keps.txt", good);
+    }
+
+    HttpResult Fetch(const QString& url, HttpOptions options = {}) {
+        HttpClient client(options);
+        sink.setBuffer(&body);
+        sink.open(QIODevice::WriteOnly);
+        return client.GetAndWait(QUrl(url), &sink);
+    }
+
+    testhttp::LocalHttpServer server;
+    QByteArray body;
+    QBuffer sink;
+};
+
+TEST_F(HttpClientTest, StreamsTheBodyAndSendsTheRequestSettings) {
+    HttpClient client;
+    qint64 lastProgress = 0;
+    QObject::connect(&client, &HttpClient::progress,
+                     [&](qint64 received, qint64) { lastProgress = received; });
+    sink.setBuffer(&body);
+    sink.open(QIODevice::WriteOnly);
+    const HttpResult result = client.GetAndWait(QUrl(server.Url("/keps.txt")), &sink);
+
+    ASSERT_TRUE(result.ok()) << result.detail.toStdString();
+    EXPECT_EQ(result.status, 200);
+    EXPECT_EQ(body, Fixture());
+    EXPECT_EQ(result.bytes, Fixture().size());
+    EXPECT_EQ(lastProgress, Fixture().size());
+    ASSERT_EQ(server.requests().size(), 1);
+    const testhttp::SeenRequest& seen = server.requests().first();
+    EXPECT_EQ(seen.method, "GET");
+    EXPECT_EQ(seen.headers.value("user-agent"), "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_EQ(seen.headers.value("accept"), "text/html, */*");
+    EXPECT_EQ(seen.headers.value("content-type"), "text/html");
+}
+
+TEST_F(HttpClientTest, FollowsRedirectsAndNamesWhereTheBodyCameFrom) {
+    server.Serve("/old/keps.txt", testhttp::Redirect(301, "/moved"));
+    server.Serve("/moved", testhttp::Redirect(302, server.Url("/keps.txt").toUtf8()));
+    const HttpResult result = Fetch(server.Url("/old/keps.txt"));
+    ASSERT_TRUE(result.ok()) << result.detail.toStdString();
+    EXPECT_EQ(result.finalUrl.path(), "/keps.txt");
+    EXPECT_EQ(body, Fixture());
+}
+
+struct FailureCase {
+    const char* name;
+    const char* path;
+    testhttp::Answer answer;
+    HttpFailure expected;
+    const char* detailHolds;
+};
+
+TEST_F(HttpClientTest, FailuresAreReportedAndNoErrorPageIsWritten) {
+    testhttp::Answer notFound;
+    notFound.status = 404;
+    notFound.reason = "Not Found";
+    notFound.body = "1 looks\n2 like data\n";
+    testhttp::Answer serverError = notFound;
+    serverError.status = 503;
+    serverError.reason = "Service Unavailable";
+    testhttp::Answer silent;
+    silent.silent = true;
+    testhttp::Answer announcedTooLarge;
+    announcedTooLarge.body = QByteArray(5000, 'x');
+    testhttp::Answer growsTooLarge = announcedTooLarge;
+    growsTooLarge.announceLength = false;
+    testhttp::Answer cutShort;
+    cutShort.headers.append(qMakePair(QByteArray("Content-Length"), QByteArray("1000")));
+    cutShort.announceLength = false;
+    cutShort.body = "1 only a part";
+
+    const std::vector<FailureCase> cases = {
+        {"404", "/missing.txt", notFound, HttpFailure::Status, "404"},
+        {"503", "/busy.txt", serverError, HttpFailure::Status, "503"},
+        {"no answer", "/slow.txt", silent, HttpFailure::TimedOut, "no data"},
+        {"announced too large", "/big.txt", announcedTooLarge, HttpFailure::TooLarge, "MiB"},
+        {"grows too large", "/bigger.txt", growsTooLarge, HttpFailure::TooLarge, "larger"},
+        {"connection closed early", "/cut.txt", cutShort, HttpFailure::Network, ""},
+        {"redirect loop", "/loop.txt", testhttp::Redirect(302, "/loop.txt"), HttpFailure::Network,
+         ""},
+    };
+    HttpOptions options;
+    options.idleTimeout = 300ms;
+    options.maxBodyBytes = 4096;
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.Serve(c.path, c.answer);
+        body.clear();
+        sink.close();
+        const HttpResult result = Fetch(server.Url(QString::fromLatin1(c.path)), options);
+        EXPECT_EQ(result.failure, c.expected) << result.detail.toStdString();
+        EXPECT_TRUE(result.detail.contains(QLatin1String(c.detailHolds)))
+            << result.detail.toStdString();
+        if (c.expected == HttpFailure::Status) {
+            EXPECT_TRUE(body.isEmpty()) << body.toStdString();
+        }
+    }
+}
+
+TEST_F(HttpClientTest, RefusesWhatItCannotFetch) {
+    quint16 closedPort = 0;
+    {
+        testhttp::LocalHttpServer gone;
+        closedPort = gone.port();
+    }
+    const struct {
+        QString url;
+        HttpFailure expected;
+    } cases[] = {
+        {QStringLiteral("http://127.0.0.1:%1/keps.txt").arg(closedPort), HttpFailure::Network},
+        {QStringLiteral("ftp://127.0.0.1/keps.txt"), HttpFailure::BadAddress},
+        {QStringLiteral("keps.txt"), HttpFailure::BadAddress},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.url.toStdString());
+        sink.close();
+        EXPECT_EQ(Fetch(c.url).failure, c.expected);
+    }
+}
+
+TEST_F(HttpClientTest, CancelStopsAWaitingTransfer) {
+    testhttp::Answer silent;
+    silent.silent = true;
+    server.Serve("/slow.txt", silent);
+    HttpClient client;
+    QTimer::singleShot(50ms, &client, [&client] { client.Cancel(); });
+    sink.setBuffer(&body);
+    sink.open(QIODevice::WriteOnly);
+    const HttpResult result = client.GetAndWait(QUrl(server.Url("/slow.txt")), &sink);
+    EXPECT_EQ(result.failure, HttpFailure::Cancelled);
+    EXPECT_FALSE(client.busy());
+    // The client is usable again afterwards.
+    sink.close();
+    body.clear();
+    sink.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(client.GetAndWait(QUrl(server.Url("/keps.txt")), &sink).ok());
+    EXPECT_EQ(body, Fixture());
+}
+
+TEST_F(HttpClientTest, GoesThroughTheProxyOfTheEnvironment) {
+    // The proxy is a second local server; the host behind it does not exist, so only a
+    // request that really went through the proxy can succeed.
+    testhttp::LocalHttpServer proxy;
+    testhttp::Answer good;
+    good.body = Fixture();
+    proxy.Serve("/keps.txt", good);
+    qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(proxy.port()).toUtf8());
+    qunsetenv("no_proxy");
+    qunsetenv("NO_PROXY");
+    const HttpResult result = Fetch(QStringLiteral("http://elements.invalid/keps.txt"));
+    qunsetenv("http_proxy");
+    ASSERT_TRUE(result.ok()) << result.detail.toStdString();
+    EXPECT_EQ(body, Fixture());
+    ASSERT_EQ(proxy.requests().size(), 1);
+    EXPECT_EQ(proxy.requests().first().target, "http://elements.invalid/keps.txt");
+}
+
+}  // namespace
+}  // namespace orbivox
