@@ -76,3 +76,26 @@ TEST(Locator, CheckLocatorCharsPerPosition) {
 
 }  // namespace
 }  // namespace orbivox
+
+#include "map/LocatorReadout.h"
+
+namespace orbivox {
+namespace {
+
+TEST(LocatorReadout, MouseOverTheMap) {
+    MapGeometry g = MapGeometry::For(WindowSize::W1, Zoom::Z1);
+    const LocatorReadout corner = UpdateLocatorReadout(g, {0, 0}, {600, 300});
+    EXPECT_DOUBLE_EQ(corner.longitude, 180);
+    EXPECT_DOUBLE_EQ(corner.latitude, 90);
+    EXPECT_EQ(corner.text, " AR09 ");
+    EXPECT_EQ(corner.labelAt, QPoint(0, 20));  // below the pointer near the top
+    const LocatorReadout berlin = UpdateLocatorReadout(g, {321, 62}, {600, 300});
+    EXPECT_EQ(berlin.text, " JO62 ");
+    EXPECT_EQ(berlin.labelAt, QPoint(321, 42));
+    EXPECT_EQ(UpdateLocatorReadout(g, {590, 150}, {600, 300}).labelAt, QPoint(558, 130));
+    g.offsetX = 500;  // turned view: wraps at W - 1
+    EXPECT_NEAR(UpdateLocatorReadout(g, {99, 150}, {600, 300}).longitude, 180, 1e-9);
+}
+
+}  // namespace
+}  // namespace orbivox
