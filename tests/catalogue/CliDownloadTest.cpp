@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "net/LocalHttpServer.h"
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct CliRun {
+    int exitCode = -1;
+    QStringList out;
+    QString err;
+};
+
+class CliDownloadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile fixture(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"));
+        ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+        elements = fixture.readAll();
+        testhttp::Answer good;
+        good.body = elements;
+        server.Serve("/amateur.txt", good);
+        testhttp::Answer page;
+        page.body = "<html><body>Elements moved</body></html>\n";
+        server.Serve("/index.html", page);
+        mainData = home.filePath(".local/share/Orbivox32/");
+        QDir().mkpath(mainData);
+    }
+
+    // Runs the tool while this thread keeps serving HTTP.
+    CliRun Run(const QStringList& args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_DATA_HOME", home.filePath(".local/share"));
+        env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+        process.setProcessEnvironment(env);
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        QTimer::singleShot(60s, &loop, &QEventLoop::quit);
+        process.start(QStringLiteral(ORBIVOX_CLI), QStringList{"download"} + args);
+        loop.exec();
+        EXPECT_EQ(process.state(), QProcess::NotRunning) << "orbivox download did not end";
+        process.waitForFinished(1000);
+        return {process.exitCode(),
+                QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QStringList KeplerFiles() const {
+        return QDir(mainData + "Kepler").entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir home;
+    QString mainData;
+    testhttp::LocalHttpServer server;
+    QByteArray elements;
+};
+
+TEST_F(CliDownloadTest, PrintsOneMessageLinePerAddressAndFailsIfAnyFailed) {
+    quint16 closedPort = 0;
+    {
+        testhttp::LocalHttpServer gone;
+        closedPort = gone.port();
+    }
+    const CliRun run =
+        Run({server.Url("/amateur.txt"), server.Url("/index.html"), server.Url("/missing.txt"),
+             QStringLiteral("http://127.0.0.1:%1/keps.txt").arg(closedPort)});
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringList({"Download succesful!", "No Keplerian data found!",
+                                    "Download failed", "Download failed"}));
+    EXPECT_TRUE(run.err.contains("/missing.txt: HTTP status 404")) << run.err.toStdString();
+    EXPECT_EQ(KeplerFiles(), QStringList{"amateur.txt"});
+    QFile stored(mainData + "Kepler/amateur.txt");
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), elements);
+    EXPECT_FALSE(QFile::exists(mainData + "InterKeps.txt"));
+    EXPECT_FALSE(QFile::exists(mainData + "InterKeps2.txt"));
+}
+
+TEST_F(CliDownloadTest, WithoutAddressesFetchesTheListAndSucceedsWhenAllDid) {
+    SqfWriter()
+        .Lines({"; the station's list", server.Url("/amateur.txt"),
+                server.Url("/amateur.txt?again#/second.txt")})
+        .Commit(mainData + "Celestrak.SQF");
+    server.Serve("/amateur.txt?again", [&] {
+        testhttp::Answer good;
+        good.body = elements;
+        return good;
+    }());
+    const CliRun run = Run({});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringList({"Download succesful!", "Download succesful!"}));
+    EXPECT_EQ(KeplerFiles(), QStringList({"amateur.txt", "second.txt"}));
+}
+
+TEST_F(CliDownloadTest, BadUsageAndAMissingListAreReported) {
+    EXPECT_EQ(Run({"--timeout"}).exitCode, 2);
+    EXPECT_EQ(Run({"--no-such-option"}).exitCode, 2);
+    const CliRun noList = Run({});
+    EXPECT_EQ(noList.exitCode, 1);
+    EXPECT_TRUE(noList.err.contains("Celestrak.SQF")) << noList.err.toStdString();
+    const CliRun refused = Run({server.Url("/")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out.value(0),
+              "Cannot store the download: the address does not end in a file name.");
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
+}  // namespace
+}  // namespace orbivox
