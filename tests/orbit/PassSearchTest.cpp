@@ -185,7 +185,10 @@ protected:
         view.SetObserver(site);
         view.SetSelection({iss, geo});
         // 2026-08-23 00:00 local, UTC + 2.
-        view.SetTime(JulianDateFromCivil({2026, 8, 23, 0, 0, 0, 0}) - kDayNumberToJulianDate);
+        const double local =
+            JulianDateFromCivil({2026, 8, 23, 0, 0, 0, 0}) - kDisplayTimeToJulianDate;
+        clock.Set(local, local - 2.0 / 24.0);
+        view.UpdateClock();
     }
 
     double ElevationAt(double dayNumber) {
@@ -229,6 +232,46 @@ TEST_F(StationPass, FindsTheCrossingsAndRestoresTheTick) {
 
     EXPECT_EQ(view.ComputePass(1), PassOutcome::Geostationary);
     EXPECT_TRUE(view.Pass(1).geostationary);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace orbit;
+
+TEST_F(StationPass, CountdownMaJumpAndSecondSiteLeaveTheTickAlone) {
+    view.Evaluate(0);
+    const TrackResult before = view.Result();
+
+    const auto countdown = view.ComputeCountdown(0.0);
+    ASSERT_EQ(countdown.entries.size(), 2u);
+    EXPECT_NE(countdown.entries[0].status, CountdownStatus::None);
+    EXPECT_GT(countdown.entries[0].time, countdown.now);
+    EXPECT_LT(countdown.entries[0].time, countdown.now + 0.2);
+    EXPECT_EQ(countdown.entries[1].status, CountdownStatus::None);  // geostationary
+
+    const SiteReadout far = view.SecondSiteReadout(
+        [] {
+            ObserverSite s;
+            s.latitude = -33.9;
+            s.longitude = 18.4;
+            return s;
+        }(),
+        0, '.');
+    EXPECT_EQ(far.text.rfind(" Az:", 0), 0u) << far.text;
+    EXPECT_NE(far.text.find("  Sq:---"), std::string::npos);
+    EXPECT_EQ(view.Result().azimuth, before.azimuth);
+    EXPECT_EQ(view.Site().latitude, ObserverToSite(view.Observer()).latitude);
+
+    // The MA jump lands where the satellite shows the target mean anomaly.
+    const auto target = view.JumpToMA(0, 10.0);
+    ASSERT_TRUE(target);
+    EXPECT_GT(*target, view.Time().dayNumber);
+    EXPECT_LT(*target, view.Time().dayNumber + 1.0 / 15.0);
+    view.SetTime(*target);
+    view.Evaluate(0);
+    EXPECT_NEAR(view.Result().meanAnomaly, 10.0, 1e-6);
 }
 
 }  // namespace
