@@ -1,6 +1,5 @@
 #include "tracking/SettingsLoader.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "tracking/SqfFile.h"
@@ -8,36 +7,16 @@
 namespace orbivox {
 namespace {
 
-constexpr int kMaxGroups = 12;
-
 std::function<QString()> Label(const QString& text) {
     return [text] { return text; };
 }
 
-// Group names from the first line up to the end, a ";" line, or twelve names.
-QStringList ReadGroupNames(const QString& path) {
-    QStringList names;
+std::vector<std::string> StdLines(const QString& path) {
+    std::vector<std::string> lines;
     for (const QString& line : ReadSqfLines(path)) {
-        if (line.startsWith(QLatin1Char(';')) || names.size() == kMaxGroups) {
-            break;
-        }
-        names.append(line);
+        lines.push_back(line.toStdString());
     }
-    return names;
-}
-
-// A group file named in any letter case (".Sat" and ".SAT" are the same file).
-QString FindCaseInsensitive(const QString& folder, const QString& fileName) {
-    const QString exact = folder + fileName;
-    if (QFileInfo::exists(exact)) {
-        return exact;
-    }
-    for (const QString& entry : QDir(folder).entryList(QDir::Files)) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0) {
-            return folder + entry;
-        }
-    }
-    return exact;
+    return lines;
 }
 
 }  // namespace
@@ -50,79 +29,93 @@ QString SourceListFileName(int slot) {
 std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettings& s) {
     const QString cfg = folders.configDataFolder;
     const QString main = folders.mainDataFolder;
-    auto keep = [&s](const QString& path) {
-        return [&s, path] { s.filesAsRead.insert(QFileInfo(path).fileName(), ReadSqfLines(path)); };
-    };
-    auto keepFile = [&](int number, const QString& name) {
-        return LoaderStep{number, Label(name), keep(cfg + name)};
-    };
     const QString radio2 = cfg + QStringLiteral("Radio2/");
+    // A step that reads one file of the configuration folder with one reader.
+    auto step = [&cfg](int number, const QString& name, auto read) {
+        return LoaderStep{number, Label(name), [read, path = cfg + name] { read(path); }};
+    };
+    auto radio2Step = [&radio2](int number, const QString& name, auto read) {
+        return LoaderStep{number, Label(name), [read, path = radio2 + name] { read(path); }};
+    };
 
-    std::vector<LoaderStep> steps = {
-        keepFile(1, "TRX.SQF"),
-        keepFile(2, "Flip.SQF"),
-        keepFile(3, "Park.SQF"),
-        keepFile(4, "ParkPos.SQF"),
-        {5, Label("SatFiles.SQF"),
-         [&s, cfg] { s.groupNames = ReadGroupNames(cfg + QStringLiteral("SatFiles.SQF")); }},
+    return {
+        step(1, "TRX.SQF", [&s](const QString& p) { s.radio1Family = ReadRadio1Family(p); }),
+        step(2, "Flip.SQF", [&s](const QString& p) { s.flip = ReadFlipSettings(p); }),
+        step(3, "Park.SQF", [&s](const QString& p) { s.autoPark = ReadAutoPark(p); }),
+        step(4, "ParkPos.SQF", [&s](const QString& p) { s.parkPosition = ReadParkPosition(p); }),
+        step(5, "SatFiles.SQF", [&s](const QString& p) { s.groupNames = ReadGroupList(p); }),
         {6, Label("SatIni.SQF, ParPort.SQF"),
-         [&s, cfg, keep] {
+         [&s, cfg] {
              s.station = ReadStationSettings(cfg + QStringLiteral("SatIni.SQF"));
-             keep(cfg + QStringLiteral("AntKorr.SQF"))();
+             // The corrections file wins over the rounded copies in SatIni.SQF.
+             s.antennaCorrections = ReadAntennaCorrections(cfg + QStringLiteral("AntKorr.SQF"));
+             s.station.verticalCorrection = qRound(s.antennaCorrections.vertical);
+             s.station.horizontalCorrection = qRound(s.antennaCorrections.horizontal);
              s.parallelPorts = ReadParallelPorts(cfg + QStringLiteral("ParPort.SQF"));
              s.parallelPortAddress =
                  ParallelPortAddress(s.parallelPorts, s.station.parallelPortIndex);
          }},
-        keepFile(7, "YaesuIIPar.SQF"),
-        keepFile(8, "YaesuPar.SQF"),
-        keepFile(9, "IcomPar.SQF"),
-        keepFile(10, "IcomName.SQF"),
-        keepFile(11, "KenwoodPar.SQF"),
-        {12, Label("NelvoNames.Txt"), keep(FindCaseInsensitive(main, "NelvoNames.txt"))},
-        keepFile(13, "SatNameOpt.SQF"),
-        keepFile(14, "RTS12.SQF"),
-        keepFile(15, "CountDownPos.SQF"),
-        {16, Label("TRX_Semi.SQF"), keep(radio2 + "TRX_Semi.SQF")},
-        {17, Label("YaesuParSemi.SQF"), keep(radio2 + "YaesuParSemi.SQF")},
-        {18, Label("YaesuIIParSemi.SQF"), keep(radio2 + "YaesuIIParSemi.SQF")},
-        {19, Label("KenwoodParSemi.SQF"), keep(radio2 + "KenwoodParSemi.SQF")},
-        {20, Label("IcomNameSemi.SQF"), keep(radio2 + "IcomNameSemi.SQF")},
-        {21, Label("IcomParSemi.SQF"), keep(radio2 + "IcomParSemi.SQF")},
+        step(7, "YaesuIIPar.SQF", [&s](const QString& p) { s.yaesuII = ReadYaesuIIParameters(p); }),
+        step(8, "YaesuPar.SQF", [&s](const QString& p) { s.yaesu = ReadYaesuParameters(p); }),
+        step(9, "IcomPar.SQF", [&s](const QString& p) { s.icom = ReadIcomParameters(p); }),
+        step(10, "IcomName.SQF", [&s](const QString& p) { s.icomModel = ReadIcomModel(p); }),
+        step(11, "KenwoodPar.SQF", [&s](const QString& p) { s.kenwood = ReadKenwoodParameters(p); }),
+        {12, Label("NelvoNames.Txt"),
+         [&s, main] { s.namesList = ReadNamesList(main + QStringLiteral("NelvoNames.txt")); }},
+        step(13, "SatNameOpt.SQF", [&s](const QString& p) { s.nameOptions = ReadNameOptions(p); }),
+        step(14, "RTS12.SQF", [&s](const QString& p) { s.portLines = ReadPortLines(p); }),
+        // Radio 1's command strings are built from its files when its family is built.
+        step(15, "CountDownPos.SQF",
+             [&s](const QString& p) {
+                 std::string error;
+                 const auto settings = orbit::ParseCountdownSettings(StdLines(p), &error);
+                 if (!settings) {
+                     throw SqfError(QStringLiteral("CountDownPos.SQF"), QString::fromStdString(error));
+                 }
+                 s.countdown = *settings;
+             }),
+        radio2Step(16, "TRX_Semi.SQF",
+                   [&s](const QString& p) { s.radio2 = ReadSecondRadioSettings(p); }),
+        radio2Step(17, "YaesuParSemi.SQF",
+                   [&s](const QString& p) { s.radio2Yaesu = ReadYaesuParameters(p); }),
+        radio2Step(18, "YaesuIIParSemi.SQF",
+                   [&s](const QString& p) { s.radio2YaesuII = ReadYaesuIIParameters(p); }),
+        radio2Step(19, "KenwoodParSemi.SQF",
+                   [&s](const QString& p) { s.radio2Kenwood = ReadKenwoodParameters(p); }),
+        radio2Step(20, "IcomNameSemi.SQF",
+                   [&s](const QString& p) { s.radio2IcomModel = ReadSecondIcomModel(p); }),
+        radio2Step(21, "IcomParSemi.SQF",
+                   [&s](const QString& p) { s.radio2Icom = ReadSecondIcomParameters(p); }),
         // Radio 2's command strings are built from the files of steps 16-21.
         {22, Label("IcomParSemi.SQF"), [] {}},
-        keepFile(23, "Squint.SQF"),
-        keepFile(24, "SubTone.SQF"),
-        keepFile(25, "IntVCat.SQF"),
-        keepFile(26, "IntVCatSSB.SQF"),
+        step(23, "Squint.SQF",
+             [&s](const QString& p) { s.squint = orbit::ParseSquintLines(StdLines(p)); }),
+        step(24, "SubTone.SQF", [&s](const QString& p) { s.tones = ReadToneTable(p); }),
+        step(25, "IntVCat.SQF", [&s](const QString& p) { s.fmInterval = ReadSendInterval(p); }),
+        step(26, "IntVCatSSB.SQF", [&s](const QString& p) { s.ssbInterval = ReadSendInterval(p); }),
         {27, Label("SatSources.SQF"),
          [&s, main, slot = folders.slot] {
-             const QStringList lines = ReadSqfLines(main + SourceListFileName(slot));
-             QString source = lines.value(0);
-             if (source.startsWith(QStringLiteral("Kepler"), Qt::CaseInsensitive)) {
-                 source = main + source;
-             }
-             s.sourceFile = QDir::fromNativeSeparators(source.replace(QLatin1Char('\\'), '/'));
+             s.sourceList = ReadSourceList(main + SourceListFileName(slot));
+             s.sourceFile = ResolveSourcePath(s.sourceList.value(0), main);
          }},
         {28, [&s] { return s.groupNames.value(0) + QStringLiteral(".Sat"); },
-         [&s, cfg, keep] {
-             keep(FindCaseInsensitive(cfg, s.groupNames.value(0) + QStringLiteral(".Sat")))();
-         }},
-        keepFile(29, "Doppler.SQF"),
-        keepFile(30, "Prior.SQF"),
-        {31, Label("SatStart.SQF"),
-         [&s, cfg] { s.startValues = ReadStartValues(cfg + QStringLiteral("SatStart.SQF")); }},
-        keepFile(32, "WiRotOpt.SQF"),
-        keepFile(33, "StandPos.SQF"),
-        keepFile(34, "Program.SQF"),
-        keepFile(35, "Auxiliary.SQF"),
+         [&s, cfg] { s.members = ReadGroupFile(FindGroupFile(cfg, s.groupNames.value(0))); }},
+        step(29, "Doppler.SQF", [&s](const QString& p) { s.transponders = ReadTransponderTable(p); }),
+        step(30, "Prior.SQF",
+             [&s](const QString& p) { s.priorities = orbit::ParsePriorityLines(StdLines(p)); }),
+        step(31, "SatStart.SQF", [&s](const QString& p) { s.startValues = ReadStartValues(p); }),
+        step(32, "WiRotOpt.SQF", [&s](const QString& p) { s.rotorUpdate = ReadRotorUpdateOptions(p); }),
+        step(33, "StandPos.SQF",
+             [&s](const QString& p) { s.standardDirections = ReadStandardDirections(p); }),
+        step(34, "Program.SQF", [&s](const QString& p) { s.programs = ReadProgramList(p); }),
+        step(35, "Auxiliary.SQF", [&s](const QString& p) { s.auxiliaryFiles = ReadAuxiliaryList(p); }),
         {36, Label("RotorServer.SQF oder CatServer.SQF"),
-         [cfg, keep] {
-             keep(cfg + QStringLiteral("RotorServer.SQF"))();
-             keep(cfg + QStringLiteral("CatServer.SQF"))();
+         [&s, cfg] {
+             s.rotorServerPath = ReadServerPath(cfg + QStringLiteral("RotorServer.SQF"));
+             s.catServerPath = ReadServerPath(cfg + QStringLiteral("CatServer.SQF"));
          }},
-        keepFile(37, "KorrMod.SQF"),
+        step(37, "KorrMod.SQF", [&s](const QString& p) { s.correction = ReadCorrectionSettings(p); }),
     };
-    return steps;
 }
 
 std::optional<LoaderFailure> RunSettingsLoader(const Folders& folders, LoadedSettings& settings,

@@ -10,6 +10,23 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/GroupFiles.h"
+#include "catalogue/LauncherLists.h"
+#include "catalogue/SatelliteNames.h"
+#include "orbit/Countdown.h"
+#include "orbit/Priority.h"
+#include "orbit/Squint.h"
+#include "radio/IcomFiles.h"
+#include "radio/KenwoodFiles.h"
+#include "radio/PortLines.h"
+#include "radio/RadioFamily.h"
+#include "radio/ToneTable.h"
+#include "radio/TransponderTable.h"
+#include "radio/TuningFiles.h"
+#include "radio/YaesuFiles.h"
+#include "rotator/PositioningFiles.h"
+#include "rotator/ServerFiles.h"
+#include "rotator/StandardDirections.h"
 #include "tracking/Folders.h"
 #include "tracking/LoaderSteps.h"
 #include "tracking/StartValues.h"
@@ -17,16 +34,49 @@
 
 namespace orbivox {
 
+// Everything the settings part of the loader read, in loader order.
 struct LoadedSettings {
-    StationSettings station;
-    QList<long long> parallelPorts;
+    RadioFamily radio1Family = RadioFamily::None;  // 1
+    FlipSettings flip;                             // 2
+    bool autoPark = false;                         // 3
+    ParkPosition parkPosition;                     // 4
+    QStringList groupNames;                        // 5 SatFiles.SQF
+    StationSettings station;                       // 6 SatIni.SQF
+    AntennaCorrections antennaCorrections;         //   AntKorr.SQF
+    QList<long long> parallelPorts;                //   ParPort.SQF
     long long parallelPortAddress = 0;
-    StartValues startValues;
-    QStringList groupNames;  // SatFiles.SQF
-    QString sourceFile;      // the current group's element source file (full path)
-    // Files whose meaning their own subsystems give; kept as read until those subsystems
-    // take them over, so the loader already fails exactly where a file is missing.
-    QMap<QString, QStringList> filesAsRead;
+    YaesuIIParameters yaesuII;                     // 7
+    YaesuParameters yaesu;                         // 8
+    IcomParameters icom;                           // 9
+    IcomModel icomModel;                           // 10
+    KenwoodParameters kenwood;                     // 11
+    NamesList namesList;                           // 12
+    NameOptions nameOptions;                       // 13
+    PortLines portLines;                           // 14
+    orbit::CountdownSettings countdown;            // 15
+    SecondRadioSettings radio2;                    // 16
+    YaesuParameters radio2Yaesu;                   // 17
+    YaesuIIParameters radio2YaesuII;               // 18
+    KenwoodParameters radio2Kenwood;               // 19
+    QString radio2IcomModel;                       // 20
+    SecondIcomParameters radio2Icom;               // 21
+    std::vector<orbit::SquintEntry> squint;        // 23
+    QList<ToneEntry> tones;                        // 24
+    double fmInterval = 0;                         // 25 Hz
+    double ssbInterval = 0;                        // 26 Hz
+    QStringList sourceList;                        // 27
+    QString sourceFile;  // the current group's element source file (full path)
+    QList<GroupMember> members;                    // 28
+    QList<TransponderEntry> transponders;          // 29
+    std::vector<orbit::PriorityEntry> priorities;  // 30
+    StartValues startValues;                       // 31
+    RotorUpdateOptions rotorUpdate;                // 32
+    QList<StandardDirection> standardDirections;   // 33
+    QStringList programs;                          // 34
+    QStringList auxiliaryFiles;                    // 35
+    QString rotorServerPath;                       // 36
+    QString catServerPath;
+    CorrectionSettings correction;                 // 37
 };
 
 // The 37 steps for the given folders, reading into settings.

@@ -2,54 +2,38 @@
 
 #include <algorithm>
 
+#include "orbit/PassSearch.h"
+
 namespace orbivox {
 namespace {
 
 constexpr int kStartupTicks = 3;
 
-bool NearGeostationary(double revPerDay) {
-    return revPerDay > 0.98 && revPerDay < 1.02;
-}
-
-// Puts back the current set an evaluation borrowed.
-class CurrentSetGuard {
-public:
-    explicit CurrentSetGuard(orbit::OrbitEngine& engine)
-        : engine_(engine), saved_(engine.Sets().Current()) {}
-    ~CurrentSetGuard() { engine_.Sets().Current() = saved_; }
-    CurrentSetGuard(const CurrentSetGuard&) = delete;
-    CurrentSetGuard& operator=(const CurrentSetGuard&) = delete;
-
-private:
-    orbit::OrbitEngine& engine_;
-    orbit::CurrentSet saved_;
-};
-
 }  // namespace
 
 TrackingEngine::TrackingEngine(const orbit::Clock& clock, int clockYear)
-    : clock_(clock), orbit_(clockYear), lastElevation_(orbit::kMaxSets + 1, 0.0) {
+    : orbit_(clockYear), view_(orbit_, clock), lastElevation_(orbit::kMaxSets + 1, 0.0) {
     SetSite(orbit::ObserverSite{}, orbit::ZoneMode::Utc);
 }
 
 void TrackingEngine::SetSite(const orbit::ObserverSite& site, orbit::ZoneMode zone) {
-    site_ = orbit::ObserverToSite(site);
-    const double offset = orbit::ParseUtcOffset(site.utcOffset, clock_).value_or(0.0);
-    shifts_ = orbit::ShiftsFor(offset, zone);
-    time_ = orbit::UpdateClock(clock_, shifts_);
-    for (orbit::PassData& pass : passes_) {
-        orbit::ResetPass(pass);
-    }
+    view_.SetObserver(site);
+    view_.SetZoneMode(zone);
+    view_.UpdateClock();
+    view_.ResetPasses();
 }
 
 void TrackingEngine::SetSquintEntries(std::vector<orbit::SquintEntry> entries) {
-    squintEntries_ = std::move(entries);
+    view_.SetSquintEntries(std::move(entries));
 }
 
 void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workingSlot) {
     selected_.assign(setIndices.begin(),
                      setIndices.begin() + std::min<size_t>(setIndices.size(), kMaxSelected));
-    passes_.assign(selected_.size(), orbit::PassData{});
+    view_.SetSelection(selected_);
+    for (int k = 0; k < SelectedCount(); ++k) {
+        view_.PrepareSquint(k);
+    }
     repaintAll_ = true;
     workingSlot_ = -1;
     if (!selected_.empty()) {
@@ -72,39 +56,13 @@ int TrackingEngine::WorkingSetIndex() const {
 
 const orbit::PassData& TrackingEngine::WorkingPass() const {
     static const orbit::PassData kNone;
-    return workingSlot_ >= 0 ? passes_[static_cast<size_t>(workingSlot_)] : kNone;
+    return workingSlot_ >= 0 ? view_.Pass(workingSlot_) : kNone;
 }
 
 void TrackingEngine::LettersRepainted() {
     for (Letter& letter : letters_) {
         letter.repaint = false;
     }
-}
-
-orbit::TrackResult TrackingEngine::Evaluate(int setIndex, double dayNumber) {
-    orbit::TrackResult result;
-    orbit_.SelectCurrentSet(setIndex);
-    const orbit::TimeState at = orbit::TimeAtDayNumber(dayNumber, shifts_);
-    const orbit::PropagationResult state = orbit_.Propagate(at.computationInstant);
-    if (!state.ok) {
-        return result;
-    }
-    const orbit::LookAngles look = orbit::ComputeLookAngles(state, site_, at.computationInstant);
-    result.azimuth = look.azimuth;
-    result.elevation = look.elevation;
-    result.range = look.range;
-    result.rangeRate = look.rangeRate;
-    const orbit::SubPoint sub = orbit::ComputeSubPoint(state, at.computationInstant);
-    result.subLatitude = sub.latitude;
-    result.subLongitude = sub.longitude;
-    result.height = sub.height;
-    result.centreDistance = sub.centreDistance;
-    const orbit::OrbitPhase phase =
-        orbit::ComputeOrbitPhase(orbit_.Sets()[setIndex], dayNumber, shifts_.computation);
-    result.meanAnomaly = phase.meanAnomaly;
-    result.orbitNumber = phase.orbitNumber;
-    result.ok = true;
-    return result;
 }
 
 void TrackingEngine::TrackingTick() {
@@ -115,7 +73,7 @@ void TrackingEngine::TrackingTick() {
         Call(hooks_.openCountdownAtStart);
     }
     startupTicks_ = std::min(startupTicks_, kStartupTicks);
-    time_ = orbit::UpdateClock(clock_, shifts_);
+    view_.UpdateClock();
     Call(hooks_.markRadioDisplay);
     TrackAll();
 }
@@ -129,7 +87,8 @@ void TrackingEngine::TrackAll() {
         const bool wasUp = lastElevation_[static_cast<size_t>(i)] > 0;
         const LetterColour oldColour = letter.colour;
 
-        const orbit::TrackResult result = Evaluate(i, time_.dayNumber);
+        view_.Evaluate(k);
+        const orbit::TrackResult result = view_.Result();
         // A set that cannot be propagated stays silver and is skipped by what follows.
         const bool isUp = result.ok && result.elevation > 0;
         letter.colour = isUp ? LetterColour::White : LetterColour::Silver;
@@ -140,8 +99,8 @@ void TrackingEngine::TrackAll() {
         lastElevation_[static_cast<size_t>(i)] = result.ok ? result.elevation : 0.0;
 
         if (k == workingSlot_) {
-            working_ = result;
             Call(hooks_.publishNameItem);
+            view_.ComputeSubPoint();
             refreshTick_ = mapRefreshCounter_ == 0;
             if (refreshTick_) {
                 Call(hooks_.refreshFootprint);
@@ -157,14 +116,8 @@ void TrackingEngine::TrackAll() {
             }
             previousRange_ = working_.range;
             Call(hooks_.computeDoppler);
-            if (working_.ok) {
-                working_.squint = orbit::ComputeSquint(
-                    workingSquint_,
-                    orbit::SquintView{working_.elevation, working_.azimuth,
-                                      working_.centreDistance, orbit::ToDegrees(site_.latitude),
-                                      orbit::ToDegrees(site_.longitude), time_.dayNumber,
-                                      shifts_.computation});
-            }
+            view_.ComputeSquint(k);
+            working_ = view_.Result();
             ShowListLine();
             Call(hooks_.publishDataItem, listText_);
             if (refreshTick_) {
@@ -176,7 +129,7 @@ void TrackingEngine::TrackAll() {
         }
         if (switches_.announcements && StartupComplete() && oldColour == LetterColour::Silver &&
             letter.colour == LetterColour::White &&
-            !NearGeostationary(orbit_.Sets()[i].meanMotionRevPerDay)) {
+            !orbit::IsGeostationary(orbit_.Sets()[i].meanMotionRevPerDay)) {
             Call(hooks_.announceRise, i);
         }
         if (k == workingSlot_ && switches_.catControl) {
@@ -220,33 +173,23 @@ void TrackingEngine::ShowListLine() {
     values.longitude = working_.subLongitude;
     values.latitude = working_.subLatitude;
     values.orbitNumber = working_.orbitNumber;
-    if (workingSquint_.mode != orbit::SquintMode::None) {
+    if (view_.Squint(workingSlot_).mode != orbit::SquintMode::None) {
         values.squint = working_.squint;
     }
     const std::string fields =
         FormatListFields(values, switches_.windowSizeCode, switches_.decimalSeparator);
 
-    // The pass search borrows the current set and steps through time; what it borrowed is
-    // put back, and the tick's own look angles stay in force.
+    // The pass search borrows the instant and the current set and puts them back; the
+    // tick's own look angles stay in force.
     const int i = WorkingSetIndex();
-    orbit::PassData& pass = passes_[static_cast<size_t>(workingSlot_)];
-    {
-        CurrentSetGuard guard(orbit_);
-        orbit::PassRequest request;
-        request.now = time_.dayNumber;
-        request.current = orbit::LookSample{working_.azimuth, working_.elevation, true};
-        request.meanMotionRevPerDay = orbit_.Sets()[i].meanMotionRevPerDay;
-        request.windowSizeCode = switches_.windowSizeCode;
-        orbit::SearchPass(pass, request, [this, i](double dayNumber) {
-            const orbit::TrackResult r = Evaluate(i, dayNumber);
-            return orbit::LookSample{r.azimuth, r.elevation, r.ok};
-        });
-    }
+    view_.SetWindowSizeCode(switches_.windowSizeCode);
+    view_.ComputePass(workingSlot_);
+    const orbit::PassData& pass = view_.Pass(workingSlot_);
     PassColumns columns;
-    columns.geostationary = pass.geostationary || NearGeostationary(orbit_.Sets()[i].meanMotionRevPerDay);
+    columns.geostationary = pass.geostationary || orbit::IsGeostationary(orbit_.Sets()[i].meanMotionRevPerDay);
     columns.countdownMode = switches_.countdownColumns;
-    columns.untilRecompute = pass.recomputeAfter - time_.dayNumber;
-    columns.untilAos = pass.aosRounded - time_.dayNumber;
+    columns.untilRecompute = pass.recomputeAfter - Time().dayNumber;
+    columns.untilAos = pass.aosRounded - Time().dayNumber;
     columns.aosText = pass.aosText;
     columns.losText = pass.losText;
     columns.maxElevation = pass.maxElevation;
@@ -263,8 +206,6 @@ void TrackingEngine::ApplyWorkingChange(int slot) {
     Call(hooks_.resetRotorCounter);
     mapRefreshCounter_ = 0;
     Call(hooks_.resetDoppler);
-    workingSquint_ = orbit::PrepareSquint(orbit_.Sets()[WorkingSetIndex()], squintEntries_,
-                                          time_.dayNumber);
     Call(hooks_.refreshTuningDialog);
 }
 

@@ -6,18 +6,15 @@
 //
 // Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
 // the list line and header, working-satellite changes, the quit order.
-// Collaborations: orbit::OrbitEngine (sets, models), the orbit look-angle and pass
-// functions, a Clock; everything else through TrackingHooks.
+// Collaborations: orbit::OrbitEngine (sets, models) and orbit::StationView (time, look
+// angles, passes, squint, sun), a Clock; everything else through TrackingHooks.
 #include <array>
 #include <string>
 #include <vector>
 
-#include "orbit/LookAngles.h"
-#include "orbit/NumericHelpers.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
-#include "orbit/PassSearch.h"
-#include "orbit/Squint.h"
+#include "orbit/StationView.h"
 #include "orbit/TimeScales.h"
 #include "orbit/TrackResult.h"
 #include "tracking/ListLine.h"
@@ -25,7 +22,7 @@
 
 namespace orbivox {
 
-inline constexpr int kMaxSelected = 24;
+inline constexpr int kMaxSelected = orbit::kMaxSelected;
 
 enum class LetterColour { Silver, White };
 
@@ -53,6 +50,7 @@ public:
     TrackingEngine(const orbit::Clock& clock, int clockYear);
 
     orbit::OrbitEngine& Orbit() { return orbit_; }
+    orbit::StationView& View() { return view_; }
     TrackingHooks& Hooks() { return hooks_; }
     TrackingSwitches& Switches() { return switches_; }
 
@@ -73,7 +71,7 @@ public:
     // Runs the quit steps in their order; quitCommand: "&Quit" rather than the frame.
     static void QuitProgram(const QuitHooks& hooks, bool quitCommand, bool switchingSlot);
 
-    const orbit::TimeState& Time() const { return time_; }
+    const orbit::TimeState& Time() const { return view_.Time(); }
     const orbit::TrackResult& Working() const { return working_; }
     const std::array<Letter, kMaxSelected>& Letters() const { return letters_; }
     void LettersRepainted();
@@ -90,22 +88,14 @@ public:
     void RequestMapRefresh() { mapRefreshCounter_ = 0; }
 
 private:
-    // Makes set i current and evaluates it at the day number of the display scale.
-    orbit::TrackResult Evaluate(int setIndex, double dayNumber);
     void ShowListLine();
 
-    const orbit::Clock& clock_;
     orbit::OrbitEngine orbit_;
+    orbit::StationView view_;
     TrackingHooks hooks_;
     TrackingSwitches switches_;
-    orbit::GeodeticSite site_;
-    orbit::TimeShifts shifts_;
-    orbit::TimeState time_;
-    std::vector<orbit::SquintEntry> squintEntries_;
-    orbit::SquintAxis workingSquint_;
 
     std::vector<int> selected_;
-    std::vector<orbit::PassData> passes_;
     int workingSlot_ = -1;
     std::vector<double> lastElevation_;  // per set index
     std::array<Letter, kMaxSelected> letters_{};
@@ -115,7 +105,7 @@ private:
     int speedFactor_ = 1;
     int startupTicks_ = 0;
     bool refreshTick_ = false;
-    orbit::TrackResult working_;
+    orbit::TrackResult working_;  // the working satellite's evaluation of this tick
     double previousRange_ = 0;
     std::string listText_;
 };

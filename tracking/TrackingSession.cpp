@@ -11,29 +11,9 @@ int ClockYear(const orbit::Clock& clock) {
     return orbit::CivilFromJulianDate(clock.Now().local + orbit::kDisplayTimeToJulianDate).year;
 }
 
-std::vector<std::string> ToStdLines(const QStringList& lines) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines) {
-        out.push_back(line.toStdString());
-    }
-    return out;
-}
-
 }  // namespace
 
-std::vector<GroupMember> ParseGroupMembers(const QStringList& lines) {
-    std::vector<GroupMember> members;
-    for (qsizetype k = 0; k < lines.size() && members.size() < kMaxSelected; k += 2) {
-        if (lines[k].isEmpty()) {
-            continue;
-        }
-        members.push_back(GroupMember{lines[k], lines.value(k + 1) != QStringLiteral("-")});
-    }
-    return members;
-}
-
-std::vector<int> MatchSelection(const std::vector<GroupMember>& members,
+std::vector<int> MatchSelection(const QList<GroupMember>& members,
                                 const std::vector<std::string>& setNames) {
     std::vector<int> selected;
     for (const GroupMember& member : members) {
@@ -90,8 +70,7 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     engine.Orbit().SetModel(runValues_.modelSgp8 ? orbit::ModelChoice::Sgp8
                                                  : orbit::ModelChoice::Sgp4);
     engine.SetSite(site, runValues_.localZone ? orbit::ZoneMode::Local : orbit::ZoneMode::Utc);
-    engine.SetSquintEntries(
-        orbit::ParseSquintLines(ToStdLines(settings_.filesAsRead.value("Squint.SQF"))));
+    engine.SetSquintEntries(settings_.squint);
     engine.SetMapUpdate(runValues_.mapUpdateSeconds, 1);
 
     TrackingSwitches& switches = engine.Switches();
@@ -116,15 +95,7 @@ ElementPartOutcome TrackingSession::LoadElements() {
     for (int i = 1; i <= orbit.Sets().Count(); ++i) {
         setNames.push_back(orbit.Sets()[i].name);
     }
-    const QString groupFile = group_ + QStringLiteral(".Sat");
-    QStringList groupLines;
-    for (auto it = settings_.filesAsRead.cbegin(); it != settings_.filesAsRead.cend(); ++it) {
-        if (it.key().compare(groupFile, Qt::CaseInsensitive) == 0) {
-            groupLines = it.value();
-        }
-    }
-    members_ = ParseGroupMembers(groupLines);
-    const std::vector<int> selected = MatchSelection(members_, setNames);
+    const std::vector<int> selected = MatchSelection(settings_.members, setNames);
     engine_->SetSelection(selected, 0);
     return selected.empty() ? ElementPartOutcome::NothingSelected : ElementPartOutcome::Tracking;
 }

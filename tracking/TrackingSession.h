@@ -17,18 +17,9 @@
 
 namespace orbivox {
 
-struct GroupMember {
-    QString name;
-    bool onMap = true;  // drawn when several satellites are shown
-};
-
-// Members of a group file: a name line and a "+"/"-" line per member; pairs with an empty
-// name are skipped; at most 24 members.
-std::vector<GroupMember> ParseGroupMembers(const QStringList& lines);
-
 // The selected index table: for each member in order, the first set of exactly that name
 // (in file order); members without a set are dropped.
-std::vector<int> MatchSelection(const std::vector<GroupMember>& members,
+std::vector<int> MatchSelection(const QList<GroupMember>& members,
                                 const std::vector<std::string>& setNames);
 
 enum class ElementPartOutcome {
@@ -56,7 +47,7 @@ public:
     DivOptions& divOptions() { return divOptions_; }
     TrackingEngine& engine() { return *engine_; }
     const QString& group() const { return group_; }
-    const std::vector<GroupMember>& members() const { return members_; }
+    const QList<GroupMember>& members() const { return settings_.members; }
     // Names of the selected satellites, in slot order.
     QStringList SelectedNames() const;
     // The start values in force this run (file values, less second-instance overrides).
@@ -72,7 +63,6 @@ private:
     bool settingsLoaded_ = false;
     bool secondInstance_ = false;
     QString group_;
-    std::vector<GroupMember> members_;
     std::unique_ptr<TrackingEngine> engine_;
 };
 

@@ -81,7 +81,7 @@ TEST_F(SettingsLoaderTest, AMissingFileStopsAtItsStepWithItsLabel) {
         {25, "IntVCat.SQF", "IntVCat.SQF"},
         {26, "IntVCatSSB.SQF", "IntVCatSSB.SQF"},
         {27, "SatSources.SQF", "SatSources.SQF"},
-        {28, "Standard.Sat", "Standard.Sat"},
+        {28, "Amateur.Sat", "Amateur.Sat"},
         {29, "Doppler.SQF", "Doppler.SQF"},
         {30, "Prior.SQF", "Prior.SQF"},
         {31, "SatStart.SQF", "SatStart.SQF"},
