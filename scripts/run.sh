@@ -8,7 +8,7 @@ bash scripts/build.sh
 build_dir="${ORBIVOX_BUILD_DIR:-build}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): starting the command-line tool orbivox instead of the desktop program."
-  "$build_dir/bin/orbivox" --help
-  exec "$build_dir/bin/orbivox" folders
+  "$build_dir/bin/orbivox" folders
+  exec "$build_dir/bin/orbivox" track
 fi
 exec "$build_dir/bin/Orbivox32"

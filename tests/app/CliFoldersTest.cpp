@@ -1,28 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "app/CliRunner.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args, const QString& home) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home);
-    env.remove("XDG_CONFIG_HOME");
-    env.remove("XDG_DATA_HOME");
-    process.setProcessEnvironment(env);
-    process.start(ORBIVOX_CLI, args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 TEST(CliFolders, FirstRunCreatesTheDataFolderInTheLocalRoot) {
     QTemporaryDir home;

@@ -1,25 +1,13 @@
 // orbivox look, passes and sun, run as a user runs them.
 #include <gtest/gtest.h>
 
+#include "app/CliRunner.h"
+
 #include <QDateTime>
 #include <QProcess>
 #include <QRegularExpression>
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(ORBIVOX_CLI, args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kElements = QString(ORBIVOX_TEST_DATA) + "/elements-2026.txt";
 const QString kSite = "48.15,11.58,520";
