@@ -57,28 +57,43 @@ void WriteNameOptions(const QString& path, const NameOptions& options) {
         .Commit(path);
 }
 
+std::optional<std::string> FindListName(const NamesList& list, char identifyBy,
+                                        std::string_view key) {
+    const std::vector<std::string>& keys =
+        identifyBy == 'D' ? list.designators : list.catalogueNumbers;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == key) {
+            return list.names[i];
+        }
+    }
+    return std::nullopt;
+}
+
 std::string ApplyListName(const NamesList& list, const NameOptions& options,
                           const std::string& ownName, const std::string& catalogueNumber,
                           const std::string& designator) {
     if (!options.useListNames) {
         return ownName;
     }
-    if (options.byDesignator()) {
-        // Only the designator lookup hides sets the list does not know.
-        std::string name = options.showWithoutListName ? ownName : std::string();
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            if (list.designators[i] == designator) {
-                return list.names[i];
-            }
-        }
-        return name;
+    const bool byDesignator = options.byDesignator();
+    const std::optional<std::string> listed =
+        FindListName(list, byDesignator ? 'D' : 'I', byDesignator ? designator : catalogueNumber);
+    if (listed) {
+        return *listed;
     }
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list.catalogueNumbers[i] == catalogueNumber) {
-            return list.names[i];
-        }
-    }
-    return ownName;
+    // Only the designator lookup hides sets the list does not know.
+    return byDesignator && !options.showWithoutListName ? std::string() : ownName;
+}
+
+void SetNameOptions(orbit::ElementReadOptions& readOptions, const NameOptions& options,
+                    NamesList list) {
+    readOptions.identifyBy = options.byDesignator() ? 'D' : 'I';
+    readOptions.useListNames = options.useListNames;
+    readOptions.showWithoutListName = options.showWithoutListName;
+    auto shared = std::make_shared<const NamesList>(std::move(list));
+    readOptions.applyListName = [shared](char identifyBy, std::string_view key) {
+        return FindListName(*shared, identifyBy, key);
+    };
 }
 
 NameLookup NameLookupFor(NamesList list, NameOptions options) {

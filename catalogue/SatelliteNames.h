@@ -10,8 +10,12 @@
 // as a plain function; NameLookupFor() packs list and options into one.
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "orbit/ElementFile.h"
 
 namespace orbivox {
 
@@ -54,7 +58,17 @@ std::string ApplyListName(const NamesList& list, const NameOptions& options,
 using NameLookup = std::function<std::string(
     const std::string& ownName, const std::string& catalogueNumber, const std::string& designator)>;
 
-// A lookup holding its own copy of the list, for the element reader's name hook.
+// A lookup holding its own copy of the list, options applied.
 NameLookup NameLookupFor(NamesList list, NameOptions options);
+
+// The list's name for a catalogue number ('I') or a designator ('D', anything else is 'I'),
+// first match in list order; nothing when the list does not know the satellite.
+std::optional<std::string> FindListName(const NamesList& list, char identifyBy,
+                                        std::string_view key);
+
+// Hands the options and the list to the element reader, which applies them itself (and
+// forces list names for files without name lines).
+void SetNameOptions(orbit::ElementReadOptions& readOptions, const NameOptions& options,
+                    NamesList list);
 
 }  // namespace orbivox

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "catalogue/SatelliteNames.h"
@@ -89,6 +90,42 @@ TEST(SatelliteNames, ApplyListNameByCatalogueNumberOrDesignator) {
     }
     const NameLookup lookup = NameLookupFor(SmallList(), by(listNames, "I"));
     EXPECT_EQ(lookup("own", "07530", ""), "AO-7");
+}
+
+// The element reader takes the list through its name hook.
+TEST(SatelliteNames, TheElementReaderNamesSetsThroughTheHook) {
+    QFile fixture(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const std::vector<std::string> withTitles = orbit::SplitLines(fixture.readAll().toStdString());
+    std::vector<std::string> withoutTitles;
+    for (std::size_t i = 0; i < withTitles.size(); ++i) {
+        if (i % 3 != 0) {
+            withoutTitles.push_back(withTitles[i]);
+        }
+    }
+    NameOptions useList;
+    useList.useListNames = true;
+    NameOptions sourceNames;
+    const struct {
+        const char* name;
+        NameOptions options;
+        const std::vector<std::string>* lines;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"source names",
+         sourceNames,
+         &withTitles,
+         {"OSCAR 7 (AO-7)", "ISS (ZARYA)", "SAUDISAT 1C (SO-50)"}},
+        {"list names", useList, &withTitles, {"AO-7", "ISS", "SAUDISAT 1C (SO-50)"}},
+        {"no title lines", sourceNames, &withoutTitles, {"AO-7", "ISS"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        orbit::ElementReadOptions readOptions;
+        SetNameOptions(readOptions, c.options, SmallList());
+        orbit::SetTable table;
+        EXPECT_EQ(orbit::ReadElementLines(*c.lines, table, readOptions).names, c.shown);
+    }
 }
 
 TEST(SatelliteNames, OptionsRoundTripAndAnEmptyIdentificationReadsAsI) {
