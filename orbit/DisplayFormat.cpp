@@ -1,5 +1,7 @@
 #include "orbit/DisplayFormat.h"
 
+#include "orbit/TimeScales.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -125,36 +127,6 @@ std::string FormatNumber(double value, std::string_view pattern, char decimalSep
 
 namespace {
 
-struct CivilTime {
-    long long year;
-    int month, day, hour, minute, second;
-};
-
-// Julian date to calendar fields (proleptic Gregorian), after rounding to the millisecond.
-CivilTime ToCivil(double julianDate) {
-    const long long ms = std::llround((julianDate + 0.5) * 86400000.0);
-    long long days = ms / 86400000;
-    long long msOfDay = ms % 86400000;
-    if (msOfDay < 0) {
-        msOfDay += 86400000;
-        --days;
-    }
-    // Days since the Julian day 0 noon epoch to a civil date (Richards' algorithm).
-    const long long f = days + 1401 + (((4 * days + 274277) / 146097) * 3) / 4 - 38;
-    const long long e = 4 * f + 3;
-    const long long g = (e % 1461) / 4;
-    const long long h = 5 * g + 2;
-    CivilTime t{};
-    t.day = static_cast<int>((h % 153) / 5 + 1);
-    t.month = static_cast<int>(((h / 153 + 2) % 12) + 1);
-    t.year = e / 1461 - 4716 + (12 + 2 - t.month) / 12;
-    const long long seconds = msOfDay / 1000;
-    t.hour = static_cast<int>(seconds / 3600);
-    t.minute = static_cast<int>((seconds / 60) % 60);
-    t.second = static_cast<int>(seconds % 60);
-    return t;
-}
-
 void AppendPadded(std::string& out, long long value, int width) {
     char buffer[24];
     std::snprintf(buffer, sizeof buffer, "%0*lld", width, value);
@@ -164,7 +136,7 @@ void AppendPadded(std::string& out, long long value, int width) {
 }  // namespace
 
 std::string FormatDateTime(double julianDate, std::string_view pattern) {
-    const CivilTime t = ToCivil(julianDate);
+    const orbit::CivilTime t = orbit::CivilFromJulianDate(julianDate);
     std::string out;
     for (size_t i = 0; i < pattern.size();) {
         const std::string_view rest = pattern.substr(i);
