@@ -1,6 +1,7 @@
 #include "tracking/TrackingSession.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "orbit/Squint.h"
 
@@ -12,21 +13,6 @@ int ClockYear(const orbit::Clock& clock) {
 }
 
 }  // namespace
-
-std::vector<int> MatchSelection(const QList<GroupMember>& members,
-                                const std::vector<std::string>& setNames) {
-    std::vector<int> selected;
-    for (const GroupMember& member : members) {
-        const std::string name = member.name.toStdString();
-        for (size_t i = 0; i < setNames.size(); ++i) {
-            if (setNames[i] == name) {
-                selected.push_back(static_cast<int>(i) + 1);
-                break;
-            }
-        }
-    }
-    return selected;
-}
 
 int WindowSizeCode(WindowSize size) {
     return static_cast<int>(size);
@@ -57,7 +43,10 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     if (secondInstance_) {
         MarkSecondInstance();
     }
-    group_ = settings_.groupNames.value(0);
+    selection_.group = settings_.groupNames.value(0);
+    selection_.groupIndex = 0;
+    selection_.sourceFile = settings_.sourceFile;
+    selection_.members = settings_.members;
 
     const StationSettings& station = settings_.station;
     orbit::ObserverSite site;
@@ -67,6 +56,9 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     site.latitude = station.latitude;
     site.utcOffset = station.utcOffset.toStdString();
     TrackingEngine& engine = *engine_;
+    // The names list is applied by the element reader itself, from the next reading on.
+    orbivox::SetNameOptions(engine.Orbit().ReadOptions(), settings_.nameOptions,
+                            settings_.namesList);
     engine.Orbit().SetModel(runValues_.modelSgp8 ? orbit::ModelChoice::Sgp8
                                                  : orbit::ModelChoice::Sgp4);
     engine.SetSite(site, runValues_.localZone ? orbit::ZoneMode::Local : orbit::ZoneMode::Utc);
@@ -86,18 +78,49 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
 }
 
 ElementPartOutcome TrackingSession::LoadElements() {
-    if (!QFileInfo::exists(settings_.sourceFile)) {
+    if (!QFileInfo::exists(selection_.sourceFile)) {
         return ElementPartOutcome::NoSourceFile;
     }
+    SelectionState state = selection_;
+    state.workingSlot = 0;
+    ApplySelection(state);
+    return selection_.selected.empty() ? ElementPartOutcome::NothingSelected
+                                       : ElementPartOutcome::Tracking;
+}
+
+void TrackingSession::ApplySelection(const SelectionState& state) {
+    selection_ = state;
+    selection_.selected.clear();
     orbit::OrbitEngine& orbit = engine_->Orbit();
-    orbit.ReadElementFile(settings_.sourceFile.toStdString());
-    std::vector<std::string> setNames;
-    for (int i = 1; i <= orbit.Sets().Count(); ++i) {
-        setNames.push_back(orbit.Sets()[i].name);
+    if (QFileInfo::exists(selection_.sourceFile)) {
+        const orbit::ElementReadResult read =
+            orbit.ReadElementFile(selection_.sourceFile.toStdString());
+        if (read.format != orbit::ElementFormat::None) {
+            selection_.selected = MatchSelection(selection_.members, read.names);
+        }
     }
-    const std::vector<int> selected = MatchSelection(settings_.members, setNames);
-    engine_->SetSelection(selected, 0);
-    return selected.empty() ? ElementPartOutcome::NothingSelected : ElementPartOutcome::Tracking;
+    const int count = selection_.SelectedCount();
+    if (selection_.workingSlot < 0 || selection_.workingSlot >= count) {
+        selection_.workingSlot = count > 0 ? 0 : -1;
+    }
+    engine_->SetSelection(selection_.selected, std::max(selection_.workingSlot, 0));
+    engine_->RequestMapRefresh();
+}
+
+void TrackingSession::SetNameOptions(const NameOptions& options) {
+    settings_.nameOptions = options;
+    orbivox::SetNameOptions(engine_->Orbit().ReadOptions(), options, settings_.namesList);
+}
+
+CatalogueContext TrackingSession::CatalogueFiles() const {
+    CatalogueContext context;
+    context.configFolder = folders_.configDataFolder;
+    context.mainDataFolder = folders_.mainDataFolder;
+    context.sourceListPath = folders_.MainFile(SourceListFileName(folders_.slot));
+    context.slotNumeral = QLatin1String(folders_.numeral());
+    context.sourceMask = settings_.station.sourceMask;
+    context.openFolderText = settings_.station.openFolderText;
+    return context;
 }
 
 QStringList TrackingSession::SelectedNames() const {

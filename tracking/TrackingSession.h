@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/SatelliteChoice.h"
+#include "catalogue/Selection.h"
 #include "orbit/TimeScales.h"
 #include "tracking/Folders.h"
 #include "tracking/SettingsLoader.h"
@@ -16,11 +18,6 @@
 #include "tracking/TrackingEngine.h"
 
 namespace orbivox {
-
-// The selected index table: for each member in order, the first set of exactly that name
-// (in file order); members without a set are dropped.
-std::vector<int> MatchSelection(const QList<GroupMember>& members,
-                                const std::vector<std::string>& setNames);
 
 enum class ElementPartOutcome {
     Tracking,         // satellites selected, the timer may start
@@ -46,8 +43,21 @@ public:
     const LoadedSettings& settings() const { return settings_; }
     DivOptions& divOptions() { return divOptions_; }
     TrackingEngine& engine() { return *engine_; }
-    const QString& group() const { return group_; }
-    const QList<GroupMember>& members() const { return settings_.members; }
+    // The running selection: group, source file, members, matched sets, working slot.
+    const SelectionState& selection() const { return selection_; }
+    const QString& group() const { return selection_.group; }
+    const QString& sourceFile() const { return selection_.sourceFile; }
+    const QList<GroupMember>& members() const { return selection_.members; }
+    // Takes a selection the satellites dialog handed back: the source file is read again
+    // into the engine and the members matched against it; the working slot is kept when
+    // it still names a satellite, else the first one works.
+    void ApplySelection(const SelectionState& state);
+    // The group list changed around the group in use: its index follows its name.
+    void SetGroupIndex(int index) { selection_.groupIndex = index; }
+    // New name options from "Sat. Names", for the next reading of a source file.
+    void SetNameOptions(const NameOptions& options);
+    // What the satellites dialog needs to find its files.
+    CatalogueContext CatalogueFiles() const;
     // Names of the selected satellites, in slot order.
     QStringList SelectedNames() const;
     // The start values in force this run (file values, less second-instance overrides).
@@ -62,7 +72,7 @@ private:
     StartValues runValues_;
     bool settingsLoaded_ = false;
     bool secondInstance_ = false;
-    QString group_;
+    SelectionState selection_;
     std::unique_ptr<TrackingEngine> engine_;
 };
 

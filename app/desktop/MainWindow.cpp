@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/SelectionActions.h"
 #include "orbit/DisplayFormat.h"
 #include "tracking/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
@@ -103,6 +104,7 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
     layout->addStretch(1);
     setCentralWidget(central);
 
+    selection_ = new SelectionActions(*this, session_);
     BuildMenus();
     BuildStatusBar();
     SetLetterButtons();
@@ -116,13 +118,15 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
 void TAusgabe::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Open"))->setEnabled(false);
+    QAction* menOpen = file->addAction(QStringLiteral("&Open"));
+    connect(menOpen, &QAction::triggered, this, [this] { selection_->OpenFile(); });
     file->addAction(QStringLiteral("&Sat mode off"))->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"));
     connect(quit, &QAction::triggered, this, &TAusgabe::QuitFromMenu);
 
-    bar->addAction(QStringLiteral("&Satellites"))->setEnabled(false);
+    connect(bar->addAction(QStringLiteral("&Satellites")), &QAction::triggered, this,
+            [this] { selection_->ShowSatellites(true); });
     QMenu* tracking = bar->addMenu(QStringLiteral("&Tracking"));
     for (const char* item : {"&Real Time", "&Preview", "&MA"}) {
         tracking->addAction(QString::fromLatin1(item))->setEnabled(false);
@@ -167,6 +171,15 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusObserver_);
     bar->addWidget(statusConfig_);
     bar->addWidget(statusKeps_, 1);
+}
+
+void TAusgabe::ShowSelection() {
+    setWindowTitle(ApplicationTitle(session_.group()));
+    SetLetterButtons();
+    ShowWorkingName();
+    statusConfig_->setText(ConfigPanelText(QLatin1String(session_.folders().numeral()),
+                                           session_.group()));
+    statusKeps_->setText(KepsPanelText(session_.sourceFile()));
 }
 
 void TAusgabe::SetLetterButtons() {

@@ -14,6 +14,7 @@
 namespace orbivox {
 
 class DateTimeBox;
+class SelectionActions;
 
 class TAusgabe : public QMainWindow {
 public:
@@ -25,6 +26,10 @@ public:
     void SelectWorkingSatellite(int slot);
     // "&Quit": the quit sequence, then the program ends.
     void QuitFromMenu();
+    // After a new selection: title, letters, working name and status panels 1 and 2.
+    void ShowSelection();
+    QTimer& Timer1() { return timer1_; }
+    SelectionActions& selectionActions() { return *selection_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -51,6 +56,7 @@ private:
     QLabel* statusObserver_;
     QLabel* statusConfig_;
     QLabel* statusKeps_;
+    SelectionActions* selection_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };

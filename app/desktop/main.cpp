@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "app/desktop/MainWindow.h"
+#include "app/desktop/SelectionActions.h"
 #include "app/desktop/MessageBoxNotifier.h"
 #include "tracking/StartProgram.h"
 
@@ -42,9 +43,10 @@ int main(int argc, char** argv) {
     }
     window.show();
     if (start.elements == orbivox::ElementPartOutcome::NothingSelected) {
-        notifier.Message(QStringLiteral("No satellite of group ") + session.group() +
-                         QStringLiteral(" was found in the source file ") +
-                         session.settings().sourceFile + QStringLiteral("."));
+        // Nothing to track: the operator picks satellites first.
+        window.selectionActions().ShowSatellites(false);
+    } else if (start.elements == orbivox::ElementPartOutcome::NoSourceFile) {
+        window.selectionActions().ChooseMissingSource();
     }
     window.StartTracking();
     return QApplication::exec();

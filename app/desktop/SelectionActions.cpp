@@ -1,0 +1,118 @@
+#include "app/desktop/SelectionActions.h"
+
+#include <QFileInfo>
+#include <QMouseEvent>
+
+#include "app/desktop/MainWindow.h"
+#include "catalogue/ui/GroupChooser.h"
+#include "catalogue/ui/SatWahlDialog.h"
+
+namespace orbivox {
+
+SelectionActions::SelectionActions(TAusgabe& window, TrackingSession& session)
+    : QObject(&window),
+      window_(window),
+      session_(session),
+      choice_(session.CatalogueFiles(), session.engine().Orbit().ReadOptions()),
+      sourceChosen_(QFileInfo(session.sourceFile()).isFile()) {
+    window_.installEventFilter(this);
+}
+
+void SelectionActions::Take(const SelectionState& state) {
+    session_.ApplySelection(state);
+    window_.ShowSelection();
+}
+
+void SelectionActions::ResumeTracking(bool wasRunning) {
+    if (wasRunning) {
+        window_.StartTracking();
+    }
+}
+
+void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) {
+    const bool wasRunning = window_.Timer1().isActive();
+    window_.Timer1().stop();
+    // The model or the name options may have changed since the last time.
+    choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
+    TSatWahl dialog(choice_, &window_);
+    dialog.setMessages(&messages_);
+    dialog.nameOptionsChanged = [this](const NameOptions& options) {
+        session_.SetNameOptions(options);
+        choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
+    };
+    dialog.Prepare(session_.selection(), fromMenu, openedFile);
+    dialog.exec();
+    if (choice_.outcome() == ChoiceOutcome::Cancelled) {
+        session_.SetGroupIndex(choice_.running().groupIndex);
+    } else {
+        Take(choice_.result());
+    }
+    ResumeTracking(wasRunning);
+}
+
+void SelectionActions::OpenFile() {
+    const QString folder = QFileInfo(session_.sourceFile()).absolutePath();
+    const QString path = messages_.OpenFile(
+        &window_, folder,
+        SourceFileFilters(session_.CatalogueFiles().sourceMask, FilterSpelling::FileOpen));
+    if (path.isEmpty()) {
+        if (!sourceChosen_) {
+            messages_.Warning(&window_, kNoSourceChosen);
+        }
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        messages_.Warning(&window_, kSourceNotFoundOnOpen);
+        return;
+    }
+    sourceChosen_ = true;
+    ShowSatellites(true, path);
+}
+
+void SelectionActions::ChooseMissingSource() {
+    const CatalogueContext files = session_.CatalogueFiles();
+    const QString missingFolder = QFileInfo(session_.sourceFile()).absolutePath();
+    const QString path = messages_.OpenFile(
+        &window_, QFileInfo(missingFolder).isDir() ? missingFolder : files.configFolder,
+        SourceFileFilters(files.sourceMask, FilterSpelling::SourceCheck));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        messages_.Warning(&window_, kSourceNotFoundOnCheck);
+        return;
+    }
+    sourceChosen_ = true;
+    ShowSatellites(false, path);
+}
+
+void SelectionActions::ChooseGroup() {
+    const bool wasRunning = window_.Timer1().isActive();
+    window_.Timer1().stop();
+    choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
+    choice_.Open(session_.selection(), false);
+    TSatFilesII chooser(choice_, messages_, &window_);
+    chooser.move(window_.pos() + QPoint(20, 150));
+    chooser.exec();
+    if (chooser.switched()) {
+        Take(choice_.result());
+    }
+    ResumeTracking(wasRunning);
+}
+
+bool SelectionActions::eventFilter(QObject* watched, QEvent* event) {
+    // A press that no control took reaches the window itself: the background was clicked.
+    if (watched != &window_ || event->type() != QEvent::MouseButtonPress) {
+        return QObject::eventFilter(watched, event);
+    }
+    const auto* press = static_cast<QMouseEvent*>(event);
+    const QWidget* central = window_.centralWidget();
+    if (press->button() == Qt::LeftButton && central != nullptr &&
+        central->geometry().contains(press->position().toPoint())) {
+        ChooseGroup();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace orbivox

@@ -1,0 +1,218 @@
+#include "catalogue/ui/GroupChooser.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogue/ui/GroupDialogs.h"
+#include "tracking/SqfFile.h"
+
+namespace orbivox {
+namespace {
+
+QListWidget* GroupList(QWidget* parent, const QStringList& groups, int current) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("lstGroups"));
+    list->addItems(groups);
+    list->setCurrentRow(current >= 0 && current < groups.size() ? current : 0);
+    return list;
+}
+
+QPushButton* Button(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, CatalogueMessages& messages,
+                                 QWidget* parent) {
+    QString message;
+    if (!choice.SwitchGroup(index, &message)) {
+        if (message.isEmpty()) {
+            return GroupSwitchResult::NotListed;
+        }
+        messages.Information(parent, message);
+        return GroupSwitchResult::GroupFileMissing;
+    }
+    if (!choice.SourceExists()) {
+        messages.Warning(parent, MissingSourceWarning(choice.group()));
+        const QString missingFolder = QFileInfo(choice.sourceFile()).absolutePath();
+        const QString folder = !choice.sourceFile().isEmpty() && QDir(missingFolder).exists()
+                                   ? missingFolder
+                                   : choice.context().configFolder;
+        const QString picked = messages.OpenFile(
+            parent, folder,
+            SourceFileFilters(choice.context().sourceMask, FilterSpelling::SourceCheck));
+        if (picked.isEmpty()) {
+            choice.RestoreGroup();
+            return GroupSwitchResult::NoSource;
+        }
+        if (!QFileInfo(picked).isFile()) {
+            messages.Warning(parent, kSourceNotFoundOnCheck);
+            choice.RestoreGroup();
+            return GroupSwitchResult::NoSource;
+        }
+        choice.ChooseMissingSource(picked);
+    }
+    return choice.FinishGroupSwitch() ? GroupSwitchResult::Switched : GroupSwitchResult::NoMembers;
+}
+
+TSatFiles::TSatFiles(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent)
+    : QDialog(parent), choice_(choice), messages_(messages) {
+    setObjectName(QStringLiteral("TSatFiles"));
+    setWindowTitle(QStringLiteral("Sat-Groups"));
+    choice_.BeginGroupChoice();
+    lstGroups = GroupList(this, choice_.ReadGroups(), choice_.groupIndex());
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setDefault(true);
+    btnCancel = Button(QStringLiteral("Cancel"), this);
+    btnEdit = Button(QStringLiteral("Edit"), this);
+    btnRemove = Button(QStringLiteral("Remove"), this);
+    btnNew = Button(QStringLiteral("New"), this);
+    btnEdit->setToolTip(QStringLiteral("Switch to the group and edit it in the satellites dialog"));
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {btnOK, btnCancel, btnEdit, btnRemove, btnNew}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lstGroups, 1);
+    layout->addLayout(buttons);
+
+    connect(lstGroups, &QListWidget::itemDoubleClicked, this, [this] { OKClick(); });
+    connect(btnOK, &QPushButton::clicked, this, &TSatFiles::OKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TSatFiles::CancelClick);
+    connect(btnEdit, &QPushButton::clicked, this, &TSatFiles::EditClick);
+    connect(btnRemove, &QPushButton::clicked, this, &TSatFiles::RemoveClick);
+    connect(btnNew, &QPushButton::clicked, this, &TSatFiles::NewClick);
+    lstGroups->setFocus();
+}
+
+void TSatFiles::FillGroups(int selectIndex) {
+    lstGroups->clear();
+    lstGroups->addItems(choice_.ReadGroups());
+    lstGroups->setCurrentRow(selectIndex);
+}
+
+void TSatFiles::Choose(bool edit) {
+    const int row = lstGroups->currentRow();
+    if (row < 0) {
+        return;
+    }
+    switch (RunGroupSwitch(choice_, row, messages_, this)) {
+        case GroupSwitchResult::Switched:
+            result_ = edit ? Result::Edit : Result::Chosen;
+            done(QDialog::Accepted);
+            return;
+        case GroupSwitchResult::NoMembers:
+            if (edit) {
+                result_ = Result::Edit;
+                done(QDialog::Accepted);
+                return;
+            }
+            // Stays open: another group, Edit, or Cancel back to the one in use.
+            messages_.Information(this, kNoDataForGroup);
+            return;
+        case GroupSwitchResult::GroupFileMissing:
+            result_ = Result::Closed;
+            done(QDialog::Rejected);
+            return;
+        case GroupSwitchResult::NoSource:
+        case GroupSwitchResult::NotListed:
+            return;
+    }
+}
+
+void TSatFiles::CancelClick() {
+    choice_.RestoreGroup();
+    result_ = Result::Cancelled;
+    done(QDialog::Rejected);
+}
+
+void TSatFiles::NewClick() {
+    TAddGroup add(this);
+    if (add.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        const GroupChange change =
+            AddGroup(choice_.context().configFolder, choice_.context().sourceListPath, add.name());
+        if (!change.done) {
+            messages_.Warning(this, change.message);
+            return;
+        }
+    } catch (const SqfError& error) {
+        messages_.Warning(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    choice_.GroupListChanged();
+    FillGroups(0);
+}
+
+void TSatFiles::RemoveClick() {
+    const QListWidgetItem* item = lstGroups->currentItem();
+    TDelGroup remove(choice_.context().configFolder, choice_.context().sourceListPath,
+                     choice_.running().group, item != nullptr ? item->text() : QString(), messages_,
+                     this);
+    if (remove.exec() != QDialog::Accepted) {
+        return;
+    }
+    choice_.GroupListChanged();
+    FillGroups(0);
+}
+
+TSatFilesII::TSatFilesII(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent)
+    : QDialog(parent), choice_(choice), messages_(messages) {
+    setObjectName(QStringLiteral("TSatFilesII"));
+    setWindowTitle(QStringLiteral("Satellite Groups"));
+    choice_.BeginGroupChoice();
+    lstGroups = GroupList(this, choice_.ReadGroups(), choice_.groupIndex());
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setDefault(true);
+    btnCancel = Button(QStringLiteral("Cancel"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstGroups, 1);
+    layout->addLayout(buttons);
+    connect(lstGroups, &QListWidget::itemDoubleClicked, this, &TSatFilesII::OKClick);
+    connect(btnOK, &QPushButton::clicked, this, &TSatFilesII::OKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    lstGroups->setFocus();
+}
+
+void TSatFilesII::OKClick() {
+    const int row = lstGroups->currentRow();
+    if (row < 0) {
+        return;
+    }
+    switch (RunGroupSwitch(choice_, row, messages_, this)) {
+        case GroupSwitchResult::Switched:
+            choice_.TakeGroup();
+            switched_ = true;
+            accept();
+            return;
+        case GroupSwitchResult::NoMembers:
+            // The tracker keeps the group it has; the operator edits the other one first.
+            messages_.Information(this, kNoDataForGroupClosing);
+            choice_.RestoreGroup();
+            reject();
+            return;
+        case GroupSwitchResult::GroupFileMissing:
+            reject();
+            return;
+        case GroupSwitchResult::NoSource:
+        case GroupSwitchResult::NotListed:
+            return;
+    }
+}
+
+}  // namespace orbivox
