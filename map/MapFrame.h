@@ -29,6 +29,7 @@ struct MapFrame {
     std::optional<double> secondObserverLongitude;  // set while the second mark is shown
     double secondObserverLatitude = 45;
     PixelPoint secondObserverMark;
+    bool secondObserverCentre = false;  // "Greenw./Obs.2" turns the map to it while set
 
     bool secondObserverShown() const { return secondObserverLongitude.has_value(); }
     // Places the marks for the loaded geometry.

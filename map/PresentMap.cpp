@@ -27,7 +27,7 @@ void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
             centre = frame.observerMark.x;
             break;
         case CentringMode::GreenwichOrSecondObserver:
-            if (frame.secondObserverShown()) {
+            if (frame.secondObserverShown() && frame.secondObserverCentre) {
                 centre = frame.secondObserverMark.x;
             }
             break;

@@ -3,10 +3,11 @@
 #include <QChar>
 #include <QString>
 
+#include "map/WindowSizes.h"
+
 namespace orbivox {
 
 // Window size codes of line 5 ("-" W1, "/" W2, "+" W3, "A" W4, "B" W5).
-enum class WindowSize { W1 = 1, W2, W3, W4, W5 };
 
 WindowSize WindowSizeFromFlag(QChar flag);
 QChar FlagFromWindowSize(WindowSize size);

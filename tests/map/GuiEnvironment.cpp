@@ -1,6 +1,7 @@
-// Text on the map needs a QGuiApplication (fonts); the tests run on the offscreen platform.
+// Text on the map needs fonts and the dialogs need widgets: one QApplication, on the
+// offscreen platform.
 #include <gtest/gtest.h>
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace {
 
@@ -13,12 +14,12 @@ public:
         static int argc = 1;
         static char name[] = "test_map";
         static char* argv[] = {name, nullptr};
-        app_ = new QGuiApplication(argc, argv);
+        app_ = new QApplication(argc, argv);
     }
     void TearDown() override { delete app_; }
 
 private:
-    QGuiApplication* app_ = nullptr;
+    QApplication* app_ = nullptr;
 };
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);

@@ -1,0 +1,49 @@
+#pragma once
+// What the world map draws on a refresh tick, taken from the tracking engine: the working
+// satellite's sub-point and arrow, the sun, the other satellites with their labels and the
+// ground track. Drawing is the map's (map/MapRenderer.h); this only computes positions,
+// borrowing the instant and the current set and putting them back.
+#include <QList>
+#include <vector>
+
+#include "catalogue/GroupFiles.h"
+#include "map/MapRenderer.h"
+#include "map/MapSet.h"
+#include "map/WindowSizes.h"
+#include "tracking/StartValues.h"
+#include "tracking/TrackingEngine.h"
+
+namespace orbivox {
+
+enum class GroundTrackMode { Off, Temporary, Continuous };  // "G-", "Gt", "G+"
+
+// The main window's map switches.
+struct MapSwitches {
+    WindowSize size = WindowSize::W3;
+    Zoom zoom = Zoom::Z1;
+    MapSet set = MapSet::Political;
+    CentringMode centring = CentringMode::Observer;
+    bool sunLine = true;
+    bool arrows = true;
+    bool multiple = true;
+    GroundTrackMode groundTrack = GroundTrackMode::Continuous;
+    LabelTimes labelTimes = LabelTimes::AosLos;
+
+    int ZoomFactor() const { return zoom == Zoom::Z2 && ZoomAvailable(size) ? 4 : 1; }
+};
+
+// The two centring flags of SatStart.SQF: "+","+" observer, "+","-" Greenwich or the second
+// observer, "-" first: the satellite.
+CentringMode CentringFromFlags(QChar first, QChar second);
+MapSwitches MapSwitchesFromStart(const StartValues& values);
+
+// For each selected slot, whether the group file marks it for the map: members matched
+// by name, as the selection was made.
+std::vector<bool> OnMapBySlot(const QList<GroupMember>& members,
+                              const std::vector<std::string>& selectedNames);
+
+// The scene of a refresh frame after a tick. `onMap` per slot (empty: every slot).
+MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
+                         const std::vector<bool>& onMap = {});
+
+}  // namespace orbivox
