@@ -15,6 +15,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunLook(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunSun(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunMap(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

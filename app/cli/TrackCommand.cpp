@@ -7,32 +7,13 @@
 #include <iostream>
 
 #include "app/cli/Commands.h"
+#include "app/cli/PrintingNotifier.h"
 #include "tracking/StartProgram.h"
 
 namespace orbivox::cli {
 namespace {
 
 std::atomic<bool> interrupted{false};
-
-// Messages go to standard error, one line per "\r" line; the second-instance question is
-// answered "yes": the tool then runs without rotor, CAT and radio port, which is all it
-// ever needs.
-class PrintingNotifier : public Notifier {
-public:
-    explicit PrintingNotifier(std::ostream& err) : err_(err) {}
-    void Message(const QString& text) override { Print(text); }
-    bool AskYesNo(const QString& text) override {
-        Print(text);
-        err_ << "(yes: running as a second instance)\n";
-        return true;
-    }
-
-private:
-    void Print(const QString& text) {
-        err_ << QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).toStdString() << '\n';
-    }
-    std::ostream& err_;
-};
 
 }  // namespace
 

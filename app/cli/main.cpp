@@ -1,9 +1,11 @@
 // orbivox: the command-line companion of the desktop program, for scripts and headless
 // stations. Same engine, same data folders. Output formats are documented in docs/cli.md.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "app/cli/Commands.h"
 
@@ -13,13 +15,10 @@ using Command = std::function<int(const orbivox::cli::Arguments&, std::ostream&,
 
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table = {
-        {"download", orbivox::cli::RunDownload},
-        {"folders", orbivox::cli::RunFolders},
-        {"track", orbivox::cli::RunTrack},
-        {"look", orbivox::cli::RunLook},
-        {"passes", orbivox::cli::RunPasses},
-        {"sun", orbivox::cli::RunSun},
-        {"propagate", RunPropagate},
+        {"download", orbivox::cli::RunDownload}, {"folders", orbivox::cli::RunFolders},
+        {"track", orbivox::cli::RunTrack},       {"look", orbivox::cli::RunLook},
+        {"passes", orbivox::cli::RunPasses},     {"sun", orbivox::cli::RunSun},
+        {"map", orbivox::cli::RunMap},           {"propagate", RunPropagate},
     };
     return table;
 }
@@ -37,7 +36,15 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // A command that draws text needs the fonts a GUI application brings; it runs on the
+    // offscreen platform, so no screen is needed.
+    const bool draws = argc >= 2 && std::string(argv[1]) == "map";
+    if (draws && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        draws ? std::make_unique<QGuiApplication>(argc, argv)
+              : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orbivox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORBIVOX_VERSION));
     if (argc < 2) {

@@ -1,0 +1,164 @@
+// orbivox map: the world map frame the main window would show at an instant, drawn
+// without a screen and written as a picture. Documented in docs/cli.md.
+#include <QCoreApplication>
+#include <QImageWriter>
+#include <map>
+
+#include "app/cli/Commands.h"
+#include "app/cli/OrbitArguments.h"
+#include "app/cli/PrintingNotifier.h"
+#include "map/MapRenderer.h"
+#include "tracking/MapRefresh.h"
+#include "tracking/StartProgram.h"
+
+namespace orbivox::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orbivox map --at T [--size W1..W5] [--zoom 1|2] [--set political|physical]\n"
+    "                   [--centre observer|greenwich|satellite] --out FILE.png\n"
+    "       T is UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
+
+template <typename T>
+std::optional<T> Lookup(const std::map<std::string, T>& table, const std::string& key) {
+    const auto found = table.find(key);
+    return found == table.end() ? std::nullopt : std::optional<T>(found->second);
+}
+
+struct MapOptions {
+    std::optional<double> at;
+    std::optional<WindowSize> size;
+    std::optional<Zoom> zoom;
+    std::optional<MapSet> set;
+    std::optional<CentringMode> centre;
+    std::string out;
+};
+
+// Empty optional after a usage message.
+std::optional<MapOptions> ParseMapOptions(const Arguments& args, std::ostream& err) {
+    static const std::map<std::string, WindowSize> sizes = {{"W1", WindowSize::W1},
+                                                            {"W2", WindowSize::W2},
+                                                            {"W3", WindowSize::W3},
+                                                            {"W4", WindowSize::W4},
+                                                            {"W5", WindowSize::W5}};
+    static const std::map<std::string, Zoom> zooms = {{"1", Zoom::Z1}, {"2", Zoom::Z2}};
+    static const std::map<std::string, MapSet> sets = {{"political", MapSet::Political},
+                                                       {"physical", MapSet::Physical}};
+    static const std::map<std::string, CentringMode> centres = {
+        {"observer", CentringMode::Observer},
+        {"greenwich", CentringMode::GreenwichOrSecondObserver},
+        {"satellite", CentringMode::Satellite}};
+    MapOptions o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (i + 1 >= args.size()) {
+            err << "orbivox map: unknown or incomplete option \"" << a << "\"\n" << kUsage;
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        bool ok = true;
+        if (a == "--at") {
+            o.at = ParseInstant(value);
+            ok = o.at.has_value();
+        } else if (a == "--size") {
+            o.size = Lookup(sizes, value);
+            ok = o.size.has_value();
+        } else if (a == "--zoom") {
+            o.zoom = Lookup(zooms, value);
+            ok = o.zoom.has_value();
+        } else if (a == "--set") {
+            o.set = Lookup(sets, value);
+            ok = o.set.has_value();
+        } else if (a == "--centre") {
+            o.centre = Lookup(centres, value);
+            ok = o.centre.has_value();
+        } else if (a == "--out") {
+            o.out = value;
+            ok = !value.empty();
+        } else {
+            err << "orbivox map: unknown option \"" << a << "\"\n" << kUsage;
+            return std::nullopt;
+        }
+        if (!ok) {
+            err << "orbivox map: " << a << " does not take \"" << value << "\"\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    if (!o.at || o.out.empty()) {
+        err << kUsage;
+        return std::nullopt;
+    }
+    if (o.zoom == Zoom::Z2 && o.size && !ZoomAvailable(*o.size)) {
+        err << "orbivox map: W4 and W5 have no zoom 2\n";
+        return std::nullopt;
+    }
+    return o;
+}
+
+}  // namespace
+
+int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
+    const std::optional<MapOptions> options = ParseMapOptions(args, err);
+    if (!options) {
+        return 2;
+    }
+    const double displayTime = *options->at - orbit::kDisplayTimeToJulianDate;
+    orbit::FixedClock clock(displayTime, displayTime);
+    PrintingNotifier notifier(err);
+    StartResult start = StartProgram(
+        clock, FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
+        notifier);
+    if (!start.session) {
+        return start.exitCode;
+    }
+    TrackingSession& session = *start.session;
+    if (start.elements != ElementPartOutcome::Tracking) {
+        err << "orbivox map: no satellite of group " << session.group().toStdString()
+            << " is in the source file " << session.settings().sourceFile.toStdString() << "\n";
+        return 1;
+    }
+
+    // The station's clock reads local time; with a manual offset it is that far from UTC.
+    TrackingEngine& engine = session.engine();
+    const StationSettings& station = session.settings().station;
+    if (station.utcOffset.trimmed().compare(QLatin1String("auto"), Qt::CaseInsensitive) != 0) {
+        clock.Set(displayTime + engine.View().UtcOffsetHours() / 24, displayTime);
+    }
+    engine.TrackingTick();
+
+    MapSwitches switches = MapSwitchesFromStart(session.startValues());
+    switches.size = options->size.value_or(switches.size);
+    switches.zoom = options->zoom.value_or(ZoomAvailable(switches.size) ? switches.zoom : Zoom::Z1);
+    switches.set = options->set.value_or(switches.set);
+    switches.centring = options->centre.value_or(switches.centring);
+
+    MapFrame frame;
+    frame.observerLongitude = station.longitude;
+    frame.observerLatitude = station.latitude;
+    const QString error = LoadMapImages(frame, session.folders().programFolder, switches.size,
+                                        switches.zoom, switches.set);
+    if (!error.isEmpty()) {
+        err << "orbivox map: " << error.toStdString() << "\n";
+        return 1;
+    }
+    const MapScene scene = ComposeMapScene(engine, switches, OnMapBySlot(session.members(), [&] {
+                                               std::vector<std::string> names;
+                                               for (const QString& name : session.SelectedNames()) {
+                                                   names.push_back(name.toStdString());
+                                               }
+                                               return names;
+                                           }()));
+    RenderMapFrame(frame, scene, switches.centring);
+
+    QImageWriter writer(QString::fromStdString(options->out), "png");
+    if (!writer.write(frame.view)) {
+        err << "orbivox map: cannot write " << options->out << ": "
+            << writer.errorString().toStdString() << "\n";
+        return 1;
+    }
+    out << options->out << ' ' << frame.view.width() << 'x' << frame.view.height() << '\n';
+    TrackingEngine::QuitProgram(QuitHooks{}, true, false);
+    return 0;
+}
+
+}  // namespace orbivox::cli
