@@ -44,7 +44,8 @@ void BM_SelectAndPropagate(benchmark::State& state) {
         // One-second ticks, kept within a day of the epoch so that a decaying
         // orbit never turns the loop into a string of quick failures.
         tsince += 1.0 / 60.0;
-        if (tsince > 2880.0) tsince = 1440.0;
+        if (tsince > 2880.0)
+            tsince = 1440.0;
     }
 }
 
@@ -55,11 +56,13 @@ void BM_PropagateOnly(benchmark::State& state) {
     double tsince = 1440.0;
     for (auto _ : state) {
         const orbit::PropagationResult r = engine.PropagateMinutes(tsince);
-        if (!r.ok) state.SkipWithError("propagation failed");
+        if (!r.ok)
+            state.SkipWithError("propagation failed");
         double x = r.position.x;
         benchmark::DoNotOptimize(x);
         tsince += 1.0;  // pass search steps about a minute
-        if (tsince > 2880.0) tsince = 1440.0;
+        if (tsince > 2880.0)
+            tsince = 1440.0;
     }
 }
 

@@ -21,7 +21,8 @@ InstanceChecks::InstanceChecks(QString runtimeFolder) : folder_(std::move(runtim
 }
 
 QString InstanceChecks::DefaultRuntimeFolder() {
-    QString base = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR"));
+    QString base =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (base.isEmpty()) {
         base = QDir::tempPath() + QStringLiteral("/orbivox-") +
                QString::fromLocal8Bit(qgetenv("USER"));
@@ -44,7 +45,7 @@ InstanceVerdict InstanceChecks::Run(Notifier& notifier) {
     }
     ownLock_.reset();
     return notifier.AskYesNo(QLatin1String(kAlreadyRunning)) ? InstanceVerdict::SecondInstance
-                                                              : InstanceVerdict::EndProgram;
+                                                             : InstanceVerdict::EndProgram;
 }
 
 }  // namespace orbivox

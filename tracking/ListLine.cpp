@@ -43,8 +43,8 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
         std::string line = az + std::string(45, ' ');
         // Each field goes in at its column (counted from 1), pushing the rest right.
         const std::pair<size_t, const std::string*> fields[] = {
-            {12, &el}, {18, &ma}, {24, &height}, {30, &range},
-            {35, &lon}, {39, &lat}, {46, &orbit}, {49, &squint}};
+            {12, &el},  {18, &ma},  {24, &height}, {30, &range},
+            {35, &lon}, {39, &lat}, {46, &orbit},  {49, &squint}};
         for (const auto& [column, text] : fields) {
             line.insert(std::min(column - 1, line.size()), *text);
         }
@@ -77,8 +77,8 @@ std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCo
     }
     if (p.countdownMode) {
         const std::string maxEl = FormatNumber(p.maxElevation, "#00", sep);
-        return up ? "   " + std::string(6, ' ') + FormatDuration(p.untilRecompute, "hh:nn") +
-                        "  " + maxEl
+        return up ? "   " + std::string(6, ' ') + FormatDuration(p.untilRecompute, "hh:nn") + "  " +
+                        maxEl
                   : "   " + FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') + maxEl;
     }
     return "   " + p.aosText.substr(0, 5) + " " + p.losText + "  " +

@@ -21,9 +21,9 @@ struct ListValues {
 
 struct PassColumns {
     bool geostationary = false;
-    bool countdownMode = false;          // "Ct" rather than "AL"
-    double untilRecompute = 0;           // days: recomputeAfter - now (while up)
-    double untilAos = 0;                 // days: aosRounded - now (while down)
+    bool countdownMode = false;  // "Ct" rather than "AL"
+    double untilRecompute = 0;   // days: recomputeAfter - now (while up)
+    double untilAos = 0;         // days: aosRounded - now (while down)
     std::string aosText;
     std::string losText;
     double maxElevation = 0;

@@ -59,7 +59,8 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         step(8, "YaesuPar.SQF", [&s](const QString& p) { s.yaesu = ReadYaesuParameters(p); }),
         step(9, "IcomPar.SQF", [&s](const QString& p) { s.icom = ReadIcomParameters(p); }),
         step(10, "IcomName.SQF", [&s](const QString& p) { s.icomModel = ReadIcomModel(p); }),
-        step(11, "KenwoodPar.SQF", [&s](const QString& p) { s.kenwood = ReadKenwoodParameters(p); }),
+        step(11, "KenwoodPar.SQF",
+             [&s](const QString& p) { s.kenwood = ReadKenwoodParameters(p); }),
         {12, Label("NelvoNames.Txt"),
          [&s, main] { s.namesList = ReadNamesList(main + QStringLiteral("NelvoNames.txt")); }},
         step(13, "SatNameOpt.SQF", [&s](const QString& p) { s.nameOptions = ReadNameOptions(p); }),
@@ -70,7 +71,8 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
                  std::string error;
                  const auto settings = orbit::ParseCountdownSettings(StdLines(p), &error);
                  if (!settings) {
-                     throw SqfError(QStringLiteral("CountDownPos.SQF"), QString::fromStdString(error));
+                     throw SqfError(QStringLiteral("CountDownPos.SQF"),
+                                    QString::fromStdString(error));
                  }
                  s.countdown = *settings;
              }),
@@ -100,21 +102,25 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
          }},
         {28, [&s] { return s.groupNames.value(0) + QStringLiteral(".Sat"); },
          [&s, cfg] { s.members = ReadGroupFile(FindGroupFile(cfg, s.groupNames.value(0))); }},
-        step(29, "Doppler.SQF", [&s](const QString& p) { s.transponders = ReadTransponderTable(p); }),
+        step(29, "Doppler.SQF",
+             [&s](const QString& p) { s.transponders = ReadTransponderTable(p); }),
         step(30, "Prior.SQF",
              [&s](const QString& p) { s.priorities = orbit::ParsePriorityLines(StdLines(p)); }),
         step(31, "SatStart.SQF", [&s](const QString& p) { s.startValues = ReadStartValues(p); }),
-        step(32, "WiRotOpt.SQF", [&s](const QString& p) { s.rotorUpdate = ReadRotorUpdateOptions(p); }),
+        step(32, "WiRotOpt.SQF",
+             [&s](const QString& p) { s.rotorUpdate = ReadRotorUpdateOptions(p); }),
         step(33, "StandPos.SQF",
              [&s](const QString& p) { s.standardDirections = ReadStandardDirections(p); }),
         step(34, "Program.SQF", [&s](const QString& p) { s.programs = ReadProgramList(p); }),
-        step(35, "Auxiliary.SQF", [&s](const QString& p) { s.auxiliaryFiles = ReadAuxiliaryList(p); }),
+        step(35, "Auxiliary.SQF",
+             [&s](const QString& p) { s.auxiliaryFiles = ReadAuxiliaryList(p); }),
         {36, Label("RotorServer.SQF oder CatServer.SQF"),
          [&s, cfg] {
              s.rotorServerPath = ReadServerPath(cfg + QStringLiteral("RotorServer.SQF"));
              s.catServerPath = ReadServerPath(cfg + QStringLiteral("CatServer.SQF"));
          }},
-        step(37, "KorrMod.SQF", [&s](const QString& p) { s.correction = ReadCorrectionSettings(p); }),
+        step(37, "KorrMod.SQF",
+             [&s](const QString& p) { s.correction = ReadCorrectionSettings(p); }),
     };
 }
 

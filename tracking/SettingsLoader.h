@@ -45,29 +45,29 @@ struct LoadedSettings {
     AntennaCorrections antennaCorrections;         //   AntKorr.SQF
     QList<long long> parallelPorts;                //   ParPort.SQF
     long long parallelPortAddress = 0;
-    YaesuIIParameters yaesuII;                     // 7
-    YaesuParameters yaesu;                         // 8
-    IcomParameters icom;                           // 9
-    IcomModel icomModel;                           // 10
-    KenwoodParameters kenwood;                     // 11
-    NamesList namesList;                           // 12
-    NameOptions nameOptions;                       // 13
-    PortLines portLines;                           // 14
-    orbit::CountdownSettings countdown;            // 15
-    SecondRadioSettings radio2;                    // 16
-    YaesuParameters radio2Yaesu;                   // 17
-    YaesuIIParameters radio2YaesuII;               // 18
-    KenwoodParameters radio2Kenwood;               // 19
-    QString radio2IcomModel;                       // 20
-    SecondIcomParameters radio2Icom;               // 21
-    std::vector<orbit::SquintEntry> squint;        // 23
-    QList<ToneEntry> tones;                        // 24
-    double fmInterval = 0;                         // 25 Hz
-    double ssbInterval = 0;                        // 26 Hz
-    QStringList sourceList;                        // 27
-    QString sourceFile;  // the current group's element source file (full path)
-    QList<GroupMember> members;                    // 28
-    QList<TransponderEntry> transponders;          // 29
+    YaesuIIParameters yaesuII;               // 7
+    YaesuParameters yaesu;                   // 8
+    IcomParameters icom;                     // 9
+    IcomModel icomModel;                     // 10
+    KenwoodParameters kenwood;               // 11
+    NamesList namesList;                     // 12
+    NameOptions nameOptions;                 // 13
+    PortLines portLines;                     // 14
+    orbit::CountdownSettings countdown;      // 15
+    SecondRadioSettings radio2;              // 16
+    YaesuParameters radio2Yaesu;             // 17
+    YaesuIIParameters radio2YaesuII;         // 18
+    KenwoodParameters radio2Kenwood;         // 19
+    QString radio2IcomModel;                 // 20
+    SecondIcomParameters radio2Icom;         // 21
+    std::vector<orbit::SquintEntry> squint;  // 23
+    QList<ToneEntry> tones;                  // 24
+    double fmInterval = 0;                   // 25 Hz
+    double ssbInterval = 0;                  // 26 Hz
+    QStringList sourceList;                  // 27
+    QString sourceFile;                      // the current group's element source file (full path)
+    QList<GroupMember> members;              // 28
+    QList<TransponderEntry> transponders;    // 29
     std::vector<orbit::PriorityEntry> priorities;  // 30
     StartValues startValues;                       // 31
     RotorUpdateOptions rotorUpdate;                // 32
@@ -76,7 +76,7 @@ struct LoadedSettings {
     QStringList auxiliaryFiles;                    // 35
     QString rotorServerPath;                       // 36
     QString catServerPath;
-    CorrectionSettings correction;                 // 37
+    CorrectionSettings correction;  // 37
 };
 
 // The 37 steps for the given folders, reading into settings.

@@ -112,8 +112,9 @@ QString FormatSqfReal(double value) {
     const auto e = text.find('E');
     const int exponent = std::stoi(text.substr(e + 1));
     char result[40];
-    std::snprintf(result, sizeof result, "%c%sE%c%04d", std::signbit(value) && value != 0 ? '-' : ' ',
-                  text.substr(0, e).c_str(), exponent < 0 ? '-' : '+', std::abs(exponent));
+    std::snprintf(result, sizeof result, "%c%sE%c%04d",
+                  std::signbit(value) && value != 0 ? '-' : ' ', text.substr(0, e).c_str(),
+                  exponent < 0 ? '-' : '+', std::abs(exponent));
     return QString::fromLatin1(result);
 }
 

@@ -6,16 +6,19 @@
 namespace orbivox {
 
 QString SatStartFailureMessage(const Folders& folders) {
-    return QStringLiteral("Error while loading file SatStart.SQF\r"
-                          "The file is located in the Orbivox32 DATA folder\r") +
+    return QStringLiteral(
+               "Error while loading file SatStart.SQF\r"
+               "The file is located in the Orbivox32 DATA folder\r") +
            folders.configDataFolder + QStringLiteral("\r") +
            QStringLiteral("(for configurations #2 ... #4 in the sub folders CfgII ... CfgIV).") +
            QStringLiteral("\r") +
-           QStringLiteral("Please, read the FAQs file (section 5p) for hints about how to fix "
-                          "the problem.") +
+           QStringLiteral(
+               "Please, read the FAQs file (section 5p) for hints about how to fix "
+               "the problem.") +
            QStringLiteral("\r") +
-           QStringLiteral("The bundled default of every settings file is in the folder data/ "
-                          "beside the program; docs/data-files.md describes each file.") +
+           QStringLiteral(
+               "The bundled default of every settings file is in the folder data/ "
+               "beside the program; docs/data-files.md describes each file.") +
            QStringLiteral("\r") + QStringLiteral("The program will now be closed.");
 }
 
@@ -29,7 +32,8 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
                          Notifier& notifier, const StartOptions& options) {
     StartResult result;
     const Folders folders = ResolveFolders(environment);
-    const DivOptions divOptions = ReadDivOptions(folders.ConfigFile(QStringLiteral("DivOptions.SQF")));
+    const DivOptions divOptions =
+        ReadDivOptions(folders.ConfigFile(QStringLiteral("DivOptions.SQF")));
 
     bool secondInstance = false;
     if (divOptions.instanceChecks) {

@@ -13,10 +13,10 @@ WindowSize WindowSizeFromFlag(QChar flag);
 QChar FlagFromWindowSize(WindowSize size);
 
 struct StartValues {
-    bool rotorControl = false;      // 1  "R+"/"R-"
-    bool catControl = false;        // 2  "C+"/"C-"
-    bool autoChange = false;        // 3  "A+"/"A-"
-    bool rotorServerInUse = false;  // 4
+    bool rotorControl = false;               // 1  "R+"/"R-"
+    bool catControl = false;                 // 2  "C+"/"C-"
+    bool autoChange = false;                 // 3  "A+"/"A-"
+    bool rotorServerInUse = false;           // 4
     WindowSize windowSize = WindowSize::W3;  // 5
     bool multipleSatellites = true;          // 6  "M+"/"M-"
     QChar centringFirst = '+';               // 7

@@ -186,7 +186,8 @@ void TrackingEngine::ShowListLine() {
     view_.ComputePass(workingSlot_);
     const orbit::PassData& pass = view_.Pass(workingSlot_);
     PassColumns columns;
-    columns.geostationary = pass.geostationary || orbit::IsGeostationary(orbit_.Sets()[i].meanMotionRevPerDay);
+    columns.geostationary =
+        pass.geostationary || orbit::IsGeostationary(orbit_.Sets()[i].meanMotionRevPerDay);
     columns.countdownMode = switches_.countdownColumns;
     columns.untilRecompute = pass.recomputeAfter - Time().dayNumber;
     columns.untilAos = pass.aosRounded - Time().dayNumber;

@@ -8,13 +8,13 @@ namespace orbivox {
 
 struct TrackingHooks {
     // TrackingTick
-    std::function<void()> startAnnouncement;  // first tick: speech settings and greeting
+    std::function<void()> startAnnouncement;     // first tick: speech settings and greeting
     std::function<void()> openCountdownAtStart;  // second tick, when its option is set
     std::function<void()> markRadioDisplay;
 
     // TrackAll, working satellite
-    std::function<void()> publishNameItem;  // data server name item, steps 1-5
-    std::function<void()> refreshFootprint;  // refresh tick: globe or map footprint frame
+    std::function<void()> publishNameItem;     // data server name item, steps 1-5
+    std::function<void()> refreshFootprint;    // refresh tick: globe or map footprint frame
     std::function<void()> refreshSunPosition;  // refresh tick with the sun display on
     std::function<void()> checkEclipse;        // every tick with the sun display on
     std::function<void()> computeDoppler;
@@ -49,10 +49,10 @@ struct QuitHooks {
     std::function<void()> writeWindowPosition;  // "&Quit" only, not while switching slots
     std::function<void()> toneOff;              // port open and CAT on
     std::function<void()> sendCloseCommands;
-    std::function<void()> catOff;  // port open and CAT on
-    std::function<void()> closeCatServer;  // "Close", close the link, wait a second
+    std::function<void()> catOff;                   // port open and CAT on
+    std::function<void()> closeCatServer;           // "Close", close the link, wait a second
     std::function<void()> kenwoodSatelliteModeOff;  // "SA0010000;" without a CAT server
-    std::function<void()> closeRotorServer;  // close, wait a second
+    std::function<void()> closeRotorServer;         // close, wait a second
 };
 
 template <typename Hook, typename... Args>

@@ -10,8 +10,8 @@ int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << "usage: orbivox folders\n";
         return 2;
     }
-    const Folders folders = ResolveFolders(
-        FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+    const Folders folders =
+        ResolveFolders(FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
     out << "program folder: " << folders.programFolder.toStdString() << '\n'
         << "data root: " << folders.dataRoot.toStdString() << '\n'
         << "main data folder: " << folders.mainDataFolder.toStdString() << '\n'

@@ -32,7 +32,8 @@ TEST(CliTrack, AMissingSettingsFileEndsTheStartWithItsLabel) {
     const CliRun run = RunCli({"track", "--ticks", "1"}, home.path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains("Error while loading file KorrMod.SQF!\nThe program will be closed!"))
+    EXPECT_TRUE(
+        run.err.contains("Error while loading file KorrMod.SQF!\nThe program will be closed!"))
         << run.err.toStdString();
 }
 

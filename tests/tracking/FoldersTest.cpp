@@ -22,8 +22,8 @@ protected:
         SqfWriter().Text("\\Orbivox32\\").Integer(0).Commit(program_ + "/data/Config.SQF");
         SqfWriter().Flag(true).Commit(program_ + "/data/DivOptions.SQF");
         SqfWriter().Text("elements").Commit(program_ + "/data/Kepler/amateur.txt");
-        env_ = FolderEnvironment{program_, home_.filePath(".config"),
-                                 home_.filePath(".local/share")};
+        env_ =
+            FolderEnvironment{program_, home_.filePath(".config"), home_.filePath(".local/share")};
     }
 
     QTemporaryDir home_;
@@ -81,8 +81,9 @@ TEST_F(FoldersTest, EachSlotHasItsFolderAndNumeral) {
 TEST_F(FoldersTest, ConfigNamingNoKnownSlotMeansSlotOne) {
     const Folders first = ResolveFolders(env_);
     const QString config = first.MainFile("Config.SQF");
-    for (const auto& lines : {QStringList{"\\..\\..\\etc\\", "1"}, QStringList{"\\Orbivox32\\CfgII\\", "7"},
-                              QStringList{"\\Orbivox32\\CfgII\\", "x"}}) {
+    for (const auto& lines :
+         {QStringList{"\\..\\..\\etc\\", "1"}, QStringList{"\\Orbivox32\\CfgII\\", "7"},
+          QStringList{"\\Orbivox32\\CfgII\\", "x"}}) {
         SqfWriter().Lines(lines).Commit(config);
         EXPECT_EQ(ResolveFolders(env_).slot, 0) << lines.join('|').toStdString();
     }

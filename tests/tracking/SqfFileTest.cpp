@@ -76,8 +76,9 @@ TEST(SqfFile, RoundTripWithCrLfAndCodePage) {
         .Text(QStringLiteral("Jürgen’s Gerät €"))
         .Commit(path);
 
-    EXPECT_EQ(ReadBytes(path),
-              QByteArray("+\r\n-12\r\n 1.00000000000000E+0001\r\nJ\xfcrgen\x92s Ger\xe4t \x80\r\n"));
+    EXPECT_EQ(
+        ReadBytes(path),
+        QByteArray("+\r\n-12\r\n 1.00000000000000E+0001\r\nJ\xfcrgen\x92s Ger\xe4t \x80\r\n"));
 
     SqfReader reader(path);
     EXPECT_EQ(reader.Flag(), QChar('+'));

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tracking/InstanceChecks.h"
 #include "QtPrinters.h"
+#include "tracking/InstanceChecks.h"
 #include "tracking/SqfFile.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
@@ -38,8 +38,10 @@ TEST(StartValues, RoundTripKeepsAllTwentyThreeLines) {
 }
 
 TEST(StartValues, WindowSizeFlags) {
-    const std::pair<char, WindowSize> cases[] = {{'-', WindowSize::W1}, {'/', WindowSize::W2},
-                                                 {'+', WindowSize::W3}, {'A', WindowSize::W4},
+    const std::pair<char, WindowSize> cases[] = {{'-', WindowSize::W1},
+                                                 {'/', WindowSize::W2},
+                                                 {'+', WindowSize::W3},
+                                                 {'A', WindowSize::W4},
                                                  {'B', WindowSize::W5}};
     for (const auto& [flag, size] : cases) {
         EXPECT_EQ(WindowSizeFromFlag(QChar(flag)), size);
@@ -50,9 +52,22 @@ TEST(StartValues, WindowSizeFlags) {
 TEST(StationSettings, StoringOwnLinesKeepsLineFifteenAndLaterLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath("SatIni.SQF");
-    QStringList lines = {"120", "JO62QM", " 1.34000000000000E+0001", " 5.25000000000000E+0001",
-                         "3", "50", "1", "10", "N", " 5.00000000000000E+0000", "2", "-1", "auto",
-                         "*.txt", "\\Orbivox32\\Kepler\\", "a line a later version added"};
+    QStringList lines = {"120",
+                         "JO62QM",
+                         " 1.34000000000000E+0001",
+                         " 5.25000000000000E+0001",
+                         "3",
+                         "50",
+                         "1",
+                         "10",
+                         "N",
+                         " 5.00000000000000E+0000",
+                         "2",
+                         "-1",
+                         "auto",
+                         "*.txt",
+                         "\\Orbivox32\\Kepler\\",
+                         "a line a later version added"};
     SqfWriter().Lines(lines).Commit(path);
 
     // The observer dialog stores only the station lines.

@@ -134,8 +134,8 @@ TEST(QuitProgram, StepsRunInOrder) {
     calls.clear();
     hooks.closeCatServer = record("catserver");
     TrackingEngine::QuitProgram(hooks, false, false);  // closing by the frame: no position
-    EXPECT_EQ(calls, (std::vector<std::string>{"radio2", "tone", "close", "cat", "catserver",
-                                               "rotor"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"radio2", "tone", "close", "cat", "catserver", "rotor"}));
 
     calls.clear();
     hooks.radio1PortFailed = [] { return true; };

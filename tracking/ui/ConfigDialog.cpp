@@ -2,9 +2,9 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -26,8 +26,8 @@ TConfig::TConfig(int currentSlot, QWidget* parent) : QDialog(parent) {
     }
     rdgConfig_->button(currentSlot)->setChecked(true);
 
-    auto* note = new QLabel(QStringLiteral("The program restarts with the chosen configuration."),
-                            this);
+    auto* note =
+        new QLabel(QStringLiteral("The program restarts with the chosen configuration."), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ConfigOK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
