@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/MapPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "orbit/DisplayFormat.h"
 #include "tracking/SqfFile.h"
@@ -96,11 +97,16 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
     letterLayout->setSpacing(1);
     for (int slot = 0; slot < kMaxSelected; ++slot) {
         const QString letter(QChar('A' + slot));
-        letters_[static_cast<size_t>(slot)] =
-            new LetterButton(letter, [this, slot] { SelectWorkingSatellite(slot); }, letterPanel);
+        letters_[static_cast<size_t>(slot)] = new LetterButton(
+            letter, [this, slot] { SelectWorkingSatellite(slot); }, letterPanel);
         letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
     }
     layout->addWidget(letterPanel);
+    map_ = new MapPanel(*this, session_);
+    map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
+    map_->storeWindowPosition = [this] { WriteWindowPosition(); };
+    layout->addWidget(map_->switches());
+    layout->addWidget(map_->picture(), 0, Qt::AlignLeft);
     layout->addStretch(1);
     setCentralWidget(central);
 
@@ -110,6 +116,8 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
     SetLetterButtons();
     lblKopfZeile_->setText(ToQ(session_.engine().Header()));
     ShowWorkingName();
+
+    map_->Start();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
@@ -131,14 +139,22 @@ void TAusgabe::BuildMenus() {
     for (const char* item : {"&Real Time", "&Preview", "&MA"}) {
         tracking->addAction(QString::fromLatin1(item))->setEnabled(false);
     }
-    bar->addMenu(QStringLiteral("Acc&y"))->addAction(QStringLiteral("Count Down"))->setEnabled(false);
+    QMenu* accessories = bar->addMenu(QStringLiteral("Acc&y"));
+    accessories->addAction(QStringLiteral("Count Down"))->setEnabled(false);
+    connect(accessories->addAction(QStringLiteral("Observer 2")), &QAction::triggered, this,
+            [this] { map_->ShowSecondObserver(); });
     for (const char* item : {"&CAT", "&Mode", "&Rotor"}) {
         bar->addAction(QString::fromLatin1(item))->setEnabled(false);
     }
     QMenu* setup = bar->addMenu(QStringLiteral("S&etup"));
-    for (const char* item : {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup",
-                             "Speech Setup"}) {
-        setup->addAction(QString::fromLatin1(item))->setEnabled(false);
+    for (const char* item :
+         {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup", "Speech Setup"}) {
+        QAction* action = setup->addAction(QString::fromLatin1(item));
+        action->setEnabled(false);
+        if (QLatin1String(item) == QLatin1String("Observer Setup")) {
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, [this] { map_->ShowObserverSetup(); });
+        }
     }
     QAction* configuration = setup->addAction(QStringLiteral("Configuration"));
     connect(configuration, &QAction::triggered, this, &TAusgabe::ShowConfigurations);
@@ -152,20 +168,19 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ = new QLabel(QStringLiteral(" Obs.: ") +
-                                     ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
-                                     QStringLiteral(" / ") +
-                                     ToQ(FormatNumber(station.latitude, "##0.0", sep)),
-                                 bar);
-    statusConfig_ = new QLabel(QStringLiteral(" Confg. ") +
-                                   QLatin1String(session_.folders().numeral()) +
-                                   QStringLiteral(" Grp. ") + session_.group(),
-                               bar);
+    statusObserver_ =
+        new QLabel(QStringLiteral(" Obs.: ") + ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
+                       QStringLiteral(" / ") + ToQ(FormatNumber(station.latitude, "##0.0", sep)),
+                   bar);
+    statusConfig_ =
+        new QLabel(QStringLiteral(" Confg. ") + QLatin1String(session_.folders().numeral()) +
+                       QStringLiteral(" Grp. ") + session_.group(),
+                   bar);
     const QFileInfo source(session_.settings().sourceFile);
-    statusKeps_ = new QLabel(QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
-                                 QLocale::system().toString(source.lastModified().date(),
-                                                            QLocale::ShortFormat),
-                             bar);
+    statusKeps_ = new QLabel(
+        QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
+            QLocale::system().toString(source.lastModified().date(), QLocale::ShortFormat),
+        bar);
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
     bar->addWidget(statusObserver_);
@@ -177,8 +192,8 @@ void TAusgabe::ShowSelection() {
     setWindowTitle(ApplicationTitle(session_.group()));
     SetLetterButtons();
     ShowWorkingName();
-    statusConfig_->setText(ConfigPanelText(QLatin1String(session_.folders().numeral()),
-                                           session_.group()));
+    statusConfig_->setText(
+        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     statusKeps_->setText(KepsPanelText(session_.sourceFile()));
 }
 
@@ -215,13 +230,15 @@ void TAusgabe::OnTick() {
         return;
     }
     session_.engine().TrackingTick();
+    map_->AfterTick();
     ShowTick();
 }
 
 void TAusgabe::ShowTick() {
     TrackingEngine& engine = session_.engine();
     const double jd = engine.Time().displayJulianDate;
-    const QString zone = session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
+    const QString zone =
+        session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
     ptbDatZeit_->SetTexts(ToQ(FormatDateTime(jd, "dd.mm.yyyy")),
                           ToQ(FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
     lstAusgabe_->setText(ToQ(engine.ListText()));
@@ -264,19 +281,20 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     quitDone_ = true;
     timer1_.stop();
     QuitHooks hooks;
-    hooks.writeWindowPosition = [this] {
-        const QString path = session_.folders().ConfigFile(QStringLiteral("SatPos.SQF"));
-        WindowPosition position = ReadWindowPosition(path);
-        position.top = y();
-        position.left = x();
-        try {
-            WriteWindowPosition(path, position);
-        } catch (const SqfError& error) {
-            QMessageBox::warning(this, QStringLiteral("Orbivox32"),
-                                 QString::fromUtf8(error.what()));
-        }
-    };
+    hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
     TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
+}
+
+void TAusgabe::WriteWindowPosition() {
+    const QString path = session_.folders().ConfigFile(QStringLiteral("SatPos.SQF"));
+    WindowPosition position = ReadWindowPosition(path);
+    position.top = y();
+    position.left = x();
+    try {
+        orbivox::WriteWindowPosition(path, position);
+    } catch (const SqfError& error) {
+        QMessageBox::warning(this, QStringLiteral("Orbivox32"), QString::fromUtf8(error.what()));
+    }
 }
 
 void TAusgabe::QuitFromMenu() {

@@ -14,6 +14,7 @@
 namespace orbivox {
 
 class DateTimeBox;
+class MapPanel;
 class SelectionActions;
 
 class TAusgabe : public QMainWindow {
@@ -44,6 +45,8 @@ private:
     void OnTick();
     void ShowTick();
     void RunQuitSequence(bool quitCommand);
+    // SatPos.SQF: where the window stands, for the next start.
+    void WriteWindowPosition();
     void ShowConfigurations();
 
     TrackingSession& session_;
@@ -57,6 +60,7 @@ private:
     QLabel* statusConfig_;
     QLabel* statusKeps_;
     SelectionActions* selection_ = nullptr;
+    MapPanel* map_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };
