@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BundledData.h"
 #include "QtPrinters.h"
 #include "tracking/SqfFile.h"
 
@@ -18,14 +19,7 @@ class SettingsLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root_.isValid());
-        const QString bundled = QStringLiteral(ORBIVOX_BUNDLED_DATA) + "/";
-        QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = root_.filePath(QDir(bundled).relativeFilePath(source));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-        }
+        CopyBundledData(root_.path());
         folders_.mainDataFolder = root_.path() + "/";
         folders_.configDataFolder = folders_.mainDataFolder;
     }
