@@ -20,13 +20,6 @@ QString WithoutTrailingBlanks(QString text) {
 
 }  // namespace
 
-NameOptions NameOptions::ForFileWithoutNameLines() const {
-    NameOptions forced = *this;
-    forced.useListNames = true;
-    forced.showWithoutListName = false;
-    return forced;
-}
-
 NamesList ReadNamesList(const QString& path) {
     NamesList list;
     const QStringList lines = ReadSqfLines(path);
@@ -69,22 +62,6 @@ std::optional<std::string> FindListName(const NamesList& list, char identifyBy,
     return std::nullopt;
 }
 
-std::string ApplyListName(const NamesList& list, const NameOptions& options,
-                          const std::string& ownName, const std::string& catalogueNumber,
-                          const std::string& designator) {
-    if (!options.useListNames) {
-        return ownName;
-    }
-    const bool byDesignator = options.byDesignator();
-    const std::optional<std::string> listed =
-        FindListName(list, byDesignator ? 'D' : 'I', byDesignator ? designator : catalogueNumber);
-    if (listed) {
-        return *listed;
-    }
-    // Only the designator lookup hides sets the list does not know.
-    return byDesignator && !options.showWithoutListName ? std::string() : ownName;
-}
-
 void SetNameOptions(orbit::ElementReadOptions& readOptions, const NameOptions& options,
                     NamesList list) {
     readOptions.identifyBy = options.byDesignator() ? 'D' : 'I';
@@ -93,14 +70,6 @@ void SetNameOptions(orbit::ElementReadOptions& readOptions, const NameOptions& o
     auto shared = std::make_shared<const NamesList>(std::move(list));
     readOptions.applyListName = [shared](char identifyBy, std::string_view key) {
         return FindListName(*shared, identifyBy, key);
-    };
-}
-
-NameLookup NameLookupFor(NamesList list, NameOptions options) {
-    auto shared = std::make_shared<const NamesList>(std::move(list));
-    return [shared, options](const std::string& ownName, const std::string& catalogueNumber,
-                             const std::string& designator) {
-        return ApplyListName(*shared, options, ownName, catalogueNumber, designator);
     };
 }
 

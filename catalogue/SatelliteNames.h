@@ -6,8 +6,8 @@
 // Names list, fixed columns counted from 1: 1-5 catalogue number, 7-14 international
 // designator (both compared as text, blanks included), 16-39 the name. At most 1201 lines.
 //
-// The lookup works on std::string so that the orbit core (standard library only) can take it
-// as a plain function; NameLookupFor() packs list and options into one.
+// The rule which name wins lives in the element reader alone; this side only finds a list
+// name (FindListName) and hands list and options to the reader (SetNameOptions).
 #include <QString>
 #include <functional>
 #include <optional>
@@ -38,8 +38,6 @@ struct NameOptions {
     QString identification = QStringLiteral("I");  // line 3 as written; "D" or else "I"
 
     bool byDesignator() const { return identification == QLatin1String("D"); }
-    // Files without name lines: for that reading only satellites the list names are shown.
-    NameOptions ForFileWithoutNameLines() const;
 };
 
 // Both throw SqfError when the file cannot be read.
@@ -47,19 +45,6 @@ NamesList ReadNamesList(const QString& path);
 NameOptions ReadNameOptions(const QString& path);
 // Writes the three lines atomically; throws SqfError on failure.
 void WriteNameOptions(const QString& path, const NameOptions& options);
-
-// The name a set is shown under; empty means the set is not shown. ownName is the set's name
-// line (empty for files without name lines), catalogueNumber columns 3-7 and designator
-// columns 10-17 of its line 1.
-std::string ApplyListName(const NamesList& list, const NameOptions& options,
-                          const std::string& ownName, const std::string& catalogueNumber,
-                          const std::string& designator);
-
-using NameLookup = std::function<std::string(
-    const std::string& ownName, const std::string& catalogueNumber, const std::string& designator)>;
-
-// A lookup holding its own copy of the list, options applied.
-NameLookup NameLookupFor(NamesList list, NameOptions options);
 
 // The list's name for a catalogue number ('I') or a designator ('D', anything else is 'I'),
 // first match in list order; nothing when the list does not know the satellite.

@@ -43,53 +43,26 @@ TEST(SatelliteNames, ReadsFixedColumnsAndStopsAfter1201Lines) {
     EXPECT_EQ(list.names.back(), "FILLER");
 }
 
-TEST(SatelliteNames, ApplyListNameByCatalogueNumberOrDesignator) {
-    NameOptions sourceNames;  // "Use Sat Names from Source File"
-    sourceNames.useListNames = false;
-    NameOptions listNames;  // "Use Nelvo Names if Available"
-    listNames.useListNames = true;
-    listNames.showWithoutListName = true;
-    NameOptions onlyListed = listNames;  // "Display only Sats with Nelvo Names"
-    onlyListed.showWithoutListName = false;
-    auto by = [](NameOptions options, const char* identification) {
-        options.identification = QLatin1String(identification);
-        return options;
-    };
-
+TEST(SatelliteNames, FindListNameByCatalogueNumberOrDesignator) {
     const struct {
         const char* name;
-        NameOptions options;
-        std::string ownName, catalogueNumber, designator;
-        std::string shown;
+        char identifyBy;
+        std::string key;
+        std::optional<std::string> found;
     } cases[] = {
-        {"source names", by(sourceNames, "I"), "ISS (ZARYA)", "25544", "98067A  ", "ISS (ZARYA)"},
-        {"I finds the first match", by(listNames, "I"), "ISS (ZARYA)", "25544", "x", "ISS"},
-        {"D finds by designator", by(listNames, "D"), "OSCAR 7", "?", "74089B  ", "AO-7"},
-        {"I unknown keeps own", by(listNames, "I"), "NOAA 19", "33591", "09005A  ", "NOAA 19"},
-        // Only the designator lookup starts from an empty name.
-        {"I only listed keeps own", by(onlyListed, "I"), "NOAA 19", "33591", "x", "NOAA 19"},
-        {"D only listed hides", by(onlyListed, "D"), "NOAA 19", "x", "09005A  ", ""},
-        {"D shows unlisted", by(listNames, "D"), "NOAA 19", "x", "09005A  ", "NOAA 19"},
-        {"blanks count", by(listNames, "I"), "own", " 25544", "x", "own"},
-        {"designator without padding", by(listNames, "D"), "own", "x", "98067A", "own"},
-        {"other letters mean I", by(listNames, "x"), "own", "07530", "98067A  ", "AO-7"},
-        {"empty means I", by(listNames, ""), "own", "07530", "98067A  ", "AO-7"},
-        // A file without name lines shows only what the list knows, whatever the options.
-        {"no name lines, known", by(sourceNames, "I").ForFileWithoutNameLines(), "", "07530", "x",
-         "AO-7"},
-        {"no name lines, unknown", by(sourceNames, "I").ForFileWithoutNameLines(), "", "33591", "x",
-         ""},
-        {"no name lines, D", by(listNames, "D").ForFileWithoutNameLines(), "", "x", "74089B  ",
-         "AO-7"},
+        {"I finds the first match", 'I', "25544", "ISS"},
+        {"D finds by designator", 'D', "74089B  ", "AO-7"},
+        {"unknown", 'I', "33591", std::nullopt},
+        {"blanks count", 'I', " 25544", std::nullopt},
+        {"designator without padding", 'D', "98067A", std::nullopt},
+        {"other letters mean I", 'x', "07530", "AO-7"},
+        {"I does not look at designators", 'I', "74089B  ", std::nullopt},
     };
     const NamesList list = SmallList();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ApplyListName(list, c.options, c.ownName, c.catalogueNumber, c.designator),
-                  c.shown);
+        EXPECT_EQ(FindListName(list, c.identifyBy, c.key), c.found);
     }
-    const NameLookup lookup = NameLookupFor(SmallList(), by(listNames, "I"));
-    EXPECT_EQ(lookup("own", "07530", ""), "AO-7");
 }
 
 // The element reader takes the list through its name hook.

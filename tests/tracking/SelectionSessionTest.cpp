@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+#include "catalogue/SatelliteChoice.h"
+#include "tracking/SqfFile.h"
+#include "tracking/TrackingSession.h"
+
+namespace orbivox {
+namespace {
+
+// A program run on the bundled defaults in a scratch folder.
+class SelectionSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        const QString bundled = QStringLiteral(ORBIVOX_BUNDLED_DATA) + "/";
+        QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            const QString target = root_.filePath(QDir(bundled).relativeFilePath(source));
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(source, target);
+            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+        folders_.mainDataFolder = root_.path() + "/";
+        folders_.configDataFolder = folders_.mainDataFolder;
+    }
+
+    std::unique_ptr<TrackingSession> Start() {
+        auto session = std::make_unique<TrackingSession>(clock_, folders_);
+        EXPECT_FALSE(session->LoadSettings([] {}));
+        session->LoadElements();
+        return session;
+    }
+
+    QTemporaryDir root_;
+    Folders folders_;
+    orbit::FixedClock clock_{46300.5, 46300.5};  // 2026
+};
+
+TEST_F(SelectionSessionTest, AnAcceptedChoiceTracksAtOnceAndSurvivesARestart) {
+    auto session = Start();
+    SatelliteChoice choice(session->CatalogueFiles(), session->engine().Orbit().ReadOptions());
+    choice.Open(session->selection(), true);
+    while (!choice.chosen().isEmpty()) {
+        choice.DeleteEntry(0);
+    }
+    choice.AddSatellite("NOAA 19");
+    choice.AddSatellite("OSCAR 7 (AO-7)");
+    session->ApplySelection(choice.Accept());
+    EXPECT_EQ(session->SelectedNames(), (QStringList{"NOAA 19", "OSCAR 7 (AO-7)"}));
+    EXPECT_EQ(session->engine().WorkingSlot(), 0);
+
+    auto restarted = Start();
+    EXPECT_EQ(restarted->group(), "Amateur");
+    EXPECT_EQ(restarted->SelectedNames(), (QStringList{"NOAA 19", "OSCAR 7 (AO-7)"}));
+}
+
+TEST_F(SelectionSessionTest, ElementReadingNamesSetsFromTheNamesListWhenAsked) {
+    SqfWriter().Lines({"+", "+", "I"}).Commit(folders_.ConfigFile("SatNameOpt.SQF"));
+    SqfWriter().Lines({"OSCAR 7 (AO-7)", "+"}).Commit(folders_.ConfigFile("Amateur.Sat"));
+    auto session = Start();
+    // Listed under the names list's name, the group's old name no longer matches.
+    EXPECT_TRUE(session->SelectedNames().isEmpty());
+    const orbit::SetTable& sets = session->engine().Orbit().Sets();
+    EXPECT_EQ(sets[1].name, "AO-7");
+
+    NameOptions sourceNames;
+    sourceNames.useListNames = false;
+    session->SetNameOptions(sourceNames);
+    session->ApplySelection(session->selection());
+    EXPECT_EQ(session->SelectedNames(), QStringList{"OSCAR 7 (AO-7)"});
+}
+
+}  // namespace
+}  // namespace orbivox
