@@ -54,12 +54,9 @@ QStringList SatelliteChoice::SourceFiles() const {
 
 QString SatelliteChoice::SourceDateText() const {
     const QDateTime stamp = QFileInfo(sourceFile_).lastModified();
-    if (!stamp.isValid()) {
-        return QString();
-    }
-    const QString text = QLocale::system().toString(stamp.date(), QLocale::ShortFormat) +
-                         QStringLiteral(" ") + stamp.time().toString(QStringLiteral("hh:mm:ss"));
-    return text.left(16);
+    // Date and time to the minute; a cut after a fixed count of characters would split the
+    // minutes in some locales.
+    return stamp.isValid() ? QLocale::system().toString(stamp, QLocale::ShortFormat) : QString();
 }
 
 QString SatelliteChoice::GroupFilePath() const {

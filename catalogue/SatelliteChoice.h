@@ -61,7 +61,7 @@ public:
     QString sourceFolder() const;
     // The files of the source folder that fit the mask, and the source file itself.
     QStringList SourceFiles() const;
-    // The source file's date and time as the dialog shows it (16 characters).
+    // The source file's date and time to the minute, as the dialog shows it.
     QString SourceDateText() const;
 
     // A file chosen in the file list: its sets are read, the group file is read and the
