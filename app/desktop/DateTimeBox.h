@@ -9,6 +9,7 @@ public:
     explicit DateTimeBox(QWidget* parent = nullptr);
     void SetTexts(const QString& date, const QString& time);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
