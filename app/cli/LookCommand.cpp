@@ -15,60 +15,34 @@ constexpr const char* kUsage =
 }  // namespace
 
 int RunLook(const Arguments& args, std::ostream& out, std::ostream& err) {
-    std::optional<orbit::ObserverSite> site;
-    orbit::ModelChoice model = orbit::ModelChoice::Sgp4;
-    std::optional<std::string> satellite;
+    SkyArguments sky;
     std::optional<std::vector<double>> instants;
-    std::optional<std::string> file;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--site" && hasValue) {
-            site = ParseSite(args[++i]);
-            if (!site) {
-                err << "orbivox look: --site wants LAT,LON,ALT (degrees, degrees, metres)\n"
-                    << kUsage;
-                return 2;
-            }
-        } else if (a == "--model" && hasValue) {
-            const auto parsed = ParseModel(args[++i]);
-            if (!parsed) {
-                err << "orbivox look: unknown model \"" << args[i] << "\"\n" << kUsage;
-                return 2;
-            }
-            model = *parsed;
-        } else if (a == "--sat" && hasValue) {
-            satellite = args[++i];
-        } else if (a == "--at" && hasValue) {
+        if (args[i] == "--at" && i + 1 < args.size()) {
             instants = ParseInstantList(args[++i]);
             if (!instants) {
                 err << "orbivox look: --at wants UTC instants YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
                     << kUsage;
                 return 2;
             }
-        } else if (!a.empty() && a[0] == '-') {
-            err << "orbivox look: unknown or incomplete option \"" << a << "\"\n" << kUsage;
-            return 2;
-        } else if (!file) {
-            file = a;
-        } else {
-            err << "orbivox look: one element file only\n" << kUsage;
+        } else if (TakeSkyArgument(args, i, sky, "look", kUsage, err) == OptionResult::Bad) {
             return 2;
         }
     }
-    if (!site || !instants || !file) {
+    if (!sky.site || !instants || !sky.file) {
         err << kUsage;
         return 2;
     }
+    const orbit::ObserverSite& site = *sky.site;
 
-    orbit::OrbitEngine engine(YearOf(instants->front()), model);
-    const auto sets = LoadSets(engine, *file, satellite, "look", err);
+    orbit::OrbitEngine engine(YearOf(instants->front()), sky.model);
+    const auto sets = LoadSets(engine, *sky.file, sky.satellite, "look", err);
     if (!sets)
         return 1;
     const orbit::FixedClock clock;
     orbit::StationView view(engine, clock);
     view.SetZoneMode(orbit::ZoneMode::Utc);
-    view.SetObserver(*site);
+    view.SetObserver(site);
     for (const double jd : *instants) {
         view.SetTime(jd - orbit::kDayNumberToJulianDate);
         for (const int index : *sets) {

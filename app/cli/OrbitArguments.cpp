@@ -163,4 +163,36 @@ std::string Fixed(double value, int decimals) {
     return FormatNumber(value, pattern);
 }
 
+OptionResult TakeSkyArgument(const std::vector<std::string>& args, size_t& i, SkyArguments& sky,
+                             const std::string& command, const char* usage, std::ostream& err) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    const std::string prefix = "orbivox " + command + ": ";
+    if (a == "--site" && hasValue) {
+        sky.site = ParseSite(args[++i]);
+        if (!sky.site) {
+            err << prefix << "--site wants LAT,LON,ALT (degrees, degrees, metres)\n" << usage;
+            return OptionResult::Bad;
+        }
+    } else if (a == "--model" && hasValue) {
+        const auto parsed = ParseModel(args[++i]);
+        if (!parsed) {
+            err << prefix << "unknown model \"" << args[i] << "\"\n" << usage;
+            return OptionResult::Bad;
+        }
+        sky.model = *parsed;
+    } else if (a == "--sat" && hasValue) {
+        sky.satellite = args[++i];
+    } else if (!a.empty() && a[0] == '-') {
+        err << prefix << "unknown or incomplete option \"" << a << "\"\n" << usage;
+        return OptionResult::Bad;
+    } else if (!sky.file) {
+        sky.file = a;
+    } else {
+        err << prefix << "one element file only\n" << usage;
+        return OptionResult::Bad;
+    }
+    return OptionResult::Taken;
+}
+
 }  // namespace orbivox::cli

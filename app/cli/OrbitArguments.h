@@ -33,6 +33,21 @@ std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::
                                          const std::optional<std::string>& satellite,
                                          const std::string& command, std::ostream& err);
 
+// The options look and passes share: --site, --model, --sat and the element file.
+struct SkyArguments {
+    std::optional<orbit::ObserverSite> site;
+    orbit::ModelChoice model = orbit::ModelChoice::Sgp4;
+    std::optional<std::string> satellite;
+    std::optional<std::string> file;
+};
+
+enum class OptionResult { Taken, Bad };
+
+// Takes args[i] (and its value, advancing i) as one of the shared options or the file; a
+// command's own options are tried before. Bad: the message and usage are written to err.
+OptionResult TakeSkyArgument(const std::vector<std::string>& args, size_t& i, SkyArguments& sky,
+                             const std::string& command, const char* usage, std::ostream& err);
+
 // A number with `decimals` places, "." as separator.
 std::string Fixed(double value, int decimals);
 

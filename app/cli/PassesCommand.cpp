@@ -64,32 +64,13 @@ void WritePasses(orbit::StationView& view, int setIndex, double from, int count,
 }  // namespace
 
 int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
-    std::optional<orbit::ObserverSite> site;
-    orbit::ModelChoice model = orbit::ModelChoice::Sgp4;
-    std::optional<std::string> satellite;
+    SkyArguments sky;
     std::optional<double> from;
     int count = 5;
-    std::optional<std::string> file;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--site" && hasValue) {
-            site = ParseSite(args[++i]);
-            if (!site) {
-                err << "orbivox passes: --site wants LAT,LON,ALT (degrees, degrees, metres)\n"
-                    << kUsage;
-                return 2;
-            }
-        } else if (a == "--model" && hasValue) {
-            const auto parsed = ParseModel(args[++i]);
-            if (!parsed) {
-                err << "orbivox passes: unknown model \"" << args[i] << "\"\n" << kUsage;
-                return 2;
-            }
-            model = *parsed;
-        } else if (a == "--sat" && hasValue) {
-            satellite = args[++i];
-        } else if (a == "--from" && hasValue) {
+        if (a == "--from" && hasValue) {
             from = ParseInstant(args[++i]);
             if (!from) {
                 err << "orbivox passes: --from wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
@@ -104,29 +85,24 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
                 return 2;
             }
             count = *parsed;
-        } else if (!a.empty() && a[0] == '-') {
-            err << "orbivox passes: unknown or incomplete option \"" << a << "\"\n" << kUsage;
-            return 2;
-        } else if (!file) {
-            file = a;
-        } else {
-            err << "orbivox passes: one element file only\n" << kUsage;
+        } else if (TakeSkyArgument(args, i, sky, "passes", kUsage, err) == OptionResult::Bad) {
             return 2;
         }
     }
-    if (!site || !from || !file) {
+    if (!sky.site || !from || !sky.file) {
         err << kUsage;
         return 2;
     }
+    const orbit::ObserverSite& site = *sky.site;
 
-    orbit::OrbitEngine engine(YearOf(*from), model);
-    const auto sets = LoadSets(engine, *file, satellite, "passes", err);
+    orbit::OrbitEngine engine(YearOf(*from), sky.model);
+    const auto sets = LoadSets(engine, *sky.file, sky.satellite, "passes", err);
     if (!sets)
         return 1;
     const orbit::FixedClock clock;
     orbit::StationView view(engine, clock);
     view.SetZoneMode(orbit::ZoneMode::Utc);
-    view.SetObserver(*site);
+    view.SetObserver(site);
     for (const int index : *sets)
         WritePasses(view, index, *from, count, out);
     return 0;
