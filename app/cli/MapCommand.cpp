@@ -4,12 +4,11 @@
 #include <QImageWriter>
 #include <map>
 
+#include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
-#include "app/cli/PrintingNotifier.h"
 #include "map/MapRenderer.h"
 #include "tracking/MapRefresh.h"
-#include "tracking/StartProgram.h"
 
 namespace orbivox::cli {
 namespace {
@@ -104,19 +103,11 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const double displayTime = *options->at - orbit::kDisplayTimeToJulianDate;
     orbit::FixedClock clock(displayTime, displayTime);
-    PrintingNotifier notifier(err);
-    StartResult start = StartProgram(
-        clock, FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
-        notifier);
-    if (!start.session) {
-        return start.exitCode;
+    CommandStart started = StartForCommand(clock, "map", err);
+    if (!started.start.session) {
+        return started.exitCode;
     }
-    TrackingSession& session = *start.session;
-    if (start.elements != ElementPartOutcome::Tracking) {
-        err << "orbivox map: no satellite of group " << session.group().toStdString()
-            << " is in the source file " << session.settings().sourceFile.toStdString() << "\n";
-        return 1;
-    }
+    TrackingSession& session = *started.start.session;
 
     // The station's clock reads local time; with a manual offset it is that far from UTC.
     TrackingEngine& engine = session.engine();

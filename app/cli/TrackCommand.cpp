@@ -6,9 +6,8 @@
 #include <csignal>
 #include <iostream>
 
+#include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
-#include "app/cli/PrintingNotifier.h"
-#include "tracking/StartProgram.h"
 
 namespace orbivox::cli {
 namespace {
@@ -34,23 +33,11 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     orbit::SystemClock clock;
-    PrintingNotifier notifier(err);
-    StartResult start = StartProgram(
-        clock, FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
-        notifier);
-    if (!start.session) {
-        return start.exitCode;
+    CommandStart started = StartForCommand(clock, "track", err);
+    if (!started.start.session) {
+        return started.exitCode;
     }
-    if (start.elements != ElementPartOutcome::Tracking) {
-        if (start.elements == ElementPartOutcome::NothingSelected) {
-            err << "No satellite of group " << start.session->group().toStdString()
-                << " is in the source file " << start.session->settings().sourceFile.toStdString()
-                << ".\n";
-        }
-        return 1;
-    }
-
-    TrackingEngine& engine = start.session->engine();
+    TrackingEngine& engine = started.start.session->engine();
     out << engine.Header() << '\n';
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });

@@ -1,0 +1,32 @@
+#include "app/cli/CommandStart.h"
+
+#include <QCoreApplication>
+
+#include "app/cli/PrintingNotifier.h"
+
+namespace orbivox::cli {
+
+CommandStart StartForCommand(const orbit::Clock& clock, const std::string& command,
+                             std::ostream& err) {
+    PrintingNotifier notifier(err);
+    CommandStart result;
+    result.start = StartProgram(
+        clock, FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
+        notifier);
+    if (!result.start.session) {
+        result.exitCode = result.start.exitCode;
+        return result;
+    }
+    if (result.start.elements == ElementPartOutcome::NothingSelected) {
+        const TrackingSession& session = *result.start.session;
+        err << "orbivox " << command << ": no satellite of group " << session.group().toStdString()
+            << " is in the source file " << session.settings().sourceFile.toStdString() << "\n";
+    }
+    if (result.start.elements != ElementPartOutcome::Tracking) {
+        result.start.session.reset();
+        result.exitCode = 1;
+    }
+    return result;
+}
+
+}  // namespace orbivox::cli
