@@ -4,46 +4,23 @@
 
 #include <cmath>
 
+#include "tracking/ThreeSatellites.h"
+
 namespace orbivox {
 namespace {
-
-int FindSet(orbit::OrbitEngine& orbit, const std::string& name) {
-    for (int i = 1; i <= orbit.Sets().Count(); ++i) {
-        if (orbit.Sets()[i].name == name) {
-            return i;
-        }
-    }
-    return 0;
-}
 
 double LongitudeStep(double a, double b) {
     const double d = std::fmod(std::abs(a - b), 360.0);
     return std::min(d, 360 - d);
 }
 
-// ISS working, SO-50 and a geostationary satellite beside it, seen from London.
-class MapRefreshTest : public ::testing::Test {
+// ISS working, SO-50 and a geostationary satellite beside it, after one tick.
+class MapRefreshTest : public ThreeSatellites {
 protected:
     void SetUp() override {
-        const double jd = orbit::JulianDateFromCivil(orbit::CivilTime{2026, 8, 22, 0, 0, 0, 0});
-        clock_.Set(jd - orbit::kDisplayTimeToJulianDate, jd - orbit::kDisplayTimeToJulianDate);
-        engine_ = std::make_unique<TrackingEngine>(clock_, 2026);
-        engine_->Orbit().ReadElementFile(ORBIVOX_TEST_DATA "/elements-2026.txt");
-        orbit::ObserverSite site;
-        site.latitude = 51.5;
-        site.longitude = -0.1;
-        site.utcOffset = "0";
-        engine_->SetSite(site, orbit::ZoneMode::Utc);
-        const int iss = FindSet(engine_->Orbit(), "ISS (ZARYA)");
-        const int so50 = FindSet(engine_->Orbit(), "SAUDISAT 1C (SO-50)");
-        const int eshail = FindSet(engine_->Orbit(), "ES'HAIL 2");
-        ASSERT_TRUE(iss && so50 && eshail);
-        engine_->SetSelection({iss, so50, eshail}, 0);
+        ThreeSatellites::SetUp();
         engine_->TrackingTick();
     }
-
-    orbit::FixedClock clock_;
-    std::unique_ptr<TrackingEngine> engine_;
 };
 
 TEST_F(MapRefreshTest, SceneOfARefreshTickLeavesTheTickAsItWas) {

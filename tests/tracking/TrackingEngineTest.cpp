@@ -4,43 +4,12 @@
 
 #include <map>
 
+#include "tracking/ThreeSatellites.h"
+
 namespace orbivox {
 namespace {
 
-int FindSet(orbit::OrbitEngine& orbit, const std::string& name) {
-    for (int i = 1; i <= orbit.Sets().Count(); ++i) {
-        if (orbit.Sets()[i].name == name) {
-            return i;
-        }
-    }
-    return 0;
-}
-
-// Three real satellites seen from London on a summer day: two low orbits and a
-// geostationary one.
-class TrackingEngineTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const double jd = orbit::JulianDateFromCivil(orbit::CivilTime{2026, 8, 22, 0, 0, 0, 0});
-        clock_.Set(jd - orbit::kDisplayTimeToJulianDate, jd - orbit::kDisplayTimeToJulianDate);
-        engine_ = std::make_unique<TrackingEngine>(clock_, 2026);
-        engine_->Orbit().ReadElementFile(ORBIVOX_TEST_DATA "/elements-2026.txt");
-        orbit::ObserverSite site;
-        site.latitude = 51.5;
-        site.longitude = -0.1;
-        site.utcOffset = "0";
-        engine_->SetSite(site, orbit::ZoneMode::Utc);
-        iss_ = FindSet(engine_->Orbit(), "ISS (ZARYA)");
-        so50_ = FindSet(engine_->Orbit(), "SAUDISAT 1C (SO-50)");
-        eshail_ = FindSet(engine_->Orbit(), "ES'HAIL 2");
-        ASSERT_TRUE(iss_ && so50_ && eshail_);
-        engine_->SetSelection({iss_, so50_, eshail_}, 0);
-    }
-
-    orbit::FixedClock clock_;
-    std::unique_ptr<TrackingEngine> engine_;
-    int iss_ = 0, so50_ = 0, eshail_ = 0;
-};
+using TrackingEngineTest = ThreeSatellites;
 
 TEST_F(TrackingEngineTest, LettersColourAndRisesAreAnnouncedOnce) {
     std::map<int, int> announced;
