@@ -97,8 +97,8 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
     letterLayout->setSpacing(1);
     for (int slot = 0; slot < kMaxSelected; ++slot) {
         const QString letter(QChar('A' + slot));
-        letters_[static_cast<size_t>(slot)] =
-            new LetterButton(letter, [this, slot] { SelectWorkingSatellite(slot); }, letterPanel);
+        letters_[static_cast<size_t>(slot)] = new LetterButton(
+            letter, [this, slot] { SelectWorkingSatellite(slot); }, letterPanel);
         letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
     }
     layout->addWidget(letterPanel);
@@ -147,8 +147,8 @@ void TAusgabe::BuildMenus() {
         bar->addAction(QString::fromLatin1(item))->setEnabled(false);
     }
     QMenu* setup = bar->addMenu(QStringLiteral("S&etup"));
-    for (const char* item : {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup",
-                             "Speech Setup"}) {
+    for (const char* item :
+         {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup", "Speech Setup"}) {
         QAction* action = setup->addAction(QString::fromLatin1(item));
         action->setEnabled(false);
         if (QLatin1String(item) == QLatin1String("Observer Setup")) {
@@ -168,20 +168,19 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ = new QLabel(QStringLiteral(" Obs.: ") +
-                                     ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
-                                     QStringLiteral(" / ") +
-                                     ToQ(FormatNumber(station.latitude, "##0.0", sep)),
-                                 bar);
-    statusConfig_ = new QLabel(QStringLiteral(" Confg. ") +
-                                   QLatin1String(session_.folders().numeral()) +
-                                   QStringLiteral(" Grp. ") + session_.group(),
-                               bar);
+    statusObserver_ =
+        new QLabel(QStringLiteral(" Obs.: ") + ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
+                       QStringLiteral(" / ") + ToQ(FormatNumber(station.latitude, "##0.0", sep)),
+                   bar);
+    statusConfig_ =
+        new QLabel(QStringLiteral(" Confg. ") + QLatin1String(session_.folders().numeral()) +
+                       QStringLiteral(" Grp. ") + session_.group(),
+                   bar);
     const QFileInfo source(session_.settings().sourceFile);
-    statusKeps_ = new QLabel(QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
-                                 QLocale::system().toString(source.lastModified().date(),
-                                                            QLocale::ShortFormat),
-                             bar);
+    statusKeps_ = new QLabel(
+        QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
+            QLocale::system().toString(source.lastModified().date(), QLocale::ShortFormat),
+        bar);
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
     bar->addWidget(statusObserver_);
@@ -193,8 +192,8 @@ void TAusgabe::ShowSelection() {
     setWindowTitle(ApplicationTitle(session_.group()));
     SetLetterButtons();
     ShowWorkingName();
-    statusConfig_->setText(ConfigPanelText(QLatin1String(session_.folders().numeral()),
-                                           session_.group()));
+    statusConfig_->setText(
+        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     statusKeps_->setText(KepsPanelText(session_.sourceFile()));
 }
 
@@ -238,7 +237,8 @@ void TAusgabe::OnTick() {
 void TAusgabe::ShowTick() {
     TrackingEngine& engine = session_.engine();
     const double jd = engine.Time().displayJulianDate;
-    const QString zone = session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
+    const QString zone =
+        session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
     ptbDatZeit_->SetTexts(ToQ(FormatDateTime(jd, "dd.mm.yyyy")),
                           ToQ(FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
     lstAusgabe_->setText(ToQ(engine.ListText()));

@@ -4,8 +4,8 @@
 #include <QScreen>
 
 #include "app/desktop/MainWindow.h"
-#include "app/desktop/SelectionActions.h"
 #include "app/desktop/MessageBoxNotifier.h"
+#include "app/desktop/SelectionActions.h"
 #include "tracking/StartProgram.h"
 
 int main(int argc, char** argv) {
@@ -16,8 +16,7 @@ int main(int argc, char** argv) {
     orbit::SystemClock clock;
     orbivox::MessageBoxNotifier notifier;
     orbivox::StartResult start = orbivox::StartProgram(
-        clock,
-        orbivox::FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
+        clock, orbivox::FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
         notifier);
     if (!start.session) {
         return start.exitCode;
