@@ -5,23 +5,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
 TEST(ProgramList, CommentsTakeNoItemButEmptyLinesDo) {
     QTemporaryDir dir;
-    const QStringList programs = ReadProgramList(WriteFile(
-        dir, "Program.SQF", ";tools\r\n/usr/bin/xterm\r\n;between\r\n\r\nC:\\Ham\\Log\r\n"));
+    const QStringList programs =
+        ReadProgramList(WriteBytes(dir.filePath("Program.SQF"),
+                                   ";tools\r\n/usr/bin/xterm\r\n;between\r\n\r\nC:\\Ham\\Log\r\n"));
     EXPECT_EQ(programs, (QStringList{"/usr/bin/xterm", "", "C:\\Ham\\Log"}));
     EXPECT_EQ(LauncherCaption(programs[0]), "xterm");
     EXPECT_EQ(LauncherCaption(programs[2]), "Log");
@@ -30,8 +24,8 @@ TEST(ProgramList, CommentsTakeNoItemButEmptyLinesDo) {
 
 TEST(AuxiliaryList, EveryLineIsAnEntryAndOnlyTheExactNamesListLivesInTheMainFolder) {
     QTemporaryDir dir;
-    const QStringList files = ReadAuxiliaryList(
-        WriteFile(dir, "Auxiliary.SQF", "NelvoNames.txt\r\n;not a comment\r\nnelvonames.txt\r\n"));
+    const QStringList files = ReadAuxiliaryList(WriteBytes(
+        dir.filePath("Auxiliary.SQF"), "NelvoNames.txt\r\n;not a comment\r\nnelvonames.txt\r\n"));
     ASSERT_EQ(files.size(), 3);
     EXPECT_EQ(AuxiliaryFolder(files[0], "/main", "/config"), "/main");
     EXPECT_EQ(AuxiliaryFolder(files[1], "/main", "/config"), "/config");

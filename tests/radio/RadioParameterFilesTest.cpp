@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "radio/IcomFiles.h"
 #include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
@@ -15,22 +16,7 @@
 namespace orbivox {
 namespace {
 
-class RadioFiles : public ::testing::Test {
-protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return Path(name);
-    }
-    QByteArray Bytes(const QString& name) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-    QTemporaryDir dir_;
-};
+using RadioFiles = ScratchFolder;
 
 TEST_F(RadioFiles, WritersProduceTheStoredLayoutAndReadBack) {
     WriteYaesuParameters(Path("YaesuPar.SQF"), {0x1E, 0x2E, "4800", "FT-736R"});

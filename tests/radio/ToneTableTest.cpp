@@ -5,26 +5,19 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
-QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
-    const QString path = dir.filePath("SubTone.SQF");
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
 TEST(ToneTable, ReadsFourFieldsAndSecondTonesInOrder) {
     QTemporaryDir dir;
-    const auto tones = ReadToneTable(WriteFile(dir,
-                                               ";name,tone,code1,code2\r\n"
-                                               "SAUDISAT 1C (SO-50),67.0,63,1\r\n"
-                                               "SAUDISAT 1C (SO-50),74.4,62,3\r\n"
-                                               "DIWATA-2B,141.3\r\n"));  // codes missing: 0
+    const auto tones = ReadToneTable(WriteBytes(dir.filePath("SubTone.SQF"),
+                                                ";name,tone,code1,code2\r\n"
+                                                "SAUDISAT 1C (SO-50),67.0,63,1\r\n"
+                                                "SAUDISAT 1C (SO-50),74.4,62,3\r\n"
+                                                "DIWATA-2B,141.3\r\n"));  // codes missing: 0
     ASSERT_EQ(tones.size(), 3);
     EXPECT_EQ(tones[0].satelliteName, "SAUDISAT 1C (SO-50)");
     EXPECT_DOUBLE_EQ(tones[0].toneHz, 67.0);
@@ -38,7 +31,8 @@ TEST(ToneTable, ReadsFourFieldsAndSecondTonesInOrder) {
 
 TEST(ToneTable, ATypedToneFailsNamingTheLine) {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, ";c\r\nISS (ZARYA),67,0,63,1\r\n");  // "67,0": a comma
+    const QString path = WriteBytes(dir.filePath("SubTone.SQF"),
+                                    ";c\r\nISS (ZARYA),67,0,63,1\r\n");  // "67,0": a comma
     try {
         ReadToneTable(path);
         FAIL();

@@ -5,28 +5,21 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
-QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
-    const QString path = dir.filePath("Doppler.SQF");
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
 TEST(TransponderTable, FieldsAreCutAtCommasWithoutTrimming) {
     QTemporaryDir dir;
     const auto entries = ReadTransponderTable(
-        WriteFile(dir,
-                  ";header 1\r\n;header 2\r\n;header 3\r\n"
-                  "JAS-2 (FO-29),435850,145950,USB,LSB,REV,0,0\r\n"
-                  "ES'HAIL 2,10489675,2400175.5,USB,USB,NOR,9750000,0,ninth field\r\n"
-                  "AO-7 ,145970,0,CW\r\n"  // short line: missing modes empty, offsets 0
-                  "\r\n"));                // an empty line is an entry that matches nobody
+        WriteBytes(dir.filePath("Doppler.SQF"),
+                   ";header 1\r\n;header 2\r\n;header 3\r\n"
+                   "JAS-2 (FO-29),435850,145950,USB,LSB,REV,0,0\r\n"
+                   "ES'HAIL 2,10489675,2400175.5,USB,USB,NOR,9750000,0,ninth field\r\n"
+                   "AO-7 ,145970,0,CW\r\n"  // short line: missing modes empty, offsets 0
+                   "\r\n"));                // an empty line is an entry that matches nobody
     ASSERT_EQ(entries.size(), 4);
 
     const TransponderEntry& fo29 = entries[0];
@@ -64,7 +57,7 @@ TEST(TransponderTable, EntriesRememberTheirPhysicalLinesAndNoneIsDropped) {
         content += "SAT" + QByteArray::number(i) + ",435000,145900,USB,LSB,REV,0,0\r\n";
     }
     QTemporaryDir dir;
-    const auto entries = ReadTransponderTable(WriteFile(dir, content));
+    const auto entries = ReadTransponderTable(WriteBytes(dir.filePath("Doppler.SQF"), content));
     ASSERT_EQ(entries.size(), 2501);
     EXPECT_EQ(entries[0].lineNumber, 2);
     EXPECT_EQ(entries[1].lineNumber, 4);
@@ -81,9 +74,9 @@ TEST(TransponderTable, AMissingFileOrATypedNumberFails) {
     } catch (const SqfError& error) {
         EXPECT_EQ(error.fileName(), "Doppler.SQF");
     }
-    const QString path = WriteFile(dir,
-                                   ";h\r\n;h\r\n;h\r\nAO-7,145950,432150,USB,LSB,REV,0,0\r\n"
-                                   "FO-29,435.850.0,145950,USB,LSB,REV,0,0\r\n");
+    const QString path = WriteBytes(dir.filePath("Doppler.SQF"),
+                                    ";h\r\n;h\r\n;h\r\nAO-7,145950,432150,USB,LSB,REV,0,0\r\n"
+                                    "FO-29,435.850.0,145950,USB,LSB,REV,0,0\r\n");
     try {
         ReadTransponderTable(path);
         FAIL();

@@ -5,28 +5,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "rotator/StandardDirections.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
-class RotorFiles : public ::testing::Test {
-protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return Path(name);
-    }
-    QByteArray Bytes(const QString& name) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-    QTemporaryDir dir_;
-};
+using RotorFiles = ScratchFolder;
 
 TEST_F(RotorFiles, WritersProduceTheStoredLayoutAndReadBack) {
     WriteFlipSettings(Path("Flip.SQF"), {true, false});

@@ -5,18 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ScratchFiles.h"
 #include "tracking/SqfFile.h"
 
 namespace orbivox {
 namespace {
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 TEST(RotorInterfaces, PathIsEverythingAfterTheFirstCommaAndTheListStopsAt31) {
     QByteArray content = "None,none\r\nARS,C:\\ARS\\ArsWin32\r\nOdd,a,b\r\n\r\nNoComma\r\n";
@@ -25,7 +18,7 @@ TEST(RotorInterfaces, PathIsEverythingAfterTheFirstCommaAndTheListStopsAt31) {
     }
     content += "Long," + QByteArray(400, 'x') + "\r\n";
     QTemporaryDir dir;
-    const auto entries = ReadRotorInterfaces(WriteFile(dir, "AlleServer.SQF", content));
+    const auto entries = ReadRotorInterfaces(WriteBytes(dir.filePath("AlleServer.SQF"), content));
     ASSERT_EQ(entries.size(), kMaxRotorInterfaces);
     EXPECT_EQ(entries[1], (RotorInterfaceEntry{"ARS", "C:\\ARS\\ArsWin32"}));
     EXPECT_EQ(entries[2], (RotorInterfaceEntry{"Odd", "a,b"}));
@@ -39,7 +32,7 @@ TEST(RotorInterfaces, PathIsEverythingAfterTheFirstCommaAndTheListStopsAt31) {
     EXPECT_EQ(ReadRotorInterfaces(dir.filePath("AlleServer.SQF")), written);
 
     const auto longEntries = ReadRotorInterfaces(
-        WriteFile(dir, "AlleServer.SQF", "Long," + QByteArray(400, 'x') + "\r\n"));
+        WriteBytes(dir.filePath("AlleServer.SQF"), "Long," + QByteArray(400, 'x') + "\r\n"));
     EXPECT_EQ(longEntries[0].serverPath.size(), kMaxServerPathLength);
 }
 
@@ -55,11 +48,12 @@ TEST(RotorInterfaces, AnIndexOutsideTheListSelectsNothing) {
              {"2\r\n", nullptr},
              {"-1\r\n", nullptr},
              {"40\r\n", nullptr}}) {
-        const int index = ReadRotorInterfaceIndex(WriteFile(dir, "RotorInterface.SQF", text));
+        const int index =
+            ReadRotorInterfaceIndex(WriteBytes(dir.filePath("RotorInterface.SQF"), text));
         EXPECT_EQ(RotorInterfaceAt(entries, index), expected) << text.constData();
     }
     try {
-        ReadRotorInterfaceIndex(WriteFile(dir, "RotorInterface.SQF", "IF-100\r\n"));
+        ReadRotorInterfaceIndex(WriteBytes(dir.filePath("RotorInterface.SQF"), "IF-100\r\n"));
         FAIL();
     } catch (const SqfError& error) {
         EXPECT_EQ(error.fileName(), "RotorInterface.SQF");

@@ -1,4 +1,5 @@
 #include "QtPrinters.h"
+#include "ScratchFiles.h"
 #include "tracking/SqfFile.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +11,6 @@
 
 namespace orbivox {
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(SqfReal, WrittenInTheFixedTwentyThreeCharacterForm) {
     const struct {
