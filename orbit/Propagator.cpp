@@ -1,4 +1,5 @@
 #include "orbit/Propagator.h"
+#include "orbit/VectorState.h"
 
 #include <cmath>
 
@@ -36,6 +37,7 @@ PropagationResult Propagator::Propagate(CurrentSet& set, ModelChoice choice, dou
 }
 
 PropagationResult Propagator::PropagateMinutes(CurrentSet& set, ModelChoice choice, double tsince) {
+    ClearUpperVectorState();
     PropagationResult result;
     result.tsince = tsince;
     if (set.fault != ElementFault::None) {
