@@ -1,5 +1,6 @@
 #include "tracking/StartProgram.h"
 
+#include "catalogue/Selection.h"
 #include "tracking/SqfFile.h"
 #include "tracking/StartValues.h"
 
@@ -20,12 +21,6 @@ QString SatStartFailureMessage(const Folders& folders) {
                "The bundled default of every settings file is in the folder data/ "
                "beside the program; docs/data-files.md describes each file.") +
            QStringLiteral("\r") + QStringLiteral("The program will now be closed.");
-}
-
-QString NoSourceFileMessage(const QString& group) {
-    return QStringLiteral("No source file was found for group ") + group + QStringLiteral(".") +
-           QStringLiteral("\r") +
-           QStringLiteral("Please select a source file for this group after the 'OK'.");
 }
 
 StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& environment,
@@ -72,7 +67,7 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
     }
     result.elements = session->LoadElements();
     if (result.elements == ElementPartOutcome::NoSourceFile) {
-        notifier.Message(NoSourceFileMessage(session->group()));
+        notifier.Message(MissingSourceWarning(session->group()));
     }
     result.session = std::move(session);
     return result;

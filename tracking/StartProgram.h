@@ -30,7 +30,4 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
 // The message shown when SatStart.SQF cannot be read as the main window is made.
 QString SatStartFailureMessage(const Folders& folders);
 
-// "No source file was found for group " + group + ...
-QString NoSourceFileMessage(const QString& group);
-
 }  // namespace orbivox
