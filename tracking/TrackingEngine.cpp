@@ -124,7 +124,9 @@ void TrackingEngine::TrackAll() {
                 Call(hooks_.drawDirectionArrow);
             }
         }
-        if (result.ok && (previousElevation > 0) != (result.elevation > 0)) {
+        // The countdown is recomputed when a satellite crosses its elevation, either way.
+        const double c = switches_.countdownElevation;
+        if (result.ok && (previousElevation > c) != (result.elevation > c)) {
             Call(hooks_.countdownCrossing, i);
         }
         if (switches_.announcements && StartupComplete() && oldColour == LetterColour::Silver &&

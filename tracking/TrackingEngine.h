@@ -41,7 +41,8 @@ struct TrackingSwitches {
     bool autoChange = false;
     bool announcements = false;
     bool globeShown = false;
-    bool dataItemAlways = true;  // DivOptions line 2
+    bool dataItemAlways = true;     // DivOptions line 2
+    double countdownElevation = 0;  // degrees, CountDownPos.SQF line 4
     char decimalSeparator = '.';
 };
 

@@ -74,6 +74,7 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     switches.autoChange = runValues_.autoChange;
     switches.announcements = runValues_.voiceAnnounce;
     switches.dataItemAlways = divOptions_.dataItemAlways;
+    switches.countdownElevation = settings_.countdown.MinElevationDegrees();
     return std::nullopt;
 }
 
