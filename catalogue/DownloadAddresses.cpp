@@ -1,6 +1,6 @@
 #include "catalogue/DownloadAddresses.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

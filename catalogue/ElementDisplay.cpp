@@ -15,7 +15,7 @@ double Field(const std::string& line, int first, int last) {
 }
 
 QString Decay(double revolutionsPerDaySquared, char sep) {
-    return QString::fromStdString(FormatNumber(revolutionsPerDaySquared, "0.00000000", sep));
+    return QString::fromStdString(orbit::FormatNumber(revolutionsPerDaySquared, "0.00000000", sep));
 }
 
 }  // namespace

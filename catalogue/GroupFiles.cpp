@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

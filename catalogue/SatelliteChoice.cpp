@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -1,6 +1,6 @@
 #include "links/SpeechSettings.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

@@ -45,9 +45,9 @@ FootprintRows ComputeFootprint(const MapGeometry& g, MapPoint position, double s
         }
         const double delta = pi / 2 - std::atan(u / std::sqrt(b));
         const double halfWidth = delta * g.radScale;
-        const int y = RealToPixel(t * g.radScale);
+        const int y = orbit::RealToPixel(t * g.radScale);
 
-        int east = RealToPixel(position.x + halfWidth);
+        int east = orbit::RealToPixel(position.x + halfWidth);
         if (east > g.width - 1) {
             east -= g.width;
             if (previousEast < east) {
@@ -59,7 +59,7 @@ FootprintRows ComputeFootprint(const MapGeometry& g, MapPoint position, double s
                 f.seed = {0, y + 1};
             }
         }
-        int west = RealToPixel(position.x - halfWidth);
+        int west = orbit::RealToPixel(position.x - halfWidth);
         if (west < 0) {
             west += g.width;
             if (previousWest > west) {

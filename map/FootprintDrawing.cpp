@@ -38,7 +38,7 @@ void DrawEdge(Pen& pen, const std::vector<FootprintRow>& rows, int width, EdgeOf
     for (size_t i = 0; i + 1 < rows.size(); ++i) {
         const int a = edge(rows[i]);
         const int b = edge(rows[i + 1]);
-        const int mid = RealToPixel(rows[i].y + (rows[i + 1].y - rows[i].y) / 2.0);
+        const int mid = orbit::RealToPixel(rows[i].y + (rows[i + 1].y - rows[i].y) / 2.0);
         if (a - b > half) {
             pen.LineTo(width, mid);
             pen.MoveTo(0, mid);
@@ -93,11 +93,11 @@ void DrawFootprintOutline(QImage& work, const MapGeometry& g, const FootprintRow
 }
 
 void FillFootprint(QImage& work, const MapGeometry& g, const FootprintRows& f, MapPoint satellite) {
-    int sx = RealToPixel(satellite.x);
+    int sx = orbit::RealToPixel(satellite.x);
     if (sx >= g.width - 1) {
         sx = g.width - 2;
     }
-    FloodFill(work, {sx, RealToPixel(satellite.y)}, kWhite);
+    FloodFill(work, {sx, orbit::RealToPixel(satellite.y)}, kWhite);
 
     // The part of a footprint that wrapped around the map edge is a separate area.
     const bool noPolarRowSkipped = f.noPolarRowSkipped || f.seed.y == 1;
@@ -164,8 +164,8 @@ void DrawObserverMarks(MapFrame& frame, bool aboveHorizon) {
 }
 
 void DrawSatelliteCross(QImage& work, MapPoint satellite) {
-    const int sx = RealToPixel(satellite.x);
-    const int sy = RealToPixel(satellite.y);
+    const int sx = orbit::RealToPixel(satellite.x);
+    const int sy = orbit::RealToPixel(satellite.y);
     const QRgb colour = ContrastColour(work, {sx, sy}, kWhite);
     DrawWideLine(work, {sx + 6, sy}, {sx - 7, sy}, colour, 3);
     DrawWideLine(work, {sx, sy + 6}, {sx, sy - 7}, colour, 3);

@@ -1,6 +1,6 @@
 #include "map/LocPosFile.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

@@ -56,8 +56,8 @@ void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& lig
                      : dark.scaled(mapSize).convertToFormat(QImage::Format_RGB32);
     frame.work = MapSurface(mapSize.width(), mapSize.height());
     frame.mask = MapSurface(mapSize.width(), mapSize.height());
-    const WindowSizeSpec& spec = SpecOf(size);
-    frame.view = MapSurface(spec.viewWidth, spec.viewHeight);
+    const WindowSizeLayout& layout = LayoutOf(size);
+    frame.view = MapSurface(layout.viewWidth, layout.viewHeight);
     frame.UpdateObserverMarks();
 }
 
@@ -65,10 +65,10 @@ QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize 
                       MapSet set) {
     const MapImagePair& names = MapImagesFor(size, zoom);
     const QSize expected(names.width, names.height);
-    const QString folder = FindIgnoringCase(programFolder, QString::fromLatin1(SpecOf(set).folder));
+    const QString folder = FindIgnoringCase(programFolder, QString::fromLatin1(NamesOf(set).folder));
     if (folder.isEmpty()) {
         return QStringLiteral("Map folder %1%2 not found")
-            .arg(programFolder, QString::fromLatin1(SpecOf(set).folder));
+            .arg(programFolder, QString::fromLatin1(NamesOf(set).folder));
     }
     QString error;
     const QImage light = LoadOne(folder, QString::fromLatin1(names.light), expected, error);

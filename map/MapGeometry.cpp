@@ -9,7 +9,7 @@ namespace orbivox {
 
 MapGeometry MapGeometry::For(WindowSize size, Zoom zoom) {
     const MapImagePair& images = MapImagesFor(size, zoom);
-    const double s = SpecOf(size).scale;
+    const double s = LayoutOf(size).scale;
     const bool z2 = zoom == Zoom::Z2 && ZoomAvailable(size);
     MapGeometry g;
     g.width = images.width;
@@ -50,8 +50,8 @@ PixelPoint ObserverMarkPosition(const MapGeometry& geometry, double eastLongitud
     if (l > 360) {
         l -= 360;
     }
-    return {RealToPixel(geometry.width / 360.0 * l),
-            RealToPixel((90 - latitude) * geometry.height / 180.0)};
+    return {orbit::RealToPixel(geometry.width / 360.0 * l),
+            orbit::RealToPixel((90 - latitude) * geometry.height / 180.0)};
 }
 
 }  // namespace orbivox

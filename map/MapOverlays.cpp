@@ -39,11 +39,11 @@ void DrawDirectionArrow(QImage& work, const MapGeometry& g, MapPoint now, MapPoi
         alpha += 2 * pi;
     }
     const double beta = 2 * pi - alpha;
-    const int bx = RealToPixel(now.x);
-    const int by = RealToPixel(now.y) + (dy > 0 ? -10 : 25);
+    const int bx = orbit::RealToPixel(now.x);
+    const int by = orbit::RealToPixel(now.y) + (dy > 0 ? -10 : 25);
     auto at = [&](double length, double angle) {
-        return QPoint(RealToPixel(bx + length * std::cos(angle)),
-                      RealToPixel(by + length * std::sin(angle)));
+        return QPoint(orbit::RealToPixel(bx + length * std::cos(angle)),
+                      orbit::RealToPixel(by + length * std::sin(angle)));
     };
     const QPoint base(bx, by);
     const QPoint p1 = at(20, beta);
@@ -79,8 +79,8 @@ std::vector<double> GroundTrackInstants(double now, double meanMotion, bool arro
 void DrawGroundTrack(MapFrame& frame, std::span<const GeoPoint> subPoints) {
     for (const GeoPoint& p : subPoints) {
         const MapPoint m = ProjectToMap(frame.geometry, p.longitude, p.latitude);
-        const int x = RealToPixel(m.x);
-        const int y = RealToPixel(m.y);
+        const int x = orbit::RealToPixel(m.x);
+        const int y = orbit::RealToPixel(m.y);
         for (int dy = 0; dy < 3; ++dy) {
             for (int dx = 0; dx < 3; ++dx) {
                 if (x + dx >= 0 && y + dy >= 0 && x + dx < frame.work.width() &&
@@ -105,9 +105,9 @@ std::string SatelliteLabel(char letter, const std::string& name, double meanMoti
     } else {
         // A duration shown as a time of day: midnight of a Julian date is at .5.
         const double left = std::max(0.0, (up ? pass.los : pass.aos) - now);
-        label += FormatDateTime(left + 0.5, "hh:nn");
+        label += orbit::FormatDateTime(left + 0.5, "hh:nn");
     }
-    label += " maxE:" + FormatNumber(pass.maxElevation, "#00");
+    label += " maxE:" + orbit::FormatNumber(pass.maxElevation, "#00");
     return label;
 }
 
@@ -145,9 +145,9 @@ void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satell
         const QString text = QString::fromStdString(s.label);
         const int w = metrics.horizontalAdvance(text);
         const int x =
-            std::clamp(RealToPixel(p.x - RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
-        const int y = RealToPixel(p.y);
-        const QRgb colour = ContrastColour(frame.work, {RealToPixel(p.x), y}, kWhite);
+            std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
+        const int y = orbit::RealToPixel(p.y);
+        const QRgb colour = ContrastColour(frame.work, {orbit::RealToPixel(p.x), y}, kWhite);
         DrawText(frame.work, font, x, y, colour, text);
     }
 }
@@ -164,9 +164,9 @@ void DrawSunTerminator(MapFrame& frame, GeoPoint sun) {
     const QString s = QStringLiteral("S");
     const int w = metrics.horizontalAdvance(s);
     const int x =
-        std::clamp(RealToPixel(p.x - RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
-    const int y = RealToPixel(p.y) - RealToPixel(metrics.height() / 2.0);
-    const QRgb colour = ContrastColour(frame.work, {RealToPixel(p.x), RealToPixel(p.y)}, kYellow);
+        std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
+    const int y = orbit::RealToPixel(p.y) - orbit::RealToPixel(metrics.height() / 2.0);
+    const QRgb colour = ContrastColour(frame.work, {orbit::RealToPixel(p.x), orbit::RealToPixel(p.y)}, kYellow);
     DrawText(frame.work, font, x, y, colour, s);
 }
 

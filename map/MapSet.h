@@ -5,16 +5,16 @@ namespace orbivox {
 
 enum class MapSet { Political, Physical };
 
-struct MapSetSpec {
+struct MapSetNames {
     const char* folder;       // under the program folder
     const char* caption;      // lblBlueM
     const char* globePrefix;  // in front of the globe picture folders
 };
 
-inline constexpr MapSetSpec kPoliticalMaps{"Maps2D", "Pl", ""};
-inline constexpr MapSetSpec kPhysicalMaps{"BM_Maps2D", "BM", "BM_"};
+inline constexpr MapSetNames kPoliticalMaps{"Maps2D", "Pl", ""};
+inline constexpr MapSetNames kPhysicalMaps{"BM_Maps2D", "BM", "BM_"};
 
-inline constexpr const MapSetSpec& SpecOf(MapSet set) {
+inline constexpr const MapSetNames& NamesOf(MapSet set) {
     return set == MapSet::Political ? kPoliticalMaps : kPhysicalMaps;
 }
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "map/Locator.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

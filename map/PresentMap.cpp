@@ -21,7 +21,7 @@ void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
     std::optional<int> centre;
     switch (mode) {
         case CentringMode::Satellite:
-            centre = RealToPixel(satellite.x);
+            centre = orbit::RealToPixel(satellite.x);
             break;
         case CentringMode::Observer:
             centre = frame.observerMark.x;
@@ -56,8 +56,8 @@ void PresentZoomed(MapFrame& frame, MapPoint satellite) {
     MapGeometry& g = frame.geometry;
     const int vw = frame.view.width();
     const int vh = frame.view.height();
-    const int xs = RealToPixel(satellite.x);
-    const int ys = RealToPixel(satellite.y);
+    const int xs = orbit::RealToPixel(satellite.x);
+    const int ys = orbit::RealToPixel(satellite.y);
     const int k = frame.size == WindowSize::W1 ? 150 : frame.size == WindowSize::W2 ? 187 : 239;
     g.offsetY = std::clamp(ys - k, 0, g.height - vh - 1);
     const int half = vw / 2;

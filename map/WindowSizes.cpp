@@ -4,17 +4,17 @@
 
 namespace orbivox {
 
-const WindowSizeSpec& SpecOf(WindowSize size) {
+const WindowSizeLayout& LayoutOf(WindowSize size) {
     return kWindowSizes[static_cast<int>(size) - 1];
 }
 
 bool ZoomAvailable(WindowSize size) {
-    return SpecOf(size).z2.has_value();
+    return LayoutOf(size).z2.has_value();
 }
 
 const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom) {
-    const WindowSizeSpec& spec = SpecOf(size);
-    return zoom == Zoom::Z2 && spec.z2 ? *spec.z2 : spec.z1;
+    const WindowSizeLayout& layout = LayoutOf(size);
+    return zoom == Zoom::Z2 && layout.z2 ? *layout.z2 : layout.z1;
 }
 
 int SizeCode(WindowSize size, bool dpi120) {

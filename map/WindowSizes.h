@@ -17,7 +17,7 @@ struct MapImagePair {
     int height;
 };
 
-struct WindowSizeSpec {
+struct WindowSizeLayout {
     WindowSize size;
     const char* caption;  // "W1" .. "W5" on lblWinSize
     double scale;         // s
@@ -29,7 +29,7 @@ struct WindowSizeSpec {
     int screenWiderThan;             // a request needs a screen wider than this
 };
 
-inline constexpr std::array<WindowSizeSpec, 5> kWindowSizes = {{
+inline constexpr std::array<WindowSizeLayout, 5> kWindowSizes = {{
     {WindowSize::W1,
      "W1",
      1.0,
@@ -77,7 +77,7 @@ inline constexpr std::array<WindowSizeSpec, 5> kWindowSizes = {{
      1280},
 }};
 
-const WindowSizeSpec& SpecOf(WindowSize size);
+const WindowSizeLayout& LayoutOf(WindowSize size);
 
 // The map images shown at a size and zoom; a zoom the size does not offer falls back to Z1.
 const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom);

@@ -210,7 +210,7 @@ std::string CountdownRowText(int position, const std::string& name, const Countd
     row += PadOrCut(shown, 12);
     row += DurationText(entry.time - now + kThirtySeconds);
     row += "  ";
-    row += orbivox::FormatNumber(entry.maxElevation, "00");
+    row += FormatNumber(entry.maxElevation, "00");
     return row;
 }
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace orbivox {
+namespace orbit {
 namespace {
 
 struct PatternShape {
@@ -175,4 +175,4 @@ int RealToPixel(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-}  // namespace orbivox
+}  // namespace orbit

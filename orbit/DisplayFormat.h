@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orbivox {
+namespace orbit {
 
 // Formats value by a pattern such as "##0.0", "#000000.000" or "######.##":
 // '0' is a digit that is always printed, '#' a digit printed only when significant,
@@ -27,4 +27,4 @@ std::string FormatDuration(double days, std::string_view pattern);
 // Real-to-pixel conversion: the nearest integer, halves to the even neighbour.
 int RealToPixel(double value);
 
-}  // namespace orbivox
+}  // namespace orbit

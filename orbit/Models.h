@@ -45,6 +45,18 @@ struct Sgp4TailInput {
     double a, e, omega, xl, xnode, xinc, cosio, sinio, x3thm1, x1mth2, x7thm1, xlcof, aycof;
 };
 ModelOutput Sgp4Periodics(const Sgp4TailInput& in);
+// The short-period terms use the factors of the inclination at epoch, which the SGP4 and the
+// SDP4 state both keep under the same names.
+template <typename ModelState>
+void TakeEpochFactors(const ModelState& s, Sgp4TailInput& tail) {
+    tail.cosio = s.cosio;
+    tail.sinio = s.sinio;
+    tail.x3thm1 = s.x3thm1;
+    tail.x1mth2 = s.x1mth2;
+    tail.x7thm1 = s.x7thm1;
+    tail.xlcof = s.xlcof;
+    tail.aycof = s.aycof;
+}
 
 // DEEP: lunar-solar perturbations and resonance.
 struct DeepInitInput {

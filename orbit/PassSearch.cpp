@@ -37,7 +37,7 @@ bool IsGeostationary(double meanMotionRevPerDay) {
 }
 
 std::string TimeOfDayText(double dayNumber) {
-    return orbivox::FormatDateTime(dayNumber + kDayNumberToJulianDate, "hh:nn");
+    return FormatDateTime(dayNumber + kDayNumberToJulianDate, "hh:nn");
 }
 
 std::string DurationText(double days) {

@@ -66,13 +66,7 @@ ModelOutput RunSdp4(const CurrentSet& set, Sdp4State& s, double tsince) {
     tail.xnode = xnode;
     tail.xinc = xinc;
     // The short-period terms use the inclination at epoch, as published.
-    tail.cosio = s.cosio;
-    tail.sinio = s.sinio;
-    tail.x3thm1 = s.x3thm1;
-    tail.x1mth2 = s.x1mth2;
-    tail.x7thm1 = s.x7thm1;
-    tail.xlcof = s.xlcof;
-    tail.aycof = s.aycof;
+    TakeEpochFactors(s, tail);
     return Sgp4Periodics(tail);
 }
 

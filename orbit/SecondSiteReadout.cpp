@@ -5,7 +5,6 @@
 namespace orbit {
 
 SiteReadout FormatSiteReadout(const TrackResult& result, bool hasSquint, char decimalSeparator) {
-    using orbivox::FormatNumber;
     SiteReadout readout;
     readout.text = " Az:" + FormatNumber(result.azimuth, "##0.0", decimalSeparator) +
                    "  El:" + FormatNumber(result.elevation, "##0.0", decimalSeparator) +

@@ -87,13 +87,7 @@ ModelOutput RunSgp4(const CurrentSet& set, const Sgp4State& s, double tsince) {
     tail.xl = xmp + omega + xnode + s.xnodp * templ;
     tail.xnode = xnode;
     tail.xinc = set.inclination;
-    tail.cosio = s.cosio;
-    tail.sinio = s.sinio;
-    tail.x3thm1 = s.x3thm1;
-    tail.x1mth2 = s.x1mth2;
-    tail.x7thm1 = s.x7thm1;
-    tail.xlcof = s.xlcof;
-    tail.aycof = s.aycof;
+    TakeEpochFactors(s, tail);
     return Sgp4Periodics(tail);
 }
 

@@ -1,7 +1,7 @@
 #include "radio/IcomFiles.h"
 
 #include "radio/HexByte.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

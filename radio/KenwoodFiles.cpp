@@ -1,6 +1,6 @@
 #include "radio/KenwoodFiles.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

@@ -1,6 +1,6 @@
 #include "radio/PortLines.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

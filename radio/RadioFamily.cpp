@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

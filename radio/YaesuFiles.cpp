@@ -1,7 +1,7 @@
 #include "radio/YaesuFiles.h"
 
 #include "radio/HexByte.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

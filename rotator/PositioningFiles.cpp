@@ -1,6 +1,6 @@
 #include "rotator/PositioningFiles.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

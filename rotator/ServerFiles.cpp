@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStringList>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

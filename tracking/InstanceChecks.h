@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "tracking/Notifier.h"
+#include "settings/Notifier.h"
 
 namespace orbivox {
 

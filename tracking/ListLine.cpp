@@ -29,15 +29,15 @@ double SignedLongitude(double longitude) {
 }  // namespace
 
 std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
-    const std::string az = FormatNumber(v.azimuth, "##0.0", sep);
-    const std::string el = FormatNumber(v.elevation, "##0.0", sep);
-    const std::string ma = FormatNumber(v.meanAnomaly, "##0.0", sep);
-    const std::string height = FormatNumber(v.height, "####0", sep);
-    const std::string range = FormatNumber(v.range, "####0", sep);
-    const std::string lon = FormatNumber(SignedLongitude(v.longitude), "##0", sep);
-    const std::string lat = FormatNumber(v.latitude, "##0", sep);
-    const std::string orbit = FormatNumber(v.orbitNumber - 1, "####0", sep);
-    const std::string squint = v.squint ? FormatNumber(*v.squint, "##0", sep) : std::string("--");
+    const std::string az = orbit::FormatNumber(v.azimuth, "##0.0", sep);
+    const std::string el = orbit::FormatNumber(v.elevation, "##0.0", sep);
+    const std::string ma = orbit::FormatNumber(v.meanAnomaly, "##0.0", sep);
+    const std::string height = orbit::FormatNumber(v.height, "####0", sep);
+    const std::string range = orbit::FormatNumber(v.range, "####0", sep);
+    const std::string lon = orbit::FormatNumber(SignedLongitude(v.longitude), "##0", sep);
+    const std::string lat = orbit::FormatNumber(v.latitude, "##0", sep);
+    const std::string orbit = orbit::FormatNumber(v.orbitNumber - 1, "####0", sep);
+    const std::string squint = v.squint ? orbit::FormatNumber(*v.squint, "##0", sep) : std::string("--");
 
     if (NarrowLayout(sizeCode)) {
         std::string line = az + std::string(45, ' ');
@@ -67,8 +67,8 @@ std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCo
             return "----- -----";
         }
         if (p.countdownMode) {
-            return up ? "      " + FormatDuration(p.untilRecompute, "hh:nn")
-                      : FormatDuration(p.untilAos, "hh:nn");
+            return up ? "      " + orbit::FormatDuration(p.untilRecompute, "hh:nn")
+                      : orbit::FormatDuration(p.untilAos, "hh:nn");
         }
         return p.aosText.substr(0, 6) + p.losText;
     }
@@ -76,13 +76,13 @@ std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCo
         return "   ----- ----- --";
     }
     if (p.countdownMode) {
-        const std::string maxEl = FormatNumber(p.maxElevation, "#00", sep);
-        return up ? "   " + std::string(6, ' ') + FormatDuration(p.untilRecompute, "hh:nn") + "  " +
+        const std::string maxEl = orbit::FormatNumber(p.maxElevation, "#00", sep);
+        return up ? "   " + std::string(6, ' ') + orbit::FormatDuration(p.untilRecompute, "hh:nn") + "  " +
                         maxEl
-                  : "   " + FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') + maxEl;
+                  : "   " + orbit::FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') + maxEl;
     }
     return "   " + p.aosText.substr(0, 5) + " " + p.losText + "  " +
-           FormatNumber(p.maxElevation, "00", sep);
+           orbit::FormatNumber(p.maxElevation, "00", sep);
 }
 
 std::string ListHeader(int sizeCode) {

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -27,7 +27,7 @@
 #include "rotator/PositioningFiles.h"
 #include "rotator/ServerFiles.h"
 #include "rotator/StandardDirections.h"
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 #include "tracking/LoaderSteps.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"

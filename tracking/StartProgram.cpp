@@ -1,7 +1,7 @@
 #include "tracking/StartProgram.h"
 
 #include "catalogue/Selection.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 #include "tracking/StartValues.h"
 
 namespace orbivox {

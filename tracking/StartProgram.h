@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "orbit/TimeScales.h"
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 #include "tracking/InstanceChecks.h"
-#include "tracking/Notifier.h"
+#include "settings/Notifier.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {

@@ -1,6 +1,6 @@
 #include "tracking/StartValues.h"
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

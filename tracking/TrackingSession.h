@@ -12,7 +12,7 @@
 #include "catalogue/SatelliteChoice.h"
 #include "catalogue/Selection.h"
 #include "orbit/TimeScales.h"
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 #include "tracking/SettingsLoader.h"
 #include "tracking/StationSettings.h"
 #include "tracking/TrackingEngine.h"

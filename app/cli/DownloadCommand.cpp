@@ -5,8 +5,8 @@
 #include "app/cli/Commands.h"
 #include "catalogue/DownloadAddresses.h"
 #include "catalogue/ElementDownload.h"
-#include "tracking/Folders.h"
-#include "tracking/SqfFile.h"
+#include "settings/Folders.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox::cli {
 namespace {

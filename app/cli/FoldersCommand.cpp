@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 
 #include "app/cli/Commands.h"
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 
 namespace orbivox::cli {
 

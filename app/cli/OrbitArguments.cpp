@@ -160,7 +160,7 @@ std::string Fixed(double value, int decimals) {
     std::string pattern = "0";
     if (decimals > 0)
         pattern += "." + std::string(static_cast<size_t>(decimals), '0');
-    return FormatNumber(value, pattern);
+    return orbit::FormatNumber(value, pattern);
 }
 
 OptionResult TakeSkyArgument(const std::vector<std::string>& args, size_t& i, SkyArguments& sky,

@@ -4,7 +4,7 @@
 // ever needs.
 #include <ostream>
 
-#include "tracking/Notifier.h"
+#include "settings/Notifier.h"
 
 namespace orbivox::cli {
 
@@ -20,7 +20,7 @@ public:
 
 private:
     void Print(const QString& text) {
-        err_ << QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).toStdString() << '\n';
+        err_ << DisplayLines(text).toStdString() << '\n';
     }
     std::ostream& err_;
 };

@@ -16,7 +16,7 @@
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "orbit/DisplayFormat.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
 
 namespace orbivox {
@@ -169,8 +169,8 @@ void TAusgabe::BuildStatusBar() {
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
     statusObserver_ =
-        new QLabel(QStringLiteral(" Obs.: ") + ToQ(FormatNumber(station.longitude, "##0.0", sep)) +
-                       QStringLiteral(" / ") + ToQ(FormatNumber(station.latitude, "##0.0", sep)),
+        new QLabel(QStringLiteral(" Obs.: ") + ToQ(orbit::FormatNumber(station.longitude, "##0.0", sep)) +
+                       QStringLiteral(" / ") + ToQ(orbit::FormatNumber(station.latitude, "##0.0", sep)),
                    bar);
     statusConfig_ =
         new QLabel(QStringLiteral(" Confg. ") + QLatin1String(session_.folders().numeral()) +
@@ -239,8 +239,8 @@ void TAusgabe::ShowTick() {
     const double jd = engine.Time().displayJulianDate;
     const QString zone =
         session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
-    ptbDatZeit_->SetTexts(ToQ(FormatDateTime(jd, "dd.mm.yyyy")),
-                          ToQ(FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
+    ptbDatZeit_->SetTexts(ToQ(orbit::FormatDateTime(jd, "dd.mm.yyyy")),
+                          ToQ(orbit::FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
     lstAusgabe_->setText(ToQ(engine.ListText()));
     lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
     for (int slot = 0; slot < kMaxSelected; ++slot) {

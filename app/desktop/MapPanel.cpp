@@ -9,9 +9,10 @@
 #include <QStatusBar>
 
 #include "map/LocatorReadout.h"
+#include "settings/Notifier.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
@@ -41,10 +42,6 @@ protected:
 private:
     std::function<void()> onClick_;
 };
-
-QString Lines(const QString& text) {
-    return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
 
 }  // namespace
 
@@ -136,7 +133,7 @@ bool MapPanel::Dpi120() const {
 }
 
 void MapPanel::Error(const QString& text) {
-    QMessageBox::critical(&window_, QStringLiteral("Orbivox32"), Lines(text));
+    QMessageBox::critical(&window_, QStringLiteral("Orbivox32"), DisplayLines(text));
 }
 
 void MapPanel::Start() {
@@ -163,10 +160,10 @@ void MapPanel::LoadImages() {
 }
 
 void MapPanel::ShowCaptions() {
-    lblWinSize_->setText(QString::fromLatin1(SpecOf(state_.size).caption));
+    lblWinSize_->setText(QString::fromLatin1(LayoutOf(state_.size).caption));
     lblZoom_->setText(state_.zoom == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1"));
     lblZoom_->setEnabled(ZoomAvailable(state_.size));
-    lblBlueM_->setText(QString::fromLatin1(SpecOf(state_.set).caption));
+    lblBlueM_->setText(QString::fromLatin1(NamesOf(state_.set).caption));
 }
 
 void MapPanel::SetWindowSize(WindowSize size) {
@@ -176,8 +173,8 @@ void MapPanel::SetWindowSize(WindowSize size) {
     lblLoc_->hide();
     LoadImages();
     session_.engine().Switches().windowSizeCode = WindowSizeCode(size);
-    const WindowSizeSpec& spec = SpecOf(size);
-    picKarte_->setFixedSize(spec.viewWidth, spec.viewHeight);
+    const WindowSizeLayout& layout = LayoutOf(size);
+    picKarte_->setFixedSize(layout.viewWidth, layout.viewHeight);
     if (windowSizeChanged) {
         windowSizeChanged();
     }
@@ -233,7 +230,7 @@ void MapPanel::ToggleReadout() {
     if (stretched_) {
         QMessageBox::information(
             &window_, QStringLiteral("Orbivox32"),
-            Lines(QStringLiteral("Locator function disabled while map stretched,\r      click "
+            DisplayLines(QStringLiteral("Locator function disabled while map stretched,\r      click "
                                  "W1 - W5 to enable the function!")));
         return;
     }

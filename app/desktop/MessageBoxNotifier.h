@@ -3,25 +3,20 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "tracking/Notifier.h"
+#include "settings/Notifier.h"
 
 namespace orbivox {
 
 class MessageBoxNotifier : public Notifier {
 public:
     void Message(const QString& text) override {
-        QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), Lines(text));
+        QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), DisplayLines(text));
     }
     bool AskYesNo(const QString& text) override {
-        return QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), Lines(text),
+        return QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), DisplayLines(text),
                                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     void Beep() override { QApplication::beep(); }
-
-private:
-    static QString Lines(const QString& text) {
-        return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    }
 };
 
 }  // namespace orbivox

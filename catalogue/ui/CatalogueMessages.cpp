@@ -3,25 +3,20 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "settings/Notifier.h"
+
 namespace orbivox {
-namespace {
-
-QString Lines(const QString& text) {
-    return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
-}  // namespace
 
 void CatalogueMessages::Information(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QStringLiteral("Orbivox32"), Lines(text));
+    QMessageBox::information(parent, QStringLiteral("Orbivox32"), DisplayLines(text));
 }
 
 void CatalogueMessages::Warning(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("Orbivox32"), Lines(text));
+    QMessageBox::warning(parent, QStringLiteral("Orbivox32"), DisplayLines(text));
 }
 
 bool CatalogueMessages::AskYesNo(QWidget* parent, const QString& text) {
-    return QMessageBox::warning(parent, QStringLiteral("Orbivox32"), Lines(text),
+    return QMessageBox::warning(parent, QStringLiteral("Orbivox32"), DisplayLines(text),
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }

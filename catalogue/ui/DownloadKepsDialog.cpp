@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/DownloadAddresses.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

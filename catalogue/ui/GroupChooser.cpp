@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ui/GroupDialogs.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

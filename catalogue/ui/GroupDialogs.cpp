@@ -9,7 +9,7 @@
 
 #include "catalogue/GroupFiles.h"
 #include "catalogue/Selection.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 

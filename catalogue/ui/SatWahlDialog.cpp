@@ -16,7 +16,7 @@
 #include "catalogue/ui/GroupChooser.h"
 #include "catalogue/ui/SatelliteNameDialog.h"
 #include "catalogue/ui/SortSatsDialog.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

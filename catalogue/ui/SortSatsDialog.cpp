@@ -12,7 +12,8 @@
 
 #include "catalogue/GroupSort.h"
 #include "catalogue/Selection.h"
-#include "tracking/SqfFile.h"
+#include "settings/Notifier.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 
@@ -156,7 +157,7 @@ void TSortSats::SaveClick() {
 void TSortSats::HelpClick() {
     // THelpSort: a short note, a little up and left of this dialog.
     QMessageBox help(QMessageBox::NoIcon, QStringLiteral("Help"),
-                     QString(kSortHelpText).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                     DisplayLines(kSortHelpText),
                      QMessageBox::Ok, this);
     help.setObjectName(QStringLiteral("THelpSort"));
     help.move(pos() - QPoint(50, 50));

@@ -13,7 +13,8 @@
 #include "map/Locator.h"
 #include "map/ui/ObserverHelp.h"
 #include "orbit/DisplayFormat.h"
-#include "tracking/SqfFile.h"
+#include "settings/Notifier.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
@@ -30,10 +31,6 @@ ObserverItem ItemAt(int row) {
 
 int RowOf(ObserverItem item) {
     return static_cast<int>(item);
-}
-
-QString ShownText(const QString& text) {
-    return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 bool IsAuto(const QString& text) {
@@ -55,11 +52,11 @@ TSatSetupObsF::TSatSetupObsF(const QString& satIniPath, QWidget* parent)
     setObjectName(QStringLiteral("TSatSetupObsF"));
     setWindowTitle(QStringLiteral("Observer Setup"));
     askYesNo = [this](const QString& question) {
-        return QMessageBox::warning(this, windowTitle(), ShownText(question),
+        return QMessageBox::warning(this, windowTitle(), DisplayLines(question),
                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
     warn = [this](const QString& text) {
-        QMessageBox::warning(this, windowTitle(), ShownText(text));
+        QMessageBox::warning(this, windowTitle(), DisplayLines(text));
     };
     beep = [] { QApplication::beep(); };
 
@@ -189,8 +186,8 @@ void TSatSetupObsF::LocatorToDegs() {
     }
     const LocatorPosition p = LocatorToDegrees(locator);
     const double longitude = p.eastLongitude > 180 ? p.eastLongitude - 360 : p.eastLongitude;
-    const QString lon = QString::fromStdString(FormatNumber(longitude, "###0.00", '.'));
-    const QString lat = QString::fromStdString(FormatNumber(p.latitude, "###0.00", '.'));
+    const QString lon = QString::fromStdString(orbit::FormatNumber(longitude, "###0.00", '.'));
+    const QString lat = QString::fromStdString(orbit::FormatNumber(p.latitude, "###0.00", '.'));
     values_[RowOf(ObserverItem::Longitude)] = lon;
     values_[RowOf(ObserverItem::Latitude)] = lat;
     lstValue_->item(RowOf(ObserverItem::Longitude))->setText(lon);

@@ -10,13 +10,13 @@
 #include "map/LocPosFile.h"
 #include "map/Locator.h"
 #include "orbit/DisplayFormat.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
 QString TwoDecimals(double value) {
-    return QString::fromStdString(FormatNumber(value, "0.00", '.'));
+    return QString::fromStdString(orbit::FormatNumber(value, "0.00", '.'));
 }
 
 }  // namespace

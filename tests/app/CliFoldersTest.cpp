@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/CliRunner.h"
+#include "tests/app/CliRunner.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

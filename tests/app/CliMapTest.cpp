@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "app/CliRunner.h"
+#include "tests/app/CliRunner.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // orbivox look, passes and sun, run as a user runs them.
 #include <gtest/gtest.h>
 
-#include "app/CliRunner.h"
+#include "tests/app/CliRunner.h"
 
 #include <QDateTime>
 #include <QProcess>

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/CliRunner.h"
+#include "tests/app/CliRunner.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "catalogue/GroupFiles.h"
 #include "catalogue/LauncherLists.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

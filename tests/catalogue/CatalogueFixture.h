@@ -3,10 +3,9 @@
 // group files, source list and the bundled element file.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "tests/support/BundledData.h"
 
 #include "catalogue/SatelliteChoice.h"
 
@@ -16,15 +15,7 @@ class CatalogueFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
-        const QString bundled = QStringLiteral(ORBIVOX_BUNDLED_DATA) + "/";
-        QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = root.filePath(QDir(bundled).relativeFilePath(source));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
+        CopyBundledData(root.path());
         context.configFolder = root.path();
         context.mainDataFolder = root.path();
         context.sourceListPath = root.filePath("SatSources.SQF");

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "net/LocalHttpServer.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/LocalHttpServer.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
@@ -27,10 +27,10 @@ protected:
         QFile fixture(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"));
         ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
         elements = fixture.readAll();
-        testhttp::Answer good;
+        Answer good;
         good.body = elements;
         server.Serve("/amateur.txt", good);
-        testhttp::Answer page;
+        Answer page;
         page.body = "<html><body>Elements moved</body></html>\n";
         server.Serve("/index.html", page);
         mainData = home.filePath(".local/share/Orbivox32/");
@@ -64,14 +64,14 @@ protected:
 
     QTemporaryDir home;
     QString mainData;
-    testhttp::LocalHttpServer server;
+    LocalHttpServer server;
     QByteArray elements;
 };
 
 TEST_F(CliDownloadTest, PrintsOneMessageLinePerAddressAndFailsIfAnyFailed) {
     quint16 closedPort = 0;
     {
-        testhttp::LocalHttpServer gone;
+        LocalHttpServer gone;
         closedPort = gone.port();
     }
     const CliRun run =
@@ -95,7 +95,7 @@ TEST_F(CliDownloadTest, WithoutAddressesFetchesTheListAndSucceedsWhenAllDid) {
                 server.Url("/amateur.txt?again#/second.txt")})
         .Commit(mainData + "Celestrak.SQF");
     server.Serve("/amateur.txt?again", [&] {
-        testhttp::Answer good;
+        Answer good;
         good.body = elements;
         return good;
     }());

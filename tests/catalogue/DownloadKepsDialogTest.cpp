@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "catalogue/ui/DownloadKepsDialog.h"
-#include "net/LocalHttpServer.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/LocalHttpServer.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
@@ -25,10 +25,10 @@ protected:
     void SetUp() override {
         QFile fixture(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"));
         ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
-        testhttp::Answer good;
+        Answer good;
         good.body = fixture.readAll();
         server.Serve("/amateur.txt", good);
-        testhttp::Answer slow;
+        Answer slow;
         slow.silent = true;
         server.Serve("/slow.txt", slow);
         SqfWriter()
@@ -49,7 +49,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    testhttp::LocalHttpServer server;
+    LocalHttpServer server;
     QStringList shown;
 };
 

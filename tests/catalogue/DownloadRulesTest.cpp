@@ -7,7 +7,7 @@
 #include "catalogue/DestinationName.h"
 #include "catalogue/DownloadAddresses.h"
 #include "catalogue/TwoLineCheck.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "catalogue/ElementDownload.h"
-#include "net/LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 
 namespace orbivox {
 namespace {
@@ -45,21 +45,21 @@ QByteArray Oversized() {
 class ElementDownloadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testhttp::Answer good;
+        Answer good;
         good.body = Elements();
         server.Serve("/amateur.txt", good);
         server.Serve("/gp.php?GROUP=amateur&FORMAT=tle", good);
-        testhttp::Answer page;
+        Answer page;
         page.body = "<html><head><title>Elements</title></head><body>1 2 3</body></html>\n";
         server.Serve("/page.html", page);
-        testhttp::Answer slow;
+        Answer slow;
         slow.silent = true;
         server.Serve("/slow.txt", slow);
-        testhttp::Answer huge;
+        Answer huge;
         huge.body = Oversized();
         huge.announceLength = false;
         server.Serve("/huge.txt", huge);
-        server.Serve("/moved.txt", testhttp::Redirect(301, "/amateur.txt"));
+        server.Serve("/moved.txt", Redirect(301, "/amateur.txt"));
         options.idleTimeout = 300ms;
     }
 
@@ -73,7 +73,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    testhttp::LocalHttpServer server;
+    LocalHttpServer server;
     HttpOptions options;
 };
 
@@ -121,7 +121,7 @@ TEST_F(ElementDownloadTest, AFailedDownloadKeepsTheOlderFileOfThatName) {
     EXPECT_EQ(ReadAll(Kepler("missing.txt")), "older elements");
     EXPECT_EQ(ReadAll(Kepler("page.html")), "older page");
     // A success replaces it.
-    server.Serve("/missing.txt", testhttp::Redirect(302, "/amateur.txt"));
+    server.Serve("/missing.txt", Redirect(302, "/amateur.txt"));
     EXPECT_TRUE(download.Run(server.Url("/missing.txt")).succeeded());
     EXPECT_EQ(ReadAll(Kepler("missing.txt")), Elements());
 }

@@ -9,15 +9,15 @@
 #include <QTimer>
 #include <functional>
 
-#include "CatalogueFixture.h"
-#include "QtPrinters.h"
+#include "tests/catalogue/CatalogueFixture.h"
+#include "tests/support/QtPrinters.h"
 #include "catalogue/ui/DownloadKepsDialog.h"
 #include "catalogue/ui/ElementDisplayDialog.h"
 #include "catalogue/ui/GroupChooser.h"
 #include "catalogue/ui/GroupDialogs.h"
 #include "catalogue/ui/SatWahlDialog.h"
 #include "catalogue/ui/SortSatsDialog.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-#include "CatalogueFixture.h"
-#include "QtPrinters.h"
+#include "tests/catalogue/CatalogueFixture.h"
+#include "tests/support/QtPrinters.h"
 #include "catalogue/ElementDisplay.h"
 #include "catalogue/GroupSort.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

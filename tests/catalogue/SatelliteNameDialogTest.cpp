@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "catalogue/ui/SatelliteNameDialog.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "catalogue/SatelliteNames.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

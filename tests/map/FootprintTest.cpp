@@ -92,7 +92,7 @@ TEST(Footprint, CoveringTheNorthPoleStoresNoRowsInsideThePolarCap) {
     EXPECT_NEAR(f.northOverflow, psi - 15 * pi / 180, 1e-12);
     EXPECT_FALSE(f.noPolarRowSkipped);
     ASSERT_FALSE(f.rows.empty());
-    EXPECT_GE(f.rows.front().y, RealToPixel(f.northOverflow * g.radScale) - 1);
+    EXPECT_GE(f.rows.front().y, orbit::RealToPixel(f.northOverflow * g.radScale) - 1);
     // The first row spans nearly the whole map, its gap on the far side of the pole.
     const FootprintRow& top = f.rows.front();
     EXPECT_GT(top.east, top.west);  // both ends near the map borders at 180 degrees

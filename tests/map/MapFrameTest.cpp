@@ -62,15 +62,15 @@ TEST(MapFrame, FootprintIsLighterThanTheRestWithTerminatorAndLabels) {
     const QImage& v = frame.view;
     EXPECT_EQ(v.size(), QSize(600, 300));
     // Inside the footprint the light map, far away the dark one.
-    EXPECT_EQ(v.pixel(RealToPixel(p.x) + 20, RealToPixel(p.y) + 20), kLightGrey);
+    EXPECT_EQ(v.pixel(orbit::RealToPixel(p.x) + 20, orbit::RealToPixel(p.y) + 20), kLightGrey);
     EXPECT_EQ(v.pixel(30, 280), kDarkGrey);
     EXPECT_GT(Count(v, kLightGrey, v.rect()), 3000);
     // The day/night line in yellow, the outlines of the others in white.
     EXPECT_GT(Count(v, kYellow, v.rect()), 300);
     const MapPoint b = ProjectToMap(frame.geometry, -100, 40);
-    EXPECT_GT(Count(v, kWhite, QRect(RealToPixel(b.x) - 40, RealToPixel(b.y) - 40, 80, 80)), 50);
+    EXPECT_GT(Count(v, kWhite, QRect(orbit::RealToPixel(b.x) - 40, orbit::RealToPixel(b.y) - 40, 80, 80)), 50);
     // The label text starts at the sub-point's row, under the outline's top.
-    EXPECT_GT(Count(v, kWhite, QRect(0, RealToPixel(b.y), 600, 12)), 20);
+    EXPECT_GT(Count(v, kWhite, QRect(0, orbit::RealToPixel(b.y), 600, 12)), 20);
 }
 
 TEST(MapFrame, PresentCentresTheChosenColumn) {
@@ -205,11 +205,11 @@ TEST(LoadMapImages, TheBuiltImageSetsHaveEveryFileAtItsSize) {
         GTEST_SKIP() << "map images not drawn (no map data)";
     }
     for (const MapSet set : {MapSet::Political, MapSet::Physical}) {
-        for (const WindowSizeSpec& spec : kWindowSizes) {
+        for (const WindowSizeLayout& layout : kWindowSizes) {
             for (const Zoom zoom : {Zoom::Z1, Zoom::Z2}) {
                 MapFrame frame;
-                ASSERT_EQ(LoadMapImages(frame, programFolder, spec.size, zoom, set), QString());
-                const MapImagePair& pair = MapImagesFor(spec.size, zoom);
+                ASSERT_EQ(LoadMapImages(frame, programFolder, layout.size, zoom, set), QString());
+                const MapImagePair& pair = MapImagesFor(layout.size, zoom);
                 EXPECT_EQ(frame.light.size(), QSize(pair.width, pair.height));
                 // The dark variant is plainly darker.
                 const QRgb light =

@@ -54,12 +54,12 @@ TEST(MapRenderer, FrameLightsTheFootprintAndDrawsEverythingOverIt) {
 
     const QImage& v = frame.view;
     ASSERT_EQ(v.size(), QSize(600, 300));
-    EXPECT_EQ(v.pixel(RealToPixel(p.x) + 15, RealToPixel(p.y) + 15), kLightGrey);
+    EXPECT_EQ(v.pixel(orbit::RealToPixel(p.x) + 15, orbit::RealToPixel(p.y) + 15), kLightGrey);
     EXPECT_EQ(v.pixel(20, 280), kDarkGrey);
     EXPECT_GT(Count(v, kYellow), 300);  // the day/night line
     // Track dots: white 2 x 2 on the dark part of the map, along latitude 15.
-    const int trackY = RealToPixel((90 - 15) * 1.666667);
-    const int trackX = RealToPixel((25 + 9 * 30 - 180) * 1.666667);
+    const int trackY = orbit::RealToPixel((90 - 15) * 1.666667);
+    const int trackX = orbit::RealToPixel((25 + 9 * 30 - 180) * 1.666667);
     EXPECT_EQ(v.pixel(trackX, trackY), kWhite);
     EXPECT_EQ(v.pixel(trackX + 2, trackY + 2), kBlack);
 
@@ -75,8 +75,8 @@ TEST(MapRenderer, ZoomFollowsTheSatelliteAndTheCentringModeTurnsTheMap) {
     const MapPoint p = RenderMapFrame(zoomed, FullScene(), CentringMode::Observer);
     EXPECT_EQ(zoomed.view.size(), QSize(960, 480));
     // The satellite stands in the middle of the zoomed view, in its lit footprint.
-    EXPECT_EQ(zoomed.geometry.offsetX, RealToPixel(p.x) - 480);
-    EXPECT_EQ(zoomed.view.pixel(480 + 20, RealToPixel(p.y) - zoomed.geometry.offsetY + 20),
+    EXPECT_EQ(zoomed.geometry.offsetX, orbit::RealToPixel(p.x) - 480);
+    EXPECT_EQ(zoomed.view.pixel(480 + 20, orbit::RealToPixel(p.y) - zoomed.geometry.offsetY + 20),
               kLightGrey);
 
     MapFrame frame = GreyFrame(WindowSize::W1, Zoom::Z1);

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "net/HttpClient.h"
-#include "net/LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 
 namespace orbivox {
 namespace {
@@ -21,7 +21,7 @@ QByteArray Fixture() {
 class HttpClientTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testhttp::Answer good;
+        Answer good;
         good.body = Fixture();
         server.Serve("/keps.txt", good);
     }
@@ -33,7 +33,7 @@ protected:
         return client.GetAndWait(QUrl(url), &sink);
     }
 
-    testhttp::LocalHttpServer server;
+    LocalHttpServer server;
     QByteArray body;
     QBuffer sink;
 };
@@ -53,7 +53,7 @@ TEST_F(HttpClientTest, StreamsTheBodyAndSendsTheRequestSettings) {
     EXPECT_EQ(result.bytes, Fixture().size());
     EXPECT_EQ(lastProgress, Fixture().size());
     ASSERT_EQ(server.requests().size(), 1);
-    const testhttp::SeenRequest& seen = server.requests().first();
+    const SeenRequest& seen = server.requests().first();
     EXPECT_EQ(seen.method, "GET");
     EXPECT_EQ(seen.headers.value("user-agent"), "Mozilla/3.0 (compatible; Indy Library)");
     EXPECT_EQ(seen.headers.value("accept"), "text/html, */*");
@@ -61,8 +61,8 @@ TEST_F(HttpClientTest, StreamsTheBodyAndSendsTheRequestSettings) {
 }
 
 TEST_F(HttpClientTest, FollowsRedirectsAndNamesWhereTheBodyCameFrom) {
-    server.Serve("/old/keps.txt", testhttp::Redirect(301, "/moved"));
-    server.Serve("/moved", testhttp::Redirect(302, server.Url("/keps.txt").toUtf8()));
+    server.Serve("/old/keps.txt", Redirect(301, "/moved"));
+    server.Serve("/moved", Redirect(302, server.Url("/keps.txt").toUtf8()));
     const HttpResult result = Fetch(server.Url("/old/keps.txt"));
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     EXPECT_EQ(result.finalUrl.path(), "/keps.txt");
@@ -72,26 +72,26 @@ TEST_F(HttpClientTest, FollowsRedirectsAndNamesWhereTheBodyCameFrom) {
 struct FailureCase {
     const char* name;
     const char* path;
-    testhttp::Answer answer;
+    Answer answer;
     HttpFailure expected;
     const char* detailHolds;
 };
 
 TEST_F(HttpClientTest, FailuresAreReportedAndNoErrorPageIsWritten) {
-    testhttp::Answer notFound;
+    Answer notFound;
     notFound.status = 404;
     notFound.reason = "Not Found";
     notFound.body = "1 looks\n2 like data\n";
-    testhttp::Answer serverError = notFound;
+    Answer serverError = notFound;
     serverError.status = 503;
     serverError.reason = "Service Unavailable";
-    testhttp::Answer silent;
+    Answer silent;
     silent.silent = true;
-    testhttp::Answer announcedTooLarge;
+    Answer announcedTooLarge;
     announcedTooLarge.body = QByteArray(5000, 'x');
-    testhttp::Answer growsTooLarge = announcedTooLarge;
+    Answer growsTooLarge = announcedTooLarge;
     growsTooLarge.announceLength = false;
-    testhttp::Answer cutShort;
+    Answer cutShort;
     cutShort.headers.append(qMakePair(QByteArray("Content-Length"), QByteArray("1000")));
     cutShort.announceLength = false;
     cutShort.body = "1 only a part";
@@ -103,7 +103,7 @@ TEST_F(HttpClientTest, FailuresAreReportedAndNoErrorPageIsWritten) {
         {"announced too large", "/big.txt", announcedTooLarge, HttpFailure::TooLarge, "MiB"},
         {"grows too large", "/bigger.txt", growsTooLarge, HttpFailure::TooLarge, "larger"},
         {"connection closed early", "/cut.txt", cutShort, HttpFailure::Network, ""},
-        {"redirect loop", "/loop.txt", testhttp::Redirect(302, "/loop.txt"), HttpFailure::Network,
+        {"redirect loop", "/loop.txt", Redirect(302, "/loop.txt"), HttpFailure::Network,
          ""},
     };
     HttpOptions options;
@@ -127,7 +127,7 @@ TEST_F(HttpClientTest, FailuresAreReportedAndNoErrorPageIsWritten) {
 TEST_F(HttpClientTest, RefusesWhatItCannotFetch) {
     quint16 closedPort = 0;
     {
-        testhttp::LocalHttpServer gone;
+        LocalHttpServer gone;
         closedPort = gone.port();
     }
     const struct {
@@ -146,7 +146,7 @@ TEST_F(HttpClientTest, RefusesWhatItCannotFetch) {
 }
 
 TEST_F(HttpClientTest, CancelStopsAWaitingTransfer) {
-    testhttp::Answer silent;
+    Answer silent;
     silent.silent = true;
     server.Serve("/slow.txt", silent);
     HttpClient client;
@@ -167,8 +167,8 @@ TEST_F(HttpClientTest, CancelStopsAWaitingTransfer) {
 TEST_F(HttpClientTest, GoesThroughTheProxyOfTheEnvironment) {
     // The proxy is a second local server; the host behind it does not exist, so only a
     // request that really went through the proxy can succeed.
-    testhttp::LocalHttpServer proxy;
-    testhttp::Answer good;
+    LocalHttpServer proxy;
+    Answer good;
     good.body = Fixture();
     proxy.Serve("/keps.txt", good);
     qputenv("http_proxy", QStringLiteral("http://127.0.0.1:%1").arg(proxy.port()).toUtf8());

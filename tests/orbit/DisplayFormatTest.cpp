@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orbivox {
+namespace orbit {
 namespace {
 
 TEST(DisplayFormat, PatternsAgainstHandCheckedTexts) {
@@ -74,4 +74,4 @@ TEST(DisplayFormat, RealToPixelRoundsHalvesToEven) {
 }
 
 }  // namespace
-}  // namespace orbivox
+}  // namespace orbit

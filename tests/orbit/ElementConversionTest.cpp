@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace orbit_test;
+using namespace orbit;
 
 orbit::ElementSet Convert(const std::string& l1, const std::string& l2,
                           orbit::ModelChoice model = orbit::ModelChoice::Sgp4, int century = 1900) {

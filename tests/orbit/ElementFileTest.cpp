@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace orbit_test;
+using namespace orbit;
 using orbit::ElementFormat;
 using Lines = std::vector<std::string>;
 

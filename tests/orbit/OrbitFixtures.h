@@ -5,7 +5,7 @@
 
 // Element lines shared by the orbit tests: the two test sets of Spacetrack
 // Report No. 3 (epochs in 1980), and a way to change single columns.
-namespace orbit_test {
+namespace orbit {
 
 inline const std::string kNearLine1 =
     "1 88888U          80275.98708465  .00073094  13844-3  66816-4 0    87";
@@ -48,4 +48,4 @@ inline std::vector<std::string> VerboseSet(const std::string& nameLine) {
             "Checksum:              300"};
 }
 
-}  // namespace orbit_test
+}  // namespace orbit

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace orbit_test;
+using namespace orbit;
 
 orbit::OrbitEngine EngineWith(const std::vector<std::string>& lines,
                               orbit::ModelChoice model = orbit::ModelChoice::Sgp4) {

@@ -13,7 +13,7 @@
 #include "radio/TransponderTable.h"
 #include "radio/TuningFiles.h"
 #include "radio/YaesuFiles.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

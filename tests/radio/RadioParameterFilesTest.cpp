@@ -4,14 +4,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ScratchFiles.h"
+#include "tests/support/ScratchFiles.h"
 #include "radio/IcomFiles.h"
 #include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
 #include "radio/RadioFamily.h"
 #include "radio/TuningFiles.h"
 #include "radio/YaesuFiles.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ScratchFiles.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

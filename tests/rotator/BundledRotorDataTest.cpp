@@ -6,7 +6,7 @@
 #include "rotator/PositioningFiles.h"
 #include "rotator/ServerFiles.h"
 #include "rotator/StandardDirections.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

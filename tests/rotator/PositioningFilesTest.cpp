@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ScratchFiles.h"
+#include "tests/support/ScratchFiles.h"
 #include "rotator/StandardDirections.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

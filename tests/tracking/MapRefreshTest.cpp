@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tracking/ThreeSatellites.h"
+#include "tests/tracking/ThreeSatellites.h"
 
 namespace orbivox {
 namespace {

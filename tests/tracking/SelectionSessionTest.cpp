@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include "QtPrinters.h"
+#include "tests/support/BundledData.h"
+
+#include "tests/support/QtPrinters.h"
 #include "catalogue/SatelliteChoice.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -18,15 +17,7 @@ class SelectionSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root_.isValid());
-        const QString bundled = QStringLiteral(ORBIVOX_BUNDLED_DATA) + "/";
-        QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = root_.filePath(QDir(bundled).relativeFilePath(source));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
+        CopyBundledData(root_.path());
         folders_.mainDataFolder = root_.path() + "/";
         folders_.configDataFolder = folders_.mainDataFolder;
     }

@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "BundledData.h"
-#include "QtPrinters.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/BundledData.h"
+#include "tests/support/QtPrinters.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tracking/InstanceChecks.h"
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
 

@@ -28,8 +28,8 @@ namespace {
 std::vector<MapImagePair> DistinctImagePairs() {
     std::vector<MapImagePair> pairs;
     QSet<QString> seen;
-    for (const WindowSizeSpec& spec : kWindowSizes) {
-        for (const std::optional<MapImagePair>& pair : {std::optional(spec.z1), spec.z2}) {
+    for (const WindowSizeLayout& layout : kWindowSizes) {
+        for (const std::optional<MapImagePair>& pair : {std::optional(layout.z1), layout.z2}) {
             if (pair && !seen.contains(QString::fromLatin1(pair->light).toLower())) {
                 seen.insert(QString::fromLatin1(pair->light).toLower());
                 pairs.push_back(*pair);
@@ -50,7 +50,7 @@ bool Save(const QImage& image, const QString& path) {
 using LightPicture = std::function<QImage(QSize)>;
 
 bool WriteSet(const QString& out, MapSet set, const LightPicture& light, double darkFactor) {
-    const QString folder = out + QLatin1Char('/') + QLatin1String(SpecOf(set).folder);
+    const QString folder = out + QLatin1Char('/') + QLatin1String(NamesOf(set).folder);
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "orbivox_mapgen: cannot create %s\n", qPrintable(folder));
         return false;

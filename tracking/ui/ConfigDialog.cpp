@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 
 namespace orbivox {
 

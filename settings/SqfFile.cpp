@@ -1,4 +1,4 @@
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tracking/CodePage.h"
+#include "settings/CodePage.h"
 
 namespace orbivox {
 

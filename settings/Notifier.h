@@ -15,4 +15,10 @@ public:
     virtual void Beep() {}
 };
 
+// The program's messages separate their lines with "\r", as its settings files and the
+// texts its users know do; a box or a terminal shows them with "\n".
+inline QString DisplayLines(const QString& text) {
+    return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 }  // namespace orbivox

@@ -1,4 +1,4 @@
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
-#include "tracking/SqfFile.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {

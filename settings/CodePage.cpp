@@ -1,4 +1,4 @@
-#include "tracking/CodePage.h"
+#include "settings/CodePage.h"
 
 #include <array>
 

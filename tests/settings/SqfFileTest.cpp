@@ -1,6 +1,6 @@
-#include "QtPrinters.h"
-#include "ScratchFiles.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/ScratchFiles.h"
+#include "settings/SqfFile.h"
 
 #include <gtest/gtest.h>
 

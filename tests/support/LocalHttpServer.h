@@ -9,7 +9,7 @@
 #include <QTcpSocket>
 #include <memory>
 
-namespace testhttp {
+namespace orbivox {
 
 struct Answer {
     int status = 200;
@@ -82,7 +82,7 @@ private:
             const qsizetype slash = path.indexOf('/', 7);
             path = slash < 0 ? QByteArray("/") : path.mid(slash);
         }
-        testhttp::Answer answer;
+        Answer answer;
         if (answers_.contains(path)) {
             answer = answers_.value(path);
         } else {
@@ -108,8 +108,8 @@ private:
     }
 
     QTcpServer server_;
-    QHash<QByteArray, testhttp::Answer> answers_;
+    QHash<QByteArray, Answer> answers_;
     QList<SeenRequest> requests_;
 };
 
-}  // namespace testhttp
+}  // namespace orbivox

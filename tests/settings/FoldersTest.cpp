@@ -1,4 +1,4 @@
-#include "tracking/Folders.h"
+#include "settings/Folders.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "QtPrinters.h"
-#include "tracking/SqfFile.h"
+#include "tests/support/QtPrinters.h"
+#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
