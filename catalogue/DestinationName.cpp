@@ -1,3 +1,5 @@
+// Taking a download's file name from its address, and refusing names that could not be stored
+// safely in the Kepler folder (empty, "." or "..", path separators, control characters).
 #include "catalogue/DestinationName.h"
 
 namespace orbivox {

@@ -1,3 +1,4 @@
+// Reading the download address list: comment lines dropped, addresses trimmed, blanks skipped.
 #include "catalogue/DownloadAddresses.h"
 
 #include "settings/SqfFile.h"

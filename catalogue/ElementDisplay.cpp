@@ -1,3 +1,5 @@
+// Building the element display's labels and values: two-line sets re-read field by field from
+// their stored lines, verbose sets from the values kept at reading; numbers in the locale's form.
 #include "catalogue/ElementDisplay.h"
 
 #include <numbers>

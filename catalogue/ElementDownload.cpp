@@ -1,3 +1,5 @@
+// The download's steps: the lock on the temporaries, the GET into the first temporary, the
+// copy and the two-line check, and the store through QSaveFile; every path clears up after itself.
 #include "catalogue/ElementDownload.h"
 
 #include <QDir>

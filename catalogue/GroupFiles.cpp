@@ -1,3 +1,5 @@
+// Reading and writing the group list, the group files and the source lists, checking group
+// names, and adding or removing a group in an order that never lists a group without its file.
 #include "catalogue/GroupFiles.h"
 
 #include <QDir>

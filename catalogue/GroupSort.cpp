@@ -1,3 +1,5 @@
+// Moving names within a group's order and saving the group in its new order with the map flags
+// carried over.
 #include "catalogue/GroupSort.h"
 
 namespace orbivox {

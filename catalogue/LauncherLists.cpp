@@ -1,3 +1,5 @@
+// Reading the program and auxiliary file lists, the menu caption of an entry, and the folder an
+// auxiliary file is opened from.
 #include "catalogue/LauncherLists.h"
 
 #include <algorithm>

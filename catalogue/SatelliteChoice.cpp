@@ -1,3 +1,5 @@
+// The satellites dialog's logic: opening a source file and matching the group to its sets,
+// editing the chosen list, switching groups with the way back, and the stores made on OK.
 #include "catalogue/SatelliteChoice.h"
 
 #include <QDir>

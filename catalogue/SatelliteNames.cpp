@@ -1,3 +1,5 @@
+// Reading the names list by its fixed columns, reading and writing the name options, finding a
+// list name for a set, and passing both to the element reader.
 #include "catalogue/SatelliteNames.h"
 
 #include <memory>

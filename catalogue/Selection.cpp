@@ -1,3 +1,5 @@
+// Matching a group's members to element sets by name, and the texts the selection shows: the
+// window title, the status bar panels, the working name, and the file dialog's filters.
 #include "catalogue/Selection.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// Scanning a downloaded file line by line for the first "1 " line followed at once by "2 ".
 #include "catalogue/TwoLineCheck.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Reading and writing the four speech settings in their fixed order.
 #include "links/SpeechSettings.h"
 
 #include "settings/SqfFile.h"

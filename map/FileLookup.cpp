@@ -1,3 +1,5 @@
+// Walking a relative path one part at a time, taking the exact name when it exists and else
+// the first directory entry that differs only in letter case.
 #include "map/FileLookup.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// Computing the footprint's rows from the body's distance and sub-point: the circle's half
+// angle, the rows it covers, and what spills over either pole; NaN input gives no rows.
 #include "map/Footprint.h"
 
 #include <cmath>

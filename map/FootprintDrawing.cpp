@@ -1,3 +1,5 @@
+// Drawing the footprint's east and west edges across the map border, filling the inside,
+// composing the light and dark maps through it, and the observer marks and satellite cross.
 #include "map/FootprintDrawing.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Reading and writing the second observer dialog's screen place; a missing or damaged file
+// means the dialog picks its own place.
 #include "map/LocPosFile.h"
 
 #include "settings/SqfFile.h"

@@ -1,3 +1,5 @@
+// Checking locator characters and converting between locators and degrees, with the edge
+// cases of the north pole and of rounding at the end of a range.
 #include "map/Locator.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Turning a mouse position on the shown map into longitude, latitude and a four-character
+// locator, and placing the label so that it stays inside the view.
 #include "map/LocatorReadout.h"
 
 #include "map/Locator.h"

@@ -1,3 +1,5 @@
+// Loading the light and dark map images for a window size and zoom (found ignoring case, scaled
+// when their size differs), setting up the surfaces, and placing the observer marks.
 #include "map/MapFrame.h"
 
 #include <QImageReader>
@@ -65,7 +67,8 @@ QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize 
                       MapSet set) {
     const MapImagePair& names = MapImagesFor(size, zoom);
     const QSize expected(names.width, names.height);
-    const QString folder = FindIgnoringCase(programFolder, QString::fromLatin1(NamesOf(set).folder));
+    const QString folder =
+        FindIgnoringCase(programFolder, QString::fromLatin1(NamesOf(set).folder));
     if (folder.isEmpty()) {
         return QStringLiteral("Map folder %1%2 not found")
             .arg(programFolder, QString::fromLatin1(NamesOf(set).folder));

@@ -1,3 +1,5 @@
+// The scale factors for each window size and zoom, and projecting longitude and latitude to
+// map pixels, with longitudes wrapped into 0..360.
 #include "map/MapGeometry.h"
 
 #include <cmath>

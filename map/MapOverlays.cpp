@@ -1,3 +1,5 @@
+// Drawing the direction arrow, the ground track's dots and their instants, the other
+// satellites' crosses and labels, and the sun's day/night line.
 #include "map/MapOverlays.h"
 
 #include <QFont>
@@ -144,8 +146,8 @@ void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satell
         }
         const QString text = QString::fromStdString(s.label);
         const int w = metrics.horizontalAdvance(text);
-        const int x =
-            std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
+        const int x = std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0,
+                                 std::max(0, g.width - 1 - w));
         const int y = orbit::RealToPixel(p.y);
         const QRgb colour = ContrastColour(frame.work, {orbit::RealToPixel(p.x), y}, kWhite);
         DrawText(frame.work, font, x, y, colour, text);
@@ -163,10 +165,11 @@ void DrawSunTerminator(MapFrame& frame, GeoPoint sun) {
     const QFontMetrics metrics(font);
     const QString s = QStringLiteral("S");
     const int w = metrics.horizontalAdvance(s);
-    const int x =
-        std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0, std::max(0, g.width - 1 - w));
+    const int x = std::clamp(orbit::RealToPixel(p.x - orbit::RealToPixel(w / 2.0)), 0,
+                             std::max(0, g.width - 1 - w));
     const int y = orbit::RealToPixel(p.y) - orbit::RealToPixel(metrics.height() / 2.0);
-    const QRgb colour = ContrastColour(frame.work, {orbit::RealToPixel(p.x), orbit::RealToPixel(p.y)}, kYellow);
+    const QRgb colour =
+        ContrastColour(frame.work, {orbit::RealToPixel(p.x), orbit::RealToPixel(p.y)}, kYellow);
     DrawText(frame.work, font, x, y, colour, s);
 }
 

@@ -1,3 +1,5 @@
+// Putting a map frame together in drawing order, from the footprint at the bottom to the view
+// copy at the end; without a working satellite the whole map is dark.
 #include "map/MapRenderer.h"
 
 #include "map/FootprintDrawing.h"

@@ -1,3 +1,5 @@
+// Checking each keystroke in the observer setup by item (number ranges, locator letters, "auto"
+// for the UTC offset) and writing the six observer lines back into SatIni.SQF.
 #include "map/ObserverSetup.h"
 
 #include <map>

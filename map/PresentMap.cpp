@@ -1,3 +1,5 @@
+// Copying the work bitmap into the view: turned around the chosen centre column at Z1, and
+// scrolled to keep the working satellite in sight at Z2.
 #include "map/PresentMap.h"
 
 #include <QPainter>

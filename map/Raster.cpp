@@ -1,3 +1,5 @@
+// The map's raster drawing: black surfaces, Bresenham lines that leave out the end point, a
+// scanline flood fill up to a border colour, and a colour chosen to contrast with the ground.
 #include "map/Raster.h"
 
 #include <cstdlib>

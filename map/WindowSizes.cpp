@@ -1,3 +1,5 @@
+// Looking up a window size's layout and map images, its size code, and which sizes fit the
+// screen; and keeping the map's aspect when the operator resizes the window.
 #include "map/WindowSizes.h"
 
 #include <cstdlib>

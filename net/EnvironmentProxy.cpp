@@ -1,3 +1,5 @@
+// Reading the proxy variables, matching hosts against no_proxy, and the proxy factory that
+// picks the proxy for each request's scheme and host.
 #include "net/EnvironmentProxy.h"
 
 #include <QHostAddress>

@@ -1,3 +1,6 @@
+// The GET transfer: starting the request, writing the body as it arrives, stopping on a stall,
+// an oversized answer or a cancel, and sorting the ending into one failure. Early refusals are
+// reported from the event loop, so Get() never calls back before it has returned.
 #include "net/HttpClient.h"
 
 #include <QEventLoop>

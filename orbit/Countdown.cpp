@@ -1,3 +1,5 @@
+// Finding each satellite's next rise or set across the countdown elevation and the top of its
+// pass, laying out the rows (names cut by characters, not bytes), and the settings lines.
 #include "orbit/Countdown.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 #pragma once
+// The countdown window's arithmetic and settings, kept free of widgets so the tracking engine
+// and the tests can drive it directly.
 
 #include <optional>
 #include <string>

@@ -1,3 +1,5 @@
+// Formatting by pattern: numbers rounded half away from zero from their 15 significant digits,
+// date, time and duration patterns, and the rounding of map coordinates to pixels.
 #include "orbit/DisplayFormat.h"
 
 #include "orbit/TimeScales.h"

@@ -1,3 +1,5 @@
+// Reading element fields by column, converting two-line and verbose sets to radians and model
+// units, checking for sets no model can propagate, and the derived drift values.
 #include "orbit/ElementConversion.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 #pragma once
+// Element conversion: the step between the text of an element file and the numbers the orbit
+// models read.
 
 #include <string>
 #include <string_view>

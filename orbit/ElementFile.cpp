@@ -1,3 +1,5 @@
+// Reading an element file: the whole file split into lines, its format detected, at most the
+// buffered number of lines handed to the reader for that format.
 #include "orbit/ElementFile.h"
 
 #include <fstream>

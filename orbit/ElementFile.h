@@ -1,4 +1,6 @@
 #pragma once
+// The element file reader's entry points, options and result, as the catalogue, the tracker
+// and the command-line tool call them.
 
 #include <filesystem>
 #include <functional>

@@ -1,3 +1,5 @@
+// Splitting file text into lines (LF or CR LF), telling two-line from verbose files, and
+// telling two-line files with title lines from those without.
 #include "orbit/ElementFile.h"
 #include "orbit/ElementLineTests.h"
 

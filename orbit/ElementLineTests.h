@@ -1,4 +1,5 @@
 #pragma once
+// Trimming and prefix tests on element file lines.
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,5 @@
 #pragma once
+// The per-format element readers, internal to the element file reader.
 
 #include <string>
 #include <vector>

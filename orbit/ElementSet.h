@@ -1,4 +1,5 @@
 #pragma once
+// The element set as stored in the set table and the current set the models work on.
 
 #include <string>
 

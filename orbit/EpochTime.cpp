@@ -1,3 +1,5 @@
+// Epoch arithmetic: the century of the clock's year, the Julian date of a year's start, an
+// epoch's Julian date, and its day number on the display scale.
 #include "orbit/EpochTime.h"
 
 #include <cmath>

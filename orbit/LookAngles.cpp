@@ -1,3 +1,5 @@
+// Sidereal time, the station's inertial position on the reference ellipsoid, refraction near
+// the horizon, azimuth and elevation with range rate, the geodetic sub-point, the orbit phase.
 #include "orbit/LookAngles.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// Look angles: the geometry between a propagated satellite and the station on the ground.
 
 #include "orbit/ElementSet.h"
 #include "orbit/NumericHelpers.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The declarations the orbit model files share among themselves.
 
 #include "orbit/ElementSet.h"
 #include "orbit/ModelState.h"
@@ -27,6 +28,13 @@ ModelOutput RunSgp8(const CurrentSet& set, const Sgp8State& s, double tsince);
 void InitSdp8(const CurrentSet& set, int century, Sdp8State& s);
 ModelOutput RunSdp8(const CurrentSet& set, Sdp8State& s, double tsince);
 
+// The original mean motion and semi-major axis recovered from the element set's mean motion,
+// with the inclination and eccentricity factors on the way: how SGP4 and SGP8 both begin.
+struct RecoveredMotion {
+    double cosio, theta2, x3thm1, eosq, betao2, betao, aodp, xnodp;
+};
+RecoveredMotion RecoverMeanMotion(const CurrentSet& set);
+
 // SGP8/SDP8 initialisation shared by both, up to the mean motion rate.
 // Returns the drag-to-mean-motion ratio the models branch on; the other
 // intermediate values go to `out`.
@@ -35,6 +43,10 @@ struct Sgp8Init {
     double d1, d2, d3, d4, d5, b1, b2, b3, c0, c1, c4, c5, xndtn;
 };
 Sgp8Init InitSgp8Common(const CurrentSet& set, double rho, Sgp8Common& c);
+
+// SGP8/SDP8 after the secular update: a mean motion that fell to zero means decay, an
+// eccentricity outside [-0.001, 1) cannot be solved.
+PropagationFailure CheckSgp8Motion(double xn, double em);
 
 // SGP8/SDP8 short-period terms and orientation after Kepler's equation.
 ModelOutput Sgp8Periodics(const Sgp8Common& c, double xn, double em, double omgasm, double xnodes,

@@ -1,3 +1,5 @@
+// The numeric helpers: powers of positive bases, remainders that are never negative,
+// quadrant-aware arc tangents, a bounded arc sine, degree conversion and small vector sums.
 #include "orbit/NumericHelpers.h"
 
 #include <cmath>

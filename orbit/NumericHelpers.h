@@ -1,4 +1,5 @@
 #pragma once
+// Numeric helpers for the orbit code, with the edge cases the models depend on.
 
 #include <array>
 

@@ -1,3 +1,5 @@
+// Turning the station's settings into a geodetic site: radians, longitudes east of 180 taken
+// as west, and the altitude text read as metres (0 when it does not read).
 #include "orbit/ObserverSite.h"
 
 #include <charconv>

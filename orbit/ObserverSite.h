@@ -1,4 +1,5 @@
 #pragma once
+// The observer's station, in the settings' terms and in the look-angle code's.
 
 #include <string>
 

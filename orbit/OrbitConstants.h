@@ -1,4 +1,5 @@
 #pragma once
+// Constants of the orbit models: Earth's shape and gravity terms, units and π.
 
 #include <cmath>
 

@@ -1,3 +1,5 @@
+// The orbit engine's operations: reading element files with its options, converting the sets
+// again when the model changes, and propagating the current set.
 #include "orbit/OrbitEngine.h"
 
 #include "orbit/ElementConversion.h"

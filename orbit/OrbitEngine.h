@@ -1,4 +1,5 @@
 #pragma once
+// The orbit engine: one handle on the element sets and the models for each user of them.
 
 #include <filesystem>
 #include <string>

@@ -1,3 +1,5 @@
+// The pass search: a coarse step to the horizon crossing and back with finer steps for AOS,
+// climbing to the culmination, walking on to LOS; geostationary satellites are left out.
 #include "orbit/PassSearch.h"
 
 #include <algorithm>

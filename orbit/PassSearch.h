@@ -1,4 +1,5 @@
 #pragma once
+// Pass prediction for the list, the map labels and the countdown.
 
 #include <functional>
 #include <string>

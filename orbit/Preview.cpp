@@ -1,3 +1,5 @@
+// Preview steps (the first step chosen by orbit height) and the MA jump: the target read with
+// a comma or a point, and the time until the mean anomaly reaches it on a 256 scale.
 #include "orbit/Preview.h"
 
 #include <charconv>

@@ -1,4 +1,5 @@
 #pragma once
+// Moving the display time by hand: preview steps and jumps to a mean anomaly.
 
 #include <optional>
 #include <string>

@@ -1,3 +1,5 @@
+// Reading the priority lines, mapping them onto the selected satellites, and choosing which
+// satellite should become the working one.
 #include "orbit/Priority.h"
 
 #include <charconv>

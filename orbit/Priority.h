@@ -1,4 +1,5 @@
 #pragma once
+// Priority: which selected satellite becomes the working one without the operator's click.
 
 #include <optional>
 #include <string>

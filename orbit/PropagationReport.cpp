@@ -1,3 +1,5 @@
+// Writing the propagation report: a header line per set, then one line per time with the state
+// in km and km/s, or the reason the set could not be propagated.
 #include "orbit/PropagationReport.h"
 
 #include <charconv>

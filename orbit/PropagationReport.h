@@ -1,4 +1,5 @@
 #pragma once
+// The propagation report the command-line tool prints.
 
 #include <ostream>
 #include <vector>

@@ -1,4 +1,5 @@
 #pragma once
+// The outcome of one propagation, as every caller of the models receives it.
 
 #include <string_view>
 

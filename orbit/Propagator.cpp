@@ -1,3 +1,5 @@
+// Propagation: refusing faulty sets and times too far from epoch, choosing the near-Earth or
+// deep-space model, initialising it only when the set asks, and checking the output is finite.
 #include "orbit/Propagator.h"
 #include "orbit/VectorState.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The one door to the orbit models for the rest of the program.
 
 #include "orbit/ElementSet.h"
 #include "orbit/ModelChoice.h"

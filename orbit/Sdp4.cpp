@@ -10,22 +10,7 @@ namespace orbit::models {
 void InitSdp4(const CurrentSet& set, int century, Sdp4State& s) {
     s = Sdp4State{};
     const Sgp4Setup b = ComputeSgp4Setup(set);
-    s.aodp = b.aodp;
-    s.xnodp = b.xnodp;
-    s.cosio = b.cosio;
-    s.sinio = b.sinio;
-    s.x3thm1 = b.x3thm1;
-    s.x1mth2 = b.x1mth2;
-    s.x7thm1 = b.x7thm1;
-    s.c1 = b.c1;
-    s.c4 = b.c4;
-    s.xmdot = b.xmdot;
-    s.omgdot = b.omgdot;
-    s.xnodot = b.xnodot;
-    s.xnodcf = b.xnodcf;
-    s.t2cof = b.t2cof;
-    s.xlcof = b.xlcof;
-    s.aycof = b.aycof;
+    TakeSharedSetup(b, s);
     const DeepInitInput in{b.eosq, b.sinio,  b.cosio, b.betao,  b.aodp,   b.theta2, b.sing,
                            b.cosg, b.betao2, b.xmdot, b.omgdot, b.xnodot, b.xnodp};
     DeepInit(set, century, in, s.deep);

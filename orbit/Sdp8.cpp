@@ -37,12 +37,8 @@ ModelOutput RunSdp8(const CurrentSet& set, Sdp8State& s, double tsince) {
     em = em + c.edot * tsince;
     double xmam = xmamdf + z1 + z7 * c.xmdt1;
     DeepPeriodic(s.deep, em, xinc, omgasm, xnodes, xmam);
-    if (!(xn > 0.0)) {
-        out.failure = PropagationFailure::Decayed;
-        return out;
-    }
-    if (!(em < 1.0) || !(em > -0.001)) {
-        out.failure = PropagationFailure::EccentricityOutOfRange;
+    out.failure = CheckSgp8Motion(xn, em);
+    if (out.failure != PropagationFailure::None) {
         return out;
     }
     xmam = ReduceAngle(xmam);

@@ -1,3 +1,4 @@
+// Formatting the second observer's azimuth, elevation, range and squint line.
 #include "orbit/SecondSiteReadout.h"
 
 #include "orbit/DisplayFormat.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The second observer's readout line.
 
 #include <string>
 

@@ -1,3 +1,4 @@
+// Copying a stored set into the current set the models read.
 #include "orbit/SetTable.h"
 
 namespace orbit {

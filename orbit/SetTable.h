@@ -1,4 +1,5 @@
 #pragma once
+// The table of element sets read from the source file.
 
 #include <vector>
 

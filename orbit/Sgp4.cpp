@@ -11,23 +11,8 @@ void InitSgp4(const CurrentSet& set, Sgp4State& s) {
     s = Sgp4State{};
     const Sgp4Setup b = ComputeSgp4Setup(set);
     const double eo = set.eccentricity, bstar = set.dragTerm;
-    s.aodp = b.aodp;
-    s.xnodp = b.xnodp;
-    s.cosio = b.cosio;
-    s.sinio = b.sinio;
-    s.x3thm1 = b.x3thm1;
-    s.x1mth2 = b.x1mth2;
-    s.x7thm1 = b.x7thm1;
+    TakeSharedSetup(b, s);
     s.eta = b.eta;
-    s.c1 = b.c1;
-    s.c4 = b.c4;
-    s.xmdot = b.xmdot;
-    s.omgdot = b.omgdot;
-    s.xnodot = b.xnodot;
-    s.xnodcf = b.xnodcf;
-    s.t2cof = b.t2cof;
-    s.xlcof = b.xlcof;
-    s.aycof = b.aycof;
 
     // Low perigee: the drag expansion is cut short.
     s.isimp = (b.aodp * (1.0 - eo) / kAe) < (220.0 / kXkmper + kAe);

@@ -1,7 +1,9 @@
+// The setup SGP4 and SDP4 share, with the density parameter following a perigee below 156 km.
 #include "orbit/Sgp4Setup.h"
 
 #include <cmath>
 
+#include "orbit/Models.h"
 #include "orbit/NumericHelpers.h"
 #include "orbit/OrbitConstants.h"
 
@@ -10,18 +12,15 @@ namespace orbit::models {
 Sgp4Setup ComputeSgp4Setup(const CurrentSet& set) {
     Sgp4Setup b{};
     const double eo = set.eccentricity, xincl = set.inclination, bstar = set.dragTerm;
-    const double a1 = Power(kXke / set.meanMotion, kTothrd);
-    b.cosio = std::cos(xincl);
-    b.theta2 = b.cosio * b.cosio;
-    b.x3thm1 = 3.0 * b.theta2 - 1.0;
-    b.eosq = eo * eo;
-    b.betao2 = 1.0 - b.eosq;
-    b.betao = std::sqrt(b.betao2);
-    const double del1 = 1.5 * kCk2 * b.x3thm1 / (a1 * a1 * b.betao * b.betao2);
-    const double ao = a1 * (1.0 - del1 * (0.5 * kTothrd + del1 * (1.0 + 134.0 / 81.0 * del1)));
-    const double delo = 1.5 * kCk2 * b.x3thm1 / (ao * ao * b.betao * b.betao2);
-    b.xnodp = set.meanMotion / (1.0 + delo);
-    b.aodp = ao / (1.0 - delo);
+    const RecoveredMotion r = RecoverMeanMotion(set);
+    b.cosio = r.cosio;
+    b.theta2 = r.theta2;
+    b.x3thm1 = r.x3thm1;
+    b.eosq = r.eosq;
+    b.betao2 = r.betao2;
+    b.betao = r.betao;
+    b.xnodp = r.xnodp;
+    b.aodp = r.aodp;
 
     // Perigee below 156 km: the density parameter s follows the perigee.
     b.s4 = kS;

@@ -1,4 +1,5 @@
 #pragma once
+// The setup shared by the SGP4 and SDP4 models.
 
 #include "orbit/ElementSet.h"
 
@@ -14,5 +15,26 @@ struct Sgp4Setup {
 };
 
 Sgp4Setup ComputeSgp4Setup(const CurrentSet& set);
+
+// Keeps what both the SGP4 and the SDP4 state take from the shared initialisation.
+template <typename ModelState>
+void TakeSharedSetup(const Sgp4Setup& b, ModelState& s) {
+    s.aodp = b.aodp;
+    s.xnodp = b.xnodp;
+    s.cosio = b.cosio;
+    s.sinio = b.sinio;
+    s.x3thm1 = b.x3thm1;
+    s.x1mth2 = b.x1mth2;
+    s.x7thm1 = b.x7thm1;
+    s.c1 = b.c1;
+    s.c4 = b.c4;
+    s.xmdot = b.xmdot;
+    s.omgdot = b.omgdot;
+    s.xnodot = b.xnodot;
+    s.xnodcf = b.xnodcf;
+    s.t2cof = b.t2cof;
+    s.xlcof = b.xlcof;
+    s.aycof = b.aycof;
+}
 
 }  // namespace orbit::models

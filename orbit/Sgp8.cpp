@@ -135,12 +135,8 @@ ModelOutput RunSgp8(const CurrentSet& set, const Sgp8State& s, double tsince) {
         em = set.eccentricity + c.edot * tsince;
         z1 = 0.5 * c.xndt * tsince * tsince;
     }
-    if (!(xn > 0.0)) {
-        out.failure = PropagationFailure::Decayed;
-        return out;
-    }
-    if (!(em < 1.0) || !(em > -0.001)) {
-        out.failure = PropagationFailure::EccentricityOutOfRange;
+    out.failure = CheckSgp8Motion(xn, em);
+    if (out.failure != PropagationFailure::None) {
         return out;
     }
     const double z7 = 3.5 * kTothrd * z1 / c.xnodp;

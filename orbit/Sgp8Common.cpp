@@ -6,22 +6,46 @@
 
 namespace orbit::models {
 
+RecoveredMotion RecoverMeanMotion(const CurrentSet& set) {
+    RecoveredMotion r{};
+    const double a1 = Power(kXke / set.meanMotion, kTothrd);
+    r.cosio = std::cos(set.inclination);
+    r.theta2 = r.cosio * r.cosio;
+    r.x3thm1 = 3.0 * r.theta2 - 1.0;
+    r.eosq = set.eccentricity * set.eccentricity;
+    r.betao2 = 1.0 - r.eosq;
+    r.betao = std::sqrt(r.betao2);
+    const double del1 = 1.5 * kCk2 * r.x3thm1 / (a1 * a1 * r.betao * r.betao2);
+    const double ao = a1 * (1.0 - del1 * (0.5 * kTothrd + del1 * (1.0 + 134.0 / 81.0 * del1)));
+    const double delo = 1.5 * kCk2 * r.x3thm1 / (ao * ao * r.betao * r.betao2);
+    r.xnodp = set.meanMotion / (1.0 + delo);
+    r.aodp = ao / (1.0 - delo);
+    return r;
+}
+
+PropagationFailure CheckSgp8Motion(double xn, double em) {
+    if (!(xn > 0.0)) {
+        return PropagationFailure::Decayed;
+    }
+    if (!(em < 1.0) || !(em > -0.001)) {
+        return PropagationFailure::EccentricityOutOfRange;
+    }
+    return PropagationFailure::None;
+}
+
 Sgp8Init InitSgp8Common(const CurrentSet& set, double rho, Sgp8Common& c) {
     Sgp8Init v{};
     const double eo = set.eccentricity, xincl = set.inclination;
     // Original mean motion and semi-major axis; ballistic coefficient from B*.
-    const double a1 = Power(kXke / set.meanMotion, kTothrd);
-    c.cosi = std::cos(xincl);
-    c.theta2 = c.cosi * c.cosi;
-    c.tthmun = 3.0 * c.theta2 - 1.0;
-    v.eosq = eo * eo;
-    v.betao2 = 1.0 - v.eosq;
-    v.betao = std::sqrt(v.betao2);
-    const double del1 = 1.5 * kCk2 * c.tthmun / (a1 * a1 * v.betao * v.betao2);
-    const double ao = a1 * (1.0 - del1 * (0.5 * kTothrd + del1 * (1.0 + 134.0 / 81.0 * del1)));
-    const double delo = 1.5 * kCk2 * c.tthmun / (ao * ao * v.betao * v.betao2);
-    v.aodp = ao / (1.0 - delo);
-    c.xnodp = set.meanMotion / (1.0 + delo);
+    const RecoveredMotion r = RecoverMeanMotion(set);
+    c.cosi = r.cosio;
+    c.theta2 = r.theta2;
+    c.tthmun = r.x3thm1;
+    v.eosq = r.eosq;
+    v.betao2 = r.betao2;
+    v.betao = r.betao;
+    v.aodp = r.aodp;
+    c.xnodp = r.xnodp;
     const double b = 2.0 * set.dragTerm / rho;
 
     v.po = v.aodp * v.betao2;

@@ -1,4 +1,5 @@
 #pragma once
+// Kepler's equation for the SGP8 and SDP8 models.
 
 #include <cmath>
 

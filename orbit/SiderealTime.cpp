@@ -1,3 +1,4 @@
+// Greenwich sidereal time at a set's epoch, and the epoch in days since 1950, for DEEP.
 #include "orbit/SiderealTime.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Reading the squint lines (names, "v" or a dated attitude), placing a satellite's antenna axis
+// in space, and the angle between that axis and the line to the station.
 #include "orbit/Squint.h"
 
 #include <algorithm>

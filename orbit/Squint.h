@@ -1,4 +1,5 @@
 #pragma once
+// Squint angles for satellites whose antenna attitude is known.
 
 #include <string>
 #include <vector>

@@ -1,3 +1,6 @@
+// The station view's work: evaluating a selected satellite at the display time, its sub-point
+// and squint, the second site's readout, pass searches that restore the state they disturb,
+// the countdown, the MA jump and the eclipse check.
 #include "orbit/StationView.h"
 
 #include <cmath>

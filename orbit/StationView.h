@@ -1,4 +1,5 @@
 #pragma once
+// The station view: everything the tracker works out for the station and its satellites.
 
 #include <functional>
 #include <optional>

@@ -1,3 +1,5 @@
+// The Sun's position in degrees with the program's π, the sub-solar point on a geodetic
+// latitude, and whether a satellite is lit or in the Earth's shadow.
 #include "orbit/Sun.h"
 
 #include <cmath>

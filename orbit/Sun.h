@@ -1,4 +1,5 @@
 #pragma once
+// The Sun for the map's day/night line and the satellites' illumination.
 
 #include "orbit/TimeScales.h"
 

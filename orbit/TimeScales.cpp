@@ -1,3 +1,5 @@
+// Reading the PC clock with its zone offset, the zone mode and UTC offset settings, converting
+// between the program's time scales, and calendar dates to and from Julian dates.
 #include "orbit/TimeScales.h"
 
 #include <cctype>

@@ -1,4 +1,5 @@
 #pragma once
+// The program's clocks and time scales, and the conversions between them.
 
 #include <optional>
 #include <string_view>

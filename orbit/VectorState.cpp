@@ -1,3 +1,5 @@
+// Clearing the upper vector register state with vzeroupper, on x86 processors that have AVX
+// (checked once); elsewhere an empty function.
 #include "orbit/VectorState.h"
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))

@@ -1,3 +1,5 @@
+// Writing a byte in the "$hh" form and reading one back from a column range of a line, with
+// the line and character named when it is not a byte.
 #include "radio/HexByte.h"
 
 #include "settings/SqfFile.h"

@@ -1,3 +1,5 @@
+// Reading and writing the CI-V files of both radios (address pairs skip ";" and blank lines),
+// and the VFO bytes that go with each radio 1 model.
 #include "radio/IcomFiles.h"
 
 #include "radio/HexByte.h"

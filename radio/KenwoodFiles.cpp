@@ -1,3 +1,4 @@
+// Reading and writing the Kenwood parameter file: model, baud rate, satellite memory, trace.
 #include "radio/KenwoodFiles.h"
 
 #include "settings/SqfFile.h"

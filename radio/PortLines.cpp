@@ -1,3 +1,4 @@
+// Reading and writing the four port line flags in their fixed order.
 #include "radio/PortLines.h"
 
 #include "settings/SqfFile.h"

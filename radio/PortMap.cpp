@@ -1,3 +1,5 @@
+// Reading the port map, refusing a line that is no "number=device" with its line named, and
+// finding the device for a port number.
 #include "radio/PortMap.h"
 
 #include <QFileInfo>

@@ -1,3 +1,5 @@
+// The radio family words as stored, and reading and writing the family of radio 1 and the
+// settings of radio 2.
 #include "radio/RadioFamily.h"
 
 #include <array>

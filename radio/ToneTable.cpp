@@ -1,3 +1,5 @@
+// Reading the tone table line by line; commas past the third stay in the fourth field, and a
+// malformed line is reported with its number.
 #include "radio/ToneTable.h"
 
 #include <QFileInfo>

@@ -1,3 +1,5 @@
+// Parsing transponder lines into their eight fields, checking every number, and keeping each
+// entry's line number and text for a later rewrite.
 #include "radio/TransponderTable.h"
 
 #include <QFileInfo>

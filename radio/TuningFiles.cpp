@@ -1,3 +1,5 @@
+// Reading and writing the send intervals and the correction settings, refusing negative
+// intervals and unknown correction modes.
 #include "radio/TuningFiles.h"
 
 #include "settings/SqfFile.h"

@@ -1,3 +1,5 @@
+// Reading and writing both Yaesu parameter files, and the opcodes that go with each classic
+// model.
 #include "radio/YaesuFiles.h"
 
 #include "radio/HexByte.h"

@@ -1,3 +1,5 @@
+// Reading and writing each rotor positioning file in its fixed line order: flip and park flags,
+// park position, update options, antenna corrections and shown decimals.
 #include "rotator/PositioningFiles.h"
 
 #include "settings/SqfFile.h"

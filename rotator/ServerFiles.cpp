@@ -1,3 +1,5 @@
+// Reading and writing the interface list, the chosen entry and the server paths, and turning a
+// stored backslash path into one under the program folder.
 #include "rotator/ServerFiles.h"
 
 #include <QDir>

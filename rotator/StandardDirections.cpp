@@ -1,3 +1,5 @@
+// Reading the standard directions, with a malformed line reported by its number, and the text a
+// direction shows in the rotor dialog's list.
 #include "rotator/StandardDirections.h"
 
 #include <QFileInfo>

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-speech-dev qt6-declarative-dev libgl-dev
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth
+  xvfb xauth python3
 )
 
 missing=()

@@ -1,3 +1,5 @@
+// Converting between Windows-1252 bytes and QString, with the 0x80..0x9F block mapped by table
+// so that every byte survives a read and rewrite.
 #include "settings/CodePage.h"
 
 #include <array>

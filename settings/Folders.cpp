@@ -1,3 +1,5 @@
+// Working out the program and data folders from the environment, copying bundled data into a
+// new data folder without overwriting, reading the configuration slot and writing Config.SQF.
 #include "settings/Folders.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// Reading and writing SQF files: the line decoder, integer and real parsing, the 23-character
+// reals, rewriting chosen lines of a file, and the atomic store through QSaveFile.
 #include "settings/SqfFile.h"
 
 #include <QFile>

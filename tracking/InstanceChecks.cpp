@@ -1,3 +1,5 @@
+// The instance checks: the runtime folder kept private to the user, the sibling's lock tried
+// and let go, and this program's own lock held for the whole run.
 #include "tracking/InstanceChecks.h"
 
 #include <QDir>

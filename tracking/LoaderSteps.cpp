@@ -1,3 +1,4 @@
+// Running loader steps in order until one throws, and the message that closes the program.
 #include "tracking/LoaderSteps.h"
 
 #include <exception>

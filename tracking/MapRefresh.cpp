@@ -1,3 +1,5 @@
+// Gathering a map scene from the tracking engine: the centring mode and map switches from the
+// start values, the sub-points of the working and other satellites, the ground track and labels.
 #include "tracking/MapRefresh.h"
 
 #include "orbit/PassSearch.h"

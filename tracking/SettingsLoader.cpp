@@ -1,3 +1,5 @@
+// The list of settings steps with their labels and readers, the source list's name per slot,
+// and running the steps with the hook that opens the serial ports.
 #include "tracking/SettingsLoader.h"
 
 #include <QFileInfo>

@@ -1,3 +1,5 @@
+// Running the start sequence in order and stopping at the first failure, with the message
+// shown when SatStart.SQF cannot be read.
 #include "tracking/StartProgram.h"
 
 #include "catalogue/Selection.h"

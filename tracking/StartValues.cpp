@@ -1,3 +1,4 @@
+// Reading and writing SatStart.SQF, and the flag characters that stand for window sizes.
 #include "tracking/StartValues.h"
 
 #include "settings/SqfFile.h"

@@ -1,3 +1,5 @@
+// Reading the station settings, the parallel port addresses and the program options, and
+// reading and writing the window position.
 #include "tracking/StationSettings.h"
 
 #include "settings/SqfFile.h"

@@ -1,3 +1,5 @@
+// The tracking tick: every selected satellite looked at, letters coloured and rises announced,
+// the countdown renewed on crossings, the list line and pass columns, working changes, and quit.
 #include "tracking/TrackingEngine.h"
 
 #include <algorithm>

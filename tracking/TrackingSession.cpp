@@ -1,3 +1,5 @@
+// Building a session: loading settings into the engine, reading the source file and matching
+// the group's members, applying a new selection, and the folders the catalogue dialogs use.
 #include "tracking/TrackingSession.h"
 
 #include <QFileInfo>

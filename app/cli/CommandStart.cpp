@@ -1,3 +1,5 @@
+// Starting the program for a command-line command: runs the desktop start sequence with a
+// notifier that prints to standard error, and gives up unless the group's satellites track.
 #include "app/cli/CommandStart.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// The "folders" command: prints the program folder, the data folders and the configuration
+// slot in use, as resolved from the environment.
 #include <QCoreApplication>
 
 #include "app/cli/Commands.h"

@@ -1,3 +1,5 @@
+// Parsing the orbit commands' shared arguments: ISO UTC instants (impossible dates rejected by
+// a round trip), sites, model names, and loading the element file's sets, optionally by name.
 #include "app/cli/OrbitArguments.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// Painting the date and time box at its fixed text positions; repaints only on a change.
 #include "app/desktop/DateTimeBox.h"
 
 #include <QPainter>

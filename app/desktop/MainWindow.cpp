@@ -1,3 +1,5 @@
+// The main window's widgets and menus, the tracking tick that refreshes the display and the
+// letter colours, the working satellite choice, and the quit sequence that saves the position.
 #include "app/desktop/MainWindow.h"
 
 #include <QApplication>
@@ -168,10 +170,10 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ =
-        new QLabel(QStringLiteral(" Obs.: ") + ToQ(orbit::FormatNumber(station.longitude, "##0.0", sep)) +
-                       QStringLiteral(" / ") + ToQ(orbit::FormatNumber(station.latitude, "##0.0", sep)),
-                   bar);
+    statusObserver_ = new QLabel(
+        QStringLiteral(" Obs.: ") + ToQ(orbit::FormatNumber(station.longitude, "##0.0", sep)) +
+            QStringLiteral(" / ") + ToQ(orbit::FormatNumber(station.latitude, "##0.0", sep)),
+        bar);
     statusConfig_ =
         new QLabel(QStringLiteral(" Confg. ") + QLatin1String(session_.folders().numeral()) +
                        QStringLiteral(" Grp. ") + session_.group(),

@@ -1,3 +1,5 @@
+// The map panel's switches, the map picture and its locator readout, window sizes and zoom,
+// and the free resize that waits for the drag to end before redrawing at 2:1.
 #include "app/desktop/MapPanel.h"
 
 #include <QHBoxLayout>
@@ -9,9 +11,9 @@
 #include <QStatusBar>
 
 #include "map/LocatorReadout.h"
-#include "settings/Notifier.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
+#include "settings/Notifier.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -228,10 +230,10 @@ void MapPanel::Redraw() {
 
 void MapPanel::ToggleReadout() {
     if (stretched_) {
-        QMessageBox::information(
-            &window_, QStringLiteral("Orbivox32"),
-            DisplayLines(QStringLiteral("Locator function disabled while map stretched,\r      click "
-                                 "W1 - W5 to enable the function!")));
+        QMessageBox::information(&window_, QStringLiteral("Orbivox32"),
+                                 DisplayLines(QStringLiteral(
+                                     "Locator function disabled while map stretched,\r      click "
+                                     "W1 - W5 to enable the function!")));
         return;
     }
     readoutOn_ = !readoutOn_;

@@ -1,3 +1,5 @@
+// The catalogue dialogs as reached from the main window: each stops the tracking timer, hands
+// the chosen selection to the session and restarts the timer if it was running.
 #include "app/desktop/SelectionActions.h"
 
 #include <QFileInfo>

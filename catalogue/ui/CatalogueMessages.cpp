@@ -1,3 +1,5 @@
+// The real message boxes and open-file dialog behind the catalogue dialogs, and the test for a
+// large-font (120 dpi) screen that some layouts follow.
 #include "catalogue/ui/CatalogueMessages.h"
 
 #include <QFileDialog>

@@ -1,3 +1,5 @@
+// The download dialog's layout and help text, starting and cancelling a transfer, the progress
+// bar in KiB, and the message shown when the download ends.
 #include "catalogue/ui/DownloadKepsDialog.h"
 
 #include <QDir>

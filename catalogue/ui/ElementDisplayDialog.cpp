@@ -1,3 +1,5 @@
+// The element display dialog: two fixed-font lists side by side, one set shown at a time, and
+// the buttons and keys that step through the file.
 #include "catalogue/ui/ElementDisplayDialog.h"
 
 #include <QFontDatabase>

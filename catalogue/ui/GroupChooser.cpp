@@ -1,3 +1,5 @@
+// The two group choosers' layouts and buttons, the shared group switch that reports a missing
+// group file, and adding and removing groups from the "Sat-Groups" dialog.
 #include "catalogue/ui/GroupChooser.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// The "New Group" name prompt and the "Remove Group" dialog, which asks first and removes a
+// listed group by its place in the list.
 #include "catalogue/ui/GroupDialogs.h"
 
 #include <QDir>

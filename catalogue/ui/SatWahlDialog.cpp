@@ -1,3 +1,5 @@
+// Building the satellites dialog's three lists and their buttons, keeping them in step with
+// SatelliteChoice, and opening the download, names, sort and group dialogs from it.
 #include "catalogue/ui/SatWahlDialog.h"
 
 #include <QDir>

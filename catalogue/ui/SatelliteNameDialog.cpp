@@ -1,3 +1,5 @@
+// The naming options dialog: three choices for list names and the text it stores; defaults
+// stand when no options file exists yet.
 #include "catalogue/ui/SatelliteNameDialog.h"
 
 #include <QButtonGroup>

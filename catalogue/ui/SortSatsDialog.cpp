@@ -1,3 +1,5 @@
+// The sort dialog's three lists, moving an entry by drag or Ctrl+Up/Down, saving the new order
+// and the short help note.
 #include "catalogue/ui/SortSatsDialog.h"
 
 #include <QDir>
@@ -156,8 +158,7 @@ void TSortSats::SaveClick() {
 
 void TSortSats::HelpClick() {
     // THelpSort: a short note, a little up and left of this dialog.
-    QMessageBox help(QMessageBox::NoIcon, QStringLiteral("Help"),
-                     DisplayLines(kSortHelpText),
+    QMessageBox help(QMessageBox::NoIcon, QStringLiteral("Help"), DisplayLines(kSortHelpText),
                      QMessageBox::Ok, this);
     help.setObjectName(QStringLiteral("THelpSort"));
     help.move(pos() - QPoint(50, 50));

@@ -1,3 +1,4 @@
+// The help texts of the observer setup items, and the small help window that shows one of them.
 #include "map/ui/ObserverHelp.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,5 @@
+// The observer setup dialog: the item list and its edit field, the checks on each keystroke,
+// locator and degree conversion, the help window, the UTC clock, and storing SatIni.SQF.
 #include "map/ui/ObserverSetupDialog.h"
 
 #include <QApplication>

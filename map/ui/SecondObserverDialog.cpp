@@ -1,3 +1,5 @@
+// The second observer dialog: a locator checked as it is typed, shown in degrees, set or
+// removed on the map, and the dialog's screen place saved when it moves.
 #include "map/ui/SecondObserverDialog.h"
 
 #include <QEvent>

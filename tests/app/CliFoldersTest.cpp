@@ -1,3 +1,5 @@
+// The built tool run with a scratch HOME: the first "folders" run creates the local data
+// folder, and the version, unknown commands and exit codes.
 #include <gtest/gtest.h>
 
 #include "tests/app/CliRunner.h"

@@ -5,9 +5,8 @@
 
 #include <QTemporaryDir>
 
-#include "tests/support/BundledData.h"
-
 #include "catalogue/SatelliteChoice.h"
+#include "tests/support/BundledData.h"
 
 namespace orbivox {
 

@@ -1,3 +1,5 @@
+// The tool's download command against a local HTTP server: one message line per address, the
+// exit code when any failed, the address list as default, and bad usage.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "tests/support/LocalHttpServer.h"
 #include "settings/SqfFile.h"
+#include "tests/support/LocalHttpServer.h"
 
 namespace orbivox {
 namespace {

@@ -1,3 +1,5 @@
+// The download dialog against a local HTTP server: its address list, a download into the
+// Kepler folder, cancelling, Quit telling the satellites dialog, and the help text's lines.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -12,8 +14,8 @@
 #include <QTimer>
 
 #include "catalogue/ui/DownloadKepsDialog.h"
-#include "tests/support/LocalHttpServer.h"
 #include "settings/SqfFile.h"
+#include "tests/support/LocalHttpServer.h"
 
 namespace orbivox {
 namespace {

@@ -1,3 +1,5 @@
+// The download rules: which files hold two-line pairs, the stored file's name and the names
+// refused, and the address list, including every address shipped in the bundled data.
 #include <gtest/gtest.h>
 
 #include <QBuffer>

@@ -1,3 +1,5 @@
+// Downloads against a local HTTP server: the message for each answer, an older file kept on
+// failure, refused names, cancel and the lock, and an unwritable Kepler folder.
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// Group files on a scratch configuration folder written inline: the group list's limits,
+// member lines, name checks, source lists, and adding and removing groups.
 #include "catalogue/GroupFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The program and auxiliary file lists on small scratch files: comments, empty lines, the
+// folder each entry opens from, and a missing list.
 #include "catalogue/LauncherLists.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

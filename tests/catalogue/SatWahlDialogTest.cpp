@@ -1,3 +1,5 @@
+// The satellites dialog on a copy of the bundled configuration, driven by keys and clicks with
+// recorded message boxes: the lists, a new group, sorting, a downloaded file, Escape.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,8 +11,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "tests/catalogue/CatalogueFixture.h"
-#include "tests/support/QtPrinters.h"
 #include "catalogue/ui/DownloadKepsDialog.h"
 #include "catalogue/ui/ElementDisplayDialog.h"
 #include "catalogue/ui/GroupChooser.h"
@@ -18,6 +18,8 @@
 #include "catalogue/ui/SatWahlDialog.h"
 #include "catalogue/ui/SortSatsDialog.h"
 #include "settings/SqfFile.h"
+#include "tests/catalogue/CatalogueFixture.h"
+#include "tests/support/QtPrinters.h"
 
 namespace orbivox {
 namespace {

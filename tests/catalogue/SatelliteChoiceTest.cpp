@@ -1,12 +1,15 @@
+// The satellites dialog's logic on a copy of the bundled configuration: matching members,
+// a new user's group from start to removal, the chosen list's rules, group switches, and the
+// element display's values.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 
-#include "tests/catalogue/CatalogueFixture.h"
-#include "tests/support/QtPrinters.h"
 #include "catalogue/ElementDisplay.h"
 #include "catalogue/GroupSort.h"
 #include "settings/SqfFile.h"
+#include "tests/catalogue/CatalogueFixture.h"
+#include "tests/support/QtPrinters.h"
 
 namespace orbivox {
 namespace {

@@ -1,3 +1,5 @@
+// The naming options dialog on a scratch options file: the stored choice shown, the new one
+// stored.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// The names list and options: fixed columns and the line limit, lookup by number or
+// designator, naming through the element reader, and the bundled list against bundled sets.
 #include <gtest/gtest.h>
 
 #include <QFile>

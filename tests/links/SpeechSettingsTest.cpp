@@ -1,3 +1,5 @@
+// The speech settings file: the written layout, reading it back and the bundled copy, and a
+// bad line named in the error.
 #include "links/SpeechSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Map projection and footprints, computed without files: the radio horizon of a low satellite,
+// broken input, bodies near the poles and the sun, and the polar cap.
 #include "map/Footprint.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Locators and the mouse readout: sub-square centres, the edges of the grid, a round trip over
+// every sub-square, the character rules, and the readout's position.
 #include "map/Locator.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The observer setup's keystroke rules for each item, and storing into a scratch SatIni.SQF
+// without touching its other lines.
 #include "map/ObserverSetup.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Proxy choice from a made-up environment: by scheme, all_proxy as fallback, no_proxy entries
+// and "*".
 #include <gtest/gtest.h>
 
 #include "net/EnvironmentProxy.h"

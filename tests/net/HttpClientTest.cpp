@@ -1,3 +1,5 @@
+// The HTTP client against local servers: the streamed body and request headers, redirects,
+// each failure without an error page written, refused addresses, cancel, and the proxy.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -103,8 +105,7 @@ TEST_F(HttpClientTest, FailuresAreReportedAndNoErrorPageIsWritten) {
         {"announced too large", "/big.txt", announcedTooLarge, HttpFailure::TooLarge, "MiB"},
         {"grows too large", "/bigger.txt", growsTooLarge, HttpFailure::TooLarge, "larger"},
         {"connection closed early", "/cut.txt", cutShort, HttpFailure::Network, ""},
-        {"redirect loop", "/loop.txt", Redirect(302, "/loop.txt"), HttpFailure::Network,
-         ""},
+        {"redirect loop", "/loop.txt", Redirect(302, "/loop.txt"), HttpFailure::Network, ""},
     };
     HttpOptions options;
     options.idleTimeout = 300ms;

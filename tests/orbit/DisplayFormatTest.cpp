@@ -1,3 +1,5 @@
+// Number, date and time patterns against hand-checked texts, the caller's decimal separator,
+// and the rounding of reals to pixels.
 #include "orbit/DisplayFormat.h"
 
 #include <gtest/gtest.h>

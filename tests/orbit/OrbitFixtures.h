@@ -1,4 +1,5 @@
 #pragma once
+// Element lines and helpers that several orbit tests build their files from.
 
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// The serial port map on scratch files: mapped numbers, the USB default, and a bad line.
 #include "radio/PortMap.h"
 
 #include <gtest/gtest.h>

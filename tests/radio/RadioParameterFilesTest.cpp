@@ -1,10 +1,11 @@
+// The radio parameter files in a scratch folder: written layouts and read-back, Icom address
+// columns, opcodes and VFO bytes by model, and bad files named with their line.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "radio/IcomFiles.h"
 #include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
@@ -12,6 +13,7 @@
 #include "radio/TuningFiles.h"
 #include "radio/YaesuFiles.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

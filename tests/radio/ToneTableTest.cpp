@@ -1,3 +1,5 @@
+// The tone table on small scratch files: the four fields, second tones in order, and a bad tone
+// named by its line.
 #include "radio/ToneTable.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

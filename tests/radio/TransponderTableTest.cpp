@@ -1,3 +1,5 @@
+// The transponder table on scratch files: fields cut at commas, each entry's own line kept
+// through comments and long tables, a missing file and a bad number.
 #include "radio/TransponderTable.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

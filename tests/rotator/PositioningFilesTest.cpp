@@ -1,3 +1,5 @@
+// The rotor positioning files and standard directions in a scratch folder: layouts and
+// read-back, number notations, bad files named with their line, the fifty-entry limit.
 #include "rotator/PositioningFiles.h"
 
 #include <gtest/gtest.h>
@@ -5,9 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "rotator/StandardDirections.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

@@ -1,3 +1,5 @@
+// The rotor interface list and server paths on scratch files: the comma split and 31-entry
+// limit, an index past the list, and relative against absolute paths.
 #include "rotator/ServerFiles.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/ScratchFiles.h"
 #include "settings/SqfFile.h"
+#include "tests/support/ScratchFiles.h"
 
 namespace orbivox {
 namespace {

@@ -1,3 +1,5 @@
+// Folder resolution in a scratch home with a small bundled data folder: the first start, the
+// roaming root, each configuration slot, an unknown slot, and folder texts.
 #include "settings/Folders.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/QtPrinters.h"
 #include "settings/SqfFile.h"
+#include "tests/support/QtPrinters.h"
 
 namespace orbivox {
 namespace {

@@ -1,6 +1,8 @@
+// SQF files on scratch files: the 23-character reals, number notations, the round trip with
+// CR LF and the code page, LF files, failures naming the file, and atomic commits.
+#include "settings/SqfFile.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScratchFiles.h"
-#include "settings/SqfFile.h"
 
 #include <gtest/gtest.h>
 

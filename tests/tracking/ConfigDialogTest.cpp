@@ -1,3 +1,4 @@
+// The configuration dialog: the slot in use checked, another one chosen.
 #include "tracking/ui/ConfigDialog.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The one-line data display built from fixed values: narrow and wide layouts, the pass columns
+// by mode, and the headers.
 #include "tracking/ListLine.h"
 
 #include <gtest/gtest.h>

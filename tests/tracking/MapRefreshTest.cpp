@@ -1,3 +1,5 @@
+// The map scene after a tracking tick with three real satellites: the tick's state left alone,
+// positions and track, the switches that leave parts out, and their start values.
 #include "tracking/MapRefresh.h"
 
 #include <gtest/gtest.h>

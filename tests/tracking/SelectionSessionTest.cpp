@@ -1,27 +1,21 @@
+// A selection made in a session on a copy of the bundled configuration: tracked at once, kept
+// across a restart, and renamed through the names list.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "tests/support/BundledData.h"
-
-#include "tests/support/QtPrinters.h"
 #include "catalogue/SatelliteChoice.h"
 #include "settings/SqfFile.h"
+#include "tests/support/BundledData.h"
+#include "tests/support/QtPrinters.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
 namespace {
 
 // A program run on the bundled defaults in a scratch folder.
-class SelectionSessionTest : public ::testing::Test {
+class SelectionSessionTest : public BundledConfiguration {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        CopyBundledData(root_.path());
-        folders_.mainDataFolder = root_.path() + "/";
-        folders_.configDataFolder = folders_.mainDataFolder;
-    }
-
     std::unique_ptr<TrackingSession> Start() {
         auto session = std::make_unique<TrackingSession>(clock_, folders_);
         EXPECT_FALSE(session->LoadSettings([] {}));
@@ -29,8 +23,6 @@ protected:
         return session;
     }
 
-    QTemporaryDir root_;
-    Folders folders_;
     orbit::FixedClock clock_{46300.5, 46300.5};  // 2026
 };
 

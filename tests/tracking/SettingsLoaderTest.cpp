@@ -1,3 +1,5 @@
+// The start-up loader on a copy of the bundled configuration: a clean load, each missing file
+// stopping at its own step, and a bad number line.
 #include "tracking/SettingsLoader.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +9,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "settings/SqfFile.h"
 #include "tests/support/BundledData.h"
 #include "tests/support/QtPrinters.h"
-#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
 // A configuration made from the bundled default data folder, in a scratch folder.
-class SettingsLoaderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        CopyBundledData(root_.path());
-        folders_.mainDataFolder = root_.path() + "/";
-        folders_.configDataFolder = folders_.mainDataFolder;
-    }
-
-    QTemporaryDir root_;
-    Folders folders_;
-};
+using SettingsLoaderTest = BundledConfiguration;
 
 TEST_F(SettingsLoaderTest, BundledDataLoadsWithoutEditing) {
     LoadedSettings settings;

@@ -1,11 +1,13 @@
+// The start values and station settings on scratch files, and the instance checks with a
+// recording notifier.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "settings/SqfFile.h"
 #include "tests/support/QtPrinters.h"
 #include "tracking/InstanceChecks.h"
-#include "settings/SqfFile.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
 

@@ -1,3 +1,5 @@
+// The tracking engine with three real satellites over a day of ticks: letter colours and rise
+// announcements, a geostationary working satellite, map refreshes, and the quit order.
 #include "tracking/TrackingEngine.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// A tracking session on a copy of the bundled configuration: first and second instance, the
+// loader running once, and a missing source file reported without ending the program.
 #include "tracking/TrackingSession.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +9,22 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "settings/SqfFile.h"
 #include "tests/support/BundledData.h"
 #include "tests/support/QtPrinters.h"
-#include "settings/SqfFile.h"
 
 namespace orbivox {
 namespace {
 
 // The bundled data folder in a scratch folder, with the servers and radio 1 switched on.
-class TrackingSessionTest : public ::testing::Test {
+class TrackingSessionTest : public BundledConfiguration {
 protected:
     void SetUp() override {
-        CopyBundledData(root_.path());
-        folders_.mainDataFolder = root_.path() + "/";
-        folders_.configDataFolder = folders_.mainDataFolder;
+        BundledConfiguration::SetUp();
         StoreSqfLines(folders_.ConfigFile("SatStart.SQF"), {{4, "+"}, {11, "+"}});
         StoreSqfLines(folders_.ConfigFile("SatIni.SQF"), {{5, "3"}});
     }
 
-    QTemporaryDir root_;
-    Folders folders_;
     orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22
 };
 

@@ -1,3 +1,5 @@
+// Drawing the map pictures: country polygons unwrapped across the date line, coloured so that
+// neighbours differ, coasts and borders stroked, the photograph resampled, dark variants made.
 #include "tools/mapgen/Pictures.h"
 
 #include <QPainter>

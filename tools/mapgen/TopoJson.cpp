@@ -1,3 +1,5 @@
+// Parsing a TopoJSON file: decoding the delta-encoded arcs, stitching rings from arc indices,
+// and counting how many countries use each arc. A malformed file throws with its path.
 #include "tools/mapgen/TopoJson.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// The configuration dialog: one radio button per slot, the one in use checked, OK and Cancel.
 #include "tracking/ui/ConfigDialog.h"
 
 #include <QButtonGroup>
