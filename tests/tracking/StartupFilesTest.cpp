@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingNotifier.h"
 #include "tracking/InstanceChecks.h"
 #include "settings/SqfFile.h"
 #include "tracking/StartValues.h"
@@ -112,18 +113,6 @@ TEST(StationSettings, MissingOptionalFilesGiveSafeDefaults) {
     EXPECT_EQ(read.third, 7);
     EXPECT_EQ(read.fourth, 9);
 }
-
-class RecordingNotifier : public Notifier {
-public:
-    void Message(const QString& text) override { messages.append(text); }
-    bool AskYesNo(const QString& text) override {
-        questions.append(text);
-        return answer;
-    }
-    QStringList messages;
-    QStringList questions;
-    bool answer = false;
-};
 
 TEST(InstanceChecks, SecondCopyIsAskedAndFirstCopyRunsFree) {
     QTemporaryDir dir;
