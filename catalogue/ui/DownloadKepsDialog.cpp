@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -125,7 +124,8 @@ void TDownloadKeps::DownloadClick() {
 }
 
 void TDownloadKeps::HelpClick() {
-    QMessageBox::information(this, QStringLiteral("Help"), DownloadKepsHelpText());
+    notifier_.Show(
+        {DownloadKepsHelpText(), MessageKind::Information, QStringLiteral("Help"), {}, false});
 }
 
 void TDownloadKeps::reject() {

@@ -105,7 +105,12 @@ TEST_F(DownloadKepsDialogTest, ATransferCanBeCancelledAndQuitTellsTheSatellitesD
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(DownloadKepsHelp, HasTwelveLinesAndThreeEmptyOnes) {
+TEST_F(DownloadKepsDialogTest, HelpHasTwelveLinesAndThreeEmptyOnes) {
+    TDownloadKeps dialog(dir.path(), notifier);
+    dialog.btnHelp->click();
+    ASSERT_EQ(notifier.boxes.size(), 1u);
+    EXPECT_EQ(notifier.boxes[0].caption, "Help");
+    EXPECT_EQ(notifier.boxes[0].text, DownloadKepsHelpText());
     const QStringList lines = DownloadKepsHelpText().split('\r');
     EXPECT_EQ(lines.size(), 16);
     EXPECT_EQ(lines.count(QString()), 3);
