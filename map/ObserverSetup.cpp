@@ -5,6 +5,7 @@
 #include <map>
 
 #include "map/Locator.h"
+#include "orbit/DisplayFormat.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -118,6 +119,13 @@ void StoreObserverLines(const QString& satIniPath, const std::array<QString, 6>&
         lines[kObserverLines[i]] = values[i];
     }
     StoreSqfLines(satIniPath, lines);
+}
+
+QString ObserverPanelText(double longitude, double latitude, char decimalSeparator) {
+    return QStringLiteral(" Obs.: ") +
+           QString::fromStdString(orbit::FormatNumber(longitude, "##0.0", decimalSeparator)) +
+           QStringLiteral(" / ") +
+           QString::fromStdString(orbit::FormatNumber(latitude, "##0.0", decimalSeparator));
 }
 
 }  // namespace orbivox

@@ -31,4 +31,7 @@ ObserverEdit EditObserverItem(ObserverItem item, const QString& typed);
 // now. Throws SqfError.
 void StoreObserverLines(const QString& satIniPath, const std::array<QString, 6>& values);
 
+// The main window's status panel for the station: " Obs.: " longitude " / " latitude.
+QString ObserverPanelText(double longitude, double latitude, char decimalSeparator);
+
 }  // namespace orbivox

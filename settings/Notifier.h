@@ -1,18 +1,37 @@
 #pragma once
-// Message boxes and beeps as the engine sees them. The desktop program shows boxes, the
-// command-line tool prints, tests record.
+// Message boxes and beeps as the engine and the dialogs see them: one seam for every word
+// the program says to the operator outside its own windows. The desktop program shows
+// boxes over its active window, the command-line tool prints, tests record.
 #include <QString>
 
 namespace orbivox {
 
+enum class MessageKind { Information, Warning, Error };
+
+// One box. Its text separates lines with "\r"; an empty caption is the program's name.
+struct OperatorMessage {
+    QString text;
+    MessageKind kind = MessageKind::Information;
+    QString caption;
+    QString detail;          // a smaller second paragraph, when there is one
+    bool defaultNo = false;  // a question whose safe answer is No offers No first
+};
+
 class Notifier {
 public:
     virtual ~Notifier() = default;
-    // An information or error box with an OK button; "\r" separates lines.
-    virtual void Message(const QString& text) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool AskYesNo(const QString& text) = 0;
+    // A box with an OK button.
+    virtual void Show(const OperatorMessage& message) = 0;
+    // A box with Yes and No; true for Yes.
+    virtual bool Ask(const OperatorMessage& question) = 0;
     virtual void Beep() {}
+
+    void Message(const QString& text) { Show({text, MessageKind::Information, {}, {}, false}); }
+    void Warning(const QString& text) { Show({text, MessageKind::Warning, {}, {}, false}); }
+    void Error(const QString& text) { Show({text, MessageKind::Error, {}, {}, false}); }
+    bool AskYesNo(const QString& text) {
+        return Ask({text, MessageKind::Information, {}, {}, false});
+    }
 };
 
 // The program's messages separate their lines with "\r", as its settings files and the

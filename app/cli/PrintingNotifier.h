@@ -11,16 +11,19 @@ namespace orbivox::cli {
 class PrintingNotifier : public Notifier {
 public:
     explicit PrintingNotifier(std::ostream& err) : err_(err) {}
-    void Message(const QString& text) override { Print(text); }
-    bool AskYesNo(const QString& text) override {
-        Print(text);
+    void Show(const OperatorMessage& message) override { Print(message); }
+    bool Ask(const OperatorMessage& question) override {
+        Print(question);
         err_ << "(yes: running as a second instance)\n";
         return true;
     }
 
 private:
-    void Print(const QString& text) {
-        err_ << DisplayLines(text).toStdString() << '\n';
+    void Print(const OperatorMessage& message) {
+        err_ << DisplayLines(message.text).toStdString() << '\n';
+        if (!message.detail.isEmpty()) {
+            err_ << DisplayLines(message.detail).toStdString() << '\n';
+        }
     }
     std::ostream& err_;
 };

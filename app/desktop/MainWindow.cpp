@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -17,6 +16,8 @@
 #include "app/desktop/DateTimeBox.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/SelectionActions.h"
+#include "catalogue/Selection.h"
+#include "map/ObserverSetup.h"
 #include "orbit/DisplayFormat.h"
 #include "settings/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
@@ -58,10 +59,11 @@ QString ToQ(const std::string& text) {
 
 }  // namespace
 
-TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
+TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
+                   const ScreenMetrics& screen, QWidget* parent)
+    : QMainWindow(parent), session_(session), notifier_(notifier) {
     setObjectName(QStringLiteral("TAusgabe"));
-    setWindowTitle(QStringLiteral("Orbivox32 [") + session_.group() + QStringLiteral("]"));
+    setWindowTitle(ApplicationTitle(session_.group()));
     session_.engine().Switches().decimalSeparator =
         QLocale::system().decimalPoint().at(0).toLatin1();
 
@@ -104,7 +106,7 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
         letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
     }
     layout->addWidget(letterPanel);
-    map_ = new MapPanel(*this, session_);
+    map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
     layout->addWidget(map_->switches());
@@ -112,7 +114,7 @@ TAusgabe::TAusgabe(TrackingSession& session, QWidget* parent)
     layout->addStretch(1);
     setCentralWidget(central);
 
-    selection_ = new SelectionActions(*this, session_);
+    selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
     BuildStatusBar();
     SetLetterButtons();
@@ -170,19 +172,10 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ = new QLabel(
-        QStringLiteral(" Obs.: ") + ToQ(orbit::FormatNumber(station.longitude, "##0.0", sep)) +
-            QStringLiteral(" / ") + ToQ(orbit::FormatNumber(station.latitude, "##0.0", sep)),
-        bar);
-    statusConfig_ =
-        new QLabel(QStringLiteral(" Confg. ") + QLatin1String(session_.folders().numeral()) +
-                       QStringLiteral(" Grp. ") + session_.group(),
-                   bar);
-    const QFileInfo source(session_.settings().sourceFile);
-    statusKeps_ = new QLabel(
-        QStringLiteral(" Keps: ") + source.fileName() + QStringLiteral(" ") +
-            QLocale::system().toString(source.lastModified().date(), QLocale::ShortFormat),
-        bar);
+    statusObserver_ = new QLabel(ObserverPanelText(station.longitude, station.latitude, sep), bar);
+    statusConfig_ = new QLabel(
+        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()), bar);
+    statusKeps_ = new QLabel(KepsPanelText(session_.sourceFile()), bar);
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
     bar->addWidget(statusObserver_);
@@ -216,8 +209,7 @@ void TAusgabe::ShowWorkingName() {
         lblSatName_->clear();
         return;
     }
-    const QString text = QStringLiteral(" ") + QChar('A' + slot) + QStringLiteral(": ") +
-                         session_.SelectedNames().value(slot);
+    const QString text = WorkingNameText(slot, session_.SelectedNames().value(slot));
     lblSatName_->setText(text);
     lblSatName_->setToolTip(text);
 }
@@ -295,7 +287,7 @@ void TAusgabe::WriteWindowPosition() {
     try {
         orbivox::WriteWindowPosition(path, position);
     } catch (const SqfError& error) {
-        QMessageBox::warning(this, QStringLiteral("Orbivox32"), QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
     }
 }
 

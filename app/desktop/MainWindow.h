@@ -9,6 +9,9 @@
 #include <array>
 #include <functional>
 
+#include "catalogue/FileChooser.h"
+#include "settings/Notifier.h"
+#include "settings/ScreenMetrics.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -19,7 +22,8 @@ class SelectionActions;
 
 class TAusgabe : public QMainWindow {
 public:
-    TAusgabe(TrackingSession& session, QWidget* parent = nullptr);
+    TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
+             const ScreenMetrics& screen, QWidget* parent = nullptr);
 
     // Starts the tracking timer (real-time mode) after the first tick.
     void StartTracking();
@@ -50,6 +54,7 @@ private:
     void ShowConfigurations();
 
     TrackingSession& session_;
+    Notifier& notifier_;
     QTimer timer1_;
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;

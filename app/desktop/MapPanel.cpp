@@ -4,13 +4,10 @@
 
 #include <QHBoxLayout>
 #include <QLayout>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStatusBar>
 
-#include "map/LocatorReadout.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
 #include "settings/Notifier.h"
@@ -18,8 +15,6 @@
 
 namespace orbivox {
 namespace {
-
-constexpr QSize kSmallestStretchedMap(300, 150);
 
 // A switch of the panel: a framed caption that reports clicks.
 class SwitchLabel : public QLabel {
@@ -53,6 +48,17 @@ MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::CrossCursor);
 }
 
+void MapPicture::SetWanted(QSize size, bool stretched) {
+    wanted_ = size;
+    stretched_ = stretched;
+    // Shrinkable, never larger than wanted: a drag changes the window, the map follows
+    // once the drag has ended.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    setMaximumSize(size);
+    updateGeometry();
+    update();
+}
+
 void MapPicture::Show(const QImage& view) {
     image_ = view;
     update();
@@ -84,15 +90,24 @@ void MapPicture::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-MapPanel::MapPanel(QMainWindow& window, TrackingSession& session)
-    : QObject(&window), window_(window), session_(session) {
+MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& notifier,
+                   const ScreenMetrics& screen)
+    : QObject(&window),
+      window_(window),
+      session_(session),
+      notifier_(notifier),
+      screen_(screen),
+      display_(session.folders().programFolder, screen, notifier) {
     state_ = MapSwitchesFromStart(session_.startValues());
     const StationSettings& station = session_.settings().station;
-    frame_.observerLongitude = station.longitude;
-    frame_.observerLatitude = station.latitude;
+    display_.frame().observerLongitude = station.longitude;
+    display_.frame().observerLatitude = station.latitude;
 
     picKarte_ = new MapPicture(nullptr);
-    picKarte_->onClick = [this] { ToggleReadout(); };
+    picKarte_->onClick = [this] {
+        display_.ClickMap();
+        lblLoc_->setVisible(display_.readoutOn());
+    };
     picKarte_->onMove = [this](QPoint at) { ShowReadout(at); };
     lblLoc_ = new QLabel(QStringLiteral("AA00"), picKarte_);
     lblLoc_->setObjectName(QStringLiteral("lblLoc"));
@@ -109,15 +124,25 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session)
     lblWinSize_ = new SwitchLabel(
         QStringLiteral("lblWinSize"),
         [this] {
-            const QScreen* screen = window_.screen();
-            SetWindowSize(NextWindowSize(
-                state_.size, screen ? screen->availableGeometry().size() : QSize(), Dpi120()));
+            display_.NextSize();
+            AfterSizeChange();
         },
         switches_);
     lblZoom_ = new SwitchLabel(
-        QStringLiteral("lblZoom"), [this] { ToggleZoom(); }, switches_);
+        QStringLiteral("lblZoom"),
+        [this] {
+            if (display_.ToggleZoom()) {
+                AfterImagesChanged();
+            }
+        },
+        switches_);
     lblBlueM_ = new SwitchLabel(
-        QStringLiteral("lblBlueM"), [this] { ToggleMapSet(); }, switches_);
+        QStringLiteral("lblBlueM"),
+        [this] {
+            display_.ToggleMapSet();
+            AfterImagesChanged();
+        },
+        switches_);
     for (QLabel* label : {lblWinSize_, lblZoom_, lblBlueM_}) {
         row->addWidget(label);
     }
@@ -129,59 +154,36 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session)
     window_.installEventFilter(this);
 }
 
-bool MapPanel::Dpi120() const {
-    const QScreen* screen = window_.screen();
-    return screen && qRound(screen->logicalDotsPerInchX()) == 120;
-}
-
-void MapPanel::Error(const QString& text) {
-    QMessageBox::critical(&window_, QStringLiteral("Orbivox32"), DisplayLines(text));
-}
-
 void MapPanel::Start() {
-    const QScreen* screen = window_.screen();
-    WindowSize size = state_.size;
-    if (screen) {
-        size = LimitWindowSize(size, screen->availableGeometry().size(), screen->geometry().width(),
-                               Dpi120());
-    }
-    SetWindowSize(size);
+    display_.Start(state_.size, state_.zoom, state_.set);
+    AfterSizeChange();
 }
 
-void MapPanel::LoadImages() {
-    if (!ZoomAvailable(state_.size)) {
-        state_.zoom = Zoom::Z1;
-    }
-    const QString error = LoadMapImages(frame_, session_.folders().programFolder, state_.size,
-                                        state_.zoom, state_.set);
-    if (!error.isEmpty()) {
-        Error(error);
-    }
+void MapPanel::AfterImagesChanged() {
+    state_.size = display_.size();
+    state_.zoom = display_.zoom();
+    state_.set = display_.set();
     ShowCaptions();
     session_.engine().RequestMapRefresh();
+    Redraw();
 }
 
-void MapPanel::ShowCaptions() {
-    lblWinSize_->setText(QString::fromLatin1(LayoutOf(state_.size).caption));
-    lblZoom_->setText(state_.zoom == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1"));
-    lblZoom_->setEnabled(ZoomAvailable(state_.size));
-    lblBlueM_->setText(QString::fromLatin1(NamesOf(state_.set).caption));
-}
-
-void MapPanel::SetWindowSize(WindowSize size) {
-    state_.size = size;
-    stretched_ = false;
-    picKarte_->SetStretched(false);
+void MapPanel::AfterSizeChange() {
     lblLoc_->hide();
-    LoadImages();
-    session_.engine().Switches().windowSizeCode = WindowSizeCode(size);
-    const WindowSizeLayout& layout = LayoutOf(size);
-    picKarte_->setFixedSize(layout.viewWidth, layout.viewHeight);
+    session_.engine().Switches().windowSizeCode = display_.sizeCode();
+    picKarte_->SetWanted(display_.pictureSize(), display_.stretched());
     if (windowSizeChanged) {
         windowSizeChanged();
     }
     FitWindow();
-    Redraw();
+    AfterImagesChanged();
+}
+
+void MapPanel::ShowCaptions() {
+    lblWinSize_->setText(display_.sizeCaption());
+    lblZoom_->setText(display_.zoomCaption());
+    lblZoom_->setEnabled(display_.zoomAvailable());
+    lblBlueM_->setText(display_.setCaption());
 }
 
 void MapPanel::FitWindow() {
@@ -189,23 +191,9 @@ void MapPanel::FitWindow() {
         layout->activate();
     }
     window_.layout()->activate();
-    expectedWindowSize_ = window_.sizeHint().expandedTo(window_.minimumSizeHint());
-    window_.resize(expectedWindowSize_);
-}
-
-void MapPanel::ToggleZoom() {
-    if (!ZoomAvailable(state_.size)) {
-        return;
-    }
-    state_.zoom = state_.zoom == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
-    LoadImages();
-    Redraw();
-}
-
-void MapPanel::ToggleMapSet() {
-    state_.set = state_.set == MapSet::Political ? MapSet::Physical : MapSet::Political;
-    LoadImages();
-    Redraw();
+    const QSize fitted = window_.sizeHint().expandedTo(window_.minimumSizeHint());
+    display_.FittedTo(fitted);
+    window_.resize(fitted);
 }
 
 void MapPanel::AfterTick() {
@@ -215,7 +203,8 @@ void MapPanel::AfterTick() {
 }
 
 void MapPanel::Redraw() {
-    if (frame_.work.isNull() || frame_.light.isNull()) {
+    const MapFrame& frame = display_.frame();
+    if (frame.work.isNull() || frame.light.isNull()) {
         return;
     }
     TrackingEngine& engine = session_.engine();
@@ -224,30 +213,18 @@ void MapPanel::Redraw() {
         names.push_back(name.toStdString());
     }
     const MapScene scene = ComposeMapScene(engine, state_, OnMapBySlot(session_.members(), names));
-    RenderMapFrame(frame_, scene, state_.centring);
-    picKarte_->Show(frame_.view);
-}
-
-void MapPanel::ToggleReadout() {
-    if (stretched_) {
-        QMessageBox::information(&window_, QStringLiteral("Orbivox32"),
-                                 DisplayLines(QStringLiteral(
-                                     "Locator function disabled while map stretched,\r      click "
-                                     "W1 - W5 to enable the function!")));
-        return;
-    }
-    readoutOn_ = !readoutOn_;
-    lblLoc_->setVisible(readoutOn_);
+    RenderMapFrame(display_.frame(), scene, state_.centring);
+    picKarte_->Show(frame.view);
 }
 
 void MapPanel::ShowReadout(QPoint at) {
-    if (!readoutOn_ || stretched_ || frame_.view.isNull()) {
+    const auto readout = display_.ReadoutAt(at);
+    if (!readout) {
         return;
     }
-    const LocatorReadout r = UpdateLocatorReadout(frame_.geometry, at, frame_.view.size());
-    lblLoc_->setText(r.text);
+    lblLoc_->setText(readout->text);
     lblLoc_->adjustSize();
-    lblLoc_->move(r.labelAt);
+    lblLoc_->move(readout->labelAt);
     lblLoc_->show();
 }
 
@@ -255,10 +232,7 @@ bool MapPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::Resize) {
         lblLoc_->hide();  // a size change hides the readout
         const QSize now = static_cast<QResizeEvent*>(event)->size();
-        // The operator dragged the border: not our own layout, and not in the first ticks.
-        if (now != expectedWindowSize_ && expectedWindowSize_.isValid() &&
-            session_.engine().StartupComplete()) {
-            readoutOn_ = false;
+        if (display_.WindowResized(now, session_.engine().StartupComplete())) {
             lastStatusWidth_ = -1;
             timerResize_.start();
         }
@@ -274,25 +248,21 @@ void MapPanel::OnResizeTick() {
         return;
     }
     timerResize_.stop();
-    const QSize grown = window_.size() - expectedWindowSize_;
-    const QSize before = picKarte_->size();
-    const QSize after =
-        AspectCorrectedSize(before, before + grown).expandedTo(kSmallestStretchedMap);
-    stretched_ = true;
-    picKarte_->SetStretched(true);
-    picKarte_->setFixedSize(after);
-    FitWindow();
-    Redraw();
+    if (display_.DragEnded(window_.size())) {
+        picKarte_->SetWanted(display_.pictureSize(), display_.stretched());
+        FitWindow();
+        Redraw();
+    }
 }
 
 void MapPanel::ShowObserverSetup() {
     const QString path = session_.folders().ConfigFile(QStringLiteral("SatIni.SQF"));
     try {
-        TSatSetupObsF dialog(path, &window_);
+        TSatSetupObsF dialog(path, notifier_, screen_, &window_);
         dialog.storeWindowPosition = storeWindowPosition;
         dialog.exec();
     } catch (const SqfError& error) {
-        Error(QString::fromUtf8(error.what()));
+        notifier_.Error(QString::fromUtf8(error.what()));
     }
 }
 
@@ -301,19 +271,14 @@ void MapPanel::ShowSecondObserver() {
         locEingabe_ =
             new TLocEingabe(session_.folders().ConfigFile(QStringLiteral("LocPos.SQF")), &window_);
         locEingabe_->onConfirmed = [this](const SecondObserver& o) {
-            frame_.secondObserverLongitude = o.longitude;
-            frame_.secondObserverLatitude = o.latitude;
-            frame_.secondObserverCentre = true;
-            frame_.UpdateObserverMarks();
+            display_.SetSecondObserver(o.longitude, o.latitude);
             session_.engine().RequestMapRefresh();
         };
         locEingabe_->onRemoved = [this] {
-            frame_.secondObserverLongitude.reset();
-            frame_.secondObserverLatitude = 45;
-            frame_.secondObserverCentre = false;
+            display_.RemoveSecondObserver();
             session_.engine().RequestMapRefresh();
         };
-        locEingabe_->onCentreOff = [this] { frame_.secondObserverCentre = false; };
+        locEingabe_->onCentreOff = [this] { display_.StopCentringOnSecondObserver(); };
     }
     locEingabe_->show();
     locEingabe_->raise();

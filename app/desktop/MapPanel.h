@@ -1,14 +1,14 @@
 #pragma once
 // The world map of the main window: the picture (picKarte) redrawn on refresh ticks, the
-// map switches for window size, zoom and map set, the locator readout under the mouse,
-// free resizing at the map's 2:1 aspect, and the two observer dialogs. Positions come
-// from the tracking engine (tracking/MapRefresh.h), drawing from the map (map/).
+// map switches for window size, zoom and map set, the locator readout under the mouse and
+// the two observer dialogs. What they decide lives in map/MapDisplay.h; positions come
+// from the tracking engine (tracking/MapRefresh.h).
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 
-#include "map/MapFrame.h"
+#include "map/MapDisplay.h"
 #include "tracking/MapRefresh.h"
 #include "tracking/TrackingSession.h"
 
@@ -16,12 +16,16 @@ namespace orbivox {
 
 class TLocEingabe;
 
-// picKarte: shows the view bitmap, at its own size or stretched to the widget.
+// picKarte: shows the view bitmap, at its own size or stretched to the widget. It asks
+// for the size the map display gives it and may be squeezed down to the smallest
+// stretched map, so the operator can drag the window smaller as well as larger.
 class MapPicture : public QWidget {
 public:
     explicit MapPicture(QWidget* parent);
     void Show(const QImage& view);
-    void SetStretched(bool stretched) { stretched_ = stretched; }
+    void SetWanted(QSize size, bool stretched);
+    QSize sizeHint() const override { return wanted_; }
+    QSize minimumSizeHint() const override { return QSize(300, 150); }
     std::function<void()> onClick;
     std::function<void(QPoint)> onMove;
 
@@ -32,12 +36,14 @@ protected:
 
 private:
     QImage image_;
+    QSize wanted_;
     bool stretched_ = false;
 };
 
 class MapPanel : public QObject {
 public:
-    MapPanel(QMainWindow& window, TrackingSession& session);
+    MapPanel(QMainWindow& window, TrackingSession& session, Notifier& notifier,
+             const ScreenMetrics& screen);
 
     MapPicture* picture() const { return picKarte_; }
     QWidget* switches() const { return switches_; }
@@ -49,15 +55,10 @@ public:
     // Draws the current frame at once.
     void Redraw();
 
-    void SetWindowSize(WindowSize size);
-    void ToggleZoom();
-    void ToggleMapSet();
     void ShowObserverSetup();
     void ShowSecondObserver();
 
-    const MapSwitches& mapSwitches() const { return state_; }
-    const MapFrame& frame() const { return frame_; }
-    bool stretched() const { return stretched_; }
+    const MapDisplay& display() const { return display_; }
 
     // The window's list header follows the window size.
     std::function<void()> windowSizeChanged;
@@ -68,19 +69,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void LoadImages();
+    void AfterSizeChange();
+    void AfterImagesChanged();
     void FitWindow();
     void OnResizeTick();
-    void ToggleReadout();
     void ShowReadout(QPoint at);
     void ShowCaptions();
-    bool Dpi120() const;
-    void Error(const QString& text);
 
     QMainWindow& window_;
     TrackingSession& session_;
+    Notifier& notifier_;
+    const ScreenMetrics& screen_;
+    MapDisplay display_;
     MapSwitches state_;
-    MapFrame frame_;
     MapPicture* picKarte_;
     QLabel* lblLoc_;
     QWidget* switches_;
@@ -89,10 +90,7 @@ private:
     QLabel* lblBlueM_;
     TLocEingabe* locEingabe_ = nullptr;
     QTimer timerResize_;
-    QSize expectedWindowSize_;
     int lastStatusWidth_ = -1;
-    bool stretched_ = false;
-    bool readoutOn_ = false;
 };
 
 }  // namespace orbivox

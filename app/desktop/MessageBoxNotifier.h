@@ -1,5 +1,6 @@
 #pragma once
-// Notifier for the desktop program: message boxes and the system beep.
+// The desktop program's notifier: message boxes over the window the operator is working
+// in, and the system beep.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,14 +10,43 @@ namespace orbivox {
 
 class MessageBoxNotifier : public Notifier {
 public:
-    void Message(const QString& text) override {
-        QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), DisplayLines(text));
+    void Show(const OperatorMessage& message) override {
+        QMessageBox box(IconOf(message.kind), Caption(message), DisplayLines(message.text),
+                        QMessageBox::Ok, ActiveWindow());
+        box.setInformativeText(message.detail);
+        box.exec();
     }
-    bool AskYesNo(const QString& text) override {
-        return QMessageBox::information(nullptr, QStringLiteral("Orbivox32"), DisplayLines(text),
-                                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    bool Ask(const OperatorMessage& question) override {
+        QMessageBox box(IconOf(question.kind), Caption(question), DisplayLines(question.text),
+                        QMessageBox::Yes | QMessageBox::No, ActiveWindow());
+        box.setInformativeText(question.detail);
+        box.setDefaultButton(question.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
     }
     void Beep() override { QApplication::beep(); }
+
+private:
+    // A modal dialog first, so a box raised from it stays above it.
+    static QWidget* ActiveWindow() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            return modal;
+        }
+        return QApplication::activeWindow();
+    }
+    static QString Caption(const OperatorMessage& message) {
+        return message.caption.isEmpty() ? QStringLiteral("Orbivox32") : message.caption;
+    }
+    static QMessageBox::Icon IconOf(MessageKind kind) {
+        switch (kind) {
+            case MessageKind::Warning:
+                return QMessageBox::Warning;
+            case MessageKind::Error:
+                return QMessageBox::Critical;
+            case MessageKind::Information:
+                break;
+        }
+        return QMessageBox::Information;
+    }
 };
 
 }  // namespace orbivox

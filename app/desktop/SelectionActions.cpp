@@ -11,12 +11,16 @@
 
 namespace orbivox {
 
-SelectionActions::SelectionActions(TAusgabe& window, TrackingSession& session)
+SelectionActions::SelectionActions(TAusgabe& window, TrackingSession& session, Notifier& notifier,
+                                   FileChooser& files, const ScreenMetrics& screen)
     : QObject(&window),
       window_(window),
       session_(session),
       choice_(session.CatalogueFiles(), session.engine().Orbit().ReadOptions()),
-      sourceChosen_(QFileInfo(session.sourceFile()).isFile()) {
+      notifier_(notifier),
+      files_(files),
+      screen_(screen),
+      pick_(notifier, files, QFileInfo(session.sourceFile()).isFile()) {
     window_.installEventFilter(this);
 }
 
@@ -36,8 +40,7 @@ void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) 
     window_.Timer1().stop();
     // The model or the name options may have changed since the last time.
     choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
-    TSatWahl dialog(choice_, &window_);
-    dialog.setMessages(&messages_);
+    TSatWahl dialog(choice_, notifier_, files_, screen_, &window_);
     dialog.nameOptionsChanged = [this](const NameOptions& options) {
         session_.SetNameOptions(options);
         choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
@@ -53,39 +56,20 @@ void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) 
 }
 
 void SelectionActions::OpenFile() {
-    const QString folder = QFileInfo(session_.sourceFile()).absolutePath();
-    const QString path = messages_.OpenFile(
-        &window_, folder,
-        SourceFileFilters(session_.CatalogueFiles().sourceMask, FilterSpelling::FileOpen));
-    if (path.isEmpty()) {
-        if (!sourceChosen_) {
-            messages_.Warning(&window_, kNoSourceChosen);
-        }
-        return;
+    const QString path =
+        pick_.OpenFile(session_.sourceFile(), session_.CatalogueFiles().sourceMask);
+    if (!path.isEmpty()) {
+        ShowSatellites(true, path);
     }
-    if (!QFileInfo(path).isFile()) {
-        messages_.Warning(&window_, kSourceNotFoundOnOpen);
-        return;
-    }
-    sourceChosen_ = true;
-    ShowSatellites(true, path);
 }
 
 void SelectionActions::ChooseMissingSource() {
     const CatalogueContext files = session_.CatalogueFiles();
-    const QString missingFolder = QFileInfo(session_.sourceFile()).absolutePath();
-    const QString path = messages_.OpenFile(
-        &window_, QFileInfo(missingFolder).isDir() ? missingFolder : files.configFolder,
-        SourceFileFilters(files.sourceMask, FilterSpelling::SourceCheck));
-    if (path.isEmpty()) {
-        return;
+    const QString path =
+        pick_.ReplaceMissing(session_.sourceFile(), files.configFolder, files.sourceMask);
+    if (!path.isEmpty()) {
+        ShowSatellites(false, path);
     }
-    if (!QFileInfo(path).isFile()) {
-        messages_.Warning(&window_, kSourceNotFoundOnCheck);
-        return;
-    }
-    sourceChosen_ = true;
-    ShowSatellites(false, path);
 }
 
 void SelectionActions::ChooseGroup() {
@@ -93,7 +77,7 @@ void SelectionActions::ChooseGroup() {
     window_.Timer1().stop();
     choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
     choice_.Open(session_.selection(), false);
-    TSatFilesII chooser(choice_, messages_, &window_);
+    TSatFilesII chooser(choice_, notifier_, files_, &window_);
     chooser.move(window_.pos() + QPoint(20, 150));
     chooser.exec();
     if (chooser.switched()) {

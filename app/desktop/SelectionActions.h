@@ -6,7 +6,8 @@
 #include <QObject>
 
 #include "catalogue/SatelliteChoice.h"
-#include "catalogue/ui/CatalogueMessages.h"
+#include "catalogue/SourceFilePick.h"
+#include "settings/ScreenMetrics.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -15,7 +16,8 @@ class TAusgabe;
 
 class SelectionActions : public QObject {
 public:
-    SelectionActions(TAusgabe& window, TrackingSession& session);
+    SelectionActions(TAusgabe& window, TrackingSession& session, Notifier& notifier,
+                     FileChooser& files, const ScreenMetrics& screen);
 
     // The satellites dialog; openedFile replaces the source file (File | Open).
     void ShowSatellites(bool fromMenu, const QString& openedFile = {});
@@ -37,8 +39,10 @@ private:
     TAusgabe& window_;
     TrackingSession& session_;
     SatelliteChoice choice_;
-    CatalogueMessages messages_;
-    bool sourceChosen_ = false;
+    Notifier& notifier_;
+    FileChooser& files_;
+    const ScreenMetrics& screen_;
+    SourceFilePick pick_;
 };
 
 }  // namespace orbivox

@@ -3,9 +3,11 @@
 #include <QProcess>
 #include <QScreen>
 
+#include "app/desktop/FileDialogChooser.h"
 #include "app/desktop/MainWindow.h"
 #include "app/desktop/MessageBoxNotifier.h"
 #include "app/desktop/SelectionActions.h"
+#include "app/desktop/WindowScreen.h"
 #include "tracking/StartProgram.h"
 
 int main(int argc, char** argv) {
@@ -23,7 +25,10 @@ int main(int argc, char** argv) {
     }
     orbivox::TrackingSession& session = *start.session;
 
-    orbivox::TAusgabe window(session);
+    orbivox::FileDialogChooser files;
+    orbivox::WindowScreen screen;
+    orbivox::TAusgabe window(session, notifier, files, screen);
+    screen.SetWindow(&window);
     window.onConfigurationChosen = [&](int slot) {
         // Config.SQF first, so the new program finds the new slot; then our lock goes and
         // the new copy starts as the only one.

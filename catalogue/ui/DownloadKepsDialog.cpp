@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,13 +16,6 @@
 
 namespace orbivox {
 namespace {
-
-void ShowInMessageBox(QWidget* parent, const QString& text, const QString& detail) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Download Keps"), text,
-                    QMessageBox::Ok, parent);
-    box.setInformativeText(detail);
-    box.exec();
-}
 
 QString Kibibytes(qint64 bytes) {
     return QString::number((bytes + 1023) / 1024) + QStringLiteral(" KiB");
@@ -60,10 +52,9 @@ QString DownloadKepsHelpText() {
     return text;
 }
 
-TDownloadKeps::TDownloadKeps(const QString& mainDataFolder, HttpOptions options, QWidget* parent)
-    : QDialog(parent),
-      download_(mainDataFolder, std::move(options)),
-      showMessage_(ShowInMessageBox) {
+TDownloadKeps::TDownloadKeps(const QString& mainDataFolder, Notifier& notifier, HttpOptions options,
+                             QWidget* parent)
+    : QDialog(parent), download_(mainDataFolder, std::move(options)), notifier_(notifier) {
     setWindowTitle(QStringLiteral("Download Keps"));
     setModal(true);
 
@@ -135,7 +126,8 @@ void TDownloadKeps::DownloadClick() {
 }
 
 void TDownloadKeps::HelpClick() {
-    QMessageBox::information(this, QStringLiteral("Help"), DownloadKepsHelpText());
+    notifier_.Show(
+        {DownloadKepsHelpText(), MessageKind::Information, QStringLiteral("Help"), {}, false});
 }
 
 void TDownloadKeps::reject() {
@@ -174,7 +166,8 @@ void TDownloadKeps::OnFinished(const DownloadReport& report) {
                            ? report.message
                            : report.message + QStringLiteral(": ") + report.detail);
     if (report.outcome != DownloadOutcome::Cancelled) {
-        showMessage_(this, report.message, report.detail);
+        notifier_.Show({report.message, MessageKind::Information, QStringLiteral("Download Keps"),
+                        report.detail, false});
     }
     if (report.succeeded()) {
         emit fileListChanged(report.destination);

@@ -6,9 +6,9 @@
 // The satellites dialog connects fileListChanged() to refresh its file list and quitting() to
 // reselect the source file it remembered when it opened this one.
 #include <QDialog>
-#include <functional>
 
 #include "catalogue/ElementDownload.h"
+#include "settings/Notifier.h"
 
 class QLabel;
 class QListWidget;
@@ -24,13 +24,8 @@ class TDownloadKeps : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TDownloadKeps(const QString& mainDataFolder, HttpOptions options = {},
-                           QWidget* parent = nullptr);
-
-    // How messages reach the user; a message box unless a test records them instead.
-    using MessageSink =
-        std::function<void(QWidget* parent, const QString& text, const QString& detail)>;
-    void setMessageSink(MessageSink sink) { showMessage_ = std::move(sink); }
+    TDownloadKeps(const QString& mainDataFolder, Notifier& notifier, HttpOptions options = {},
+                  QWidget* parent = nullptr);
 
     ElementDownload& download() { return download_; }
 
@@ -62,7 +57,7 @@ private:
     void SetTransferring(bool transferring);
 
     ElementDownload download_;
-    MessageSink showMessage_;
+    Notifier& notifier_;
 };
 
 }  // namespace orbivox

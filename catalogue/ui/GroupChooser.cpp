@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "catalogue/SourceFilePick.h"
 #include "catalogue/ui/GroupDialogs.h"
 #include "settings/SqfFile.h"
 
@@ -31,31 +32,22 @@ QPushButton* Button(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, CatalogueMessages& messages,
-                                 QWidget* parent) {
+GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, Notifier& notifier,
+                                 FileChooser& files) {
     QString message;
     if (!choice.SwitchGroup(index, &message)) {
         if (message.isEmpty()) {
             return GroupSwitchResult::NotListed;
         }
-        messages.Information(parent, message);
+        notifier.Message(message);
         return GroupSwitchResult::GroupFileMissing;
     }
     if (!choice.SourceExists()) {
-        messages.Warning(parent, MissingSourceWarning(choice.group()));
-        const QString missingFolder = QFileInfo(choice.sourceFile()).absolutePath();
-        const QString folder = !choice.sourceFile().isEmpty() && QDir(missingFolder).exists()
-                                   ? missingFolder
-                                   : choice.context().configFolder;
-        const QString picked = messages.OpenFile(
-            parent, folder,
-            SourceFileFilters(choice.context().sourceMask, FilterSpelling::SourceCheck));
+        notifier.Warning(MissingSourceWarning(choice.group()));
+        SourceFilePick pick(notifier, files, false);
+        const QString picked = pick.ReplaceMissing(
+            choice.sourceFile(), choice.context().configFolder, choice.context().sourceMask);
         if (picked.isEmpty()) {
-            choice.RestoreGroup();
-            return GroupSwitchResult::NoSource;
-        }
-        if (!QFileInfo(picked).isFile()) {
-            messages.Warning(parent, kSourceNotFoundOnCheck);
             choice.RestoreGroup();
             return GroupSwitchResult::NoSource;
         }
@@ -64,8 +56,9 @@ GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, CatalogueMe
     return choice.FinishGroupSwitch() ? GroupSwitchResult::Switched : GroupSwitchResult::NoMembers;
 }
 
-TSatFiles::TSatFiles(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent)
-    : QDialog(parent), choice_(choice), messages_(messages) {
+TSatFiles::TSatFiles(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+                     QWidget* parent)
+    : QDialog(parent), choice_(choice), notifier_(notifier), files_(files) {
     setObjectName(QStringLiteral("TSatFiles"));
     setWindowTitle(QStringLiteral("Sat-Groups"));
     choice_.BeginGroupChoice();
@@ -107,7 +100,7 @@ void TSatFiles::Choose(bool edit) {
     if (row < 0) {
         return;
     }
-    switch (RunGroupSwitch(choice_, row, messages_, this)) {
+    switch (RunGroupSwitch(choice_, row, notifier_, files_)) {
         case GroupSwitchResult::Switched:
             result_ = edit ? Result::Edit : Result::Chosen;
             done(QDialog::Accepted);
@@ -119,7 +112,7 @@ void TSatFiles::Choose(bool edit) {
                 return;
             }
             // Stays open: another group, Edit, or Cancel back to the one in use.
-            messages_.Information(this, kNoDataForGroup);
+            notifier_.Message(kNoDataForGroup);
             return;
         case GroupSwitchResult::GroupFileMissing:
             result_ = Result::Closed;
@@ -146,11 +139,11 @@ void TSatFiles::NewClick() {
         const GroupChange change =
             AddGroup(choice_.context().configFolder, choice_.context().sourceListPath, add.name());
         if (!change.done) {
-            messages_.Warning(this, change.message);
+            notifier_.Warning(change.message);
             return;
         }
     } catch (const SqfError& error) {
-        messages_.Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
         return;
     }
     choice_.GroupListChanged();
@@ -160,7 +153,7 @@ void TSatFiles::NewClick() {
 void TSatFiles::RemoveClick() {
     const QListWidgetItem* item = lstGroups->currentItem();
     TDelGroup remove(choice_.context().configFolder, choice_.context().sourceListPath,
-                     choice_.running().group, item != nullptr ? item->text() : QString(), messages_,
+                     choice_.running().group, item != nullptr ? item->text() : QString(), notifier_,
                      this);
     if (remove.exec() != QDialog::Accepted) {
         return;
@@ -169,8 +162,9 @@ void TSatFiles::RemoveClick() {
     FillGroups(0);
 }
 
-TSatFilesII::TSatFilesII(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent)
-    : QDialog(parent), choice_(choice), messages_(messages) {
+TSatFilesII::TSatFilesII(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+                         QWidget* parent)
+    : QDialog(parent), choice_(choice), notifier_(notifier), files_(files) {
     setObjectName(QStringLiteral("TSatFilesII"));
     setWindowTitle(QStringLiteral("Satellite Groups"));
     choice_.BeginGroupChoice();
@@ -196,7 +190,7 @@ void TSatFilesII::OKClick() {
     if (row < 0) {
         return;
     }
-    switch (RunGroupSwitch(choice_, row, messages_, this)) {
+    switch (RunGroupSwitch(choice_, row, notifier_, files_)) {
         case GroupSwitchResult::Switched:
             choice_.TakeGroup();
             switched_ = true;
@@ -204,7 +198,7 @@ void TSatFilesII::OKClick() {
             return;
         case GroupSwitchResult::NoMembers:
             // The tracker keeps the group it has; the operator edits the other one first.
-            messages_.Information(this, kNoDataForGroupClosing);
+            notifier_.Message(kNoDataForGroupClosing);
             choice_.RestoreGroup();
             reject();
             return;

@@ -5,8 +5,9 @@
 // group's one is missing.
 #include <QDialog>
 
+#include "catalogue/FileChooser.h"
 #include "catalogue/SatelliteChoice.h"
-#include "catalogue/ui/CatalogueMessages.h"
+#include "settings/Notifier.h"
 
 class QListWidget;
 class QPushButton;
@@ -23,14 +24,15 @@ enum class GroupSwitchResult {
 
 // Makes the group at index current in the choice: its group file, its source (asking for
 // one when missing) and its satellites.
-GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, CatalogueMessages& messages,
-                                 QWidget* parent);
+GroupSwitchResult RunGroupSwitch(SatelliteChoice& choice, int index, Notifier& notifier,
+                                 FileChooser& files);
 
 class TSatFiles : public QDialog {
 public:
     enum class Result { Cancelled, Chosen, Edit, Closed };
 
-    TSatFiles(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent = nullptr);
+    TSatFiles(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+              QWidget* parent = nullptr);
     Result result() const { return result_; }
 
     void OKClick() { Choose(false); }
@@ -53,13 +55,15 @@ private:
     void FillGroups(int selectIndex);
 
     SatelliteChoice& choice_;
-    CatalogueMessages& messages_;
+    Notifier& notifier_;
+    FileChooser& files_;
     Result result_ = Result::Cancelled;
 };
 
 class TSatFilesII : public QDialog {
 public:
-    TSatFilesII(SatelliteChoice& choice, CatalogueMessages& messages, QWidget* parent = nullptr);
+    TSatFilesII(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+                QWidget* parent = nullptr);
     // True when a group was taken over (choice.TakeGroup() was called).
     bool switched() const { return switched_; }
 
@@ -71,7 +75,8 @@ public:
 
 private:
     SatelliteChoice& choice_;
-    CatalogueMessages& messages_;
+    Notifier& notifier_;
+    FileChooser& files_;
     bool switched_ = false;
 };
 

@@ -43,12 +43,12 @@ QString TAddGroup::name() const {
 }
 
 TDelGroup::TDelGroup(QString configFolder, QString sourceListPath, QString groupInUse,
-                     const QString& preset, CatalogueMessages& messages, QWidget* parent)
+                     const QString& preset, Notifier& notifier, QWidget* parent)
     : QDialog(parent),
       configFolder_(std::move(configFolder)),
       sourceListPath_(std::move(sourceListPath)),
       groupInUse_(std::move(groupInUse)),
-      messages_(messages) {
+      notifier_(notifier) {
     setObjectName(QStringLiteral("TDelGroup"));
     setWindowTitle(QStringLiteral("Remove Group"));
     EdGroupName = new QLineEdit(preset, this);
@@ -73,39 +73,39 @@ TDelGroup::TDelGroup(QString configFolder, QString sourceListPath, QString group
 void TDelGroup::RemoveClick() {
     const QString name = EdGroupName->text();
     if (name == kStandardGroup) {
-        messages_.Warning(this, QStringLiteral("This group must not be deleted!"));
+        notifier_.Warning(QStringLiteral("This group must not be deleted!"));
         return;
     }
     QStringList groups;
     try {
         groups = ReadGroupList(QDir(configFolder_).filePath(QStringLiteral("SatFiles.SQF")));
     } catch (const SqfError& error) {
-        messages_.Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
         return;
     }
     // Only a listed group is removed, by its place in the list: its source line goes with it.
     const qsizetype index = groups.indexOf(name);
     if (index < 0) {
-        messages_.Warning(
-            this, QStringLiteral("The group ") + name + QStringLiteral(" is not in the list!"));
+        notifier_.Warning(QStringLiteral("The group ") + name +
+                          QStringLiteral(" is not in the list!"));
         return;
     }
     if (name == groupInUse_) {
-        messages_.Warning(this, kGroupInUse);
+        notifier_.Warning(kGroupInUse);
         return;
     }
-    if (!messages_.AskYesNo(this, kAreYouSure)) {
+    if (!notifier_.Ask({kAreYouSure, MessageKind::Warning, {}, {}, true})) {
         return;
     }
     try {
         const GroupChange change =
             RemoveGroup(configFolder_, sourceListPath_, static_cast<int>(index));
         if (!change.done) {
-            messages_.Warning(this, change.message);
+            notifier_.Warning(change.message);
             return;
         }
     } catch (const SqfError& error) {
-        messages_.Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
         return;
     }
     accept();

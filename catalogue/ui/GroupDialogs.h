@@ -3,7 +3,7 @@
 // Group") removes the named group after asking. Both change the files through GroupFiles.
 #include <QDialog>
 
-#include "catalogue/ui/CatalogueMessages.h"
+#include "settings/Notifier.h"
 
 class QLineEdit;
 class QPushButton;
@@ -23,7 +23,7 @@ class TDelGroup : public QDialog {
 public:
     // The group in use cannot be removed while it is in use.
     TDelGroup(QString configFolder, QString sourceListPath, QString groupInUse,
-              const QString& preset, CatalogueMessages& messages, QWidget* parent = nullptr);
+              const QString& preset, Notifier& notifier, QWidget* parent = nullptr);
 
     // "Remove": refuses "Standard" and the group in use, asks, removes, closes.
     void RemoveClick();
@@ -35,7 +35,7 @@ private:
     QString configFolder_;
     QString sourceListPath_;
     QString groupInUse_;
-    CatalogueMessages& messages_;
+    Notifier& notifier_;
 };
 
 inline const QString kGroupInUse =

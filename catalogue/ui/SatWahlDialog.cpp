@@ -39,7 +39,9 @@ QListWidget* List(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-TSatWahl::TSatWahl(SatelliteChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
+TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+                   const ScreenMetrics& screen, QWidget* parent)
+    : QDialog(parent), choice_(choice), notifier_(notifier), files_(files), screen_(screen) {
     setObjectName(QStringLiteral("TSatWahl"));
     setWindowTitle(QStringLiteral("Satellites"));
 
@@ -253,7 +255,7 @@ void TSatWahl::SetEntryButtons(bool enabled) {
 
 void TSatWahl::AddClick(const QString& name) {
     if (choice_.AddSatellite(name) == SatelliteChoice::AddResult::TooMany) {
-        messages().Information(this, kTooManySatellites);
+        notifier_.Message(kTooManySatellites);
         return;
     }
     ShowChosenList();
@@ -294,14 +296,14 @@ void TSatWahl::DisplayDataClick() {
     }
     TTLEDisplDfm display(choice_.sets(), choice_.DisplayStartIndex(),
                          QFileInfo(choice_.sourceFile()).fileName(), this);
-    const bool large = IsLargeFontScreen(this);
+    const bool large = screen_.Dpi120();
     display.move(pos() + QPoint(large ? 480 : 380, large ? 120 : 140));
     display.exec();
 }
 
 void TSatWahl::UpdateKepsClick() {
-    TDownloadKeps download(choice_.context().mainDataFolder, HttpOptions{}, this);
-    download.move(pos() + QPoint(IsLargeFontScreen(this) ? 380 : 280, 80));
+    TDownloadKeps download(choice_.context().mainDataFolder, notifier_, HttpOptions{}, this);
+    download.move(pos() + QPoint(screen_.Dpi120() ? 380 : 280, 80));
     connect(&download, &TDownloadKeps::fileListChanged, this, [this] { ShowFiles(); });
     // Back from downloading: the file list shows the file in use again.
     connect(&download, &TDownloadKeps::quitting, this, [this] { ShowFiles(); });
@@ -310,7 +312,8 @@ void TSatWahl::UpdateKepsClick() {
 
 void TSatWahl::SatNamesClick() {
     TSatelliteName names(
-        QDir(choice_.context().configFolder).filePath(QLatin1String(kNameOptionsFile)), this);
+        QDir(choice_.context().configFolder).filePath(QLatin1String(kNameOptionsFile)), notifier_,
+        this);
     names.exec();
     if (nameOptionsChanged) {
         nameOptionsChanged(names.options());
@@ -318,7 +321,7 @@ void TSatWahl::SatNamesClick() {
 }
 
 void TSatWahl::SortClick() {
-    TSortSats sort(choice_.context().configFolder, messages(), this);
+    TSortSats sort(choice_.context().configFolder, notifier_, this);
     sort.exec();
     if (sort.saved()) {
         CancelClick();
@@ -329,7 +332,7 @@ void TSatWahl::GroupsClick() {
     for (QPushButton* button : {cmdFileOK, btnCancel, btnGroups}) {
         button->setEnabled(false);
     }
-    TSatFiles chooser(choice_, messages(), this);
+    TSatFiles chooser(choice_, notifier_, files_, this);
     chooser.exec();
     btnCancel->setEnabled(true);
     btnGroups->setEnabled(true);
@@ -354,7 +357,7 @@ void TSatWahl::cmdFileOKClick() {
     try {
         choice_.Accept();
     } catch (const SqfError& error) {
-        messages().Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
         return;
     }
     done(QDialog::Accepted);

@@ -9,9 +9,11 @@
 #include <array>
 #include <functional>
 
+#include "catalogue/FileChooser.h"
 #include "catalogue/SatelliteChoice.h"
 #include "catalogue/SatelliteNames.h"
-#include "catalogue/ui/CatalogueMessages.h"
+#include "settings/Notifier.h"
+#include "settings/ScreenMetrics.h"
 
 class QLabel;
 class QListWidget;
@@ -22,9 +24,9 @@ namespace orbivox {
 
 class TSatWahl : public QDialog {
 public:
-    TSatWahl(SatelliteChoice& choice, QWidget* parent = nullptr);
+    TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& files,
+             const ScreenMetrics& screen, QWidget* parent = nullptr);
 
-    void setMessages(CatalogueMessages* messages) { messages_ = messages ? messages : &own_; }
     // Called after "Sat. Names" stored new name options.
     std::function<void(const NameOptions&)> nameOptionsChanged;
 
@@ -78,11 +80,11 @@ private:
     void ShowChosenList();
     void SetEntryButtons(bool enabled);
     void SetGroupCaption(const QString& word);
-    CatalogueMessages& messages() { return *messages_; }
 
     SatelliteChoice& choice_;
-    CatalogueMessages own_;
-    CatalogueMessages* messages_ = &own_;
+    Notifier& notifier_;
+    FileChooser& files_;
+    const ScreenMetrics& screen_;
     QString rememberedFile_;
     bool centred_ = false;
 };

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -27,12 +26,8 @@ int ItemFor(const NameOptions& options) {
 
 }  // namespace
 
-TSatelliteName::TSatelliteName(QString optionsPath, QWidget* parent)
-    : QDialog(parent),
-      optionsPath_(std::move(optionsPath)),
-      showMessage_([](QWidget* p, const QString& text) {
-          QMessageBox::warning(p, QStringLiteral("Sat-Namen"), text);
-      }) {
+TSatelliteName::TSatelliteName(QString optionsPath, Notifier& notifier, QWidget* parent)
+    : QDialog(parent), optionsPath_(std::move(optionsPath)), notifier_(notifier) {
     setWindowTitle(QStringLiteral("Sat-Namen"));
     setModal(true);
     try {
@@ -87,18 +82,21 @@ void TSatelliteName::ChooseItem(int item) {
 void TSatelliteName::Edit1Change(const QString& text) {
     options_.identification = text.left(1);
     if (!text.isEmpty() && text != QLatin1String("I") && text != QLatin1String("D")) {
-        showMessage_(this, QStringLiteral("Valid only I or D"));
+        Warn(QStringLiteral("Valid only I or D"));
         options_.identification = QStringLiteral("I");
         Edit1->setText(options_.identification);
     }
+}
+
+void TSatelliteName::Warn(const QString& text) {
+    notifier_.Show({text, MessageKind::Warning, windowTitle(), {}, false});
 }
 
 void TSatelliteName::StoreClick() {
     try {
         WriteNameOptions(optionsPath_, options_);
     } catch (const SqfError& error) {
-        showMessage_(this,
-                     QStringLiteral("Cannot store %1: %2").arg(error.fileName(), error.reason()));
+        Warn(QStringLiteral("Cannot store %1: %2").arg(error.fileName(), error.reason()));
         return;  // stay open: nothing was lost
     }
     accept();

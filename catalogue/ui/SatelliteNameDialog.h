@@ -2,9 +2,9 @@
 // "Sat-Namen": how element sets are named while a source file is read, stored in
 // SatNameOpt.SQF. The choices apply from the next reading of a source file.
 #include <QDialog>
-#include <functional>
 
 #include "catalogue/SatelliteNames.h"
+#include "settings/Notifier.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -18,10 +18,7 @@ class TSatelliteName : public QDialog {
 public:
     // optionsPath: SatNameOpt.SQF in the configuration data folder. A missing file shows the
     // defaults.
-    explicit TSatelliteName(QString optionsPath, QWidget* parent = nullptr);
-
-    using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
-    void setMessageSink(MessageSink sink) { showMessage_ = std::move(sink); }
+    TSatelliteName(QString optionsPath, Notifier& notifier, QWidget* parent = nullptr);
 
     const NameOptions& options() const { return options_; }
 
@@ -34,10 +31,11 @@ public slots:
 private:
     void ChooseItem(int item);
     void Edit1Change(const QString& text);
+    void Warn(const QString& text);
 
     QString optionsPath_;
     NameOptions options_;
-    MessageSink showMessage_;
+    Notifier& notifier_;
 };
 
 }  // namespace orbivox

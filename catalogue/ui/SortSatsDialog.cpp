@@ -14,13 +14,12 @@
 
 #include "catalogue/GroupSort.h"
 #include "catalogue/Selection.h"
-#include "settings/Notifier.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
 
-TSortSats::TSortSats(QString configFolder, CatalogueMessages& messages, QWidget* parent)
-    : QDialog(parent), configFolder_(std::move(configFolder)), messages_(messages) {
+TSortSats::TSortSats(QString configFolder, Notifier& notifier, QWidget* parent)
+    : QDialog(parent), configFolder_(std::move(configFolder)), notifier_(notifier) {
     setObjectName(QStringLiteral("TSortSats"));
     setWindowTitle(QStringLiteral("Sort Selected Satellites"));
     lstGroups = new QListWidget(this);
@@ -56,7 +55,7 @@ TSortSats::TSortSats(QString configFolder, CatalogueMessages& messages, QWidget*
         lstGroups->addItems(ReadGroupListSkippingComments(
             QDir(configFolder_).filePath(QStringLiteral("SatFiles.SQF"))));
     } catch (const SqfError& error) {
-        messages_.Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
     }
     lstNew->viewport()->installEventFilter(this);
     lstNew->installEventFilter(this);
@@ -79,7 +78,7 @@ void TSortSats::ChooseGroup(int row) {
     try {
         oldOrder_ = ReadGroupFile(FindGroupFile(configFolder_, group_));
     } catch (const SqfError&) {
-        messages_.Information(this, MissingGroupFileMessage(group_));
+        notifier_.Message(MissingGroupFileMessage(group_));
         return;
     }
     for (const GroupMember& member : oldOrder_) {
@@ -148,11 +147,11 @@ void TSortSats::SaveClick() {
     try {
         SaveSortedGroup(configFolder_, group_, oldOrder_, NewOrder());
     } catch (const SqfError& error) {
-        messages_.Warning(this, QString::fromUtf8(error.what()));
+        notifier_.Warning(QString::fromUtf8(error.what()));
         return;
     }
     saved_ = true;
-    messages_.Information(this, kRestartAfterSort);
+    notifier_.Message(kRestartAfterSort);
     accept();
 }
 

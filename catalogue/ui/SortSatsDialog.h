@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "catalogue/GroupFiles.h"
-#include "catalogue/ui/CatalogueMessages.h"
+#include "settings/Notifier.h"
 
 class QListWidget;
 class QPushButton;
@@ -21,7 +21,7 @@ inline const QString kSortHelpText = QStringLiteral(
 
 class TSortSats : public QDialog {
 public:
-    TSortSats(QString configFolder, CatalogueMessages& messages, QWidget* parent = nullptr);
+    TSortSats(QString configFolder, Notifier& notifier, QWidget* parent = nullptr);
 
     void ChooseGroup(int row);
     // Takes the entry at from out of "New Order" and puts it in at to.
@@ -44,7 +44,7 @@ private:
     QStringList NewOrder() const;
 
     QString configFolder_;
-    CatalogueMessages& messages_;
+    Notifier& notifier_;
     QString group_;
     QList<GroupMember> oldOrder_;
     int pressedRow_ = -1;

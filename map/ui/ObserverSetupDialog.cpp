@@ -2,20 +2,16 @@
 // locator and degree conversion, the help window, the UTC clock, and storing SatIni.SQF.
 #include "map/ui/ObserverSetupDialog.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 #include "map/Locator.h"
 #include "map/ui/ObserverHelp.h"
 #include "orbit/DisplayFormat.h"
-#include "settings/Notifier.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -41,8 +37,9 @@ bool IsAuto(const QString& text) {
 
 }  // namespace
 
-TSatSetupObsF::TSatSetupObsF(const QString& satIniPath, QWidget* parent)
-    : QDialog(parent), satIniPath_(satIniPath) {
+TSatSetupObsF::TSatSetupObsF(const QString& satIniPath, Notifier& notifier,
+                             const ScreenMetrics& screen, QWidget* parent)
+    : QDialog(parent), satIniPath_(satIniPath), notifier_(notifier), screen_(screen) {
     const QStringList lines = ReadSqfLines(satIniPath);
     for (int i = 0; i < kItemCount; ++i) {
         values_[static_cast<size_t>(i)] = lines.value(kObserverLines[static_cast<size_t>(i)] - 1);
@@ -53,14 +50,6 @@ TSatSetupObsF::TSatSetupObsF(const QString& satIniPath, QWidget* parent)
 
     setObjectName(QStringLiteral("TSatSetupObsF"));
     setWindowTitle(QStringLiteral("Observer Setup"));
-    askYesNo = [this](const QString& question) {
-        return QMessageBox::warning(this, windowTitle(), DisplayLines(question),
-                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    };
-    warn = [this](const QString& text) {
-        QMessageBox::warning(this, windowTitle(), DisplayLines(text));
-    };
-    beep = [] { QApplication::beep(); };
 
     memo1_ = new QListWidget(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
@@ -103,8 +92,11 @@ TSatSetupObsF::TSatSetupObsF(const QString& satIniPath, QWidget* parent)
     lstValue_->setFixedHeight(memo1_->height());
 
     connect(memo1_, &QListWidget::itemClicked, this, [this] {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("To select an item click the right list!"));
+        notifier_.Show({QStringLiteral("To select an item click the right list!"),
+                        MessageKind::Information,
+                        windowTitle(),
+                        {},
+                        false});
     });
     connect(lstValue_, &QListWidget::currentRowChanged, this,
             [this](int row) { SelectItem(ItemAt(row)); });
@@ -149,8 +141,8 @@ void TSatSetupObsF::SelectItem(ObserverItem item) {
 void TSatSetupObsF::OnEdited(const QString& text) {
     korrektur_->setVisible(false);
     const ObserverEdit e = EditObserverItem(item_, text);
-    if (e.beep && beep) {
-        beep();
+    if (e.beep) {
+        notifier_.Beep();
     }
     korrektur_->setVisible(e.pleaseCorrect);
     lstValue_->item(RowOf(item_))->setText(e.shown);
@@ -174,15 +166,13 @@ void TSatSetupObsF::LocatorToDegs() {
             "longitude and") +
         QStringLiteral("\r") + QStringLiteral("latitude of your location.") + QStringLiteral("\r") +
         QStringLiteral("Do you want to continue?");
-    if (!askYesNo || !askYesNo(question)) {
+    if (!notifier_.Ask({question, MessageKind::Warning, windowTitle(), {}, false})) {
         return;
     }
     const std::string locator = edtPers_->text().trimmed().toUpper().toStdString();
     // A locator of 4 characters means its middle sub-square; 5 is no locator at all.
     if (!CheckLocatorChars(locator) || (locator.size() != 4 && locator.size() != 6)) {
-        if (beep) {
-            beep();
-        }
+        notifier_.Beep();
         korrektur_->setVisible(true);
         return;
     }
@@ -208,9 +198,7 @@ void TSatSetupObsF::DegsToLocator() {
 }
 
 void TSatSetupObsF::ShowHelp() {
-    const QScreen* s = screen();
-    const bool dpi120 = s && qRound(s->logicalDotsPerInchX()) == 120;
-    THilfeObsF help(item_, dpi120, this);
+    THilfeObsF help(item_, screen_.Dpi120(), this);
     // The setup waits until the help is closed.
     help.exec();
 }
@@ -220,21 +208,21 @@ void TSatSetupObsF::Store() {
     // Six characters, and each a locator's: a wrong one would be stored for good.
     if (locator.size() != 6 || !CheckLocatorChars(locator.toStdString())) {
         SelectItem(ObserverItem::Locator);
-        if (warn) {
-            warn(QStringLiteral("The QTH locator ") + locator + QStringLiteral(" is invalid,") +
-                 QStringLiteral("\r") + QStringLiteral("correct it, please."));
-        }
+        Warn(QStringLiteral("The QTH locator ") + locator + QStringLiteral(" is invalid,") +
+             QStringLiteral("\r") + QStringLiteral("correct it, please."));
         return;
     }
     try {
         StoreObserverLines(satIniPath_, values_);
     } catch (const SqfError& error) {
-        if (warn) {
-            warn(QString::fromUtf8(error.what()));
-        }
+        Warn(QString::fromUtf8(error.what()));
         return;
     }
     accept();
+}
+
+void TSatSetupObsF::Warn(const QString& text) {
+    notifier_.Show({text, MessageKind::Warning, windowTitle(), {}, false});
 }
 
 void TSatSetupObsF::done(int result) {

@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "map/ObserverSetup.h"
+#include "settings/Notifier.h"
+#include "settings/ScreenMetrics.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,12 +22,9 @@ namespace orbivox {
 class TSatSetupObsF : public QDialog {
 public:
     // Reads the observer lines of `satIniPath`; throws SqfError when it cannot.
-    TSatSetupObsF(const QString& satIniPath, QWidget* parent = nullptr);
+    TSatSetupObsF(const QString& satIniPath, Notifier& notifier, const ScreenMetrics& screen,
+                  QWidget* parent = nullptr);
 
-    // What the dialog asks and tells; message boxes unless replaced (tests answer here).
-    std::function<bool(const QString& question)> askYesNo;
-    std::function<void(const QString& warning)> warn;
-    std::function<void()> beep;
     // Closing the dialog stores the main window's position.
     std::function<void()> storeWindowPosition;
 
@@ -50,8 +49,11 @@ private:
     void ShowHelp();
     void Store();
     void ShowClock();
+    void Warn(const QString& text);
 
     QString satIniPath_;
+    Notifier& notifier_;
+    const ScreenMetrics& screen_;
     std::array<QString, 6> values_;
     ObserverItem item_ = ObserverItem::Altitude;
     double clockOffsetHours_ = 0;

@@ -16,6 +16,7 @@
 #include "catalogue/ui/DownloadKepsDialog.h"
 #include "settings/SqfFile.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/RecordingNotifier.h"
 
 namespace orbivox {
 namespace {
@@ -52,7 +53,7 @@ protected:
 
     QTemporaryDir dir;
     LocalHttpServer server;
-    QStringList shown;
+    RecordingNotifier notifier;
 };
 
 void PressKey(QWidget* widget, Qt::Key key) {
@@ -61,9 +62,7 @@ void PressKey(QWidget* widget, Qt::Key key) {
 }
 
 TEST_F(DownloadKepsDialogTest, ListsTheAddressesAndDownloadsTheSelectedOne) {
-    TDownloadKeps dialog(dir.path());
-    dialog.setMessageSink(
-        [this](QWidget*, const QString& text, const QString&) { shown.append(text); });
+    TDownloadKeps dialog(dir.path(), notifier);
     QStringList listChanged;
     QObject::connect(&dialog, &TDownloadKeps::fileListChanged,
                      [&](const QString& file) { listChanged.append(file); });
@@ -75,7 +74,8 @@ TEST_F(DownloadKepsDialogTest, ListsTheAddressesAndDownloadsTheSelectedOne) {
     dialog.show();
     PressKey(dialog.lstCelesAdr, Qt::Key_Return);  // Enter on the list downloads
     WaitForDownload(dialog);
-    EXPECT_EQ(shown, QStringList{"Download succesful!"});
+    EXPECT_EQ(notifier.messages, QStringList{"Download succesful!"});
+    EXPECT_EQ(notifier.boxes.at(0).caption, "Download Keps");
     ASSERT_EQ(listChanged.size(), 1);
     EXPECT_EQ(listChanged.first(), dir.filePath("Kepler/amateur.txt"));
     EXPECT_TRUE(dialog.btnDownload->isEnabled());
@@ -83,9 +83,7 @@ TEST_F(DownloadKepsDialogTest, ListsTheAddressesAndDownloadsTheSelectedOne) {
 }
 
 TEST_F(DownloadKepsDialogTest, ATransferCanBeCancelledAndQuitTellsTheSatellitesDialog) {
-    TDownloadKeps dialog(dir.path());
-    dialog.setMessageSink(
-        [this](QWidget*, const QString& text, const QString&) { shown.append(text); });
+    TDownloadKeps dialog(dir.path(), notifier);
     int quitting = 0;
     QObject::connect(&dialog, &TDownloadKeps::quitting, [&] { ++quitting; });
     dialog.show();
@@ -100,7 +98,7 @@ TEST_F(DownloadKepsDialogTest, ATransferCanBeCancelledAndQuitTellsTheSatellitesD
     WaitForDownload(dialog);
     EXPECT_FALSE(dialog.download().busy());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(shown.isEmpty());  // the user asked for it: no message box
+    EXPECT_TRUE(notifier.boxes.empty());  // the user asked for it: no message box
     EXPECT_EQ(quitting, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath("InterKeps.txt")));
 
@@ -109,7 +107,12 @@ TEST_F(DownloadKepsDialogTest, ATransferCanBeCancelledAndQuitTellsTheSatellitesD
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(DownloadKepsHelp, HasTwelveLinesAndThreeEmptyOnes) {
+TEST_F(DownloadKepsDialogTest, HelpHasTwelveLinesAndThreeEmptyOnes) {
+    TDownloadKeps dialog(dir.path(), notifier);
+    dialog.btnHelp->click();
+    ASSERT_EQ(notifier.boxes.size(), 1u);
+    EXPECT_EQ(notifier.boxes[0].caption, "Help");
+    EXPECT_EQ(notifier.boxes[0].text, DownloadKepsHelpText());
     const QStringList lines = DownloadKepsHelpText().split('\r');
     EXPECT_EQ(lines.size(), 16);
     EXPECT_EQ(lines.count(QString()), 3);

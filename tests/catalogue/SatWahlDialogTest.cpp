@@ -19,29 +19,12 @@
 #include "catalogue/ui/SortSatsDialog.h"
 #include "settings/SqfFile.h"
 #include "tests/catalogue/CatalogueFixture.h"
+#include "tests/catalogue/ScriptedFileChooser.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingNotifier.h"
 
 namespace orbivox {
 namespace {
-
-// Records what the dialogs would show and answers their questions.
-class RecordingMessages : public CatalogueMessages {
-public:
-    void Information(QWidget*, const QString& text) override { shown.append(text); }
-    void Warning(QWidget*, const QString& text) override { shown.append(text); }
-    bool AskYesNo(QWidget*, const QString& text) override {
-        shown.append(text);
-        return true;
-    }
-    QString OpenFile(QWidget*, const QString&, const QStringList& filters) override {
-        filtersOffered = filters;
-        return fileToOpen;
-    }
-
-    QStringList shown;
-    QStringList filtersOffered;
-    QString fileToOpen;
-};
 
 // Runs action on the modal dialog of type Dialog once it is shown; any other dialog is a
 // failure and is closed so the test cannot hang.
@@ -91,15 +74,16 @@ protected:
 
     // A satellites dialog opened from the menu on the group the program starts with.
     std::unique_ptr<TSatWahl> OpenDialog() {
-        auto dialog = std::make_unique<TSatWahl>(*choice);
-        dialog->setMessages(&messages);
+        auto dialog = std::make_unique<TSatWahl>(*choice, messages, files, screen);
         dialog->Prepare(StartSelection(), true);
         dialog->show();
         return dialog;
     }
 
     std::unique_ptr<SatelliteChoice> choice;
-    RecordingMessages messages;
+    RecordingNotifier messages;
+    ScriptedFileChooser files;
+    FixedScreen screen;
 };
 
 TEST_F(SatWahlDialogTest, ShowsTheGroupItsFileAndTheChosenListWithStars) {
@@ -157,7 +141,7 @@ TEST_F(SatWahlDialogTest, ShowsTheGroupItsFileAndTheChosenListWithStars) {
 // A new user through the dialogs: a new group, a source for it, satellites, OK; then the
 // group is removed again.
 TEST_F(SatWahlDialogTest, NewGroupThroughTheDialogsThenRemoved) {
-    messages.fileToOpen = Kepler("amateur.txt");
+    files.fileToOpen = Kepler("amateur.txt");
     auto dialog = OpenDialog();
     WhenShown<TSatFiles>([](TSatFiles& chooser) {
         WhenShown<TAddGroup>([](TAddGroup& add) {
@@ -173,8 +157,8 @@ TEST_F(SatWahlDialogTest, NewGroupThroughTheDialogsThenRemoved) {
     ASSERT_TRUE(dialog->isVisible());  // Edit keeps the satellites dialog open
     EXPECT_EQ(dialog->lblAuswahl->text(), "Chosen: [Field Day]");
     EXPECT_TRUE(
-        messages.shown.value(0).startsWith("No source file was found for group Field Day."));
-    EXPECT_EQ(messages.filtersOffered, (QStringList{"All Files (*.*)", "Kepler Files (*.txt)"}));
+        messages.texts.value(0).startsWith("No source file was found for group Field Day."));
+    EXPECT_EQ(files.filtersOffered, (QStringList{"All Files (*.*)", "Kepler Files (*.txt)"}));
     while (dialog->lstAuswahl->count() > 0) {
         dialog->lstAuswahl->setCurrentRow(0);
         dialog->btnDelete->click();
@@ -191,7 +175,8 @@ TEST_F(SatWahlDialogTest, NewGroupThroughTheDialogsThenRemoved) {
               (QList<GroupMember>{{"NOAA 19", true}}));
 
     // Removing: "Standard" is refused, "Field Day" goes after the question.
-    messages.shown.clear();
+    messages.texts.clear();
+    messages.answer = true;
     dialog = OpenDialog();
     WhenShown<TSatFiles>([](TSatFiles& chooser) {
         Select(chooser.lstGroups, "Standard");
@@ -207,7 +192,8 @@ TEST_F(SatWahlDialogTest, NewGroupThroughTheDialogsThenRemoved) {
     });
     dialog->btnGroups->click();
     EXPECT_FALSE(dialog->isVisible());  // the chooser closed without Edit
-    EXPECT_EQ(messages.shown, (QStringList{"This group must not be deleted!", "Are you sure?"}));
+    EXPECT_EQ(messages.texts, (QStringList{"This group must not be deleted!", "Are you sure?"}));
+    EXPECT_TRUE(messages.boxes.back().defaultNo);  // removing a group is not the easy answer
     EXPECT_EQ(ReadGroupList(root.filePath("SatFiles.SQF")), (QStringList{"Amateur", "Standard"}));
 }
 
@@ -224,7 +210,7 @@ TEST_F(SatWahlDialogTest, SortingAGroupStoresTheNewOrderAndClosesBothDialogs) {
     });
     dialog->btnSort->click();
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(messages.shown,
+    EXPECT_EQ(messages.texts,
               QStringList{"Changes require a restart of Orbivox32 to take effect!"});
     QList<GroupMember> expected = before;
     expected.swapItemsAt(0, 1);
@@ -264,6 +250,24 @@ TEST_F(SatWahlDialogTest, EscapeCancelsAndAFileWithoutSetsDisablesOk) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(choice->outcome(), ChoiceOutcome::Cancelled);
     EXPECT_EQ(choice->result().sourceFile, Kepler("amateur.txt"));
+}
+
+// The data display opens beside the satellites dialog, further out on a 120-dpi screen and
+// only there.
+TEST_F(SatWahlDialogTest, DataDisplayOffsetFollowsTheScreenResolution) {
+    const struct {
+        int dpi;
+        QPoint offset;
+    } cases[] = {{96, {380, 140}}, {120, {480, 120}}, {144, {380, 140}}};
+    for (const auto& c : cases) {
+        screen = FixedScreen(c.dpi);
+        auto dialog = OpenDialog();
+        QPoint offset;
+        WhenShown<TTLEDisplDfm>(
+            [&](TTLEDisplDfm& display) { offset = display.pos() - dialog->pos(); });
+        dialog->Button2->click();
+        EXPECT_EQ(offset, c.offset) << c.dpi;
+    }
 }
 
 }  // namespace

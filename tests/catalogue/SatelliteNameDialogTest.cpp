@@ -9,6 +9,7 @@
 
 #include "catalogue/ui/SatelliteNameDialog.h"
 #include "settings/SqfFile.h"
+#include "tests/support/RecordingNotifier.h"
 
 namespace orbivox {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 TEST(SatelliteNameDialog, ShowsTheStoredChoiceAndStoresTheNewOne) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kNameOptionsFile);
+    RecordingNotifier notifier;
     const struct {
         QStringList stored;
         int item;
@@ -23,17 +25,17 @@ TEST(SatelliteNameDialog, ShowsTheStoredChoiceAndStoresTheNewOne) {
         {{"-", "+", "I"}, 0}, {{"-", "-", "I"}, 0}, {{"+", "+", "D"}, 1}, {{"+", "-", "I"}, 2}};
     for (const auto& c : shown) {
         SqfWriter().Lines(c.stored).Commit(path);
-        TSatelliteName dialog(path);
+        TSatelliteName dialog(path, notifier);
         EXPECT_EQ(dialog.RgrpSatNamen->checkedId(), c.item) << c.stored.join(',').toStdString();
     }
 
-    QStringList messages;
-    TSatelliteName dialog(path);
-    dialog.setMessageSink([&](QWidget*, const QString& text) { messages.append(text); });
+    TSatelliteName dialog(path, notifier);
     dialog.RgrpSatNamen->button(2)->click();
     dialog.Edit1->setText("");
     emit dialog.Edit1->textEdited("x");
-    EXPECT_EQ(messages, QStringList{"Valid only I or D"});
+    EXPECT_EQ(notifier.messages, QStringList{"Valid only I or D"});
+    EXPECT_EQ(notifier.boxes.at(0).kind, MessageKind::Warning);
+    EXPECT_EQ(notifier.boxes.at(0).caption, "Sat-Namen");
     EXPECT_EQ(dialog.Edit1->text(), "I");
     emit dialog.Edit1->textEdited("D");
     dialog.StoreClick();

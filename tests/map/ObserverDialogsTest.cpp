@@ -10,12 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "map/LocPosFile.h"
 #include "map/ui/ObserverHelp.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
 #include "settings/SqfFile.h"
+#include "tests/support/RecordingNotifier.h"
 
 namespace orbivox {
 namespace {
@@ -43,10 +45,8 @@ protected:
             "120", "JO62QM", "13.41", "52.52", "line 5", "line 6",       "7",       "8",
             "9",   "10",     "11",    "12",    "auto",   "Orbs????.txt", "line 15", "line 16"};
         SqfWriter().Lines(lines).Commit(path_);
-        dialog_ = std::make_unique<TSatSetupObsF>(path_);
-        dialog_->beep = [this] { ++beeps_; };
-        dialog_->warn = [this](const QString& text) { warnings_ << text; };
-        dialog_->askYesNo = [](const QString&) { return true; };
+        notifier_.answer = true;
+        dialog_ = std::make_unique<TSatSetupObsF>(path_, notifier_, screen_);
         dialog_->storeWindowPosition = [this] { ++positionsStored_; };
     }
 
@@ -64,17 +64,17 @@ protected:
 
     QTemporaryDir dir_;
     QString path_;
+    RecordingNotifier notifier_;
+    FixedScreen screen_;
     std::unique_ptr<TSatSetupObsF> dialog_;
-    int beeps_ = 0;
     int positionsStored_ = 0;
-    QStringList warnings_;
 };
 
 TEST_F(ObserverSetupDialogTest, TypedValuesFollowTheRulesAndStoreKeepsTheOtherLines) {
     // A longitude typed as "-": refused, stored value kept.
     Type(ObserverItem::Longitude, "-");
     EXPECT_TRUE(PleaseCorrect());
-    EXPECT_GT(beeps_, 0);
+    EXPECT_GT(notifier_.beeps, 0);
     EXPECT_EQ(Shown(ObserverItem::Longitude), "-");
     EXPECT_EQ(dialog_->values()[2], "0");  // the emptied field stored "0"
     Type(ObserverItem::Longitude, "-73,04");
@@ -82,14 +82,14 @@ TEST_F(ObserverSetupDialogTest, TypedValuesFollowTheRulesAndStoreKeepsTheOtherLi
     EXPECT_EQ(dialog_->values()[2], "-73.04");
 
     // "auto" letter by letter never complains.
-    beeps_ = 0;
+    notifier_.beeps = 0;
     dialog_->SelectItem(ObserverItem::UtcOffset);
     dialog_->edit()->clear();
     for (const char* letter : {"a", "u", "t", "o"}) {
         KeyClicks(dialog_->edit(), letter);
         EXPECT_FALSE(PleaseCorrect()) << letter;
     }
-    EXPECT_EQ(beeps_, 0);
+    EXPECT_EQ(notifier_.beeps, 0);
     EXPECT_EQ(dialog_->values()[4], "auto");
 
     // An empty altitude stores "0" and asks for a correction.
@@ -100,7 +100,7 @@ TEST_F(ObserverSetupDialogTest, TypedValuesFollowTheRulesAndStoreKeepsTheOtherLi
 
     Type(ObserverItem::Latitude, "41.48");
     dialog_->button("Store")->click();
-    EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join('|').toStdString();
+    EXPECT_TRUE(notifier_.messages.isEmpty()) << notifier_.messages.join('|').toStdString();
     EXPECT_EQ(positionsStored_, 1);
     const QStringList after = ReadSqfLines(path_);
     ASSERT_EQ(after.size(), 16);
@@ -116,13 +116,13 @@ TEST_F(ObserverSetupDialogTest, TypedValuesFollowTheRulesAndStoreKeepsTheOtherLi
 
 TEST_F(ObserverSetupDialogTest, StoreRefusesALocatorThatIsNotSixValidCharacters) {
     for (const char* locator : {"JO62Q", "JZ62QM"}) {
-        warnings_.clear();
+        notifier_.messages.clear();
         Type(ObserverItem::Locator, locator);
         dialog_->SelectItem(ObserverItem::Altitude);
         dialog_->button("Store")->click();
-        ASSERT_EQ(warnings_.size(), 1) << locator;
-        EXPECT_EQ(warnings_[0], QStringLiteral("The QTH locator ") + locator +
-                                    " is invalid,\rcorrect it, please.");
+        ASSERT_EQ(notifier_.messages.size(), 1) << locator;
+        EXPECT_EQ(notifier_.messages[0], QStringLiteral("The QTH locator ") + locator +
+                                             " is invalid,\rcorrect it, please.");
         EXPECT_EQ(dialog_->selectedItem(), ObserverItem::Locator);
         EXPECT_EQ(dialog_->edit()->text(), locator);
     }
@@ -137,6 +137,9 @@ TEST_F(ObserverSetupDialogTest, LocatorAndDegreesConvertBothWays) {
     EXPECT_FALSE(dialog_->button("Degs. > Locator")->isEnabled());
     dialog_->button("Locator > Degs.")->click();
     EXPECT_EQ(dialog_->values()[2], "-72.71");  // west of Greenwich: negative
+    ASSERT_EQ(notifier_.questions.size(), 1);
+    EXPECT_TRUE(notifier_.questions[0].endsWith("\rDo you want to continue?"));
+    EXPECT_EQ(notifier_.boxes.back().caption, "Observer Setup");
     EXPECT_EQ(dialog_->values()[3], "41.73");
 
     Type(ObserverItem::Longitude, "13.41");
@@ -147,10 +150,32 @@ TEST_F(ObserverSetupDialogTest, LocatorAndDegreesConvertBothWays) {
     EXPECT_EQ(Shown(ObserverItem::Locator), "JO62QM");
 
     // Declining the question changes nothing.
-    dialog_->askYesNo = [](const QString&) { return false; };
+    notifier_.answer = false;
     Type(ObserverItem::Locator, "AA00AA");
     dialog_->button("Locator > Degs.")->click();
     EXPECT_EQ(dialog_->values()[2], "13.41");
+}
+
+// The help opens with the larger font and line spacing on a 120-dpi screen only.
+TEST_F(ObserverSetupDialogTest, HelpLayoutFollowsTheScreenResolution) {
+    const struct {
+        int dpi;
+        int textHeight;
+    } cases[] = {
+        {96, (5 - 1) * 14 - 4 + 23}, {120, (5 - 1) * 18 + 23}, {144, (5 - 1) * 14 - 4 + 23}};
+    for (const auto& c : cases) {
+        screen_ = FixedScreen(c.dpi);
+        dialog_->SelectItem(ObserverItem::Longitude);
+        int height = -1;
+        QTimer::singleShot(0, [&height] {
+            if (auto* help = dynamic_cast<THilfeObsF*>(QApplication::activeModalWidget())) {
+                height = help->text()->height();
+                help->reject();
+            }
+        });
+        dialog_->button("Help")->click();
+        EXPECT_EQ(height, c.textHeight) << c.dpi;
+    }
 }
 
 TEST(ObserverHelp, TextsAndWindowHeight) {

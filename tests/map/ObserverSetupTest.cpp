@@ -79,5 +79,10 @@ TEST(ObserverSetup, StoreKeepsTheOtherLinesOfSatIni) {
     EXPECT_EQ(after[15], "line 16");
 }
 
+TEST(ObserverSetup, StatusPanelText) {
+    EXPECT_EQ(ObserverPanelText(13.41, 52.52, '.'), " Obs.: 13.4 / 52.5");
+    EXPECT_EQ(ObserverPanelText(-73.04, -33.87, ','), " Obs.: -73,0 / -33,9");
+}
+
 }  // namespace
 }  // namespace orbivox

@@ -7,6 +7,7 @@
 
 #include "settings/SqfFile.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingNotifier.h"
 #include "tracking/InstanceChecks.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
@@ -114,18 +115,6 @@ TEST(StationSettings, MissingOptionalFilesGiveSafeDefaults) {
     EXPECT_EQ(read.third, 7);
     EXPECT_EQ(read.fourth, 9);
 }
-
-class RecordingNotifier : public Notifier {
-public:
-    void Message(const QString& text) override { messages.append(text); }
-    bool AskYesNo(const QString& text) override {
-        questions.append(text);
-        return answer;
-    }
-    QStringList messages;
-    QStringList questions;
-    bool answer = false;
-};
 
 TEST(InstanceChecks, SecondCopyIsAskedAndFirstCopyRunsFree) {
     QTemporaryDir dir;

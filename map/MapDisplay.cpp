@@ -1,0 +1,130 @@
+// The map display's rules; see MapDisplay.h.
+#include "map/MapDisplay.h"
+
+namespace orbivox {
+namespace {
+
+// A stretched map never gets smaller than this.
+constexpr QSize kSmallestStretchedMap(300, 150);
+
+}  // namespace
+
+MapDisplay::MapDisplay(QString programFolder, const ScreenMetrics& screen, Notifier& notifier)
+    : programFolder_(std::move(programFolder)), screen_(screen), notifier_(notifier) {}
+
+void MapDisplay::Start(WindowSize saved, Zoom zoom, MapSet set) {
+    zoom_ = zoom;
+    set_ = set;
+    SetWindowSize(
+        LimitWindowSize(saved, screen_.WorkArea(), screen_.ScreenWidth(), screen_.Dpi120()));
+}
+
+void MapDisplay::NextSize() {
+    SetWindowSize(NextWindowSize(size_, screen_.WorkArea(), screen_.Dpi120()));
+}
+
+void MapDisplay::SetWindowSize(WindowSize size) {
+    size_ = size;
+    stretched_ = false;
+    dragging_ = false;
+    const WindowSizeLayout& layout = LayoutOf(size);
+    pictureSize_ = QSize(layout.viewWidth, layout.viewHeight);
+    LoadImages();
+}
+
+bool MapDisplay::ToggleZoom() {
+    if (!ZoomAvailable(size_)) {
+        return false;
+    }
+    zoom_ = zoom_ == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
+    LoadImages();
+    return true;
+}
+
+void MapDisplay::ToggleMapSet() {
+    set_ = set_ == MapSet::Political ? MapSet::Physical : MapSet::Political;
+    LoadImages();
+}
+
+void MapDisplay::LoadImages() {
+    // A size without zoom shows Z1, and the switch says so.
+    if (!ZoomAvailable(size_)) {
+        zoom_ = Zoom::Z1;
+    }
+    const QString error = LoadMapImages(frame_, programFolder_, size_, zoom_, set_);
+    if (!error.isEmpty()) {
+        notifier_.Error(error);
+    }
+}
+
+void MapDisplay::ClickMap() {
+    if (stretched_) {
+        notifier_.Message(kReadoutRefused);
+        return;
+    }
+    readoutOn_ = !readoutOn_;
+}
+
+std::optional<LocatorReadout> MapDisplay::ReadoutAt(QPoint at) const {
+    if (!readoutOn_ || stretched_ || frame_.view.isNull()) {
+        return std::nullopt;
+    }
+    return UpdateLocatorReadout(frame_.geometry, at, frame_.view.size());
+}
+
+bool MapDisplay::WindowResized(QSize window, bool trackingStarted) {
+    if (!trackingStarted || !fittedWindow_.isValid() || window == fittedWindow_) {
+        return false;
+    }
+    readoutOn_ = false;
+    dragging_ = true;
+    return true;
+}
+
+bool MapDisplay::DragEnded(QSize window) {
+    if (!dragging_) {
+        return false;
+    }
+    dragging_ = false;
+    const QSize grown = window - fittedWindow_;
+    // Back where our own layout put it (a size change settling, a drag undone): the map
+    // keeps its size and stays unstretched if it was.
+    if (grown.isNull()) {
+        return false;
+    }
+    const QSize after =
+        AspectCorrectedSize(pictureSize_, pictureSize_ + grown).expandedTo(kSmallestStretchedMap);
+    if (after == pictureSize_) {
+        return true;  // the window goes back around the map as it is
+    }
+    pictureSize_ = after;
+    stretched_ = true;
+    return true;
+}
+
+void MapDisplay::SetSecondObserver(double eastLongitude, double latitude) {
+    frame_.secondObserverLongitude = eastLongitude;
+    frame_.secondObserverLatitude = latitude;
+    frame_.secondObserverCentre = true;
+    frame_.UpdateObserverMarks();
+}
+
+void MapDisplay::RemoveSecondObserver() {
+    frame_.secondObserverLongitude.reset();
+    frame_.secondObserverLatitude = 45;
+    frame_.secondObserverCentre = false;
+}
+
+QString MapDisplay::sizeCaption() const {
+    return QString::fromLatin1(LayoutOf(size_).caption);
+}
+
+QString MapDisplay::zoomCaption() const {
+    return zoom_ == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1");
+}
+
+QString MapDisplay::setCaption() const {
+    return QString::fromLatin1(NamesOf(set_).caption);
+}
+
+}  // namespace orbivox
