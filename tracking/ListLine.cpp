@@ -1,3 +1,4 @@
+// The list line, its pass columns and its header in the narrow and the wide layout.
 #include "tracking/ListLine.h"
 
 #include <cmath>
@@ -28,6 +29,13 @@ double SignedLongitude(double longitude) {
 
 }  // namespace
 
+std::string AosLosText(const orbit::PassData& pass, int sizeCode) {
+    if (pass.aosText.empty() || pass.aosText == orbit::kNoPassText) {
+        return pass.aosText;
+    }
+    return pass.aosText + (NarrowLayout(sizeCode) ? " " : "  ") + pass.losText;
+}
+
 std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
     const std::string az = orbit::FormatNumber(v.azimuth, "##0.0", sep);
     const std::string el = orbit::FormatNumber(v.elevation, "##0.0", sep);
@@ -37,7 +45,8 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
     const std::string lon = orbit::FormatNumber(SignedLongitude(v.longitude), "##0", sep);
     const std::string lat = orbit::FormatNumber(v.latitude, "##0", sep);
     const std::string orbit = orbit::FormatNumber(v.orbitNumber - 1, "####0", sep);
-    const std::string squint = v.squint ? orbit::FormatNumber(*v.squint, "##0", sep) : std::string("--");
+    const std::string squint =
+        v.squint ? orbit::FormatNumber(*v.squint, "##0", sep) : std::string("--");
 
     if (NarrowLayout(sizeCode)) {
         std::string line = az + std::string(45, ' ');
@@ -77,9 +86,10 @@ std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCo
     }
     if (p.countdownMode) {
         const std::string maxEl = orbit::FormatNumber(p.maxElevation, "#00", sep);
-        return up ? "   " + std::string(6, ' ') + orbit::FormatDuration(p.untilRecompute, "hh:nn") + "  " +
-                        maxEl
-                  : "   " + orbit::FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') + maxEl;
+        return up ? "   " + std::string(6, ' ') + orbit::FormatDuration(p.untilRecompute, "hh:nn") +
+                        "  " + maxEl
+                  : "   " + orbit::FormatDuration(p.untilAos, "hh:nn") + std::string(8, ' ') +
+                        maxEl;
     }
     return "   " + p.aosText.substr(0, 5) + " " + p.losText + "  " +
            orbit::FormatNumber(p.maxElevation, "00", sep);

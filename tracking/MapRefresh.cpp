@@ -1,6 +1,7 @@
 #include "tracking/MapRefresh.h"
 
 #include "orbit/PassSearch.h"
+#include "orbit/Sun.h"
 
 namespace orbivox {
 namespace {
@@ -73,9 +74,10 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
     const double now = view.Time().dayNumber;
 
     if (switches.sunLine) {
-        view.SetSunTime(now);
-        view.ComputeSun();
-        scene.subSolarPoint = GeoPoint{view.Sun().subLongitude, view.Sun().subLatitude};
+        orbit::SunState sun;
+        orbit::SetSunTime(sun, now, view.Shifts().computation);
+        orbit::ComputeSun(sun);
+        scene.subSolarPoint = GeoPoint{sun.subLongitude, sun.subLatitude};
     }
 
     orbit::SearchScope scope(view);
@@ -113,8 +115,7 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
             view.ComputePass(k);
             const orbit::PassData& pass = view.Pass(k);
             LabelPass labelPass;
-            // The AOS/LOS text holds both times; the label wants the AOS one alone.
-            labelPass.aosText = pass.aosText.substr(0, 5);
+            labelPass.aosText = pass.aosText;
             labelPass.losText = pass.losText;
             labelPass.aos = pass.aosTime;
             labelPass.los = pass.losTime;

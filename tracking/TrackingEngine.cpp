@@ -184,7 +184,6 @@ void TrackingEngine::ShowListLine() {
     // The pass search borrows the instant and the current set and puts them back; the
     // tick's own look angles stay in force.
     const int i = WorkingSetIndex();
-    view_.SetWindowSizeCode(switches_.windowSizeCode);
     view_.ComputePass(workingSlot_);
     const orbit::PassData& pass = view_.Pass(workingSlot_);
     PassColumns columns;
@@ -193,7 +192,7 @@ void TrackingEngine::ShowListLine() {
     columns.countdownMode = switches_.countdownColumns;
     columns.untilRecompute = pass.recomputeAfter - Time().dayNumber;
     columns.untilAos = pass.aosRounded - Time().dayNumber;
-    columns.aosText = pass.aosText;
+    columns.aosText = AosLosText(pass, switches_.windowSizeCode);
     columns.losText = pass.losText;
     columns.maxElevation = pass.maxElevation;
     listText_ = fields + FormatPassColumns(columns, working_.elevation, switches_.windowSizeCode,

@@ -60,6 +60,48 @@ TEST(ListLine, PassColumnsByModeAndLayout) {
     EXPECT_EQ(FormatPassColumns(p, 20, 3, '.'), "   ----- ----- --");
 }
 
+TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
+    orbit::PassData pass;
+    pass.aosText = "12:34";
+    pass.losText = "12:45";
+    orbit::PassData up;
+    up.aosText = "*****";
+    up.losText = "12:45";
+    orbit::PassData neverSets;
+    neverSets.aosText = "*****";
+    neverSets.losText = "*****";
+    orbit::PassData none;
+    none.aosText = "-----";
+    none.losText = "-----";
+    const orbit::PassData notSearched;
+    const struct {
+        const orbit::PassData& pass;
+        int sizeCode;
+        const char* expected;
+    } cases[] = {
+        {pass, 1, "12:34 12:45"},
+        {pass, 2, "12:34 12:45"},
+        {pass, 3, "12:34  12:45"},
+        {pass, 7, "12:34  12:45"},
+        {up, 1, "***** 12:45"},
+        {up, 5, "*****  12:45"},
+        {neverSets, 1, "***** *****"},
+        {neverSets, 4, "*****  *****"},
+        {none, 1, "-----"},
+        {none, 6, "-----"},
+        {notSearched, 3, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AosLosText(c.pass, c.sizeCode), c.expected) << c.sizeCode << " " << c.expected;
+    }
+    // The narrow columns show the first six characters, the wide ones the first five.
+    PassColumns columns;
+    columns.aosText = AosLosText(none, 1);
+    columns.losText = none.losText;
+    EXPECT_EQ(FormatPassColumns(columns, -5, 1, '.'), "----------");
+    EXPECT_EQ(FormatPassColumns(columns, -5, 3, '.'), "   ----- -----  00");
+}
+
 TEST(ListLine, HeadersByLayout) {
     EXPECT_EQ(ListHeader(2), " Azm   Elev   MA   Hght  Rge   Lon Lat   Orb Squ  Aos   Los");
     EXPECT_EQ(ListHeader(7),
