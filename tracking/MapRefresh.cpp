@@ -34,15 +34,12 @@ CentringMode CentringFromFlags(QChar first, QChar second) {
 
 MapSwitches MapSwitchesFromStart(const StartValues& v) {
     MapSwitches s;
-    s.size = v.windowSize;
     s.zoom = v.zoom2 && ZoomAvailable(v.windowSize) ? Zoom::Z2 : Zoom::Z1;
     s.set = v.physicalMap ? MapSet::Physical : MapSet::Political;
     s.centring = CentringFromFlags(v.centringFirst, v.centringSecond);
-    s.sunLine = v.sunDisplay;
     s.arrows = v.directionArrows;
     s.multiple = v.multipleSatellites;
     s.groundTrack = v.groundTrack ? GroundTrackMode::Continuous : GroundTrackMode::Off;
-    s.labelTimes = v.countdownColumns ? LabelTimes::Countdown : LabelTimes::AosLos;
     return s;
 }
 
@@ -72,8 +69,11 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
     const orbit::SetTable& sets = engine.Orbit().Sets();
     const int workingSet = engine.WorkingSetIndex();
     const double now = view.Time().dayNumber;
+    const TrackingSwitches& shared = engine.Switches();
+    const LabelTimes labelTimes =
+        shared.countdownColumns ? LabelTimes::Countdown : LabelTimes::AosLos;
 
-    if (switches.sunLine) {
+    if (shared.sunDisplay) {
         orbit::SunState sun;
         orbit::SetSunTime(sun, now, view.Shifts().computation);
         orbit::ComputeSun(sun);
@@ -122,14 +122,15 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
             labelPass.maxElevation = pass.maxElevation;
             other.label = SatelliteLabel(static_cast<char>('A' + k), sets[index].name,
                                          sets[index].meanMotionRevPerDay, r.elevation, labelPass,
-                                         switches.labelTimes, now);
+                                         labelTimes, now);
             scene.others.push_back(std::move(other));
         }
     }
 
     if (switches.groundTrack != GroundTrackMode::Off) {
-        for (double t : GroundTrackInstants(now, sets[workingSet].meanMotionRevPerDay,
-                                            switches.arrows, switches.ZoomFactor())) {
+        for (double t :
+             GroundTrackInstants(now, sets[workingSet].meanMotionRevPerDay, switches.arrows,
+                                 switches.ZoomFactor(shared.windowSize))) {
             if (const auto p = SubPointAt(view, workingSet, t)) {
                 scene.groundTrack.push_back(*p);
             }

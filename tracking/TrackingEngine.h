@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "map/WindowSizes.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
 #include "orbit/StationView.h"
@@ -31,11 +32,13 @@ struct Letter {
     bool repaint = true;  // the window repaints marked letters after the tick
 };
 
-// Display switches the cycle reads.
+// Display switches the cycle reads. The ones the list and the map share live here alone;
+// the map reads them from here (tracking/MapRefresh.h holds the map's own).
 struct TrackingSwitches {
-    int windowSizeCode = 3;
-    bool countdownColumns = false;  // "Ct"
-    bool sunDisplay = true;
+    WindowSize windowSize = WindowSize::W3;
+    bool dpi120Screen = false;      // W2 and W3 are laid out narrower on a 120-dpi screen
+    bool countdownColumns = false;  // "Ct": countdowns in the list and the map labels
+    bool sunDisplay = true;         // the Sun's position, eclipse and the map's sun line
     bool catControl = false;
     bool rotorControl = false;
     bool autoChange = false;
@@ -44,6 +47,8 @@ struct TrackingSwitches {
     bool dataItemAlways = true;     // DivOptions line 2
     double countdownElevation = 0;  // degrees, CountDownPos.SQF line 4
     char decimalSeparator = '.';
+
+    int SizeCode() const { return orbivox::SizeCode(windowSize, dpi120Screen); }
 };
 
 class TrackingEngine {
@@ -54,6 +59,7 @@ public:
     orbit::StationView& View() { return view_; }
     TrackingHooks& Hooks() { return hooks_; }
     TrackingSwitches& Switches() { return switches_; }
+    const TrackingSwitches& Switches() const { return switches_; }
 
     // Station and time zone; also renews the time scales.
     void SetSite(const orbit::ObserverSite& site, orbit::ZoneMode zone);
@@ -77,7 +83,7 @@ public:
     const std::array<Letter, kMaxSelected>& Letters() const { return letters_; }
     void LettersRepainted();
     const std::string& ListText() const { return listText_; }
-    std::string Header() const { return ListHeader(switches_.windowSizeCode); }
+    std::string Header() const { return ListHeader(switches_.SizeCode()); }
     int WorkingSlot() const { return workingSlot_; }
     int WorkingSetIndex() const;
     int SelectedCount() const { return static_cast<int>(selected_.size()); }

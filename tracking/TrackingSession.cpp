@@ -14,10 +14,6 @@ int ClockYear(const orbit::Clock& clock) {
 
 }  // namespace
 
-int WindowSizeCode(WindowSize size) {
-    return static_cast<int>(size);
-}
-
 TrackingSession::TrackingSession(const orbit::Clock& clock, Folders folders)
     : clock_(clock),
       folders_(std::move(folders)),
@@ -66,7 +62,7 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     engine.SetMapUpdate(runValues_.mapUpdateSeconds, 1);
 
     TrackingSwitches& switches = engine.Switches();
-    switches.windowSizeCode = WindowSizeCode(runValues_.windowSize);
+    switches.windowSize = runValues_.windowSize;
     switches.countdownColumns = runValues_.countdownColumns;
     switches.sunDisplay = runValues_.sunDisplay;
     switches.catControl = runValues_.catControl;

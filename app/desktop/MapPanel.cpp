@@ -108,8 +108,9 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session)
         QStringLiteral("lblWinSize"),
         [this] {
             const QScreen* screen = window_.screen();
-            SetWindowSize(NextWindowSize(
-                state_.size, screen ? screen->availableGeometry().size() : QSize(), Dpi120()));
+            SetWindowSize(NextWindowSize(session_.engine().Switches().windowSize,
+                                         screen ? screen->availableGeometry().size() : QSize(),
+                                         Dpi120()));
         },
         switches_);
     lblZoom_ = new SwitchLabel(
@@ -138,7 +139,7 @@ void MapPanel::Error(const QString& text) {
 
 void MapPanel::Start() {
     const QScreen* screen = window_.screen();
-    WindowSize size = state_.size;
+    WindowSize size = session_.engine().Switches().windowSize;
     if (screen) {
         size = LimitWindowSize(size, screen->availableGeometry().size(), screen->geometry().width(),
                                Dpi120());
@@ -147,11 +148,12 @@ void MapPanel::Start() {
 }
 
 void MapPanel::LoadImages() {
-    if (!ZoomAvailable(state_.size)) {
+    if (!ZoomAvailable(session_.engine().Switches().windowSize)) {
         state_.zoom = Zoom::Z1;
     }
-    const QString error = LoadMapImages(frame_, session_.folders().programFolder, state_.size,
-                                        state_.zoom, state_.set);
+    const QString error =
+        LoadMapImages(frame_, session_.folders().programFolder,
+                      session_.engine().Switches().windowSize, state_.zoom, state_.set);
     if (!error.isEmpty()) {
         Error(error);
     }
@@ -160,19 +162,20 @@ void MapPanel::LoadImages() {
 }
 
 void MapPanel::ShowCaptions() {
-    lblWinSize_->setText(QString::fromLatin1(LayoutOf(state_.size).caption));
+    lblWinSize_->setText(
+        QString::fromLatin1(LayoutOf(session_.engine().Switches().windowSize).caption));
     lblZoom_->setText(state_.zoom == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1"));
-    lblZoom_->setEnabled(ZoomAvailable(state_.size));
+    lblZoom_->setEnabled(ZoomAvailable(session_.engine().Switches().windowSize));
     lblBlueM_->setText(QString::fromLatin1(NamesOf(state_.set).caption));
 }
 
 void MapPanel::SetWindowSize(WindowSize size) {
-    state_.size = size;
+    session_.engine().Switches().windowSize = size;
     stretched_ = false;
     picKarte_->SetStretched(false);
     lblLoc_->hide();
     LoadImages();
-    session_.engine().Switches().windowSizeCode = WindowSizeCode(size);
+    session_.engine().Switches().dpi120Screen = Dpi120();
     const WindowSizeLayout& layout = LayoutOf(size);
     picKarte_->setFixedSize(layout.viewWidth, layout.viewHeight);
     if (windowSizeChanged) {
@@ -192,7 +195,7 @@ void MapPanel::FitWindow() {
 }
 
 void MapPanel::ToggleZoom() {
-    if (!ZoomAvailable(state_.size)) {
+    if (!ZoomAvailable(session_.engine().Switches().windowSize)) {
         return;
     }
     state_.zoom = state_.zoom == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "map/WindowSizes.h"
+
 namespace orbivox {
 namespace {
 
@@ -94,6 +96,10 @@ TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
     for (const auto& c : cases) {
         EXPECT_EQ(AosLosText(c.pass, c.sizeCode), c.expected) << c.sizeCode << " " << c.expected;
     }
+    // W2 on an ordinary screen is the wide layout; only a 120-dpi screen makes it narrow.
+    EXPECT_EQ(AosLosText(pass, SizeCode(WindowSize::W2, false)), "12:34  12:45");
+    EXPECT_EQ(AosLosText(pass, SizeCode(WindowSize::W2, true)), "12:34 12:45");
+
     // The narrow columns show the first six characters, the wide ones the first five.
     PassColumns columns;
     columns.aosText = AosLosText(none, 1);
