@@ -7,7 +7,8 @@
 // Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
 // the list line and header, working-satellite changes, the quit order.
 // Collaborations: orbit::OrbitEngine (sets, models) and orbit::StationView (time, look
-// angles, passes, squint, sun), a Clock; everything else through TrackingHooks.
+// angles, passes, squint), a Clock; everything else through TrackingHooks. The display
+// switches the list and the map share are held here (TrackingSwitches).
 #include <array>
 #include <string>
 #include <vector>
