@@ -1,9 +1,11 @@
-// Pass prediction speed: one ComputePass for a low and for a 12-hour orbit, and the whole
-// pass table of 24 satellites over a day.
+// Pass prediction speed: one ComputePass for a low and for a 12-hour orbit, the same low
+// orbit through the plain pass function without a station view, and the whole pass table of
+// 24 satellites over a day.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "orbit/PassPrediction.h"
 #include "orbit/StationView.h"
 
 namespace {
@@ -63,6 +65,25 @@ void BM_ComputePassTwelveHourOrbit(benchmark::State& state) {
     SearchOnePass(state, "NAVSTAR 43");
 }
 
+void BM_NextPassLeo(benchmark::State& state) {
+    PassBench bench;
+    const int index = bench.Find("ISS");
+    if (index == 0) {
+        state.SkipWithError("satellite missing from the fixture");
+        return;
+    }
+    const orbit::GeodeticSite site = bench.view.Site();
+    double t = kStart;
+    for (auto _ : state) {
+        const orbit::TimeState start = orbit::TimeAtDayNumber(t, orbit::TimeShifts{});
+        const orbit::PassPrediction next = orbit::NextPass(bench.engine, index, site, start, 0.0);
+        benchmark::DoNotOptimize(next.pass.losTime);
+        t = next.pass.recomputeAfter > t ? next.pass.recomputeAfter : t + 1.0;
+        if (t > kStart + 30.0)
+            t = kStart;
+    }
+}
+
 // Every pass of the day for 24 selected satellites, as a pass table would list them.
 void BM_PassTableOf24SatellitesOverADay(benchmark::State& state) {
     PassBench bench;
@@ -96,6 +117,7 @@ void BM_PassTableOf24SatellitesOverADay(benchmark::State& state) {
 
 BENCHMARK(BM_ComputePassLeo);
 BENCHMARK(BM_ComputePassTwelveHourOrbit);
+BENCHMARK(BM_NextPassLeo);
 BENCHMARK(BM_PassTableOf24SatellitesOverADay)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,22 +9,24 @@ constexpr QSize kSmallestStretchedMap(300, 150);
 
 }  // namespace
 
-MapDisplay::MapDisplay(QString programFolder, const ScreenMetrics& screen, Notifier& notifier)
-    : programFolder_(std::move(programFolder)), screen_(screen), notifier_(notifier) {}
+MapDisplay::MapDisplay(QString programFolder, MapViewSwitches& view, const ScreenMetrics& screen,
+                       Notifier& notifier)
+    : programFolder_(std::move(programFolder)), view_(view), screen_(screen), notifier_(notifier) {}
 
 void MapDisplay::Start(WindowSize saved, Zoom zoom, MapSet set) {
-    zoom_ = zoom;
-    set_ = set;
+    view_.zoom = zoom;
+    view_.set = set;
     SetWindowSize(
         LimitWindowSize(saved, screen_.WorkArea(), screen_.ScreenWidth(), screen_.Dpi120()));
 }
 
 void MapDisplay::NextSize() {
-    SetWindowSize(NextWindowSize(size_, screen_.WorkArea(), screen_.Dpi120()));
+    SetWindowSize(NextWindowSize(view_.size, screen_.WorkArea(), screen_.Dpi120()));
 }
 
 void MapDisplay::SetWindowSize(WindowSize size) {
-    size_ = size;
+    view_.size = size;
+    view_.dpi120Screen = screen_.Dpi120();
     stretched_ = false;
     dragging_ = false;
     const WindowSizeLayout& layout = LayoutOf(size);
@@ -33,25 +35,25 @@ void MapDisplay::SetWindowSize(WindowSize size) {
 }
 
 bool MapDisplay::ToggleZoom() {
-    if (!ZoomAvailable(size_)) {
+    if (!ZoomAvailable(view_.size)) {
         return false;
     }
-    zoom_ = zoom_ == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
+    view_.zoom = view_.zoom == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
     LoadImages();
     return true;
 }
 
 void MapDisplay::ToggleMapSet() {
-    set_ = set_ == MapSet::Political ? MapSet::Physical : MapSet::Political;
+    view_.set = view_.set == MapSet::Political ? MapSet::Physical : MapSet::Political;
     LoadImages();
 }
 
 void MapDisplay::LoadImages() {
     // A size without zoom shows Z1, and the switch says so.
-    if (!ZoomAvailable(size_)) {
-        zoom_ = Zoom::Z1;
+    if (!ZoomAvailable(view_.size)) {
+        view_.zoom = Zoom::Z1;
     }
-    const QString error = LoadMapImages(frame_, programFolder_, size_, zoom_, set_);
+    const QString error = LoadMapImages(frame_, programFolder_, view_.size, view_.zoom, view_.set);
     if (!error.isEmpty()) {
         notifier_.Error(error);
     }
@@ -116,15 +118,15 @@ void MapDisplay::RemoveSecondObserver() {
 }
 
 QString MapDisplay::sizeCaption() const {
-    return QString::fromLatin1(LayoutOf(size_).caption);
+    return QString::fromLatin1(LayoutOf(view_.size).caption);
 }
 
 QString MapDisplay::zoomCaption() const {
-    return zoom_ == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1");
+    return view_.zoom == Zoom::Z2 ? QStringLiteral("Z2") : QStringLiteral("Z1");
 }
 
 QString MapDisplay::setCaption() const {
-    return QString::fromLatin1(NamesOf(set_).caption);
+    return QString::fromLatin1(NamesOf(view_.set).caption);
 }
 
 }  // namespace orbivox

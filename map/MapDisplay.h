@@ -8,6 +8,7 @@
 
 #include "map/LocatorReadout.h"
 #include "map/MapFrame.h"
+#include "map/MapViewSwitches.h"
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
 
@@ -18,7 +19,9 @@ inline const QString kReadoutRefused = QStringLiteral(
 
 class MapDisplay {
 public:
-    MapDisplay(QString programFolder, const ScreenMetrics& screen, Notifier& notifier);
+    // `view` is the one place the size, zoom and map set are kept; this changes it.
+    MapDisplay(QString programFolder, MapViewSwitches& view, const ScreenMetrics& screen,
+               Notifier& notifier);
 
     // The start: the saved size limited by what the screen offers, zoom and map set.
     void Start(WindowSize saved, Zoom zoom, MapSet set);
@@ -52,16 +55,16 @@ public:
     void RemoveSecondObserver();
     void StopCentringOnSecondObserver() { frame_.secondObserverCentre = false; }
 
-    WindowSize size() const { return size_; }
-    Zoom zoom() const { return zoom_; }
-    MapSet set() const { return set_; }
+    WindowSize size() const { return view_.size; }
+    Zoom zoom() const { return view_.zoom; }
+    MapSet set() const { return view_.set; }
     bool stretched() const { return stretched_; }
     bool readoutOn() const { return readoutOn_; }
-    bool zoomAvailable() const { return ZoomAvailable(size_); }
+    bool zoomAvailable() const { return ZoomAvailable(view_.size); }
     // The picture's size: the size's view, or the dragged one while stretched.
     QSize pictureSize() const { return pictureSize_; }
     // The size code the list and pass columns are laid out for.
-    int sizeCode() const { return SizeCode(size_, screen_.Dpi120()); }
+    int sizeCode() const { return view_.SizeCode(); }
     QString sizeCaption() const;
     QString zoomCaption() const;
     QString setCaption() const;
@@ -72,12 +75,10 @@ private:
     void LoadImages();
 
     QString programFolder_;
+    MapViewSwitches& view_;
     const ScreenMetrics& screen_;
     Notifier& notifier_;
     MapFrame frame_;
-    WindowSize size_ = WindowSize::W3;
-    Zoom zoom_ = Zoom::Z1;
-    MapSet set_ = MapSet::Political;
     QSize pictureSize_;
     QSize fittedWindow_;
     bool stretched_ = false;

@@ -83,7 +83,8 @@ const WindowSizeLayout& LayoutOf(WindowSize size);
 const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom);
 bool ZoomAvailable(WindowSize size);
 
-// The internal size code: 1..7, telling a 120-dpi screen apart at W2 and W3.
+// The internal size code, 1..7: W1 1, W2 2 on a 120-dpi screen else 3, W3 4 on a 120-dpi
+// screen else 5, W4 6, W5 7. Codes 1 and 2 take the narrow list layout.
 int SizeCode(WindowSize size, bool dpi120);
 
 // What the screen offers: the largest size whose work area fits, and the smallest size

@@ -24,10 +24,6 @@ void MarkNoPass(PassData& pass) {
     pass.losText = kNoPassText;
 }
 
-std::string LosSeparator(int windowSizeCode) {
-    return windowSizeCode <= 2 ? " " : "  ";
-}
-
 }  // namespace
 
 double CoarseStep(double semiMajorAxis) {
@@ -204,14 +200,12 @@ PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtF
             break;
     }
 
-    const std::string separator = LosSeparator(request.windowSizeCode);
     if (!losFound) {
         pass.neverSets = true;
         pass.losAzimuth = sample.azimuth;
         pass.losTime = t;
         pass.recomputeAfter = t;
         pass.losText = kAlreadyUpText;
-        pass.aosText += separator + kAlreadyUpText;
         return PassOutcome::Searched;
     }
     pass.losAzimuth = sample.azimuth;
@@ -219,7 +213,6 @@ PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtF
     t += kThirtySeconds;
     pass.recomputeAfter = t;
     pass.losText = TimeOfDayText(t);
-    pass.aosText += separator + TimeOfDayText(t);
     return PassOutcome::Searched;
 }
 

@@ -4,8 +4,9 @@
 #include <functional>
 #include <string>
 
-// The next pass of a satellite: AOS, LOS, azimuths, maximum elevation and the texts the list
-// and the map labels show. Times are day numbers of the display scale (days since
+// The next pass of a satellite: AOS, LOS, azimuths, maximum elevation and their times of day
+// as texts. How a window lays the two texts out is for the window to say.
+// Times are day numbers of the display scale (days since
 // 1978-01-01 00:00); the search steps through time and asks for the look angles at each
 // instant it tries.
 namespace orbit {
@@ -33,8 +34,8 @@ struct PassData {
     double losAzimuth = 0.0;
     double recomputeAfter = 0.0;
     double maxElevation = 0.0;
-    std::string aosText;
-    std::string losText;
+    std::string aosText;  // "hh:nn" of aosRounded, "*****" when already up, "-----" when none
+    std::string losText;  // "hh:nn" of losTime + 30 s, "*****" when it never sets, "-----"
     bool upSearched = false;
     bool downSearched = false;
     bool geostationary = false;
@@ -66,7 +67,6 @@ struct PassRequest {
     LookSample current;  // the satellite's look angles at `now`
     double meanMotionRevPerDay = 0.0;
     double semiMajorAxis = 1.0;  // Earth radii
-    int windowSizeCode = 1;      // 1..7; 1 and 2 put one blank before the LOS time
 };
 
 enum class PassOutcome {
@@ -77,7 +77,7 @@ enum class PassOutcome {
 };
 
 // Runs the search when it is due and fills `pass`. Does not touch anything but `pass`; the
-// caller keeps its own time and set (see PassEngine).
+// caller keeps its own time and set (see PassPrediction.h).
 PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt);
 
 // Clears the searched flags, the stored previous elevation and aosRounded.

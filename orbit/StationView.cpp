@@ -1,9 +1,7 @@
-// The station view's work: evaluating a selected satellite at the display time, its sub-point
-// and squint, the second site's readout, pass searches that restore the state they disturb,
-// the countdown, the MA jump and the eclipse check.
+// The station's tracking state and its delegation to the plain orbit functions.
 #include "orbit/StationView.h"
 
-#include <cmath>
+#include "orbit/Preview.h"
 
 namespace orbit {
 
@@ -71,13 +69,13 @@ bool StationView::Evaluate(int position) {
 }
 
 bool StationView::EvaluateSet(int setIndex) {
-    orbit_.SelectCurrentSet(setIndex);
     setInProcess_ = setIndex;
     result_ = TrackResult{};
-    state_ = orbit_.Propagate(time_.computationInstant);
+    const Observation seen = ObserveSet(orbit_, setIndex, site_, time_.computationInstant);
+    state_ = seen.state;
     if (!state_.ok)
         return false;
-    const LookAngles look = orbit::ComputeLookAngles(state_, site_, time_.computationInstant);
+    const LookAngles& look = seen.look;
     result_.azimuth = look.azimuth;
     result_.elevation = look.elevation;
     result_.range = look.range;
@@ -137,42 +135,13 @@ SiteReadout StationView::SecondSiteReadout(const ObserverSite& second, int worki
     return readout;
 }
 
-LookSample StationView::LookAt(double dayNumber) {
-    time_ = TimeAtDayNumber(dayNumber, shifts_);
-    state_ = orbit_.Propagate(time_.computationInstant);
-    LookSample sample;
-    if (!state_.ok) {
-        sample.ok = false;
-        return sample;
-    }
-    const LookAngles look = orbit::ComputeLookAngles(state_, site_, time_.computationInstant);
-    sample.azimuth = look.azimuth;
-    sample.elevation = look.elevation;
-    return sample;
-}
-
-LookAtFunction StationView::LookAtFunctionForSearch() {
-    return [this](double dayNumber) { return LookAt(dayNumber); };
-}
-
 PassOutcome StationView::ComputePass(int position) {
-    PassData& pass = passes_.at(position);
-    const ElementSet& set = orbit_.Sets()[selection_.at(position)];
     PassOutcome outcome = PassOutcome::Searched;
     {
+        // The search makes the satellite's set current and steps it through time.
         SearchScope scope(*this);
-        if (set.fault != ElementFault::None || !Evaluate(position)) {
-            pass.aosText = kNoPassText;
-            pass.losText = kNoPassText;
-            return PassOutcome::Unavailable;
-        }
-        PassRequest request;
-        request.now = time_.dayNumber;
-        request.current = {result_.azimuth, result_.elevation, true};
-        request.meanMotionRevPerDay = set.meanMotionRevPerDay;
-        request.semiMajorAxis = set.semiMajorAxis;
-        request.windowSizeCode = windowSizeCode_;
-        outcome = SearchPass(pass, request, LookAtFunctionForSearch());
+        outcome = PredictPass(passes_.at(position), orbit_, selection_.at(position), site_, time_,
+                              shifts_.computation);
     }
     if (outcome == PassOutcome::Searched && decidePassGeometry)
         decidePassGeometry(position);
@@ -199,19 +168,8 @@ StationView::CountdownResult StationView::ComputeCountdown(double minElevation) 
         UpdateClock();
     CountdownResult result;
     result.now = time_.dayNumber;
-    for (size_t position = 0; position < selection_.size(); ++position) {
-        const int index = selection_[position];
-        const ElementSet& set = orbit_.Sets()[index];
-        if (set.fault != ElementFault::None) {
-            result.entries.push_back(CountdownEntry{});
-            continue;
-        }
-        orbit_.SelectCurrentSet(index);
-        setInProcess_ = index;
-        result.entries.push_back(ComputeCountdownEntry(result.now, set.meanMotionRevPerDay,
-                                                       set.semiMajorAxis, minElevation,
-                                                       LookAtFunctionForSearch()));
-    }
+    result.entries =
+        CountdownEntries(orbit_, selection_, site_, result.now, shifts_.computation, minElevation);
     return result;
 }
 
@@ -222,10 +180,6 @@ std::optional<double> StationView::JumpToMA(int position, double target) const {
     if (!days)
         return std::nullopt;
     return time_.dayNumber + *days;
-}
-
-Illumination StationView::CheckEclipse() const {
-    return orbit::CheckEclipse(sun_, result_.subLatitude, result_.subLongitude, result_.height);
 }
 
 }  // namespace orbit

@@ -1,6 +1,11 @@
 #pragma once
 // The station view: everything the tracker works out for the station and its satellites.
 
+// What the tracking cycle keeps of the station: the observer and the time scales, the
+// selection, the last evaluation with its propagated state, and each selected satellite's
+// pass data and squint data. The computations themselves are the plain functions of
+// PassPrediction.h, LookAngles.h and Squint.h; this object feeds them its state and keeps
+// what they return. The main window, the command-line tool and tests each make their own.
 #include <functional>
 #include <optional>
 #include <vector>
@@ -9,17 +14,13 @@
 #include "orbit/LookAngles.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
+#include "orbit/PassPrediction.h"
 #include "orbit/PassSearch.h"
-#include "orbit/Preview.h"
 #include "orbit/SecondSiteReadout.h"
 #include "orbit/Squint.h"
-#include "orbit/Sun.h"
 #include "orbit/TimeScales.h"
 #include "orbit/TrackResult.h"
 
-// What the station sees: the time scales, the observer, the last evaluation, the pass data of
-// the selected satellites, their squint data and the Sun. It works on an OrbitEngine's set
-// table and models. The main window, the command-line tool and tests each make their own.
 namespace orbit {
 
 inline constexpr int kMaxSelected = 24;
@@ -79,7 +80,6 @@ public:
     void ClearStalePasses();
     PassData& Pass(int position) { return passes_.at(position); }
     const PassData& Pass(int position) const { return passes_.at(position); }
-    void SetWindowSizeCode(int code) { windowSizeCode_ = code; }
     // Called at the end of every completed pass search (the rotor fills it in).
     std::function<void(int position)> decidePassGeometry;
 
@@ -94,19 +94,10 @@ public:
     // from the current time. Nothing when its mean motion is not positive.
     std::optional<double> JumpToMA(int position, double target) const;
 
-    // --- sun ------------------------------------------------------------------------------
-    void SetSunTimeNow() { orbit::SetSunTimeNow(sun_, clock_, utcOffsetHours_); }
-    void SetSunTime(double dayNumber) { orbit::SetSunTime(sun_, dayNumber, shifts_.computation); }
-    void ComputeSun() { orbit::ComputeSun(sun_); }
-    const SunState& Sun() const { return sun_; }
-    Illumination CheckEclipse() const;
-
     OrbitEngine& Orbit() { return orbit_; }
 
 private:
     friend class SearchScope;
-    LookSample LookAt(double dayNumber);
-    LookAtFunction LookAtFunctionForSearch();
 
     OrbitEngine& orbit_;
     const Clock& clock_;
@@ -124,8 +115,6 @@ private:
     std::vector<PassData> passes_;
     std::vector<SquintEntry> squintEntries_;
     std::vector<SquintAxis> squint_;
-    int windowSizeCode_ = 1;
-    SunState sun_;
 };
 
 // Saves the instant, the current set, the set in process and the last evaluation, and puts

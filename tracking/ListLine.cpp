@@ -1,5 +1,4 @@
-// Formatting the list line's fields and pass columns in the narrow or the wide layout, with
-// longitudes shown from -180 to 180, and the matching headers.
+// The list line, its pass columns and its header in the narrow and the wide layout.
 #include "tracking/ListLine.h"
 
 #include <cmath>
@@ -29,6 +28,13 @@ double SignedLongitude(double longitude) {
 }
 
 }  // namespace
+
+std::string AosLosText(const orbit::PassData& pass, int sizeCode) {
+    if (pass.aosText.empty() || pass.aosText == orbit::kNoPassText) {
+        return pass.aosText;
+    }
+    return pass.aosText + (NarrowLayout(sizeCode) ? " " : "  ") + pass.losText;
+}
 
 std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
     const std::string az = orbit::FormatNumber(v.azimuth, "##0.0", sep);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "orbit/PassSearch.h"
+
 namespace orbivox {
 
 struct ListValues {
@@ -24,10 +26,14 @@ struct PassColumns {
     bool countdownMode = false;  // "Ct" rather than "AL"
     double untilRecompute = 0;   // days: recomputeAfter - now (while up)
     double untilAos = 0;         // days: aosRounded - now (while down)
-    std::string aosText;
+    std::string aosText;         // the AOS/LOS text (AosLosText)
     std::string losText;
     double maxElevation = 0;
 };
+
+// The AOS text followed, once the LOS was searched, by the LOS text: one blank apart in the
+// narrow layout, two in the wide one.
+std::string AosLosText(const orbit::PassData& pass, int sizeCode);
 
 // The data fields, without the pass columns. The pass search runs between the two.
 std::string FormatListFields(const ListValues& values, int sizeCode, char decimalSeparator);

@@ -3,6 +3,7 @@
 #include "tracking/MapRefresh.h"
 
 #include "orbit/PassSearch.h"
+#include "orbit/Sun.h"
 
 namespace orbivox {
 namespace {
@@ -33,17 +34,20 @@ CentringMode CentringFromFlags(QChar first, QChar second) {
                                       : CentringMode::GreenwichOrSecondObserver;
 }
 
+MapViewSwitches MapViewFromStart(const StartValues& v) {
+    MapViewSwitches view;
+    view.size = v.windowSize;
+    view.zoom = v.zoom2 && ZoomAvailable(v.windowSize) ? Zoom::Z2 : Zoom::Z1;
+    view.set = v.physicalMap ? MapSet::Physical : MapSet::Political;
+    return view;
+}
+
 MapSwitches MapSwitchesFromStart(const StartValues& v) {
     MapSwitches s;
-    s.size = v.windowSize;
-    s.zoom = v.zoom2 && ZoomAvailable(v.windowSize) ? Zoom::Z2 : Zoom::Z1;
-    s.set = v.physicalMap ? MapSet::Physical : MapSet::Political;
     s.centring = CentringFromFlags(v.centringFirst, v.centringSecond);
-    s.sunLine = v.sunDisplay;
     s.arrows = v.directionArrows;
     s.multiple = v.multipleSatellites;
     s.groundTrack = v.groundTrack ? GroundTrackMode::Continuous : GroundTrackMode::Off;
-    s.labelTimes = v.countdownColumns ? LabelTimes::Countdown : LabelTimes::AosLos;
     return s;
 }
 
@@ -73,11 +77,15 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
     const orbit::SetTable& sets = engine.Orbit().Sets();
     const int workingSet = engine.WorkingSetIndex();
     const double now = view.Time().dayNumber;
+    const TrackingSwitches& shared = engine.Switches();
+    const LabelTimes labelTimes =
+        shared.countdownColumns ? LabelTimes::Countdown : LabelTimes::AosLos;
 
-    if (switches.sunLine) {
-        view.SetSunTime(now);
-        view.ComputeSun();
-        scene.subSolarPoint = GeoPoint{view.Sun().subLongitude, view.Sun().subLatitude};
+    if (shared.sunDisplay) {
+        orbit::SunState sun;
+        orbit::SetSunTime(sun, now, view.Shifts().computation);
+        orbit::ComputeSun(sun);
+        scene.subSolarPoint = GeoPoint{sun.subLongitude, sun.subLatitude};
     }
 
     orbit::SearchScope scope(view);
@@ -115,22 +123,21 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
             view.ComputePass(k);
             const orbit::PassData& pass = view.Pass(k);
             LabelPass labelPass;
-            // The AOS/LOS text holds both times; the label wants the AOS one alone.
-            labelPass.aosText = pass.aosText.substr(0, 5);
+            labelPass.aosText = pass.aosText;
             labelPass.losText = pass.losText;
             labelPass.aos = pass.aosTime;
             labelPass.los = pass.losTime;
             labelPass.maxElevation = pass.maxElevation;
             other.label = SatelliteLabel(static_cast<char>('A' + k), sets[index].name,
                                          sets[index].meanMotionRevPerDay, r.elevation, labelPass,
-                                         switches.labelTimes, now);
+                                         labelTimes, now);
             scene.others.push_back(std::move(other));
         }
     }
 
     if (switches.groundTrack != GroundTrackMode::Off) {
         for (double t : GroundTrackInstants(now, sets[workingSet].meanMotionRevPerDay,
-                                            switches.arrows, switches.ZoomFactor())) {
+                                            switches.arrows, shared.map.ZoomFactor())) {
             if (const auto p = SubPointAt(view, workingSet, t)) {
                 scene.groundTrack.push_back(*p);
             }

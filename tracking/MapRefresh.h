@@ -17,32 +17,29 @@ namespace orbivox {
 
 enum class GroundTrackMode { Off, Temporary, Continuous };  // "G-", "Gt", "G+"
 
-// The main window's map switches.
+// The main window's switches that only the map reads. The window size, the sun line and the
+// label times are the tracking engine's switches, shared with the list.
 struct MapSwitches {
-    WindowSize size = WindowSize::W3;
-    Zoom zoom = Zoom::Z1;
-    MapSet set = MapSet::Political;
     CentringMode centring = CentringMode::Observer;
-    bool sunLine = true;
     bool arrows = true;
     bool multiple = true;
     GroundTrackMode groundTrack = GroundTrackMode::Continuous;
-    LabelTimes labelTimes = LabelTimes::AosLos;
-
-    int ZoomFactor() const { return zoom == Zoom::Z2 && ZoomAvailable(size) ? 4 : 1; }
 };
 
 // The two centring flags of SatStart.SQF: "+","+" observer, "+","-" Greenwich or the second
 // observer, "-" first: the satellite.
 CentringMode CentringFromFlags(QChar first, QChar second);
 MapSwitches MapSwitchesFromStart(const StartValues& values);
+// The size, zoom and map set a start begins with (a size without zoom starts at Z1).
+MapViewSwitches MapViewFromStart(const StartValues& values);
 
 // For each selected slot, whether the group file marks it for the map: members matched
 // by name, as the selection was made.
 std::vector<bool> OnMapBySlot(const QList<GroupMember>& members,
                               const std::vector<std::string>& selectedNames);
 
-// The scene of a refresh frame after a tick. `onMap` per slot (empty: every slot).
+// The scene of a refresh frame after a tick. `onMap` per slot (empty: every slot). The
+// engine's switches give the window size, the sun line and the label times.
 MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
                          const std::vector<bool>& onMap = {});
 

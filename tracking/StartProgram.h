@@ -6,8 +6,8 @@
 
 #include "orbit/TimeScales.h"
 #include "settings/Folders.h"
-#include "tracking/InstanceChecks.h"
 #include "settings/Notifier.h"
+#include "tracking/InstanceChecks.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {

@@ -180,13 +180,12 @@ void TrackingEngine::ShowListLine() {
     if (view_.Squint(workingSlot_).mode != orbit::SquintMode::None) {
         values.squint = working_.squint;
     }
-    const std::string fields =
-        FormatListFields(values, switches_.windowSizeCode, switches_.decimalSeparator);
+    const int sizeCode = switches_.map.SizeCode();
+    const std::string fields = FormatListFields(values, sizeCode, switches_.decimalSeparator);
 
     // The pass search borrows the instant and the current set and puts them back; the
     // tick's own look angles stay in force.
     const int i = WorkingSetIndex();
-    view_.SetWindowSizeCode(switches_.windowSizeCode);
     view_.ComputePass(workingSlot_);
     const orbit::PassData& pass = view_.Pass(workingSlot_);
     PassColumns columns;
@@ -195,10 +194,10 @@ void TrackingEngine::ShowListLine() {
     columns.countdownMode = switches_.countdownColumns;
     columns.untilRecompute = pass.recomputeAfter - Time().dayNumber;
     columns.untilAos = pass.aosRounded - Time().dayNumber;
-    columns.aosText = pass.aosText;
+    columns.aosText = AosLosText(pass, sizeCode);
     columns.losText = pass.losText;
     columns.maxElevation = pass.maxElevation;
-    listText_ = fields + FormatPassColumns(columns, working_.elevation, switches_.windowSizeCode,
+    listText_ = fields + FormatPassColumns(columns, working_.elevation, sizeCode,
                                            switches_.decimalSeparator);
 }
 

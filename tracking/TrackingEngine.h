@@ -7,11 +7,13 @@
 // Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
 // the list line and header, working-satellite changes, the quit order.
 // Collaborations: orbit::OrbitEngine (sets, models) and orbit::StationView (time, look
-// angles, passes, squint, sun), a Clock; everything else through TrackingHooks.
+// angles, passes, squint), a Clock; everything else through TrackingHooks. The display
+// switches the list and the map share are held here (TrackingSwitches).
 #include <array>
 #include <string>
 #include <vector>
 
+#include "map/MapViewSwitches.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
 #include "orbit/StationView.h"
@@ -31,11 +33,12 @@ struct Letter {
     bool repaint = true;  // the window repaints marked letters after the tick
 };
 
-// Display switches the cycle reads.
+// Display switches the cycle reads. The ones the list and the map share live here alone;
+// the map reads them from here (tracking/MapRefresh.h holds the map's own).
 struct TrackingSwitches {
-    int windowSizeCode = 3;
-    bool countdownColumns = false;  // "Ct"
-    bool sunDisplay = true;
+    MapViewSwitches map;            // window size, zoom, map set: the list follows the size
+    bool countdownColumns = false;  // "Ct": countdowns in the list and the map labels
+    bool sunDisplay = true;         // the Sun's position, eclipse and the map's sun line
     bool catControl = false;
     bool rotorControl = false;
     bool autoChange = false;
@@ -54,6 +57,7 @@ public:
     orbit::StationView& View() { return view_; }
     TrackingHooks& Hooks() { return hooks_; }
     TrackingSwitches& Switches() { return switches_; }
+    const TrackingSwitches& Switches() const { return switches_; }
 
     // Station and time zone; also renews the time scales.
     void SetSite(const orbit::ObserverSite& site, orbit::ZoneMode zone);
@@ -77,7 +81,7 @@ public:
     const std::array<Letter, kMaxSelected>& Letters() const { return letters_; }
     void LettersRepainted();
     const std::string& ListText() const { return listText_; }
-    std::string Header() const { return ListHeader(switches_.windowSizeCode); }
+    std::string Header() const { return ListHeader(switches_.map.SizeCode()); }
     int WorkingSlot() const { return workingSlot_; }
     int WorkingSetIndex() const;
     int SelectedCount() const { return static_cast<int>(selected_.size()); }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "orbit/Squint.h"
+#include "tracking/MapRefresh.h"
 
 namespace orbivox {
 namespace {
@@ -15,10 +16,6 @@ int ClockYear(const orbit::Clock& clock) {
 }
 
 }  // namespace
-
-int WindowSizeCode(WindowSize size) {
-    return static_cast<int>(size);
-}
 
 TrackingSession::TrackingSession(const orbit::Clock& clock, Folders folders)
     : clock_(clock),
@@ -68,7 +65,7 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     engine.SetMapUpdate(runValues_.mapUpdateSeconds, 1);
 
     TrackingSwitches& switches = engine.Switches();
-    switches.windowSizeCode = WindowSizeCode(runValues_.windowSize);
+    switches.map = MapViewFromStart(runValues_);
     switches.countdownColumns = runValues_.countdownColumns;
     switches.sunDisplay = runValues_.sunDisplay;
     switches.catControl = runValues_.catControl;

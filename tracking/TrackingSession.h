@@ -76,7 +76,4 @@ private:
     std::unique_ptr<TrackingEngine> engine_;
 };
 
-// Window size code of a start value (W1 = 1 ... W5 = 5).
-int WindowSizeCode(WindowSize size);
-
 }  // namespace orbivox

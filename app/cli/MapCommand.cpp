@@ -118,16 +118,17 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     engine.TrackingTick();
 
     MapSwitches switches = MapSwitchesFromStart(session.startValues());
-    switches.size = options->size.value_or(switches.size);
-    switches.zoom = options->zoom.value_or(ZoomAvailable(switches.size) ? switches.zoom : Zoom::Z1);
-    switches.set = options->set.value_or(switches.set);
+    MapViewSwitches& view = engine.Switches().map;
+    view.size = options->size.value_or(view.size);
+    view.zoom = options->zoom.value_or(ZoomAvailable(view.size) ? view.zoom : Zoom::Z1);
+    view.set = options->set.value_or(view.set);
     switches.centring = options->centre.value_or(switches.centring);
 
     MapFrame frame;
     frame.observerLongitude = station.longitude;
     frame.observerLatitude = station.latitude;
-    const QString error = LoadMapImages(frame, session.folders().programFolder, switches.size,
-                                        switches.zoom, switches.set);
+    const QString error =
+        LoadMapImages(frame, session.folders().programFolder, view.size, view.zoom, view.set);
     if (!error.isEmpty()) {
         err << "orbivox map: " << error.toStdString() << "\n";
         return 1;

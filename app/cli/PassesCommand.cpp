@@ -4,7 +4,7 @@
 
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
-#include "orbit/StationView.h"
+#include "orbit/PassPrediction.h"
 
 namespace orbivox::cli {
 namespace {
@@ -26,26 +26,26 @@ std::optional<int> ParseCount(const std::string& text) {
     return value;
 }
 
-void WritePasses(orbit::StationView& view, int setIndex, double from, int count,
-                 std::ostream& out) {
-    const std::string name = view.Orbit().Sets()[setIndex].name;
-    view.SetSelection({setIndex});
+// Instants are UTC here: the display scale is UTC and the computation shift is 0.
+void WritePasses(orbit::OrbitEngine& engine, const orbit::GeodeticSite& site, int setIndex,
+                 double from, int count, std::ostream& out) {
+    const std::string name = engine.Sets()[setIndex].name;
     double t = from - orbit::kDayNumberToJulianDate;
     for (int k = 0; k < count; ++k) {
-        view.SetTime(t);
-        view.Pass(0) = orbit::PassData{};
-        const orbit::PassOutcome outcome = view.ComputePass(0);
+        const orbit::TimeState start = orbit::TimeAtDayNumber(t, orbit::TimeShifts{});
+        const orbit::PassPrediction next = orbit::NextPass(engine, setIndex, site, start, 0.0);
         out << name << '|';
-        if (outcome == orbit::PassOutcome::Geostationary) {
+        if (next.outcome == orbit::PassOutcome::Geostationary) {
             out << "geostationary\n";
             return;
         }
-        if (outcome == orbit::PassOutcome::Unavailable) {
-            view.EvaluateSet(setIndex);
-            out << "error " << orbit::FailureReason(view.LastState().failure) << '\n';
+        if (next.outcome == orbit::PassOutcome::Unavailable) {
+            const orbit::Observation seen =
+                orbit::ObserveSet(engine, setIndex, site, start.computationInstant);
+            out << "error " << orbit::FailureReason(seen.state.failure) << '\n';
             return;
         }
-        const orbit::PassData& pass = view.Pass(0);
+        const orbit::PassData& pass = next.pass;
         if (pass.aosText == orbit::kNoPassText) {
             out << "none\n";
             return;
@@ -99,12 +99,9 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     const auto sets = LoadSets(engine, *sky.file, sky.satellite, "passes", err);
     if (!sets)
         return 1;
-    const orbit::FixedClock clock;
-    orbit::StationView view(engine, clock);
-    view.SetZoneMode(orbit::ZoneMode::Utc);
-    view.SetObserver(site);
+    const orbit::GeodeticSite geodetic = orbit::ObserverToSite(site);
     for (const int index : *sets)
-        WritePasses(view, index, *from, count, out);
+        WritePasses(engine, geodetic, index, *from, count, out);
     return 0;
 }
 

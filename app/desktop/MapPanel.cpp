@@ -97,7 +97,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
       session_(session),
       notifier_(notifier),
       screen_(screen),
-      display_(session.folders().programFolder, screen, notifier) {
+      display_(session.folders().programFolder, session.engine().Switches().map, screen, notifier) {
     state_ = MapSwitchesFromStart(session_.startValues());
     const StationSettings& station = session_.settings().station;
     display_.frame().observerLongitude = station.longitude;
@@ -155,14 +155,13 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
 }
 
 void MapPanel::Start() {
-    display_.Start(state_.size, state_.zoom, state_.set);
+    // The engine's switches already hold the start values; the screen may limit the size.
+    const MapViewSwitches start = session_.engine().Switches().map;
+    display_.Start(start.size, start.zoom, start.set);
     AfterSizeChange();
 }
 
 void MapPanel::AfterImagesChanged() {
-    state_.size = display_.size();
-    state_.zoom = display_.zoom();
-    state_.set = display_.set();
     ShowCaptions();
     session_.engine().RequestMapRefresh();
     Redraw();
@@ -170,7 +169,6 @@ void MapPanel::AfterImagesChanged() {
 
 void MapPanel::AfterSizeChange() {
     lblLoc_->hide();
-    session_.engine().Switches().windowSizeCode = display_.sizeCode();
     picKarte_->SetWanted(display_.pictureSize(), display_.stretched());
     if (windowSizeChanged) {
         windowSizeChanged();

@@ -35,9 +35,10 @@ protected:
             }
         }
     }
-    MapDisplay Display() { return MapDisplay(dir_.path(), screen_, notifier_); }
+    MapDisplay Display() { return MapDisplay(dir_.path(), view_, screen_, notifier_); }
 
     QTemporaryDir dir_;
+    MapViewSwitches view_;  // kept by the tracking engine in the program
     FixedScreen screen_;
     RecordingNotifier notifier_;
 };
@@ -75,6 +76,8 @@ TEST_F(MapDisplayTest, SizeSwitchGoesThroughWhatTheScreenOffers) {
             const WindowSizeLayout& layout = LayoutOf(c.sizes[i]);
             EXPECT_EQ(display.size(), c.sizes[i]) << c.screen << " step " << i;
             EXPECT_EQ(display.sizeCode(), c.codes[i]) << c.screen << " step " << i;
+            // The list line reads the same switches the display changed.
+            EXPECT_EQ(view_.SizeCode(), c.codes[i]) << c.screen << " step " << i;
             EXPECT_EQ(display.sizeCaption(), QLatin1String(layout.caption));
             EXPECT_EQ(display.pictureSize(), QSize(layout.viewWidth, layout.viewHeight));
             EXPECT_EQ(display.frame().view.size(), display.pictureSize());

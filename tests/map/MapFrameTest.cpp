@@ -177,6 +177,21 @@ TEST(WindowSizes, ScreenLimitsAndTheSizeSwitch) {
     EXPECT_EQ(AspectCorrectedSize(QSize(600, 300), QSize(610, 400)), QSize(800, 400));
 }
 
+TEST(WindowSizes, SizeCodeTellsA120DpiScreenApartOnlyAtW2AndW3) {
+    const struct {
+        WindowSize size;
+        int ordinary;
+        int dpi120;
+    } cases[] = {
+        {WindowSize::W1, 1, 1}, {WindowSize::W2, 3, 2}, {WindowSize::W3, 5, 4},
+        {WindowSize::W4, 6, 6}, {WindowSize::W5, 7, 7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SizeCode(c.size, false), c.ordinary) << LayoutOf(c.size).caption;
+        EXPECT_EQ(SizeCode(c.size, true), c.dpi120) << LayoutOf(c.size).caption;
+    }
+}
+
 TEST(LoadMapImages, FindsFilesWhateverTheirCaseAndKeepsTheFrameOnFailure) {
     QTemporaryDir program;
     QDir(program.path()).mkpath(QStringLiteral("MAPS2D"));

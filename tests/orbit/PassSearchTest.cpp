@@ -1,5 +1,6 @@
 // The pass search: AOS, LOS, culmination, texts and flags, on made-up elevation curves where
-// the true rise and set are known, and once on real elements through the station view.
+// the true rise and set are known, and on real elements through the station view and through
+// the plain functions it delegates to.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -35,13 +36,12 @@ struct SineSky {
     double Set() const { return kRise + period / 2.0; }
 };
 
-PassRequest RequestAt(SineSky& sky, double now, int windowSizeCode = 1) {
+PassRequest RequestAt(SineSky& sky, double now) {
     PassRequest request;
     request.now = now;
     request.current = sky.At(now);
     request.meanMotionRevPerDay = 15.0;
     request.semiMajorAxis = 1.07;
-    request.windowSizeCode = windowSizeCode;
     return request;
 }
 
@@ -61,7 +61,7 @@ TEST(PassSearch, SatelliteBelowTheHorizonGetsAosLosAndTop) {
     EXPECT_DOUBLE_EQ(pass.aosRounded, pass.aosTime + kThirtySeconds);
     EXPECT_DOUBLE_EQ(pass.recomputeAfter, pass.losTime + kThirtySeconds);
     EXPECT_EQ(pass.losText, TimeOfDayText(pass.losTime + kThirtySeconds));
-    EXPECT_EQ(pass.aosText, TimeOfDayText(pass.aosRounded) + " " + pass.losText);
+    EXPECT_EQ(pass.aosText, TimeOfDayText(pass.aosRounded));
     EXPECT_TRUE(pass.downSearched);
     EXPECT_FALSE(pass.upSearched);
 
@@ -80,16 +80,16 @@ TEST(PassSearch, SatelliteAlreadyUpShowsStarsAndFindsItsTopOnTheWayDown) {
     PassData pass;
     pass.maxElevation = 80.0;  // left over from an earlier pass
     const double now = kRise + 5 * kOneMinute;
-    const PassRequest request = RequestAt(sky, now, 3);
+    const PassRequest request = RequestAt(sky, now);
     ASSERT_EQ(SearchPass(pass, request, sky.Function()), PassOutcome::Searched);
     EXPECT_EQ(pass.aosTime, now);
     EXPECT_EQ(pass.aosAzimuth, request.current.azimuth);
-    EXPECT_EQ(pass.aosText, std::string("*****") + "  " + pass.losText);
+    EXPECT_EQ(pass.aosText, "*****");
     EXPECT_NEAR(pass.maxElevation, 19.4, 0.01);
     EXPECT_GT(pass.losTime, sky.Set() - 2.4 * kSecond);
     EXPECT_LE(pass.losTime, sky.Set());
     EXPECT_TRUE(pass.upSearched);
-    EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kOneMinute, 3), sky.Function()),
+    EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kOneMinute), sky.Function()),
               PassOutcome::NotDue);
 }
 
@@ -143,7 +143,7 @@ TEST(PassSearch, GeostationaryNoPassAndNeverSetting) {
     request.current = {10.0, 25.0, true};
     EXPECT_EQ(SearchPass(up, request, above), PassOutcome::Searched);
     EXPECT_TRUE(up.neverSets);
-    EXPECT_EQ(up.aosText, "***** *****");
+    EXPECT_EQ(up.aosText, "*****");
     EXPECT_EQ(up.losText, "*****");
     EXPECT_LE(calls, 3 * 1440 + 2);
 }
@@ -272,6 +272,38 @@ TEST_F(StationPass, CountdownMaJumpAndSecondSiteLeaveTheTickAlone) {
     view.SetTime(*target);
     view.Evaluate(0);
     EXPECT_NEAR(view.Result().meanAnomaly, 10.0, 1e-6);
+}
+
+// Without a station view: the same figures from the site, the set and the instant alone.
+TEST_F(StationPass, PlainFunctionsGiveTheViewsFigures) {
+    const TimeState now = view.Time();
+    const double shift = view.Shifts().computation;
+    ASSERT_NE(shift, 0.0);  // local time: the shift must reach the search
+
+    const Observation seen = ObserveSet(engine, iss, view.Site(), now.computationInstant);
+    ASSERT_TRUE(view.Evaluate(0));
+    ASSERT_TRUE(seen.state.ok);
+    EXPECT_EQ(seen.look.azimuth, view.Result().azimuth);
+    EXPECT_EQ(seen.look.elevation, view.Result().elevation);
+    EXPECT_EQ(seen.look.rangeRate, view.Result().rangeRate);
+
+    const PassPrediction next = NextPass(engine, iss, view.Site(), now, shift);
+    ASSERT_EQ(view.ComputePass(0), PassOutcome::Searched);
+    ASSERT_EQ(next.outcome, PassOutcome::Searched);
+    const PassData& pass = view.Pass(0);
+    EXPECT_EQ(next.pass.aosTime, pass.aosTime);
+    EXPECT_EQ(next.pass.losTime, pass.losTime);
+    EXPECT_EQ(next.pass.aosAzimuth, pass.aosAzimuth);
+    EXPECT_EQ(next.pass.maxElevation, pass.maxElevation);
+    EXPECT_EQ(next.pass.aosText, TimeOfDayText(pass.aosRounded));
+    EXPECT_EQ(next.pass.losText, pass.losText);
+
+    // A set that cannot be propagated has no pass, and the observation says why.
+    engine.Sets()[iss].fault = ElementFault::MeanMotionNotPositive;
+    EXPECT_EQ(NextPass(engine, iss, view.Site(), now, shift).outcome, PassOutcome::Unavailable);
+    EXPECT_EQ(NextPass(engine, iss, view.Site(), now, shift).pass.aosText, kNoPassText);
+    EXPECT_EQ(ObserveSet(engine, iss, view.Site(), now.computationInstant).state.failure,
+              PropagationFailure::MeanMotionNotPositive);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "map/WindowSizes.h"
+
 namespace orbivox {
 namespace {
 
@@ -60,6 +62,52 @@ TEST(ListLine, PassColumnsByModeAndLayout) {
     p.geostationary = true;
     EXPECT_EQ(FormatPassColumns(p, 20, 1, '.'), "----- -----");
     EXPECT_EQ(FormatPassColumns(p, 20, 3, '.'), "   ----- ----- --");
+}
+
+TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
+    orbit::PassData pass;
+    pass.aosText = "12:34";
+    pass.losText = "12:45";
+    orbit::PassData up;
+    up.aosText = "*****";
+    up.losText = "12:45";
+    orbit::PassData neverSets;
+    neverSets.aosText = "*****";
+    neverSets.losText = "*****";
+    orbit::PassData none;
+    none.aosText = "-----";
+    none.losText = "-----";
+    const orbit::PassData notSearched;
+    const struct {
+        const orbit::PassData& pass;
+        int sizeCode;
+        const char* expected;
+    } cases[] = {
+        {pass, 1, "12:34 12:45"},
+        {pass, 2, "12:34 12:45"},
+        {pass, 3, "12:34  12:45"},
+        {pass, 7, "12:34  12:45"},
+        {up, 1, "***** 12:45"},
+        {up, 5, "*****  12:45"},
+        {neverSets, 1, "***** *****"},
+        {neverSets, 4, "*****  *****"},
+        {none, 1, "-----"},
+        {none, 6, "-----"},
+        {notSearched, 3, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AosLosText(c.pass, c.sizeCode), c.expected) << c.sizeCode << " " << c.expected;
+    }
+    // W2 on an ordinary screen is the wide layout; only a 120-dpi screen makes it narrow.
+    EXPECT_EQ(AosLosText(pass, SizeCode(WindowSize::W2, false)), "12:34  12:45");
+    EXPECT_EQ(AosLosText(pass, SizeCode(WindowSize::W2, true)), "12:34 12:45");
+
+    // The narrow columns show the first six characters, the wide ones the first five.
+    PassColumns columns;
+    columns.aosText = AosLosText(none, 1);
+    columns.losText = none.losText;
+    EXPECT_EQ(FormatPassColumns(columns, -5, 1, '.'), "----------");
+    EXPECT_EQ(FormatPassColumns(columns, -5, 3, '.'), "   ----- -----  00");
 }
 
 TEST(ListLine, HeadersByLayout) {

@@ -70,8 +70,8 @@ TEST_F(MapRefreshTest, SceneOfARefreshTickLeavesTheTickAsItWas) {
 }
 
 TEST_F(MapRefreshTest, SwitchesLeaveOutWhatIsOff) {
+    engine_->Switches().sunDisplay = false;
     MapSwitches switches;
-    switches.sunLine = false;
     switches.arrows = false;
     switches.multiple = false;
     switches.groundTrack = GroundTrackMode::Off;
@@ -87,6 +87,22 @@ TEST_F(MapRefreshTest, SwitchesLeaveOutWhatIsOff) {
     EXPECT_EQ(ComposeMapScene(*engine_, switches, {true, false, true}).others.size(), 1u);
 }
 
+// The label times are the list's "Ct"/"AL" switch, read from the engine. (Away from midnight,
+// where a countdown would read like a time of day.)
+TEST_F(MapRefreshTest, LabelsFollowTheEnginesCountdownSwitch) {
+    clock_.Advance(0.3);
+    engine_->TrackingTick();
+    MapSwitches switches;
+    const std::string aosLos = ComposeMapScene(*engine_, switches).others.at(0).label;
+    const orbit::PassData& pass = engine_->View().Pass(1);
+    const bool found = aosLos.find("s:" + pass.aosText + " maxE:") != std::string::npos ||
+                       aosLos.find("s:" + pass.losText + " maxE:") != std::string::npos;
+    EXPECT_TRUE(found) << aosLos;
+    engine_->Switches().countdownColumns = true;
+    const std::string countdown = ComposeMapScene(*engine_, switches).others.at(0).label;
+    EXPECT_NE(countdown, aosLos);
+}
+
 TEST(MapSwitches, StartValues) {
     EXPECT_EQ(CentringFromFlags('+', '+'), CentringMode::Observer);
     EXPECT_EQ(CentringFromFlags('+', '-'), CentringMode::GreenwichOrSecondObserver);
@@ -97,8 +113,10 @@ TEST(MapSwitches, StartValues) {
     v.physicalMap = true;
     v.groundTrack = false;
     const MapSwitches s = MapSwitchesFromStart(v);
-    EXPECT_EQ(s.zoom, Zoom::Z1);
-    EXPECT_EQ(s.set, MapSet::Physical);
+    const MapViewSwitches view = MapViewFromStart(v);
+    EXPECT_EQ(view.size, WindowSize::W4);
+    EXPECT_EQ(view.zoom, Zoom::Z1);
+    EXPECT_EQ(view.set, MapSet::Physical);
     EXPECT_EQ(s.groundTrack, GroundTrackMode::Off);
     EXPECT_EQ(OnMapBySlot({{"A", true}, {"B", false}}, {"B", "A"}),
               (std::vector<bool>{false, true}));

@@ -50,14 +50,42 @@ TEST_F(TrackingEngineTest, LettersColourAndRisesAreAnnouncedOnce) {
 
 TEST_F(TrackingEngineTest, GeostationaryWorkingSatelliteHasNoPassColumns) {
     engine_->ApplyWorkingChange(2);
-    engine_->Switches().windowSizeCode = 3;
+    engine_->Switches().map.size = WindowSize::W2;
     engine_->TrackingTick();
     const std::string& line = engine_->ListText();
     ASSERT_GE(line.size(), 17u);
     EXPECT_EQ(line.substr(line.size() - 17), "   ----- ----- --");
-    engine_->Switches().windowSizeCode = 1;
+    engine_->Switches().map.size = WindowSize::W1;
     engine_->TrackingTick();
     EXPECT_EQ(engine_->ListText().substr(49), "----- -----");
+}
+
+// W2 takes the narrow layout only on a 120-dpi screen; on an ordinary screen it is wide.
+TEST_F(TrackingEngineTest, ListLayoutFollowsTheSizeCodeOfTheScreen) {
+    const std::string narrowHeader = ListHeader(1);
+    const std::string wideHeader = ListHeader(3);
+    const struct {
+        WindowSize size;
+        bool dpi120;
+        bool narrow;
+    } cases[] = {
+        {WindowSize::W1, false, true},  {WindowSize::W2, true, true},
+        {WindowSize::W2, false, false}, {WindowSize::W3, true, false},
+        {WindowSize::W3, false, false}, {WindowSize::W5, false, false},
+    };
+    for (const auto& c : cases) {
+        engine_->Switches().map.size = c.size;
+        engine_->Switches().map.dpi120Screen = c.dpi120;
+        engine_->TrackingTick();
+        const std::string& line = engine_->ListText();
+        const std::string label =
+            std::string(LayoutOf(c.size).caption) + (c.dpi120 ? " 120" : " 96");
+        EXPECT_EQ(engine_->Header(), c.narrow ? narrowHeader : wideHeader) << label;
+        // Narrow: 49 characters of fields and "hh:nn hh:nn"; wide: a leading blank, 60
+        // characters of fields and "   hh:nn hh:nn  me".
+        EXPECT_EQ(line.size(), c.narrow ? 60u : 78u) << label << " [" << line << "]";
+        EXPECT_EQ(line.front() == ' ', !c.narrow) << label << " [" << line << "]";
+    }
 }
 
 TEST_F(TrackingEngineTest, MapRefreshEveryIntervalPlusOneTicks) {
