@@ -1,6 +1,6 @@
 #pragma once
-// The countdown window's arithmetic and settings, kept free of widgets so the tracking engine
-// and the tests can drive it directly.
+// The countdown: for every selected satellite the time until it rises above (or drops below)
+// the countdown elevation, and the rows of the countdown list.
 
 #include <optional>
 #include <string>
@@ -8,8 +8,6 @@
 
 #include "orbit/PassSearch.h"
 
-// The countdown: for every selected satellite the time until it rises above (or drops below)
-// the countdown elevation, and the rows of the countdown list.
 namespace orbit {
 
 enum class CountdownStatus { Rising, Up, None };  // "+", "-", "n"

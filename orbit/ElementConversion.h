@@ -1,6 +1,5 @@
 #pragma once
-// Element conversion: the step between the text of an element file and the numbers the orbit
-// models read.
+// Turning element text into model units, and the quantities derived from it.
 
 #include <string>
 #include <string_view>
@@ -9,7 +8,6 @@
 #include "orbit/ModelChoice.h"
 #include "orbit/SetTable.h"
 
-// Turning element text into model units, and the quantities derived from it.
 namespace orbit {
 
 struct ConversionContext {

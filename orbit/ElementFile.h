@@ -1,6 +1,7 @@
 #pragma once
-// The element file reader's entry points, options and result, as the catalogue, the tracker
-// and the command-line tool call them.
+// Reading element files into the set table: the NASA two-line format (with
+// or without title lines) and the verbose labelled format. The parser works
+// on lines so that downloads and tests can feed it text directly.
 
 #include <filesystem>
 #include <functional>
@@ -12,9 +13,6 @@
 #include "orbit/ElementConversion.h"
 #include "orbit/SetTable.h"
 
-// Reading element files into the set table: the NASA two-line format (with
-// or without title lines) and the verbose labelled format. The parser works
-// on lines so that downloads and tests can feed it text directly.
 namespace orbit {
 
 inline constexpr int kMaxBufferedLines = 5601;

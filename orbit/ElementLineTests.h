@@ -1,10 +1,9 @@
 #pragma once
-// Trimming and prefix tests on element file lines.
+// Small text tests the element readers share.
 
 #include <string>
 #include <string_view>
 
-// Small text tests the element readers share.
 namespace orbit {
 
 inline bool StartsWith(std::string_view line, std::string_view prefix) {

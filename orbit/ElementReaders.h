@@ -1,13 +1,12 @@
 #pragma once
-// The per-format element readers, internal to the element file reader.
+// The two format readers behind ReadElementLines; they fill the table and
+// the result, and set N.
 
 #include <string>
 #include <vector>
 
 #include "orbit/ElementFile.h"
 
-// The two format readers behind ReadElementLines; they fill the table and
-// the result, and set N.
 namespace orbit {
 
 void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,

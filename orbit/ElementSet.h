@@ -1,9 +1,8 @@
 #pragma once
-// The element set as stored in the set table and the current set the models work on.
+// One satellite's mean elements, converted to the units the models read.
 
 #include <string>
 
-// One satellite's mean elements, converted to the units the models read.
 namespace orbit {
 
 // Where a set came from; verbose sets have no element lines to convert again.

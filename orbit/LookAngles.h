@@ -1,13 +1,12 @@
 #pragma once
-// Look angles: the geometry between a propagated satellite and the station on the ground.
+// From a propagated state to what the station sees: azimuth, elevation, range, range
+// rate; the sub-satellite point; mean anomaly and orbit number.
 
 #include "orbit/ElementSet.h"
 #include "orbit/NumericHelpers.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/PropagationResult.h"
 
-// From a propagated state to what the station sees: azimuth, elevation, range, range
-// rate; the sub-satellite point; mean anomaly and orbit number.
 namespace orbit {
 
 // Greenwich mean sidereal time (radians, 0..2π) of a UTC Julian date.

@@ -1,13 +1,12 @@
 #pragma once
-// The declarations the orbit model files share among themselves.
+// The four models and DEEP, in model units: Earth radii and Earth radii per
+// minute. Internal to orbit/; everything else goes through Propagator.
 
 #include "orbit/ElementSet.h"
 #include "orbit/ModelState.h"
 #include "orbit/NumericHelpers.h"
 #include "orbit/PropagationResult.h"
 
-// The four models and DEEP, in model units: Earth radii and Earth radii per
-// minute. Internal to orbit/; everything else goes through Propagator.
 namespace orbit::models {
 
 struct ModelOutput {

@@ -1,9 +1,8 @@
 #pragma once
-// Numeric helpers for the orbit code, with the edge cases the models depend on.
+// Small numeric helpers shared by the orbit models and the look-angle code.
 
 #include <array>
 
-// Small numeric helpers shared by the orbit models and the look-angle code.
 namespace orbit {
 
 using Vector3 = std::array<double, 3>;

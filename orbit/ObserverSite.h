@@ -1,10 +1,9 @@
 #pragma once
-// The observer's station, in the settings' terms and in the look-angle code's.
+// The observer's station as the settings hold it, and the geodetic site the look-angle
+// code works with.
 
 #include <string>
 
-// The observer's station as the settings hold it, and the geodetic site the look-angle
-// code works with.
 namespace orbit {
 
 struct ObserverSite {

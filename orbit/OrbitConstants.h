@@ -1,10 +1,9 @@
 #pragma once
-// Constants of the orbit models: Earth's shape and gravity terms, units and π.
+// Physical and model constants shared by the four orbit models and DEEP.
+// Earth radii are the internal length unit, minutes the time unit.
 
 #include <cmath>
 
-// Physical and model constants shared by the four orbit models and DEEP.
-// Earth radii are the internal length unit, minutes the time unit.
 namespace orbit {
 
 // The models' π; the display code elsewhere uses a shorter π on purpose.

@@ -1,5 +1,7 @@
 #pragma once
-// The orbit engine: one handle on the element sets and the models for each user of them.
+// The orbit subsystem's state in one object: the set table with its current
+// set, the model choice and the models' initialised state. The main window,
+// the command-line tool and tests each make their own.
 
 #include <filesystem>
 #include <string>
@@ -10,9 +12,6 @@
 #include "orbit/Propagator.h"
 #include "orbit/SetTable.h"
 
-// The orbit subsystem's state in one object: the set table with its current
-// set, the model choice and the models' initialised state. The main window,
-// the command-line tool and tests each make their own.
 namespace orbit {
 
 class OrbitEngine {

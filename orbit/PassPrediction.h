@@ -1,4 +1,8 @@
 #pragma once
+// What a site sees of one set, as plain functions of the site, the set and the instant. They
+// need no station state: the engine supplies the set table and the models, and each function
+// makes the set it is given the engine's current set (callers that must keep the current set
+// save it around the call).
 
 #include <vector>
 
@@ -10,10 +14,6 @@
 #include "orbit/PropagationResult.h"
 #include "orbit/TimeScales.h"
 
-// What a site sees of one set, as plain functions of the site, the set and the instant. They
-// need no station state: the engine supplies the set table and the models, and each function
-// makes the set it is given the engine's current set (callers that must keep the current set
-// save it around the call).
 namespace orbit {
 
 // The UTC Julian date of a day number of the display scale under the computation shift A.

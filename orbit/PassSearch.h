@@ -1,14 +1,13 @@
 #pragma once
-// Pass prediction for the list, the map labels and the countdown.
-
-#include <functional>
-#include <string>
-
 // The next pass of a satellite: AOS, LOS, azimuths, maximum elevation and their times of day
 // as texts. How a window lays the two texts out is for the window to say.
 // Times are day numbers of the display scale (days since
 // 1978-01-01 00:00); the search steps through time and asks for the look angles at each
 // instant it tries.
+
+#include <functional>
+#include <string>
+
 namespace orbit {
 
 inline constexpr double kPassHorizon = -0.6;        // degrees: rise and set threshold

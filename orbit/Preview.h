@@ -1,12 +1,11 @@
 #pragma once
-// Moving the display time by hand: preview steps and jumps to a mean anomaly.
+// The arithmetic of the preview (stepping a chosen instant by hand) and of the MA jump (the
+// instant at which the working satellite reaches a given mean anomaly). Times are day numbers.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The arithmetic of the preview (stepping a chosen instant by hand) and of the MA jump (the
-// instant at which the working satellite reaches a given mean anomaly). Times are day numbers.
 namespace orbit {
 
 enum class TrackingMode { RealTime, Preview, MeanAnomaly };

@@ -1,12 +1,11 @@
 #pragma once
-// Priority: which selected satellite becomes the working one without the operator's click.
+// The automatic change of the working satellite by priority (Prior.SQF: one "name,number"
+// line per satellite, first line = highest priority).
 
 #include <optional>
 #include <string>
 #include <vector>
 
-// The automatic change of the working satellite by priority (Prior.SQF: one "name,number"
-// line per satellite, first line = highest priority).
 namespace orbit {
 
 struct PriorityEntry {

@@ -1,14 +1,13 @@
 #pragma once
-// The propagation report the command-line tool prints.
+// The text report of the command-line tool's "propagate": per set in table
+// order a header line, then one state per requested time. The format is a
+// public contract (docs/cli.md).
 
 #include <ostream>
 #include <vector>
 
 #include "orbit/OrbitEngine.h"
 
-// The text report of the command-line tool's "propagate": per set in table
-// order a header line, then one state per requested time. The format is a
-// public contract (docs/cli.md).
 namespace orbit {
 
 // Writes "# <index> <catalogue number> <name>" for each set 1..N, then

@@ -1,9 +1,8 @@
 #pragma once
-// The outcome of one propagation, as every caller of the models receives it.
+// What Propagate hands back: km and km/s with magnitudes, or why it could not.
 
 #include <string_view>
 
-// What Propagate hands back: km and km/s with magnitudes, or why it could not.
 namespace orbit {
 
 enum class PropagationFailure {

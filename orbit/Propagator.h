@@ -1,13 +1,12 @@
 #pragma once
-// The one door to the orbit models for the rest of the program.
+// Runs SGP4/SDP4 or SGP8/SDP8 on the current set. Owns each model family's
+// initialised state; a set's initialise flag decides when it is rebuilt.
 
 #include "orbit/ElementSet.h"
 #include "orbit/ModelChoice.h"
 #include "orbit/ModelState.h"
 #include "orbit/PropagationResult.h"
 
-// Runs SGP4/SDP4 or SGP8/SDP8 on the current set. Owns each model family's
-// initialised state; a set's initialise flag decides when it is rebuilt.
 namespace orbit {
 
 class Propagator {

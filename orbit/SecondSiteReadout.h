@@ -1,11 +1,10 @@
 #pragma once
-// The second observer's readout line.
+// The one-line readout of the working satellite as a second observer sees it.
 
 #include <string>
 
 #include "orbit/TrackResult.h"
 
-// The one-line readout of the working satellite as a second observer sees it.
 namespace orbit {
 
 struct SiteReadout {

@@ -1,12 +1,11 @@
 #pragma once
-// The table of element sets read from the source file.
+// The set table: up to 2000 sets numbered from 1, the count N of the last
+// reading pass and the current set.
 
 #include <vector>
 
 #include "orbit/ElementSet.h"
 
-// The set table: up to 2000 sets numbered from 1, the count N of the last
-// reading pass and the current set.
 namespace orbit {
 
 inline constexpr int kMaxSets = 2000;

@@ -1,11 +1,10 @@
 #pragma once
-// The setup shared by the SGP4 and SDP4 models.
-
-#include "orbit/ElementSet.h"
-
 // The initialisation SGP4 and SDP4 share: original mean motion and
 // semi-major axis, the perigee-dependent density parameter and the secular
 // rates.
+
+#include "orbit/ElementSet.h"
+
 namespace orbit::models {
 
 struct Sgp4Setup {

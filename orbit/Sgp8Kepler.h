@@ -1,12 +1,11 @@
 #pragma once
-// Kepler's equation for the SGP8 and SDP8 models.
+// Kepler's equation as SGP8 and SDP8 solve it: Newton steps from a
+// second-order start, at most kKeplerIterations of them.
 
 #include <cmath>
 
 #include "orbit/OrbitConstants.h"
 
-// Kepler's equation as SGP8 and SDP8 solve it: Newton steps from a
-// second-order start, at most kKeplerIterations of them.
 namespace orbit::models {
 
 struct Sgp8KeplerSolution {

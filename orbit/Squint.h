@@ -1,14 +1,13 @@
 #pragma once
-// Squint angles for satellites whose antenna attitude is known.
+// Squint: the angle between a satellite's antenna axis and the direction to the station.
+// Squint.SQF names the satellites whose attitude is known: either "v" (antenna toward the
+// Earth's centre) or an attitude date with the two angles ALON and ALAT.
 
 #include <string>
 #include <vector>
 
 #include "orbit/ElementSet.h"
 
-// Squint: the angle between a satellite's antenna axis and the direction to the station.
-// Squint.SQF names the satellites whose attitude is known: either "v" (antenna toward the
-// Earth's centre) or an attitude date with the two angles ALON and ALAT.
 namespace orbit {
 
 enum class SquintMode { None, Nadir, Attitude };

@@ -1,10 +1,9 @@
 #pragma once
-// The Sun for the map's day/night line and the satellites' illumination.
+// Where the Sun stands for an instant (low-precision solar coordinates), the sub-solar point,
+// and whether the working satellite is in sunlight or in the Earth's shadow.
 
 #include "orbit/TimeScales.h"
 
-// Where the Sun stands for an instant (low-precision solar coordinates), the sub-solar point,
-// and whether the working satellite is in sunlight or in the Earth's shadow.
 namespace orbit {
 
 struct SunState {

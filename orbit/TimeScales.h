@@ -1,12 +1,11 @@
 #pragma once
-// The program's clocks and time scales, and the conversions between them.
+// The time scales of the program. The PC clock (local time) becomes the display time, the
+// day number, the display Julian date and the computation instant (UTC Julian date).
+// Clock instants are days since 1899-12-30 00:00, as the PC clock counts them.
 
 #include <optional>
 #include <string_view>
 
-// The time scales of the program. The PC clock (local time) becomes the display time, the
-// day number, the display Julian date and the computation instant (UTC Julian date).
-// Clock instants are days since 1899-12-30 00:00, as the PC clock counts them.
 namespace orbit {
 
 inline constexpr double kDisplayTimeToDayNumber = 28491.0;     // D = display time - this

@@ -1,11 +1,10 @@
 #pragma once
-// Element lines and helpers that several orbit tests build their files from.
+// Element lines shared by the orbit tests: the two test sets of Spacetrack
+// Report No. 3 (epochs in 1980), and a way to change single columns.
 
 #include <string>
 #include <vector>
 
-// Element lines shared by the orbit tests: the two test sets of Spacetrack
-// Report No. 3 (epochs in 1980), and a way to change single columns.
 namespace orbit {
 
 inline const std::string kNearLine1 =
