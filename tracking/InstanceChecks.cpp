@@ -1,10 +1,8 @@
-// The instance checks: the runtime folder kept private to the user, the sibling's lock tried
-// and let go, and this program's own lock held for the whole run.
+// The instance checks: the sibling's lock tried and let go, and this program's own lock held
+// for the whole run.
 #include "tracking/InstanceChecks.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcessEnvironment>
 
 namespace orbivox {
 namespace {
@@ -16,31 +14,18 @@ constexpr const char* kAlreadyRunning =
 
 }  // namespace
 
-InstanceChecks::InstanceChecks(QString runtimeFolder) : folder_(std::move(runtimeFolder)) {
-    QDir().mkpath(folder_);
-    QFile::setPermissions(folder_,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-QString InstanceChecks::DefaultRuntimeFolder() {
-    QString base =
-        QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR"));
-    if (base.isEmpty()) {
-        base = QDir::tempPath() + QStringLiteral("/orbivox-") +
-               QString::fromLocal8Bit(qgetenv("USER"));
-    }
-    return base + QStringLiteral("/Orbivox32");
-}
+InstanceChecks::InstanceChecks(QString runtimeFolder) : folder_(std::move(runtimeFolder)) {}
 
 InstanceVerdict InstanceChecks::Run(Notifier& notifier) {
-    QLockFile sibling(folder_ + QStringLiteral("/Tesmo32.lock"));
+    QLockFile sibling(QDir(folder_).filePath(QStringLiteral("Tesmo32.lock")));
     if (!sibling.tryLock(0)) {
         notifier.Message(QLatin1String(kSiblingRunning));
         return InstanceVerdict::EndProgram;
     }
     sibling.unlock();
 
-    ownLock_ = std::make_unique<QLockFile>(folder_ + QStringLiteral("/Orbivox32.lock"));
+    ownLock_ =
+        std::make_unique<QLockFile>(QDir(folder_).filePath(QStringLiteral("Orbivox32.lock")));
     ownLock_->setStaleLockTime(0);  // only a dead owner makes the lock stale
     if (ownLock_->tryLock(0)) {
         return InstanceVerdict::FirstInstance;

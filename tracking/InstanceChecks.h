@@ -1,7 +1,8 @@
 #pragma once
 // The checks made before the main window appears: a sibling program that must not run at
 // the same time, and a second copy of this program. Named system-wide locks are lock
-// files in the user's runtime folder; a lock left by a crashed process is taken over.
+// files in the user's private runtime folder (settings/RuntimeFolder.h); a lock left by a
+// crashed process is taken over.
 #include <QLockFile>
 #include <QString>
 #include <memory>
@@ -18,15 +19,13 @@ enum class InstanceVerdict {
 
 class InstanceChecks {
 public:
-    // runtimeFolder: where the lock files live (created with mode 0700 when missing).
+    // runtimeFolder: where the lock files live, already made private to the user
+    // (PreparePrivateFolder).
     explicit InstanceChecks(QString runtimeFolder);
 
     // Runs the checks, asking and telling through notifier. The program's own lock is held
     // for the life of this object.
     InstanceVerdict Run(Notifier& notifier);
-
-    // The user's runtime folder: $XDG_RUNTIME_DIR/Orbivox32, else a folder in the temp dir.
-    static QString DefaultRuntimeFolder();
 
 private:
     QString folder_;

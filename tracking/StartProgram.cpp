@@ -3,6 +3,7 @@
 #include "tracking/StartProgram.h"
 
 #include "catalogue/Selection.h"
+#include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/StartValues.h"
 
@@ -34,9 +35,15 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
 
     bool secondInstance = false;
     if (divOptions.instanceChecks) {
-        result.instance = std::make_unique<InstanceChecks>(
-            options.runtimeFolder.isEmpty() ? InstanceChecks::DefaultRuntimeFolder()
-                                            : options.runtimeFolder);
+        const QString runtimeFolder =
+            options.runtimeFolder.isEmpty() ? UserRuntimeFolder() : options.runtimeFolder;
+        // A lock in a folder others can reach could be held or removed by them.
+        if (const auto refusal = PreparePrivateFolder(runtimeFolder)) {
+            notifier.Error(*refusal);
+            result.exitCode = 1;
+            return result;
+        }
+        result.instance = std::make_unique<InstanceChecks>(runtimeFolder);
         switch (result.instance->Run(notifier)) {
             case InstanceVerdict::EndProgram:
                 result.exitCode = 1;

@@ -20,7 +20,7 @@ struct StartResult {
 };
 
 struct StartOptions {
-    QString runtimeFolder;  // for the lock files; empty: the user's runtime folder
+    QString runtimeFolder;  // for the lock files; empty: UserRuntimeFolder()
     std::function<void()> openSerialPorts;
 };
 

@@ -2,13 +2,18 @@
 // recording notifier.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "settings/SqfFile.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tracking/InstanceChecks.h"
+#include "tracking/StartProgram.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
 
@@ -143,6 +148,33 @@ TEST(InstanceChecks, RunningSiblingEndsTheProgram) {
     EXPECT_EQ(checks.Run(notifier), InstanceVerdict::EndProgram);
     EXPECT_EQ(notifier.messages,
               QStringList{"Orbivox32 cannot run at the same time with Tesmo32!"});
+}
+
+// The bundled configuration (its DivOptions.SQF turns the instance checks on) in a scratch
+// home, with a runtime folder another user could open: the start ends before any lock is
+// taken, naming the folder.
+TEST(StartProgram, ARuntimeFolderOpenToOthersEndsTheStart) {
+    QTemporaryDir home;
+    const QString runtime = home.filePath("run/Orbivox32");
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0777), 0);
+    const FolderEnvironment environment{
+        QFileInfo(QStringLiteral(ORBIVOX_BUNDLED_DATA)).absolutePath(), home.filePath(".config"),
+        home.filePath(".local/share")};
+    orbit::FixedClock clock;
+    RecordingNotifier notifier;
+    StartOptions options;
+    options.runtimeFolder = runtime;
+    const StartResult start = StartProgram(clock, environment, notifier, options);
+    EXPECT_EQ(start.exitCode, 1);
+    EXPECT_FALSE(start.session);
+    EXPECT_FALSE(start.instance);
+    ASSERT_EQ(notifier.boxes.size(), 1u);
+    EXPECT_EQ(notifier.boxes[0].kind, MessageKind::Error);
+    EXPECT_TRUE(notifier.messages[0].startsWith("The runtime folder " + runtime +
+                                                " is open to other users."))
+        << notifier.messages[0].toStdString();
+    EXPECT_FALSE(QFile::exists(runtime + "/Orbivox32.lock"));
 }
 
 }  // namespace
