@@ -203,6 +203,9 @@ void TrackingEngine::ShowListLine() {
 
 void TrackingEngine::ApplyWorkingChange(int slot) {
     workingSlot_ = slot;
+    // A pass that went by while another satellite worked was never searched again (its
+    // satellite kept the same side of the horizon); search every such pass afresh.
+    view_.ClearStalePasses();
     Call(hooks_.selectTransponder);
     if (StartupComplete()) {
         Call(hooks_.sendBandSetup);

@@ -71,7 +71,8 @@ public:
 
     void TrackingTick();
     void TrackAll();
-    // Makes the satellite in `slot` the working one (letter click, automatic change).
+    // Makes the satellite in `slot` the working one (start-up, letter click, automatic
+    // change); passes whose time to be searched again has come are searched afresh.
     void ApplyWorkingChange(int slot);
     // Runs the quit steps in their order; quitCommand: "&Quit" rather than the frame.
     static void QuitProgram(const QuitHooks& hooks, bool quitCommand, bool switchingSlot);

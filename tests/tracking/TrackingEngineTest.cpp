@@ -115,6 +115,27 @@ TEST_F(TrackingEngineTest, PassSearchLeavesTheTicksStateAlone) {
     EXPECT_EQ(engine_->ListText(), line);
 }
 
+// The ISS's pass is searched while it works, then it goes by while SO-50 works. Chosen again
+// while still below the horizon, the ISS must show its next pass, not the one gone by.
+TEST_F(TrackingEngineTest, ChoosingASatelliteWhosePassWentByRenewsItsPass) {
+    engine_->TrackingTick();
+    ASSERT_EQ(engine_->Letters()[0].colour, LetterColour::Silver);
+    const orbit::PassData first = engine_->WorkingPass();
+    ASSERT_TRUE(first.downSearched);
+    ASSERT_GT(first.aosRounded, engine_->Time().dayNumber);
+
+    engine_->ApplyWorkingChange(1);
+    clock_.Advance(first.recomputeAfter - engine_->Time().dayNumber + 10.0 / 1440);
+    engine_->TrackingTick();
+    ASSERT_EQ(engine_->Letters()[0].colour, LetterColour::Silver);  // the ISS is down again
+
+    engine_->ApplyWorkingChange(0);
+    engine_->TrackingTick();
+    const orbit::PassData& renewed = engine_->WorkingPass();
+    EXPECT_GT(renewed.aosRounded, engine_->Time().dayNumber);
+    EXPECT_NE(renewed.aosText, first.aosText);
+}
+
 TEST(QuitProgram, StepsRunInOrder) {
     std::vector<std::string> calls;
     auto record = [&](const char* name) { return [&calls, name] { calls.push_back(name); }; };
