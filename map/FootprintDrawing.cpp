@@ -95,11 +95,11 @@ void DrawFootprintOutline(QImage& work, const MapGeometry& g, const FootprintRow
 }
 
 void FillFootprint(QImage& work, const MapGeometry& g, const FootprintRows& f, MapPoint satellite) {
-    int sx = orbit::RealToPixel(satellite.x);
-    if (sx >= g.width - 1) {
-        sx = g.width - 2;
-    }
-    FloodFill(work, {sx, orbit::RealToPixel(satellite.y)}, kWhite);
+    // The seed stays off the last column and the last row, where the outline runs: a
+    // sub-point on the right edge or next to the south pole would otherwise fill nothing.
+    const int sx = std::min(orbit::RealToPixel(satellite.x), g.width - 2);
+    const int sy = std::min(orbit::RealToPixel(satellite.y), g.height - 2);
+    FloodFill(work, {sx, sy}, kWhite);
 
     // The part of a footprint that wrapped around the map edge is a separate area.
     const bool noPolarRowSkipped = f.noPolarRowSkipped || f.seed.y == 1;

@@ -52,8 +52,13 @@ PixelPoint ObserverMarkPosition(const MapGeometry& geometry, double eastLongitud
     if (l > 360) {
         l -= 360;
     }
-    return {orbit::RealToPixel(geometry.width / 360.0 * l),
-            orbit::RealToPixel((90 - latitude) * geometry.height / 180.0)};
+    // Longitude 180 (and just west of it, rounded up) is the map's left edge, not x = W,
+    // which lies off the image.
+    int x = orbit::RealToPixel(geometry.width / 360.0 * l);
+    if (x >= geometry.width) {
+        x -= geometry.width;
+    }
+    return {x, orbit::RealToPixel((90 - latitude) * geometry.height / 180.0)};
 }
 
 }  // namespace orbivox

@@ -84,11 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Body{0, 75, kEarthRadiusKm + 2000},      // over the north pole
                       Body{120, 80, kEarthRadiusKm + 800},     // pole and edge
                       Body{-100, 62, kEarthRadiusKm + 5000},
-                      Body{30, -78, kEarthRadiusKm + 1000},  // over the south pole
-                      Body{10, 89.9, kEarthRadiusKm + 200},  // just off the pole
-                      Body{-60, 10, 42164},                  // geostationary
-                      Body{100, 23, kSunDistanceKm},         // northern summer sun
-                      Body{-40, -23, kSunDistanceKm}));      // southern summer sun
+                      Body{30, -78, kEarthRadiusKm + 1000},    // over the south pole
+                      Body{10, 89.9, kEarthRadiusKm + 200},    // just off the pole
+                      Body{-50, -89.9, kEarthRadiusKm + 800},  // just off the south pole
+                      Body{-60, 10, 42164},                    // geostationary
+                      Body{100, 23, kSunDistanceKm},           // northern summer sun
+                      Body{-40, -23, kSunDistanceKm}));        // southern summer sun
 
 }  // namespace
 }  // namespace orbivox

@@ -32,6 +32,11 @@ TEST(Projection, LongitudeAndLatitudeToMapPixels) {
     EXPECT_NEAR(ProjectToMap(w3z2, 0, 0).x, 960, 1e-2);
     EXPECT_EQ(ObserverMarkPosition(w1, 0, 0), (PixelPoint{300, 150}));
     EXPECT_EQ(ObserverMarkPosition(w1, 286.959, 41.479), (PixelPoint{178, 81}));
+    // On the date line the mark sits on the left edge, inside the image.
+    EXPECT_EQ(ObserverMarkPosition(w1, 180, 0), (PixelPoint{0, 150}));
+    EXPECT_EQ(ObserverMarkPosition(w1, 179.9, 0), (PixelPoint{0, 150}));
+    EXPECT_EQ(ObserverMarkPosition(w1, -180, 0), (PixelPoint{0, 150}));
+    EXPECT_EQ(ObserverMarkPosition(w1, 359.9, 0), (PixelPoint{300, 150}));  // second observer
 }
 
 TEST(Footprint, LowSatelliteOverTheEquatorMatchesTheRadioHorizon) {
