@@ -1,6 +1,7 @@
 // The list line, its pass columns and its header in the narrow and the wide layout.
 #include "tracking/ListLine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "orbit/DisplayFormat.h"
@@ -50,12 +51,17 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
 
     if (NarrowLayout(sizeCode)) {
         std::string line = az + std::string(45, ' ');
-        // Each field goes in at its column (counted from 1), pushing the rest right.
+        // Each field goes in at its column (counted from 1), pushing the rest right. A field
+        // that reaches past the next column is not split by it: the next one follows it, so a
+        // five-digit orbit number pushes the squint past the cut at 49.
         const std::pair<size_t, const std::string*> fields[] = {
             {12, &el},  {18, &ma},  {24, &height}, {30, &range},
             {35, &lon}, {39, &lat}, {46, &orbit},  {49, &squint}};
+        size_t end = az.size();
         for (const auto& [column, text] : fields) {
-            line.insert(std::min(column - 1, line.size()), *text);
+            const size_t at = std::min(std::max(column - 1, end), line.size());
+            line.insert(at, *text);
+            end = at + text->size();
         }
         line.resize(49);
         return line;

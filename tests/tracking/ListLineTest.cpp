@@ -23,16 +23,27 @@ ListValues HighOrbitNumber() {
 }
 
 TEST(ListLine, NarrowLayoutInsertsAtColumnsAndCutsAtFortyNine) {
-    // The squint goes in at column 49, inside the five-digit orbit number, and the cut at 49
-    // leaves the orbit's first three digits and the squint's first character.
-    const std::string line = FormatListFields(HighOrbitNumber(), 1, '.');
-    EXPECT_EQ(line, "123.4      5.6   200.1 415   1234 -12 52     123-");
-    EXPECT_EQ(line.size(), 49u);
-
-    ListValues low = HighOrbitNumber();
-    low.orbitNumber = 8;
-    low.squint = 12.4;
-    EXPECT_EQ(FormatListFields(low, 2, '.'), "123.4      5.6   200.1 415   1234 -12 52     7  1");
+    // The squint goes in at column 49 behind the orbit number; an orbit number reaching that
+    // column is not split by it but pushes it past the cut, which the line keeps at 49.
+    const struct {
+        double orbitNumber;
+        std::optional<double> squint;
+        const char* line;
+    } cases[] = {
+        {8, 12.4, "123.4      5.6   200.1 415   1234 -12 52     7  1"},
+        {124, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1231"},
+        {1235, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1234"},
+        {12346, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1234"},
+        {12346, std::nullopt, "123.4      5.6   200.1 415   1234 -12 52     1234"},
+    };
+    for (const auto& c : cases) {
+        ListValues v = HighOrbitNumber();
+        v.orbitNumber = c.orbitNumber;
+        v.squint = c.squint;
+        for (const int sizeCode : {1, 2}) {
+            EXPECT_EQ(FormatListFields(v, sizeCode, '.'), c.line) << c.orbitNumber;
+        }
+    }
 }
 
 TEST(ListLine, WideLayoutRightAlignsInFixedWidths) {
