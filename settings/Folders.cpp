@@ -29,6 +29,15 @@ QString ProgramFolderOf(const QString& executableFolder) {
     return QFileInfo::exists(installed) ? installed : besideExecutable;
 }
 
+// Gives `target` the modification time of `source`: a copied element file keeps the date it
+// was fetched, which the satellites dialog and the status bar show.
+void KeepModificationTime(const QString& source, const QString& target) {
+    QFile file(target);
+    if (file.open(QIODevice::ReadWrite)) {
+        file.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
+    }
+}
+
 // Copies every file of `from` into `to` (recursively) that is not there yet.
 void CopyMissingFiles(const QString& from, const QString& to, const QString& skipName) {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
@@ -42,6 +51,7 @@ void CopyMissingFiles(const QString& from, const QString& to, const QString& ski
         if (!QFileInfo::exists(target)) {
             QFile::copy(source, target);
             QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+            KeepModificationTime(source, target);
         }
     }
 }

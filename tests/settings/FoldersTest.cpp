@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "settings/SqfFile.h"
@@ -43,6 +45,28 @@ TEST_F(FoldersTest, FirstStartUsesTheLocalRootAndCopiesTheBundledData) {
     EXPECT_STREQ(folders.numeral(), "I ");
     EXPECT_TRUE(QFile::exists(folders.ConfigFile("DivOptions.SQF")));
     EXPECT_TRUE(QFile::exists(folders.MainFile("Kepler/amateur.txt")));
+}
+
+// The copies keep the bundled files' dates: an element file's age is what the operator
+// reads from it.
+TEST_F(FoldersTest, CopiedFilesKeepTheirModificationTimes) {
+    const QDateTime fetched(QDate(2026, 8, 22), QTime(6, 30, 15), Qt::UTC);
+    for (const QString name : {"Kepler/amateur.txt", "DivOptions.SQF"}) {
+        QFile file(program_ + "/data/" + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(fetched, QFileDevice::FileModificationTime));
+    }
+    QFile::setPermissions(program_ + "/data/Kepler/amateur.txt", QFileDevice::ReadOwner);
+
+    Folders folders = ResolveFolders(env_);
+    WriteConfig(folders, 1);
+    folders = ResolveFolders(env_);  // the second slot's folder is made from the same files
+    for (const QString& path :
+         {folders.MainFile("Kepler/amateur.txt"), folders.MainFile("DivOptions.SQF"),
+          folders.ConfigFile("Kepler/amateur.txt"), folders.ConfigFile("DivOptions.SQF")}) {
+        EXPECT_EQ(QFileInfo(path).lastModified().toUTC(), fetched) << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isWritable()) << path.toStdString();
+    }
 }
 
 TEST_F(FoldersTest, RoamingRootWinsWhenItHoldsTheProgramFolder) {
