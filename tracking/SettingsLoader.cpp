@@ -45,7 +45,15 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         step(2, "Flip.SQF", [&s](const QString& p) { s.flip = ReadFlipSettings(p); }),
         step(3, "Park.SQF", [&s](const QString& p) { s.autoPark = ReadAutoPark(p); }),
         step(4, "ParkPos.SQF", [&s](const QString& p) { s.parkPosition = ReadParkPosition(p); }),
-        step(5, "SatFiles.SQF", [&s](const QString& p) { s.groupNames = ReadGroupList(p); }),
+        // Without a first group there is no group file to read at step 28; the fault is here.
+        step(5, "SatFiles.SQF",
+             [&s](const QString& p) {
+                 s.groupNames = ReadGroupList(p);
+                 if (s.groupNames.value(0).isEmpty()) {
+                     throw SqfError(QStringLiteral("SatFiles.SQF"),
+                                    QStringLiteral("no group name on its first line"));
+                 }
+             }),
         {6, Label("SatIni.SQF, ParPort.SQF"),
          [&s, cfg] {
              s.station = ReadStationSettings(cfg + QStringLiteral("SatIni.SQF"));

@@ -91,6 +91,26 @@ TEST_F(SettingsLoaderTest, AMissingFileStopsAtItsStepWithItsLabel) {
     }
 }
 
+// A group list without a first group leaves no group file to read: the failure names the
+// group list, not a nameless ".Sat".
+TEST_F(SettingsLoaderTest, AGroupListWithoutAGroupFailsAtItsOwnStep) {
+    const QString groupList = root_.filePath("SatFiles.SQF");
+    for (const QByteArray& bytes : {QByteArray(""), QByteArray("\r\n"), QByteArray("; groups\r\n"),
+                                    QByteArray("\r\nAmateur\r\n")}) {
+        QFile file(groupList);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        LoadedSettings settings;
+        const auto failure = RunSettingsLoader(folders_, settings, {});
+        ASSERT_TRUE(failure) << bytes.toStdString();
+        EXPECT_EQ(failure->step, 5) << bytes.toStdString();
+        EXPECT_EQ(LoaderFailureMessage(failure->label),
+                  QStringLiteral("Error while loading file SatFiles.SQF!\r"
+                                 "The program will be closed!"));
+    }
+}
+
 TEST_F(SettingsLoaderTest, BadNumberLineFailsItsStep) {
     const QString satIni = root_.filePath("SatIni.SQF");
     StoreSqfLines(satIni, {{3, "east"}});
