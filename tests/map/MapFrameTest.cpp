@@ -68,9 +68,18 @@ TEST(MapFrame, FootprintIsLighterThanTheRestWithTerminatorAndLabels) {
     // The day/night line in yellow, the outlines of the others in white.
     EXPECT_GT(Count(v, kYellow, v.rect()), 300);
     const MapPoint b = ProjectToMap(frame.geometry, -100, 40);
-    EXPECT_GT(Count(v, kWhite, QRect(orbit::RealToPixel(b.x) - 40, orbit::RealToPixel(b.y) - 40, 80, 80)), 50);
-    // The label text starts at the sub-point's row, under the outline's top.
-    EXPECT_GT(Count(v, kWhite, QRect(0, orbit::RealToPixel(b.y), 600, 12)), 20);
+    EXPECT_GT(
+        Count(v, kWhite, QRect(orbit::RealToPixel(b.x) - 40, orbit::RealToPixel(b.y) - 40, 80, 80)),
+        50);
+    // The label text starts at the sub-point's row, under the outline's top: bright
+    // (white text, smoothed over its dark rim) in the rows below, on nothing but grey.
+    int bright = 0;
+    for (int y = orbit::RealToPixel(b.y); y < orbit::RealToPixel(b.y) + 12; ++y) {
+        for (int x = 0; x < 600; ++x) {
+            bright += qGray(v.pixel(x, y)) > 0xC8;
+        }
+    }
+    EXPECT_GT(bright, 20);
 }
 
 TEST(MapFrame, PresentCentresTheChosenColumn) {
@@ -139,6 +148,74 @@ TEST(MapFrame, OtherSatelliteLabels) {
     EXPECT_EQ(SatelliteLabel('C', "QO-100", 1.0027, 20, pass, LabelTimes::AosLos, 0), "C:QO-100");
     EXPECT_EQ(SatelliteLabel('C', "X", 2, 20, pass, LabelTimes::AosLos, 0),
               "C:X Los:12:46 maxE:05");
+}
+
+// Squared distance between two colours.
+int Distance(QRgb a, QRgb b) {
+    const int r = qRed(a) - qRed(b);
+    const int g = qGreen(a) - qGreen(b);
+    const int bl = qBlue(a) - qBlue(b);
+    return r * r + g * g + bl * bl;
+}
+
+// Every label, in each of its colours, is rimmed by a dark halo: no pixel that is mostly the
+// text's colour touches the bare map, and the rim is dark.
+TEST(MapFrame, LabelsAreRimmedByADarkHalo) {
+    constexpr QRgb kMapBlue = 0xFF4664A0;
+    const struct {
+        const char* what;
+        QRgb background;
+        bool sun;
+        QRgb text;
+    } cases[] = {
+        {"label on the dark map", kMapBlue, false, kWhite},
+        {"label in a lit footprint", kWhite, false, kRed},
+        {"sun on the dark map", kMapBlue, true, kYellow},
+        {"sun in a lit footprint", kWhite, true, kRed},
+    };
+    const GeoPoint at{-20, 0};
+    for (const auto& c : cases) {
+        MapFrame frame = GreyFrame(WindowSize::W1, Zoom::Z1);
+        frame.work.fill(c.background);
+        if (c.sun) {
+            DrawSunTerminator(frame, at);
+        } else {
+            // A high satellite: its outline stays far from its short label.
+            const std::vector<OtherSatellite> others = {{at, 42164, std::nullopt, "C:QO-100"}};
+            DrawOtherSatellites(frame, others);
+        }
+        // Each pixel is taken for the one of text, halo (black) and map it is nearest to.
+        enum Kind { Text, Halo, Map };
+        const auto kind = [&](QPoint pixel) {
+            const QRgb v = frame.work.pixel(pixel);
+            const int text = Distance(v, c.text);
+            const int halo = Distance(v, kBlack);
+            const int map = Distance(v, c.background);
+            return text < halo && text < map ? Text : halo < map ? Halo : Map;
+        };
+        const MapPoint p = ProjectToMap(frame.geometry, at.longitude, at.latitude);
+        const QRect area(orbit::RealToPixel(p.x) - 40, orbit::RealToPixel(p.y) - 20, 80, 40);
+        int text = 0;
+        int halo = 0;
+        int touching = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const Kind k = kind({x, y});
+                halo += k == Halo;
+                if (k != Text) {
+                    continue;
+                }
+                ++text;
+                for (const QPoint n :
+                     {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+                    touching += frame.work.pixel(n) == c.background;
+                }
+            }
+        }
+        EXPECT_GT(text, 10) << c.what;
+        EXPECT_GT(halo, text / 2) << c.what;
+        EXPECT_EQ(touching, 0) << c.what;
+    }
 }
 
 TEST(MapFrame, GroundTrackStartsPastTheArrowAndEndsAfterOneOrbit) {
