@@ -53,17 +53,22 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
         std::string line = az + std::string(45, ' ');
         // Each field goes in at its column (counted from 1), pushing the rest right. A field
         // that reaches past the next column is not split by it: the next one follows it, so a
-        // five-digit orbit number pushes the squint past the cut at 49.
+        // five-digit orbit number pushes the squint past the cut at 49. The cut never shortens
+        // the orbit number itself: a wrong orbit number is worse than a line one longer.
         const std::pair<size_t, const std::string*> fields[] = {
             {12, &el},  {18, &ma},  {24, &height}, {30, &range},
             {35, &lon}, {39, &lat}, {46, &orbit},  {49, &squint}};
         size_t end = az.size();
+        size_t orbitEnd = 0;
         for (const auto& [column, text] : fields) {
             const size_t at = std::min(std::max(column - 1, end), line.size());
             line.insert(at, *text);
             end = at + text->size();
+            if (text == &orbit) {
+                orbitEnd = end;
+            }
         }
-        line.resize(49);
+        line.resize(std::max<size_t>(49, orbitEnd));
         return line;
     }
     std::string line = " " + az;

@@ -24,7 +24,8 @@ ListValues HighOrbitNumber() {
 
 TEST(ListLine, NarrowLayoutInsertsAtColumnsAndCutsAtFortyNine) {
     // The squint goes in at column 49 behind the orbit number; an orbit number reaching that
-    // column is not split by it but pushes it past the cut, which the line keeps at 49.
+    // column is not split by it but pushes it past the cut at 49. A five-digit orbit number
+    // stays whole: the line is one longer then.
     const struct {
         double orbitNumber;
         std::optional<double> squint;
@@ -33,8 +34,8 @@ TEST(ListLine, NarrowLayoutInsertsAtColumnsAndCutsAtFortyNine) {
         {8, 12.4, "123.4      5.6   200.1 415   1234 -12 52     7  1"},
         {124, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1231"},
         {1235, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1234"},
-        {12346, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1234"},
-        {12346, std::nullopt, "123.4      5.6   200.1 415   1234 -12 52     1234"},
+        {12346, 12.4, "123.4      5.6   200.1 415   1234 -12 52     12345"},
+        {12346, std::nullopt, "123.4      5.6   200.1 415   1234 -12 52     12345"},
     };
     for (const auto& c : cases) {
         ListValues v = HighOrbitNumber();
