@@ -68,7 +68,9 @@ TEST(MapFrame, FootprintIsLighterThanTheRestWithTerminatorAndLabels) {
     // The day/night line in yellow, the outlines of the others in white.
     EXPECT_GT(Count(v, kYellow, v.rect()), 300);
     const MapPoint b = ProjectToMap(frame.geometry, -100, 40);
-    EXPECT_GT(Count(v, kWhite, QRect(orbit::RealToPixel(b.x) - 40, orbit::RealToPixel(b.y) - 40, 80, 80)), 50);
+    EXPECT_GT(
+        Count(v, kWhite, QRect(orbit::RealToPixel(b.x) - 40, orbit::RealToPixel(b.y) - 40, 80, 80)),
+        50);
     // The label text starts at the sub-point's row, under the outline's top.
     EXPECT_GT(Count(v, kWhite, QRect(0, orbit::RealToPixel(b.y), 600, 12)), 20);
 }
@@ -189,6 +191,25 @@ TEST(WindowSizes, SizeCodeTellsA120DpiScreenApartOnlyAtW2AndW3) {
     for (const auto& c : cases) {
         EXPECT_EQ(SizeCode(c.size, false), c.ordinary) << LayoutOf(c.size).caption;
         EXPECT_EQ(SizeCode(c.size, true), c.dpi120) << LayoutOf(c.size).caption;
+    }
+}
+
+// A window grown to a larger size moves back into the work area, only as far as it must.
+TEST(WindowSizes, AGrownWindowIsMovedBackIntoTheWorkArea) {
+    const QRect area(0, 30, 1600, 970);  // a panel along the top
+    const struct {
+        QRect frame;
+        QPoint expected;
+    } cases[] = {
+        {QRect(100, 100, 800, 500), QPoint(100, 100)},  // inside: stays
+        {QRect(300, 200, 1512, 912), QPoint(88, 88)},   // W5 grown from a W3 place
+        {QRect(-40, 10, 600, 400), QPoint(0, 30)},      // above and left of the area
+        {QRect(200, 200, 1700, 1100), QPoint(0, 30)},   // larger: its top-left shows
+        {QRect(300, 200, 800, 500), QPoint(300, 200)},  // no work area known: as it is
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const QRect workArea = i + 1 == std::size(cases) ? QRect() : area;
+        EXPECT_EQ(KeepInsideWorkArea(cases[i].frame, workArea), cases[i].expected) << i;
     }
 }
 
