@@ -76,7 +76,6 @@ void ElementDownload::Start(const QString& address) {
     }
     running_ = true;
     address_ = address.trimmed();
-    QFile::remove(secondTemporary());
     if (address_.isEmpty()) {
         FinishLater(Report(DownloadOutcome::NoAddress));
         return;
@@ -99,6 +98,8 @@ void ElementDownload::Start(const QString& address) {
                                                 .arg(QDir::toNativeSeparators(mainDataFolder_))));
         return;
     }
+    // Only the lock's holder may clear a temporary: another download may be writing it.
+    QFile::remove(secondTemporary());
     body_ = std::make_unique<QFile>(firstTemporary());
     QFile second(secondTemporary());
     if (!body_->open(QIODevice::WriteOnly | QIODevice::Truncate) ||

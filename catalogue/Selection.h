@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/GroupFiles.h"
+#include "settings/Notifier.h"
 
 namespace orbivox {
 
@@ -54,8 +55,7 @@ inline const QString kNoDataForGroup =
 inline const QString kNoDataForGroupClosing = QStringLiteral(
     "No datas in source file for chosen satellite!\rEdit the group in menu "
     "Satellites.\rThe window will now be closed");
-inline const QString kRestartAfterSort =
-    QStringLiteral("Changes require a restart of Orbivox32 to take effect!");
+inline const QString kRestartAfterSort = kRestartToTakeEffect;
 inline const QString kAreYouSure = QStringLiteral("Are you sure?");
 
 // The open dialogs' filters in Qt's form: "All Files (*.*)" first, then the Kepler files

@@ -17,11 +17,21 @@ QString MissingSourceFolder(const QString& missingSource, const QString& configF
     return QDir(folder).exists() ? folder : configFolder;
 }
 
+QString OpenFolder(const QString& openFolderText, const QString& currentSource) {
+    const QString named =
+        QString(openFolderText.trimmed()).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!named.isEmpty() && QFileInfo(named).isDir()) {
+        return QDir::cleanPath(named);
+    }
+    return QFileInfo(currentSource).absolutePath();
+}
+
 SourceFilePick::SourceFilePick(Notifier& notifier, FileChooser& files, bool sourceKnown)
     : notifier_(notifier), files_(files), sourceKnown_(sourceKnown) {}
 
-QString SourceFilePick::OpenFile(const QString& currentSource, const QString& sourceMask) {
-    const QString path = files_.OpenFile(QFileInfo(currentSource).absolutePath(),
+QString SourceFilePick::OpenFile(const QString& currentSource, const QString& sourceMask,
+                                 const QString& openFolderText) {
+    const QString path = files_.OpenFile(OpenFolder(openFolderText, currentSource),
                                          SourceFileFilters(sourceMask, FilterSpelling::FileOpen));
     if (path.isEmpty()) {
         if (!sourceKnown_) {

@@ -38,17 +38,24 @@ bool MapDisplay::ToggleZoom() {
     if (!ZoomAvailable(view_.size)) {
         return false;
     }
-    view_.zoom = view_.zoom == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
-    LoadImages();
+    const Zoom before = view_.zoom;
+    view_.zoom = before == Zoom::Z1 ? Zoom::Z2 : Zoom::Z1;
+    if (!LoadImages()) {
+        view_.zoom = before;  // the map still shows the old zoom; so does its switch
+        return false;
+    }
     return true;
 }
 
 void MapDisplay::ToggleMapSet() {
-    view_.set = view_.set == MapSet::Political ? MapSet::Physical : MapSet::Political;
-    LoadImages();
+    const MapSet before = view_.set;
+    view_.set = before == MapSet::Political ? MapSet::Physical : MapSet::Political;
+    if (!LoadImages()) {
+        view_.set = before;  // the map still shows the old set; so does its switch
+    }
 }
 
-void MapDisplay::LoadImages() {
+bool MapDisplay::LoadImages() {
     // A size without zoom shows Z1, and the switch says so.
     if (!ZoomAvailable(view_.size)) {
         view_.zoom = Zoom::Z1;
@@ -56,7 +63,9 @@ void MapDisplay::LoadImages() {
     const QString error = LoadMapImages(frame_, programFolder_, view_.size, view_.zoom, view_.set);
     if (!error.isEmpty()) {
         notifier_.Error(error);
+        return false;
     }
+    return true;
 }
 
 void MapDisplay::ClickMap() {

@@ -30,7 +30,8 @@ public:
     void NextSize();
     // A size chosen: its images at its own size, no longer stretched.
     void SetWindowSize(WindowSize size);
-    // Z1 and Z2 where the size has a zoom; false when nothing changed.
+    // Z1 and Z2 where the size has a zoom; false when nothing changed. Either switch stays
+    // as it was when the other images cannot be loaded.
     bool ToggleZoom();
     void ToggleMapSet();
 
@@ -72,7 +73,9 @@ public:
     MapFrame& frame() { return frame_; }
 
 private:
-    void LoadImages();
+    // False, after saying why, when the images could not be loaded: the frame keeps the
+    // ones it had.
+    bool LoadImages();
 
     QString programFolder_;
     MapViewSwitches& view_;

@@ -47,7 +47,9 @@ ObserverEdit EditNumber(ObserverItem item, QString text, ObserverEdit e) {
     }
     e.shown = text;
     const QChar last = text.back();
-    if (!last.isDigit() && last != QLatin1Char('.') &&
+    // The UTC offset ends in a digit or "-"; "5." is refused until its fraction is typed.
+    const bool pointAllowed = item != ObserverItem::UtcOffset;
+    if (!last.isDigit() && !(last == QLatin1Char('.') && pointAllowed) &&
         !(last == QLatin1Char('-') && range.minusLast)) {
         return Refused(e);
     }

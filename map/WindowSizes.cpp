@@ -2,6 +2,7 @@
 // screen; and keeping the map's aspect when the operator resizes the window.
 #include "map/WindowSizes.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace orbivox {
@@ -74,6 +75,17 @@ QSize AspectCorrectedSize(QSize before, QSize after) {
         return QSize(after.width(), after.width() / 2);
     }
     return QSize(2 * after.height(), after.height());
+}
+
+QPoint KeepInsideWorkArea(QRect frame, QRect workArea) {
+    if (workArea.isEmpty()) {
+        return frame.topLeft();
+    }
+    const auto fit = [](int at, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(at, areaStart + areaLength - length));
+    };
+    return QPoint(fit(frame.x(), frame.width(), workArea.x(), workArea.width()),
+                  fit(frame.y(), frame.height(), workArea.y(), workArea.height()));
 }
 
 }  // namespace orbivox

@@ -1,6 +1,7 @@
 #pragma once
 // The five sizes of the main window, W1 to W5: the map view, the map images at each
 // zoom, and which sizes a screen can take.
+#include <QRect>
 #include <QSize>
 #include <array>
 #include <optional>
@@ -98,6 +99,10 @@ WindowSize LimitWindowSize(WindowSize requested, QSize workArea, int screenWidth
 
 // The size that follows a click on lblWinSize.
 WindowSize NextWindowSize(WindowSize current, QSize workArea, bool dpi120);
+
+// Where a window frame of this place and size stands once moved into the work area: as
+// little as it takes, and with its top-left corner visible when it is larger than the area.
+QPoint KeepInsideWorkArea(QRect frame, QRect workArea);
 
 // Free resizing: the map frame size that brings a dragged map back to its 2:1 aspect.
 // The larger of the width and height changes wins. (The main window adds its own frame.)

@@ -34,6 +34,10 @@ public:
     }
 };
 
+// Said by every dialog whose stored values are read only when the program starts.
+inline const QString kRestartToTakeEffect =
+    QStringLiteral("Changes require a restart of Orbivox32 to take effect!");
+
 // The program's messages separate their lines with "\r", as its settings files and the
 // texts its users know do; a box or a terminal shows them with "\n".
 inline QString DisplayLines(const QString& text) {

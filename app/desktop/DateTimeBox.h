@@ -8,6 +8,8 @@ class DateTimeBox : public QWidget {
 public:
     explicit DateTimeBox(QWidget* parent = nullptr);
     void SetTexts(const QString& date, const QString& time);
+    const QString& date() const { return date_; }
+    const QString& time() const { return time_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

@@ -78,8 +78,12 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     ptbDatZeit_->setFont(fixed);
     lblSatName_ = new QLabel(central);
     lblSatName_->setObjectName(QStringLiteral("lblSatName"));
+    lblIll_ = new QLabel(central);
+    lblIll_->setObjectName(QStringLiteral("lblIll"));
+    lblIll_->setAutoFillBackground(true);
     top->addWidget(ptbDatZeit_);
     top->addWidget(lblSatName_, 1);
+    top->addWidget(lblIll_);
     layout->addLayout(top);
 
     lblKopfZeile_ = new QLabel(central);
@@ -122,6 +126,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     ShowWorkingName();
 
     map_->Start();
+    FillSunHooks();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
@@ -152,10 +157,10 @@ void TAusgabe::BuildMenus() {
     }
     QMenu* setup = bar->addMenu(QStringLiteral("S&etup"));
     for (const char* item :
-         {"O&ptions", "R&adio Setup", "&Rotor Setup", "Observer Setup", "Speech Setup"}) {
+         {"O&ptions", "R&adio Setup", "&Rotor Setup", "&Observer", "Speech Setup"}) {
         QAction* action = setup->addAction(QString::fromLatin1(item));
         action->setEnabled(false);
-        if (QLatin1String(item) == QLatin1String("Observer Setup")) {
+        if (QLatin1String(item) == QLatin1String("&Observer")) {
             action->setEnabled(true);
             connect(action, &QAction::triggered, this, [this] { map_->ShowObserverSetup(); });
         }
@@ -219,8 +224,37 @@ void TAusgabe::StartTracking() {
     timer1_.start(session_.engine().TickIntervalMs());
 }
 
+void TAusgabe::FillSunHooks() {
+    TrackingEngine& engine = session_.engine();
+    const auto computeSun = [this, &engine] {
+        orbit::StationView& view = engine.View();
+        orbit::SetSunTime(sun_, view.Time().dayNumber, view.Shifts().computation);
+        orbit::ComputeSun(sun_);
+        sunKnown_ = true;
+    };
+    engine.Hooks().refreshSunPosition = computeSun;
+    engine.Hooks().checkEclipse = [this, &engine, computeSun] {
+        if (!sunKnown_) {
+            computeSun();  // the sun display was off at the last refresh tick
+        }
+        const orbit::TrackResult& working = engine.View().Result();
+        if (!working.ok) {
+            return;
+        }
+        const orbit::IlluminationLabel label = orbit::LabelFor(
+            orbit::CheckEclipse(sun_, working.subLatitude, working.subLongitude, working.height));
+        lblIll_->setText(QString::fromLatin1(label.text));
+        lblIll_->setStyleSheet(QStringLiteral("color: #%1; background-color: #%2;")
+                                   .arg(label.foreground, 6, 16, QLatin1Char('0'))
+                                   .arg(label.background, 6, 16, QLatin1Char('0')));
+    };
+}
+
 void TAusgabe::OnTick() {
     if (session_.engine().SelectedCount() == 0) {
+        // Nothing to track, but the clock goes on.
+        session_.engine().View().UpdateClock();
+        ShowDateTime();
         return;
     }
     session_.engine().TrackingTick();
@@ -228,13 +262,17 @@ void TAusgabe::OnTick() {
     ShowTick();
 }
 
-void TAusgabe::ShowTick() {
-    TrackingEngine& engine = session_.engine();
-    const double jd = engine.Time().displayJulianDate;
+void TAusgabe::ShowDateTime() {
+    const double jd = session_.engine().Time().displayJulianDate;
     const QString zone =
         session_.startValues().localZone ? QStringLiteral("L") : QStringLiteral("U");
     ptbDatZeit_->SetTexts(ToQ(orbit::FormatDateTime(jd, "dd.mm.yyyy")),
                           ToQ(orbit::FormatDateTime(jd, "hh:nn:ss")) + QStringLiteral(" ") + zone);
+}
+
+void TAusgabe::ShowTick() {
+    TrackingEngine& engine = session_.engine();
+    ShowDateTime();
     lstAusgabe_->setText(ToQ(engine.ListText()));
     lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
     for (int slot = 0; slot < kMaxSelected; ++slot) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "catalogue/FileChooser.h"
+#include "orbit/Sun.h"
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
 #include "tracking/TrackingSession.h"
@@ -35,6 +36,9 @@ public:
     void ShowSelection();
     QTimer& Timer1() { return timer1_; }
     SelectionActions& selectionActions() { return *selection_; }
+    const DateTimeBox& dateTimeBox() const { return *ptbDatZeit_; }
+    const QLabel& illumination() const { return *lblIll_; }
+    MapPanel& mapPanel() { return *map_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -48,6 +52,9 @@ private:
     void ShowWorkingName();
     void OnTick();
     void ShowTick();
+    void ShowDateTime();
+    // The tracking cycle's sun and eclipse places, shown on lblIll.
+    void FillSunHooks();
     void RunQuitSequence(bool quitCommand);
     // SatPos.SQF: where the window stands, for the next start.
     void WriteWindowPosition();
@@ -58,6 +65,9 @@ private:
     QTimer timer1_;
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;
+    QLabel* lblIll_;
+    orbit::SunState sun_;
+    bool sunKnown_ = false;
     QLabel* lblKopfZeile_;
     QLabel* lstAusgabe_;
     std::array<QLabel*, kMaxSelected> letters_{};

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "map/WindowSizes.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
 #include "settings/Notifier.h"
@@ -148,6 +149,8 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
     }
     row->addStretch(1);
 
+    session_.engine().Hooks().secondObserverReadout = [this] { ShowSecondObserverReadout(); };
+
     timerResize_.setObjectName(QStringLiteral("TimerResize"));
     timerResize_.setInterval(150);
     connect(&timerResize_, &QTimer::timeout, this, &MapPanel::OnResizeTick);
@@ -192,6 +195,14 @@ void MapPanel::FitWindow() {
     const QSize fitted = window_.sizeHint().expandedTo(window_.minimumSizeHint());
     display_.FittedTo(fitted);
     window_.resize(fitted);
+    // A larger size grows to the right and down; the whole window stays on the screen.
+    const QSize decoration = window_.frameGeometry().size() - window_.geometry().size();
+    const QRect frame(window_.frameGeometry().topLeft(), fitted + decoration);
+    const QPoint inside =
+        KeepInsideWorkArea(frame, QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()));
+    if (inside != frame.topLeft()) {
+        window_.move(inside);
+    }
 }
 
 void MapPanel::AfterTick() {
@@ -261,6 +272,22 @@ void MapPanel::ShowObserverSetup() {
         dialog.exec();
     } catch (const SqfError& error) {
         notifier_.Error(QString::fromUtf8(error.what()));
+    }
+}
+
+void MapPanel::ShowSecondObserverReadout() {
+    TrackingEngine& engine = session_.engine();
+    if (locEingabe_ == nullptr || !locEingabe_->WantsReadout() || engine.WorkingSlot() < 0) {
+        return;
+    }
+    const SecondObserver& second = locEingabe_->observer();
+    orbit::ObserverSite site;
+    site.longitude = second.longitude > 180.0 ? second.longitude - 360.0 : second.longitude;
+    site.latitude = second.latitude;
+    const orbit::SiteReadout readout = engine.View().SecondSiteReadout(
+        site, engine.WorkingSlot(), engine.Switches().decimalSeparator);
+    if (!readout.text.empty()) {
+        locEingabe_->ShowReadout(QString::fromStdString(readout.text), readout.aboveHorizon);
     }
 }
 

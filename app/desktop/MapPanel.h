@@ -57,6 +57,10 @@ public:
 
     void ShowObserverSetup();
     void ShowSecondObserver();
+    // Once a tick: the working satellite seen from the second observer, while its dialog
+    // is open on a confirmed locator.
+    void ShowSecondObserverReadout();
+    TLocEingabe* secondObserverDialog() const { return locEingabe_; }
 
     const MapDisplay& display() const { return display_; }
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "app/desktop/MainWindow.h"
+#include "catalogue/Selection.h"
 #include "catalogue/ui/GroupChooser.h"
 #include "catalogue/ui/SatWahlDialog.h"
 
@@ -38,6 +39,13 @@ void SelectionActions::ResumeTracking(bool wasRunning) {
 void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) {
     const bool wasRunning = window_.Timer1().isActive();
     window_.Timer1().stop();
+    QString opened = openedFile;
+    if (fromMenu && opened.isEmpty() && !QFileInfo(session_.sourceFile()).isFile()) {
+        // The group's source file has gone since the start: say so and offer another.
+        notifier_.Warning(MissingSourceWarning(session_.group()));
+        const CatalogueContext files = session_.CatalogueFiles();
+        opened = pick_.ReplaceMissing(session_.sourceFile(), files.configFolder, files.sourceMask);
+    }
     // The model or the name options may have changed since the last time.
     choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
     TSatWahl dialog(choice_, notifier_, files_, screen_, &window_);
@@ -45,7 +53,7 @@ void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) 
         session_.SetNameOptions(options);
         choice_.SetReadOptions(session_.engine().Orbit().ReadOptions());
     };
-    dialog.Prepare(session_.selection(), fromMenu, openedFile);
+    dialog.Prepare(session_.selection(), fromMenu, opened);
     dialog.exec();
     if (choice_.outcome() == ChoiceOutcome::Cancelled) {
         session_.SetGroupIndex(choice_.running().groupIndex);
@@ -56,8 +64,9 @@ void SelectionActions::ShowSatellites(bool fromMenu, const QString& openedFile) 
 }
 
 void SelectionActions::OpenFile() {
+    const CatalogueContext files = session_.CatalogueFiles();
     const QString path =
-        pick_.OpenFile(session_.sourceFile(), session_.CatalogueFiles().sourceMask);
+        pick_.OpenFile(session_.sourceFile(), files.sourceMask, files.openFolderText);
     if (!path.isEmpty()) {
         ShowSatellites(true, path);
     }

@@ -23,6 +23,10 @@ public:
         const QScreen* s = Screen();
         return s ? s->availableGeometry().size() : QSize();
     }
+    QPoint WorkAreaOrigin() const override {
+        const QScreen* s = Screen();
+        return s ? s->availableGeometry().topLeft() : QPoint();
+    }
     int ScreenWidth() const override {
         const QScreen* s = Screen();
         return s ? s->geometry().width() : 0;

@@ -1,9 +1,9 @@
 // Orbivox32: the desktop satellite tracker.
-#include <QApplication>
 #include <QProcess>
 #include <QScreen>
 
 #include "app/desktop/FileDialogChooser.h"
+#include "app/desktop/GuardedApplication.h"
 #include "app/desktop/MainWindow.h"
 #include "app/desktop/MessageBoxNotifier.h"
 #include "app/desktop/SelectionActions.h"
@@ -11,12 +11,12 @@
 #include "tracking/StartProgram.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    orbivox::MessageBoxNotifier notifier;
+    orbivox::GuardedApplication app(argc, argv, notifier);
     QApplication::setApplicationName(QStringLiteral("Orbivox32"));
     QApplication::setApplicationVersion(QStringLiteral(ORBIVOX_VERSION));
 
     orbit::SystemClock clock;
-    orbivox::MessageBoxNotifier notifier;
     orbivox::StartResult start = orbivox::StartProgram(
         clock, orbivox::FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()),
         notifier);

@@ -28,7 +28,7 @@ QString DownloadKepsHelpText() {
         QStringLiteral("To download a Keplerian data file select the address in the list and\r"
                        "click on \"DownLoad\"."),
         QStringLiteral("To add new download addresses to the list edit the file"),
-        QStringLiteral("\"Celestrak.SQF\" in the Orbivox32 program folder. The file can be"),
+        QStringLiteral("\"Celestrak.SQF\" in the Orbivox32 data folder. The file can be"),
         QStringLiteral("opened with the Orbivox32 menu \"? | Auxiliary Files.\""),
         QStringLiteral("Add only addresses of Http servers (addresses starting with \"Http\")."),
         QStringLiteral("DIRECT download from FTP servers (addresses starting with \"FTP\")"),
@@ -61,9 +61,11 @@ TDownloadKeps::TDownloadKeps(const QString& mainDataFolder, Notifier& notifier, 
     lblSelect = new QLabel(QStringLiteral("Select URL, then click on \"Download!\""), this);
     lstCelesAdr = new QListWidget(this);
     lstCelesAdr->setMinimumWidth(420);
+    // An address ends in the file's name, the part worth seeing when it is too long.
+    lstCelesAdr->setTextElideMode(Qt::ElideMiddle);
     lblSelect->setBuddy(lstCelesAdr);
     prgTransfer = new QProgressBar(this);
-    prgTransfer->setTextVisible(false);
+    prgTransfer->setTextVisible(true);  // "0%" before it moves: a bar, not a text field
     prgTransfer->setRange(0, 1);
     prgTransfer->setValue(0);
     lblStatus = new QLabel(this);

@@ -33,7 +33,7 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 QListWidget* List(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setMinimumWidth(150);
+    list->setMinimumWidth(180);
     return list;
 }
 
@@ -49,7 +49,7 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
     lblPfad->setObjectName(QStringLiteral("lblPfad"));
     lblPfad->setWordWrap(true);
     filSource = List(QStringLiteral("filSource"), this);
-    filSource->setMinimumWidth(120);
+    filSource->setFixedWidth(160);  // the satellite lists take any change of width
     Label26 = new QLabel(this);
     Label26->setObjectName(QStringLiteral("Label26"));
     lstAlleSat = List(QStringLiteral("lstAlleSat"), this);
@@ -79,6 +79,10 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
         auto* star = new QLabel(QStringLiteral("*"), this);
         star->setFixedSize(10, rowHeight);
         star->setAlignment(Qt::AlignCenter);
+        // A hidden star keeps its row's place, so each star stays beside its own entry.
+        QSizePolicy keepPlace = star->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        star->setSizePolicy(keepPlace);
         star->setVisible(false);
         stars[static_cast<size_t>(row)] = star;
         starColumn->addWidget(star);
@@ -112,18 +116,27 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
     left->addWidget(lblPfad);
     left->addWidget(filSource, 1);
     left->addWidget(Label26);
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(new QLabel(QStringLiteral("All satellites:"), this));
-    middle->addWidget(lstAlleSat, 1);
-    middle->addWidget(lblCount);
-    auto* chosenRow = new QHBoxLayout;
-    chosenRow->setSpacing(2);
-    chosenRow->addWidget(lstAuswahl, 1, Qt::AlignTop);
-    chosenRow->addLayout(starColumn);
-    chosenRow->addLayout(letterColumn);
-    auto* right = new QVBoxLayout;
-    right->addWidget(lblAuswahl);
-    right->addLayout(chosenRow, 1);
+    // Both satellite lists in one grid: the same start width and half of any change each.
+    // The stars and letters sit in columns of their own, row for row beside the chosen list.
+    auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(2);
+    lists->addWidget(new QLabel(QStringLiteral("All satellites:"), this), 0, 0);
+    lists->addWidget(lblAuswahl, 0, 1, 1, 3);
+    lists->addWidget(lstAlleSat, 1, 0);
+    lists->addWidget(lstAuswahl, 1, 1, Qt::AlignTop);
+    lists->addLayout(starColumn, 1, 2);
+    lists->addLayout(letterColumn, 1, 3);
+    lists->addWidget(lblCount, 2, 0);
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(1, 1);
+    lists->setRowStretch(1, 1);
+    lists->setColumnMinimumWidth(0, 180);
+    lists->setColumnMinimumWidth(1, 180);
+    lblAuswahl->setSizePolicy(QSizePolicy::Ignored, lblAuswahl->sizePolicy().verticalPolicy());
+    lblAuswahl->setMinimumWidth(0);
+    for (QListWidget* list : {lstAlleSat, lstAuswahl}) {
+        list->setSizePolicy(QSizePolicy::Ignored, list->sizePolicy().verticalPolicy());
+    }
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {cmdFileOK, btnCancel, btnDelete, btnShowOnOff, btnActiveSat,
                                 Button2, btnUpdateKeps, btnSatNames, btnSort, btnGroups}) {
@@ -137,9 +150,8 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
     buttons->addLayout(sizeRow);
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(middle, 3);  // both satellite lists share a change of width
-    columns->addLayout(right, 3);
+    columns->addLayout(left, 0);
+    columns->addLayout(lists, 1);
     columns->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -172,6 +184,7 @@ void TSatWahl::Prepare(const SelectionState& running, bool fromMenu, const QStri
         choice_.ChooseSourceFile(openedFile);
     }
     rememberedFile_ = choice_.sourceFile();
+    fromFileOpen_ = !openedFile.isEmpty();
     ShowFiles();
     ShowChoice();
     SetGroupCaption(QStringLiteral("Selected"));
@@ -200,7 +213,12 @@ void TSatWahl::ShowFiles() {
             filSource->setCurrentRow(row);
         }
     }
-    lblPfad->setText(QDir::toNativeSeparators(choice_.sourceFolder()));
+    // File | Open shows the folder text the station settings keep for it.
+    const QString openFolderText = choice_.context().openFolderText;
+    lblPfad->setText(fromFileOpen_ && !openFolderText.isEmpty()
+                         ? openFolderText
+                         : QStringLiteral("Path: ") +
+                               QDir::toNativeSeparators(choice_.sourceFolder()));
     Label26->setText(choice_.SourceDateText());
 }
 
@@ -305,8 +323,14 @@ void TSatWahl::UpdateKepsClick() {
     TDownloadKeps download(choice_.context().mainDataFolder, notifier_, HttpOptions{}, this);
     download.move(pos() + QPoint(screen_.Dpi120() ? 380 : 280, 80));
     connect(&download, &TDownloadKeps::fileListChanged, this, [this] { ShowFiles(); });
-    // Back from downloading: the file list shows the file in use again.
-    connect(&download, &TDownloadKeps::quitting, this, [this] { ShowFiles(); });
+    // Back from downloading: the file chosen before is read again, as a download may have
+    // replaced it.
+    const QString remembered = choice_.sourceFile();
+    connect(&download, &TDownloadKeps::quitting, this, [this, remembered] {
+        choice_.ChooseSourceFile(remembered);
+        ShowFiles();
+        ShowChoice();
+    });
     download.exec();
 }
 
@@ -314,8 +338,8 @@ void TSatWahl::SatNamesClick() {
     TSatelliteName names(
         QDir(choice_.context().configFolder).filePath(QLatin1String(kNameOptionsFile)), notifier_,
         this);
-    names.exec();
-    if (nameOptionsChanged) {
+    // Cancel leaves the options as they were, whatever was clicked before it.
+    if (names.exec() == QDialog::Accepted && nameOptionsChanged) {
         nameOptionsChanged(names.options());
     }
 }

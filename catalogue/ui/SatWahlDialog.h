@@ -87,6 +87,7 @@ private:
     const ScreenMetrics& screen_;
     QString rememberedFile_;
     bool centred_ = false;
+    bool fromFileOpen_ = false;
 };
 
 }  // namespace orbivox

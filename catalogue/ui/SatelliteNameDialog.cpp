@@ -46,6 +46,7 @@ TSatelliteName::TSatelliteName(QString optionsPath, Notifier& notifier, QWidget*
         RgrpSatNamen->addButton(button, i);
         itemsLayout->addWidget(button);
     }
+    edited_ = options_;
     RgrpSatNamen->button(ItemFor(options_))->setChecked(true);
 
     auto* identify = new QGroupBox(QStringLiteral("Identify Satellite by"), this);
@@ -75,16 +76,16 @@ TSatelliteName::TSatelliteName(QString optionsPath, Notifier& notifier, QWidget*
 }
 
 void TSatelliteName::ChooseItem(int item) {
-    options_.useListNames = item != 0;
-    options_.showWithoutListName = item != 2;
+    edited_.useListNames = item != 0;
+    edited_.showWithoutListName = item != 2;
 }
 
 void TSatelliteName::Edit1Change(const QString& text) {
-    options_.identification = text.left(1);
+    edited_.identification = text.left(1);
     if (!text.isEmpty() && text != QLatin1String("I") && text != QLatin1String("D")) {
         Warn(QStringLiteral("Valid only I or D"));
-        options_.identification = QStringLiteral("I");
-        Edit1->setText(options_.identification);
+        edited_.identification = QStringLiteral("I");
+        Edit1->setText(edited_.identification);
     }
 }
 
@@ -94,11 +95,12 @@ void TSatelliteName::Warn(const QString& text) {
 
 void TSatelliteName::StoreClick() {
     try {
-        WriteNameOptions(optionsPath_, options_);
+        WriteNameOptions(optionsPath_, edited_);
     } catch (const SqfError& error) {
         Warn(QStringLiteral("Cannot store %1: %2").arg(error.fileName(), error.reason()));
         return;  // stay open: nothing was lost
     }
+    options_ = edited_;
     accept();
 }
 

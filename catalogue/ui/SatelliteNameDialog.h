@@ -20,6 +20,7 @@ public:
     // defaults.
     TSatelliteName(QString optionsPath, Notifier& notifier, QWidget* parent = nullptr);
 
+    // The options as stored; what is clicked counts only once "Store" has written it.
     const NameOptions& options() const { return options_; }
 
     QButtonGroup* RgrpSatNamen = nullptr;  // 0 source names, 1 list names, 2 only listed
@@ -35,6 +36,7 @@ private:
 
     QString optionsPath_;
     NameOptions options_;
+    NameOptions edited_;
     Notifier& notifier_;
 };
 

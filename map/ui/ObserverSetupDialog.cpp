@@ -218,6 +218,8 @@ void TSatSetupObsF::Store() {
         Warn(QString::fromUtf8(error.what()));
         return;
     }
+    // The station is read when the program starts.
+    notifier_.Show({kRestartToTakeEffect, MessageKind::Information, windowTitle(), {}, false});
     accept();
 }
 

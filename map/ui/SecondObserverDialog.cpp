@@ -3,6 +3,7 @@
 #include "map/ui/SecondObserverDialog.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,6 +43,12 @@ TLocEingabe::TLocEingabe(const QString& locPosPath, QWidget* parent)
     remove->setAutoDefault(false);
     cancel->setAutoDefault(false);
 
+    lblErg_ = new QLabel(this);
+    lblErg_->setObjectName(QStringLiteral("lblErg"));
+    lblErg_->setAutoFillBackground(true);
+    lblErg_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lblErg_->setVisible(false);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);
     grid->addWidget(edLoc_, 0, 1);
@@ -49,6 +56,7 @@ TLocEingabe::TLocEingabe(const QString& locPosPath, QWidget* parent)
     grid->addWidget(remove, 1, 0);
     grid->addWidget(ok_, 1, 1);
     grid->addWidget(cancel, 1, 2);
+    grid->addWidget(lblErg_, 2, 0, 1, 3);
 
     connect(edLoc_, &QLineEdit::textChanged, this, &TLocEingabe::OnChanged);
     connect(ok_, &QPushButton::clicked, this, &TLocEingabe::Confirm);
@@ -82,13 +90,24 @@ void TLocEingabe::OnChanged(const QString& typed) {
         return;
     }
     if (!CheckLocatorChars(text.toStdString())) {
-        error_->setVisible(!text.isEmpty());
+        error_->setVisible(true);  // an emptied field is no locator either
     } else {
         const LocatorPosition p = LocatorToDegrees(text.toStdString());
         observer_.longitudeText = TwoDecimals(p.eastLongitude);
         observer_.latitudeText = TwoDecimals(p.latitude);
     }
     ok_->setEnabled(!error_->isVisibleTo(this) && (text.size() == 4 || text.size() == 6));
+}
+
+bool TLocEingabe::WantsReadout() const {
+    return isVisible() && !observer_.locator.isEmpty();
+}
+
+void TLocEingabe::ShowReadout(const QString& text, bool aboveHorizon) {
+    lblErg_->setText(text);
+    lblErg_->setStyleSheet(aboveHorizon ? QStringLiteral("background-color: rgb(255, 255, 255);")
+                                        : QStringLiteral("background-color: rgb(192, 192, 192);"));
+    lblErg_->setVisible(true);
 }
 
 void TLocEingabe::Confirm() {
@@ -112,6 +131,8 @@ void TLocEingabe::Confirm() {
 
 void TLocEingabe::Remove() {
     observer_ = SecondObserver{};
+    lblErg_->clear();
+    lblErg_->setVisible(false);
     {
         const QSignalBlocker quiet(edLoc_);
         edLoc_->clear();

@@ -33,6 +33,13 @@ public:
     QLineEdit* edit() const { return edLoc_; }
     QLabel* error() const { return error_; }
     QPushButton* okButton() const { return ok_; }
+    QLabel* readout() const { return lblErg_; }
+
+    // True while the dialog is open on a confirmed locator: the tracking cycle then shows
+    // the working satellite as seen from there.
+    bool WantsReadout() const;
+    // lblErg: white while the satellite is above the second observer's horizon.
+    void ShowReadout(const QString& text, bool aboveHorizon);
 
     void Confirm();
     void Remove();
@@ -50,6 +57,7 @@ private:
     QLineEdit* edLoc_;
     QLabel* error_;
     QPushButton* ok_;
+    QLabel* lblErg_;
 };
 
 }  // namespace orbivox

@@ -120,6 +120,8 @@ TEST_F(DownloadKepsDialogTest, HelpHasTwelveLinesAndThreeEmptyOnes) {
               "To download a Keplerian data file select the address in the list and");
     EXPECT_EQ(lines.at(2), "To add new download addresses to the list edit the file");
     EXPECT_EQ(lines.at(3), "");
+    // The address list lives with the data, not with the program.
+    EXPECT_EQ(lines.at(4), "\"Celestrak.SQF\" in the Orbivox32 data folder. The file can be");
 }
 
 }  // namespace

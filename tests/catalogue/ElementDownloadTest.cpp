@@ -158,6 +158,7 @@ TEST_F(ElementDownloadTest, CancelLeavesNothingBehindAndASecondDownloadWaitsItsT
     EXPECT_EQ(refused.message, QLatin1String(kDownloadFailed));
     EXPECT_TRUE(refused.detail.contains("another download")) << refused.detail.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath(kFirstTemporary)));
+    EXPECT_TRUE(QFile::exists(dir.filePath(kSecondTemporary)));
 
     QEventLoop loop;
     QObject::connect(&first, &ElementDownload::finished, &loop, &QEventLoop::quit);

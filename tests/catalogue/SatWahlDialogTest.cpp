@@ -2,20 +2,29 @@
 // recorded message boxes: the lists, a new group, sorting, a downloaded file, Escape.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
+#include <array>
 #include <functional>
+#include <optional>
 
 #include "catalogue/ui/DownloadKepsDialog.h"
 #include "catalogue/ui/ElementDisplayDialog.h"
 #include "catalogue/ui/GroupChooser.h"
 #include "catalogue/ui/GroupDialogs.h"
 #include "catalogue/ui/SatWahlDialog.h"
+#include "catalogue/ui/SatelliteNameDialog.h"
 #include "catalogue/ui/SortSatsDialog.h"
 #include "settings/SqfFile.h"
 #include "tests/catalogue/CatalogueFixture.h"
@@ -238,6 +247,21 @@ TEST_F(SatWahlDialogTest, ADownloadedFileAppearsInTheFileListAndIsSelected) {
     EXPECT_EQ(ReadSourceList(context.sourceListPath).value(0), Kepler("fresh.txt"));
 }
 
+// A download that replaced the file in use: Quit reads it again.
+TEST_F(SatWahlDialogTest, QuittingTheDownloadReloadsTheRememberedFile) {
+    auto dialog = OpenDialog();
+    ASSERT_EQ(dialog->lstAlleSat->count(), 35);
+    WhenShown<TDownloadKeps>([this](TDownloadKeps& download) {
+        QFile::remove(Kepler("amateur.txt"));
+        QFile::copy(ORBIVOX_TEST_DATA "/download-elements.txt", Kepler("amateur.txt"));
+        emit download.fileListChanged(Kepler("amateur.txt"));
+        download.QuitClick();
+    });
+    dialog->btnUpdateKeps->click();
+    EXPECT_EQ(dialog->filSource->currentItem()->text(), "amateur.txt");
+    EXPECT_EQ(dialog->lstAlleSat->count(), 3);
+}
+
 TEST_F(SatWahlDialogTest, EscapeCancelsAndAFileWithoutSetsDisablesOk) {
     SqfWriter().Text("not an element file").Commit(Kepler("notes.txt"));
     auto dialog = OpenDialog();
@@ -267,6 +291,87 @@ TEST_F(SatWahlDialogTest, DataDisplayOffsetFollowsTheScreenResolution) {
             [&](TTLEDisplDfm& display) { offset = display.pos() - dialog->pos(); });
         dialog->Button2->click();
         EXPECT_EQ(offset, c.offset) << c.dpi;
+    }
+}
+
+// The path label names the source folder; opened by File | Open it shows the folder text
+// the station settings keep for that command.
+TEST_F(SatWahlDialogTest, PathLabelNamesTheFolderOrTheOpenFolderText) {
+    auto dialog = OpenDialog();
+    EXPECT_EQ(dialog->lblPfad->text(),
+              "Path: " + QDir::toNativeSeparators(QFileInfo(Kepler("amateur.txt")).absolutePath()));
+
+    context.openFolderText = "\\Orbivox32\\Kepler\\";
+    choice = std::make_unique<SatelliteChoice>(context, readOptions);
+    TSatWahl opened(*choice, messages, files, screen);
+    opened.Prepare(StartSelection(), true, Kepler("amateur.txt"));
+    EXPECT_EQ(opened.lblPfad->text(), "\\Orbivox32\\Kepler\\");
+}
+
+// "Windowsize: +/-" gives each satellite list half of the change; the file list keeps its width.
+TEST_F(SatWahlDialogTest, WindowsizeButtonsShareTheChangeBetweenTheLists) {
+    auto dialog = OpenDialog();
+    const auto widths = [&] {
+        dialog->layout()->activate();
+        return std::array<int, 3>{dialog->filSource->width(), dialog->lstAlleSat->width(),
+                                  dialog->lstAuswahl->width()};
+    };
+    const std::array<int, 3> before = widths();
+    dialog->btnWider->click();
+    dialog->btnWider->click();
+    QApplication::processEvents();
+    const std::array<int, 3> wider = widths();
+    EXPECT_EQ(wider[0], before[0]);
+    EXPECT_EQ(wider[1] - before[1], 20);
+    EXPECT_EQ(wider[2] - before[2], 20);
+    dialog->btnNarrower->click();
+    QApplication::processEvents();
+    const std::array<int, 3> narrower = widths();
+    EXPECT_EQ(narrower[1] - before[1], 10);
+    EXPECT_EQ(narrower[2] - before[2], 10);
+}
+
+// Each star stands beside the entry whose map flag is "+", with unmarked entries between.
+TEST_F(SatWahlDialogTest, StarsSitBesideTheirOwnEntries) {
+    SqfWriter()
+        .Lines({"NOAA 19", "-", "ISS (ZARYA)", "+", "NOAA 18", "-", "NOAA 15", "+"})
+        .Commit(FindGroupFile(context.configFolder, "Amateur"));
+    auto dialog = OpenDialog();
+    ASSERT_EQ(dialog->lstAuswahl->count(), 4);
+    for (int row : {1, 3}) {
+        const QLabel* star = dialog->stars[static_cast<size_t>(row)];
+        ASSERT_FALSE(star->isHidden()) << row;
+        const QRect entry = dialog->lstAuswahl->visualItemRect(dialog->lstAuswahl->item(row));
+        const int entryMiddle =
+            dialog->lstAuswahl->viewport()->mapTo(dialog.get(), entry.center()).y();
+        const int starMiddle = star->mapTo(dialog.get(), star->rect().center()).y();
+        EXPECT_NEAR(starMiddle, entryMiddle, entry.height() / 2) << row;
+    }
+}
+
+// "Sat. Names" hands new options on only when they were stored: after Cancel the running
+// options, and so the satellites the group keeps, stay as they were.
+TEST_F(SatWahlDialogTest, SatNamesPassesOnOnlyStoredOptions) {
+    for (const bool store : {false, true}) {
+        auto dialog = OpenDialog();
+        std::optional<NameOptions> passed;
+        dialog->nameOptionsChanged = [&](const NameOptions& options) { passed = options; };
+        WhenShown<TSatelliteName>([store](TSatelliteName& names) {
+            names.RgrpSatNamen->button(2)->click();  // only satellites with list names
+            if (store) {
+                names.StoreClick();
+            } else {
+                names.reject();
+            }
+        });
+        dialog->btnSatNames->click();
+        if (store) {
+            ASSERT_TRUE(passed.has_value());
+            EXPECT_TRUE(passed->useListNames);
+            EXPECT_FALSE(passed->showWithoutListName);
+        } else {
+            EXPECT_FALSE(passed.has_value());
+        }
     }
 }
 

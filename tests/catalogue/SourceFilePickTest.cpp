@@ -59,6 +59,28 @@ TEST_F(SourceFilePickTest, FileOpenWarnsOnCancelOnlyWhileNoSourceIsKnown) {
     EXPECT_EQ(files_.filtersOffered, SourceFileFilters("*.txt", FilterSpelling::FileOpen));
 }
 
+// The open-folder text of the station settings names where File | Open starts, while that
+// folder is there; a folder text from another system falls back to the source's folder.
+TEST_F(SourceFilePickTest, FileOpenStartsInTheOpenFolderTextWhileItExists) {
+    const QString cfg = config_;
+    const QString backslashed = QString(cfg).replace('/', '\\') + "\\";
+    const struct {
+        QString text;
+        QString folder;
+    } cases[] = {
+        {cfg, cfg},
+        {cfg + "/", cfg},
+        {backslashed, cfg},
+        {"\\Orbivox32\\Kepler\\", dir_.filePath("Kepler")},
+        {"", dir_.filePath("Kepler")},
+    };
+    for (const auto& c : cases) {
+        SourceFilePick pick(notifier_, files_, true);
+        pick.OpenFile(existing_, "*.txt", c.text);
+        EXPECT_EQ(files_.foldersOffered.last(), c.folder) << c.text.toStdString();
+    }
+}
+
 TEST_F(SourceFilePickTest, AMissingSourceIsLookedForInItsFolderWhileThatExists) {
     EXPECT_EQ(MissingSourceFolder(dir_.filePath("Kepler/gone.txt"), config_),
               dir_.filePath("Kepler"));

@@ -211,6 +211,7 @@ TEST_F(MapDisplayTest, SecondObserverMarkAndCentre) {
 TEST_F(MapDisplayTest, AMissingImageIsAnErrorAndTheMapKeepsWhatItHad) {
     MapDisplay display = Display();
     display.Start(WindowSize::W1, Zoom::Z1, MapSet::Political);
+    const QString captionBefore = display.setCaption();
     QDir(dir_.filePath("BM_Maps2D")).removeRecursively();
     display.ToggleMapSet();
     ASSERT_EQ(notifier_.boxes.size(), 1u);
@@ -219,6 +220,9 @@ TEST_F(MapDisplayTest, AMissingImageIsAnErrorAndTheMapKeepsWhatItHad) {
         << notifier_.boxes[0].text.toStdString();
     EXPECT_EQ(display.frame().set, MapSet::Political);
     EXPECT_FALSE(display.frame().view.isNull());
+    // The switch goes on saying what the map shows.
+    EXPECT_EQ(display.set(), MapSet::Political);
+    EXPECT_EQ(display.setCaption(), captionBefore);
 }
 
 }  // namespace

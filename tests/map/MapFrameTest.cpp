@@ -269,6 +269,25 @@ TEST(WindowSizes, SizeCodeTellsA120DpiScreenApartOnlyAtW2AndW3) {
     }
 }
 
+// A window grown to a larger size moves back into the work area, only as far as it must.
+TEST(WindowSizes, AGrownWindowIsMovedBackIntoTheWorkArea) {
+    const QRect area(0, 30, 1600, 970);  // a panel along the top
+    const struct {
+        QRect frame;
+        QPoint expected;
+    } cases[] = {
+        {QRect(100, 100, 800, 500), QPoint(100, 100)},  // inside: stays
+        {QRect(300, 200, 1512, 912), QPoint(88, 88)},   // W5 grown from a W3 place
+        {QRect(-40, 10, 600, 400), QPoint(0, 30)},      // above and left of the area
+        {QRect(200, 200, 1700, 1100), QPoint(0, 30)},   // larger: its top-left shows
+        {QRect(300, 200, 800, 500), QPoint(300, 200)},  // no work area known: as it is
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const QRect workArea = i + 1 == std::size(cases) ? QRect() : area;
+        EXPECT_EQ(KeepInsideWorkArea(cases[i].frame, workArea), cases[i].expected) << i;
+    }
+}
+
 TEST(LoadMapImages, FindsFilesWhateverTheirCaseAndKeepsTheFrameOnFailure) {
     QTemporaryDir program;
     QDir(program.path()).mkpath(QStringLiteral("MAPS2D"));

@@ -100,7 +100,9 @@ TEST_F(ObserverSetupDialogTest, TypedValuesFollowTheRulesAndStoreKeepsTheOtherLi
 
     Type(ObserverItem::Latitude, "41.48");
     dialog_->button("Store")->click();
-    EXPECT_TRUE(notifier_.messages.isEmpty()) << notifier_.messages.join('|').toStdString();
+    // No complaint, only the word that the station changes with the next start.
+    EXPECT_EQ(notifier_.messages, QStringList{kRestartToTakeEffect})
+        << notifier_.messages.join('|').toStdString();
     EXPECT_EQ(positionsStored_, 1);
     const QStringList after = ReadSqfLines(path_);
     ASSERT_EQ(after.size(), 16);
@@ -233,7 +235,7 @@ TEST_F(SecondObserverDialogTest, InvalidOrIncompleteLocatorsCannotBeConfirmed) {
     struct Case {
         const char* typed;
         bool error;
-    } cases[] = {{"FN31P", false}, {"FN31PRX", true}, {"FZ31", true}, {"SN31", true}};
+    } cases[] = {{"FN31P", false}, {"FN31PRX", true}, {"FZ31", true}, {"SN31", true}, {"", true}};
     for (const Case& c : cases) {
         dialog_->edit()->clear();
         KeyClicks(dialog_->edit(), c.typed);
@@ -242,6 +244,29 @@ TEST_F(SecondObserverDialogTest, InvalidOrIncompleteLocatorsCannotBeConfirmed) {
         KeyClick(dialog_->edit(), Qt::Key_Return);
     }
     EXPECT_TRUE(confirmed_.empty());
+}
+
+// The readout line is wanted only while the dialog is open on a confirmed locator, and goes
+// with Remove.
+TEST_F(SecondObserverDialogTest, ReadoutFollowsAConfirmedLocator) {
+    dialog_->show();
+    EXPECT_FALSE(dialog_->WantsReadout());
+    KeyClicks(dialog_->edit(), "JO62");
+    EXPECT_FALSE(dialog_->WantsReadout());  // typed, not yet confirmed
+    dialog_->Confirm();
+    EXPECT_TRUE(dialog_->WantsReadout());
+    dialog_->ShowReadout(" Az:123.4  El: 12.3  Rge:  1234  Sq:---", true);
+    EXPECT_EQ(dialog_->readout()->text(), " Az:123.4  El: 12.3  Rge:  1234  Sq:---");
+    EXPECT_TRUE(dialog_->readout()->isVisible());
+    EXPECT_TRUE(dialog_->readout()->styleSheet().contains("255, 255, 255"));
+    dialog_->ShowReadout(" Az:123.4  El: -2.3  Rge:  2234  Sq:---", false);
+    EXPECT_TRUE(dialog_->readout()->styleSheet().contains("192, 192, 192"));
+    dialog_->hide();
+    EXPECT_FALSE(dialog_->WantsReadout());
+    dialog_->show();
+    dialog_->Remove();
+    EXPECT_FALSE(dialog_->WantsReadout());
+    EXPECT_TRUE(dialog_->readout()->isHidden());
 }
 
 TEST(LocPosFile, PlaceSurvivesAndBadFilesAreIgnored) {

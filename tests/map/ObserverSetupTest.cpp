@@ -38,6 +38,8 @@ TEST(ObserverSetup, EditRules) {
         {ObserverItem::UtcOffset, "-5", "-5", false, false},
         {ObserverItem::UtcOffset, "16", nullptr, true, true},
         {ObserverItem::UtcOffset, "5x", nullptr, true, true},
+        {ObserverItem::UtcOffset, "5.", nullptr, true, true},  // a point only inside the number
+        {ObserverItem::UtcOffset, "5.5", "5.5", false, false},
         {ObserverItem::Locator, "jo62qm", "JO62QM", false, false},
         {ObserverItem::Locator, "JO6", "JO6", false, false},
         {ObserverItem::Locator, "JZ62", "JZ62", true, true},  // kept, but flagged

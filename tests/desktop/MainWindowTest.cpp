@@ -1,0 +1,160 @@
+// The main window on a copy of the bundled configuration, driven offscreen with a fixed
+// clock: the date and time box, the eclipse label and the second observer's readout.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <memory>
+
+#include "app/desktop/DateTimeBox.h"
+#include "app/desktop/MainWindow.h"
+#include "app/desktop/MapPanel.h"
+#include "app/desktop/SelectionActions.h"
+#include "catalogue/GroupFiles.h"
+#include "catalogue/Selection.h"
+#include "map/ui/SecondObserverDialog.h"
+#include "orbit/Sun.h"
+#include "settings/SqfFile.h"
+#include "tests/catalogue/ScriptedFileChooser.h"
+#include "tests/support/BundledData.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingNotifier.h"
+
+namespace orbivox {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+
+class MainWindowTest : public BundledConfiguration {
+protected:
+    // The window as the program opens it, after the loader.
+    void Open(ElementPartOutcome expected) {
+        session_ = std::make_unique<TrackingSession>(clock_, folders_);
+        ASSERT_FALSE(session_->LoadSettings({}));
+        ASSERT_EQ(session_->LoadElements(), expected);
+        window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_);
+    }
+    void Tick() { window_->StartTracking(); }
+
+    orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22 00:00
+    RecordingNotifier messages_;
+    ScriptedFileChooser files_;
+    FixedScreen screen_;
+    std::unique_ptr<TrackingSession> session_;
+    std::unique_ptr<TAusgabe> window_;
+};
+
+// With nothing selected there is nothing to track, but the clock still runs on screen.
+TEST_F(MainWindowTest, DateAndTimeRunOnWithNothingSelected) {
+    SqfWriter().Lines({}).Commit(FindGroupFile(folders_.configDataFolder, "Amateur"));
+    Open(ElementPartOutcome::NothingSelected);
+    Tick();
+    const DateTimeBox& box = window_->dateTimeBox();
+    EXPECT_EQ(box.date(), "22.08.2026");
+    const QString first = box.time();
+    EXPECT_TRUE(first.startsWith("00:00:00")) << first.toStdString();
+    clock_.Advance(65 * kSecond);
+    Tick();
+    EXPECT_TRUE(box.time().startsWith("00:01:05")) << box.time().toStdString();
+}
+
+// lblIll says whether the working satellite is in sunlight, as the sun and its sub-point
+// give it, every tick while the sun display is on.
+TEST_F(MainWindowTest, EclipseLabelFollowsTheWorkingSatellite) {
+    Open(ElementPartOutcome::Tracking);
+    TrackingEngine& engine = session_->engine();
+    engine.Switches().sunDisplay = true;
+    for (int minute = 0; minute < 100; minute += 20) {
+        clock_.Set(46256.0 + minute / 1440.0, 46256.0 + minute / 1440.0);
+        Tick();
+        const orbit::TrackResult& working = engine.Working();
+        ASSERT_TRUE(working.ok);
+        orbit::SunState sun;
+        orbit::SetSunTime(sun, engine.Time().dayNumber, engine.View().Shifts().computation);
+        orbit::ComputeSun(sun);
+        const orbit::IlluminationLabel expected = orbit::LabelFor(
+            orbit::CheckEclipse(sun, working.subLatitude, working.subLongitude, working.height));
+        EXPECT_EQ(window_->illumination().text(), QLatin1String(expected.text)) << minute;
+    }
+    // Switched off, the label keeps its last text.
+    const QString last = window_->illumination().text();
+    engine.Switches().sunDisplay = false;
+    clock_.Advance(30.0 / 1440.0);
+    Tick();
+    EXPECT_EQ(window_->illumination().text(), last);
+}
+
+// While "Observer 2" is open on a confirmed locator, each tick shows the working satellite
+// from there; the main station's line is not disturbed by it.
+TEST_F(MainWindowTest, SecondObserverReadoutShownWhileItsDialogIsOpen) {
+    Open(ElementPartOutcome::Tracking);
+    Tick();
+    const std::string alone = session_->engine().ListText();
+
+    window_->mapPanel().ShowSecondObserver();
+    TLocEingabe* dialog = window_->mapPanel().secondObserverDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->edit()->setText(QStringLiteral("KP20"));
+    dialog->Confirm();
+    Tick();
+    const QString shown = dialog->readout()->text();
+    EXPECT_TRUE(shown.startsWith(" Az:")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("  El:") && shown.contains("  Rge:") && shown.contains("  Sq:"));
+    EXPECT_EQ(session_->engine().ListText(), alone);
+
+    // Hidden, the readout rests.
+    dialog->hide();
+    clock_.Advance(600 * kSecond);
+    Tick();
+    EXPECT_EQ(dialog->readout()->text(), shown);
+}
+
+// "&Satellites" after the group's source file has gone: the warning first, then the choice
+// of another file, then the satellites dialog.
+TEST_F(MainWindowTest, SatellitesWithTheSourceFileGoneWarnsAndOffersAnother) {
+    Open(ElementPartOutcome::Tracking);
+    ASSERT_TRUE(QFile::remove(session_->sourceFile()));
+    messages_.boxes.clear();  // what the start said (no map images here)
+    messages_.messages.clear();
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&dialogShown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogShown = true;
+            dialog->reject();
+        }
+    });
+    window_->selectionActions().ShowSatellites(true);
+    EXPECT_EQ(messages_.messages.value(0), MissingSourceWarning(session_->group()));
+    EXPECT_EQ(messages_.boxes.front().kind, MessageKind::Warning);
+    EXPECT_EQ(files_.foldersOffered.size(), 1);
+    EXPECT_TRUE(dialogShown);
+}
+
+// The observer's station is set up under Setup | Observer.
+TEST_F(MainWindowTest, SetupMenuOffersTheObserver) {
+    Open(ElementPartOutcome::Tracking);
+    const QMenu* setup = nullptr;
+    for (const QAction* action : window_->menuBar()->actions()) {
+        if (action->text() == "S&etup") {
+            setup = action->menu();
+        }
+    }
+    ASSERT_NE(setup, nullptr);
+    const QAction* observer = nullptr;
+    for (const QAction* action : setup->actions()) {
+        if (action->text() == "&Observer") {
+            observer = action;
+        }
+    }
+    ASSERT_NE(observer, nullptr);
+    EXPECT_TRUE(observer->isEnabled());
+}
+
+}  // namespace
+}  // namespace orbivox
