@@ -164,6 +164,26 @@ TEST(ReadElementFile, CrLfAndLfReadAlike) {
         std::filesystem::remove(p);
 }
 
+// Names are Windows-1252 in the file, UTF-8 in the program, in both formats; the short name is
+// cut at 24 characters, not bytes.
+TEST(ReadElementFile, NamesAreDecodedFromWindows1252) {
+    orbit::SetTable table;
+    EXPECT_EQ(
+        orbit::ReadElementLines(ThreeLineSet("CAF\xC9 \x80 \xE9t\xE9 [+]", kNearLine1, kNearLine2),
+                                table, Options())
+            .names,
+        (Lines{"CAF\u00C9 \u20AC \u00E9t\u00E9"}));
+    EXPECT_EQ(orbit::ReadElementLines(VerboseSet("Satellite: \xE9\x9Clan"), table, Options()).names,
+              (Lines{"\u00E9\u0153lan"}));
+
+    orbit::ReadElementLines(ThreeLineSet(std::string(30, '\xE9'), kNearLine1, kNearLine2), table,
+                            Options());
+    std::string first24;
+    for (int i = 0; i < 24; ++i)
+        first24 += "\u00E9";
+    EXPECT_EQ(table[1].shortName, first24);
+}
+
 TEST(ReadVerbose, ValuesNamesAndDuplicates) {
     Lines lines;
     Append(lines, VerboseSet("Satellite: ABCDEFGHIJKLMNOP"));  // 16 characters after one blank
