@@ -3,6 +3,7 @@
 // element display's values.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "catalogue/ElementDisplay.h"
@@ -184,6 +185,13 @@ TEST_F(SatelliteChoiceTest, InfoLineAndButtonsForFilesWithoutSetsOrMembers) {
     EXPECT_FALSE(choice.okEnabled());
     EXPECT_FALSE(choice.displayEnabled());
     EXPECT_TRUE(choice.allNames().isEmpty());
+
+    // A folder chosen under "All files" is refused with the reason, naming it.
+    const QString folder = Kepler("a-folder.txt");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_FALSE(choice.ChooseSourceFile(folder));
+    EXPECT_EQ(choice.info(), "cannot read \"" + folder + "\": it is a folder, not a file");
+    EXPECT_FALSE(choice.okEnabled());
 
     SqfWriter()
         .Lines({"NOT IN THE FILE", "+"})
