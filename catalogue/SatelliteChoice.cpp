@@ -82,7 +82,9 @@ bool SatelliteChoice::ChooseSourceFile(const QString& path) {
         allNames_.clear();
         chosen_.clear();
         selected_.clear();
-        info_ = NoDataInfo(QFileInfo(path).fileName());
+        // A file that is there but cannot be read (a folder, too large) says why.
+        info_ = read.fileRead || !QFileInfo::exists(path) ? NoDataInfo(QFileInfo(path).fileName())
+                                                          : QString::fromStdString(read.error);
         okEnabled_ = false;
         displayEnabled_ = false;
         return false;

@@ -33,11 +33,10 @@ double FieldNumber(std::string_view line, int first, int last) {
 ElementFault FindFault(const ElementSet& s) {
     if (!(s.eccentricity >= 0.0 && s.eccentricity < 1.0))
         return ElementFault::EccentricityOutOfRange;
+    // A perigee below the surface is no fault here: a re-entering object is still where the
+    // model puts it until its position itself lies inside the Earth.
     if (!(s.meanMotion > 0.0))
         return ElementFault::MeanMotionNotPositive;
-    const double a = Power(kXke / s.meanMotion, kTothrd);
-    if (a * (1.0 - s.eccentricity) < kAe)
-        return ElementFault::PerigeeBelowSurface;
     return ElementFault::None;
 }
 

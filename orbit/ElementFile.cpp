@@ -1,9 +1,14 @@
 // Reading an element file: the whole file split into lines, its format detected, at most the
-// buffered number of lines handed to the reader for that format.
+// buffered number of lines handed to the reader for that format. Reading the file never
+// throws: what goes wrong becomes a message naming the file.
 #include "orbit/ElementFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <system_error>
 
 #include "orbit/ElementReaders.h"
 
@@ -25,16 +30,72 @@ ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTab
     return result;
 }
 
+namespace {
+
+std::string CannotRead(const std::filesystem::path& path, const std::string& why) {
+    return "cannot read \"" + path.string() + "\": " + why;
+}
+
+// The file's bytes, or the message saying why there are none. Devices and pipes are read
+// too, but never beyond the size limit.
+std::optional<std::string> ReadCapped(const std::filesystem::path& path, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = CannotRead(path, "it is a folder, not a file");
+        return std::nullopt;
+    }
+    const std::string tooLarge = "it is larger than " +
+                                 std::to_string(kMaxElementFileBytes / (1024 * 1024)) +
+                                 " MiB, too large for an element file";
+    // A plain file says its size up front; other files are counted as they are read.
+    if (std::filesystem::is_regular_file(path, ec) &&
+        std::filesystem::file_size(path, ec) > kMaxElementFileBytes && !ec) {
+        error = CannotRead(path, tooLarge);
+        return std::nullopt;
+    }
+    const auto closer = [](std::FILE* f) { std::fclose(f); };
+    const std::unique_ptr<std::FILE, decltype(closer)> file(std::fopen(path.c_str(), "rb"), closer);
+    if (!file) {
+        error = CannotRead(path, std::strerror(errno));
+        return std::nullopt;
+    }
+    std::string text;
+    char chunk[65536];
+    for (;;) {
+        const size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+        if (text.size() + got > kMaxElementFileBytes) {
+            error = CannotRead(path, tooLarge);
+            return std::nullopt;
+        }
+        text.append(chunk, got);
+        if (got < sizeof chunk)
+            break;
+    }
+    if (std::ferror(file.get())) {
+        error = CannotRead(path, std::strerror(errno));
+        return std::nullopt;
+    }
+    return text;
+}
+
+}  // namespace
+
 ElementReadResult ReadElementFile(const std::filesystem::path& path, SetTable& table,
                                   const ElementReadOptions& options) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string error;
+    std::optional<std::string> text;
+    try {
+        text = ReadCapped(path, error);
+    } catch (const std::exception& e) {  // memory for a large file, for one
+        error = CannotRead(path, e.what());
+    }
+    if (!text) {
         ElementReadResult result;
         result.fileRead = false;
+        result.error = error;
         return result;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return ReadElementLines(SplitLines(text), table, options);
+    return ReadElementLines(SplitLines(*text), table, options);
 }
 
 }  // namespace orbit

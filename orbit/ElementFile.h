@@ -3,6 +3,7 @@
 // or without title lines) and the verbose labelled format. The parser works
 // on lines so that downloads and tests can feed it text directly.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -18,6 +19,9 @@ namespace orbit {
 inline constexpr int kMaxBufferedLines = 5601;
 inline constexpr int kMaxTwoLineSets = 1800;
 inline constexpr int kMaxVerboseSets = 249;
+// Element files are a few hundred kilobytes; anything beyond this is not one, and is not
+// read into memory.
+inline constexpr std::uintmax_t kMaxElementFileBytes = 64u * 1024u * 1024u;
 
 enum class ElementFormat { None, TwoLine, Verbose };
 enum class TwoLineLayout { WithTitles, WithoutTitles };
@@ -37,7 +41,8 @@ struct ElementReadOptions {
 };
 
 struct ElementReadResult {
-    bool fileRead = true;  // false when the file could not be opened
+    bool fileRead = true;  // false when the file could not be read
+    std::string error;     // why not, naming the file, for the operator
     ElementFormat format = ElementFormat::None;
     std::vector<std::string> names;  // in file order, for the satellites list
     int count = 0;                   // sets read; with format None the table keeps its old N
@@ -53,6 +58,8 @@ TwoLineLayout DetectLayout(const std::vector<std::string>& lines);
 ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTable& table,
                                    const ElementReadOptions& options);
 
+// Every failure to read the file (missing, a folder, unreadable, over kMaxElementFileBytes)
+// comes back as `fileRead` false with its message; the table is then left as it was.
 ElementReadResult ReadElementFile(const std::filesystem::path& path, SetTable& table,
                                   const ElementReadOptions& options);
 

@@ -15,7 +15,6 @@ enum class ElementFault {
     None,
     EccentricityOutOfRange,  // not in [0, 1)
     MeanMotionNotPositive,
-    PerigeeBelowSurface,
 };
 
 struct ElementSet {

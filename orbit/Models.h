@@ -27,6 +27,12 @@ ModelOutput RunSgp8(const CurrentSet& set, const Sgp8State& s, double tsince);
 void InitSdp8(const CurrentSet& set, int century, Sdp8State& s);
 ModelOutput RunSdp8(const CurrentSet& set, Sdp8State& s, double tsince);
 
+// The inclination the model set-ups take their sines and cosines from. Terms there divide by
+// sin i, 1 + cos i and cos(i/2), so an orbit lying exactly in the equator (either way round)
+// is set up as one 0.0001 degree out of it: legal sets propagate, and the result joins on to
+// that of their neighbours. Other inclinations pass unchanged.
+double SetupInclination(double inclination);
+
 // The original mean motion and semi-major axis recovered from the element set's mean motion,
 // with the inclination and eccentricity factors on the way: how SGP4 and SGP8 both begin.
 struct RecoveredMotion {

@@ -3,14 +3,18 @@
 #include "orbit/NumericHelpers.h"
 
 #include <cmath>
+#include <iostream>
 
 #include "orbit/OrbitConstants.h"
 
 namespace orbit {
 
 double Power(double base, double exponent) {
-    if (base <= 0.0)
+    // Standard error, never standard output: a command's output stays parseable.
+    if (base <= 0.0) {
+        std::cerr << "Invalid argument in Function Power!\n";
         return 0.0;
+    }
     return std::exp(exponent * std::log(base));
 }
 

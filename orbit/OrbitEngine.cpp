@@ -18,7 +18,9 @@ void OrbitEngine::SetModel(ModelChoice model) {
 }
 
 ElementReadResult OrbitEngine::ReadElementFile(const std::filesystem::path& path) {
-    return orbit::ReadElementFile(path, table_, options_);
+    ElementReadResult read = orbit::ReadElementFile(path, table_, options_);
+    lastReadError_ = read.error;
+    return read;
 }
 
 ElementReadResult OrbitEngine::ReadElementLines(const std::vector<std::string>& lines) {

@@ -32,6 +32,9 @@ public:
     ElementReadOptions& ReadOptions() { return options_; }
 
     ElementReadResult ReadElementFile(const std::filesystem::path& path);
+    // Why the last ReadElementFile could not read its file; empty when it could. Kept for
+    // callers that only learn afterwards that nothing was read.
+    const std::string& LastReadError() const { return lastReadError_; }
     ElementReadResult ReadElementLines(const std::vector<std::string>& lines);
     void ConvertAllSets();
     void SelectCurrentSet(int index) { table_.SelectCurrentSet(index); }
@@ -42,6 +45,7 @@ public:
 private:
     ElementReadOptions options_;
     SetTable table_;
+    std::string lastReadError_;
     Propagator propagator_;
 };
 

@@ -8,9 +8,8 @@ namespace orbit {
 enum class PropagationFailure {
     None,
     MeanMotionNotPositive,   // found at conversion
-    PerigeeBelowSurface,     // found at conversion
     EccentricityOutOfRange,  // at conversion, or drag drove it out
-    Decayed,                 // orbit fell below the surface
+    Decayed,                 // the position at that instant is inside the Earth
     NumericFailure,          // a non-finite value came out
     TimeOutOfRange,          // tsince not finite or absurdly far
     NoSet,                   // nothing selected

@@ -20,8 +20,6 @@ PropagationFailure FailureOf(ElementFault fault) {
             return PropagationFailure::EccentricityOutOfRange;
         case ElementFault::MeanMotionNotPositive:
             return PropagationFailure::MeanMotionNotPositive;
-        case ElementFault::PerigeeBelowSurface:
-            return PropagationFailure::PerigeeBelowSurface;
         case ElementFault::None:
             break;
     }
@@ -99,8 +97,6 @@ std::string_view FailureReason(PropagationFailure failure) {
             return "none";
         case PropagationFailure::MeanMotionNotPositive:
             return "mean-motion-not-positive";
-        case PropagationFailure::PerigeeBelowSurface:
-            return "perigee-below-surface";
         case PropagationFailure::EccentricityOutOfRange:
             return "eccentricity-out-of-range";
         case PropagationFailure::Decayed:

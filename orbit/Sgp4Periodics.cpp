@@ -13,8 +13,9 @@ ModelOutput Sgp4Periodics(const Sgp4TailInput& in) {
         out.failure = PropagationFailure::EccentricityOutOfRange;
         return out;
     }
-    // Drag has taken the orbit inside the Earth.
-    if (!(a >= 0.95)) {
+    // Drag has shrunk the orbit to nothing. A small orbit is otherwise judged by where the
+    // position falls, below.
+    if (!(a > 0.0)) {
         out.failure = PropagationFailure::Decayed;
         return out;
     }

@@ -11,7 +11,8 @@ namespace orbit::models {
 
 Sgp4Setup ComputeSgp4Setup(const CurrentSet& set) {
     Sgp4Setup b{};
-    const double eo = set.eccentricity, xincl = set.inclination, bstar = set.dragTerm;
+    const double eo = set.eccentricity, xincl = SetupInclination(set.inclination),
+                 bstar = set.dragTerm;
     const RecoveredMotion r = RecoverMeanMotion(set);
     b.cosio = r.cosio;
     b.theta2 = r.theta2;

@@ -1,4 +1,5 @@
 // Initialisation and periodic terms shared by SGP8 and SDP8.
+#include <algorithm>
 #include <cmath>
 
 #include "orbit/Models.h"
@@ -6,10 +7,19 @@
 
 namespace orbit::models {
 
+double SetupInclination(double inclination) {
+    constexpr double kClosest = 1.0e-4 * kPi / 180.0;
+    if (std::fabs(inclination) < kClosest)
+        return kClosest;
+    if (std::fabs(inclination - kPi) < kClosest)
+        return kPi - kClosest;
+    return inclination;
+}
+
 RecoveredMotion RecoverMeanMotion(const CurrentSet& set) {
     RecoveredMotion r{};
     const double a1 = Power(kXke / set.meanMotion, kTothrd);
-    r.cosio = std::cos(set.inclination);
+    r.cosio = std::cos(SetupInclination(set.inclination));
     r.theta2 = r.cosio * r.cosio;
     r.x3thm1 = 3.0 * r.theta2 - 1.0;
     r.eosq = set.eccentricity * set.eccentricity;
@@ -35,7 +45,7 @@ PropagationFailure CheckSgp8Motion(double xn, double em) {
 
 Sgp8Init InitSgp8Common(const CurrentSet& set, double rho, Sgp8Common& c) {
     Sgp8Init v{};
-    const double eo = set.eccentricity, xincl = set.inclination;
+    const double eo = set.eccentricity, xincl = SetupInclination(set.inclination);
     // Original mean motion and semi-major axis; ballistic coefficient from B*.
     const RecoveredMotion r = RecoverMeanMotion(set);
     c.cosi = r.cosio;
@@ -55,7 +65,11 @@ Sgp8Init InitSgp8Common(const CurrentSet& set, double rho, Sgp8Common& c) {
     v.cosg = std::cos(set.argumentOfPerigee);
     const double temp = 0.5 * xincl;
     c.sinio2 = std::sin(temp);
-    c.cosio2 = std::cos(temp);
+    // The short-period terms divide by cos(i/2) (and by 1 + cos i, which is 2 cos^2(i/2)).
+    // Within about a degree of 180 they would tilt the orbit by more than it has room for and
+    // the orientation would come out NaN; there cos(i/2) is held at its value for 178.85.
+    constexpr double kMinCosHalfInclination = 0.01;
+    c.cosio2 = std::max(std::cos(temp), kMinCosHalfInclination);
     const double theta4 = c.theta2 * c.theta2;
     c.unm5th = 1.0 - 5.0 * c.theta2;
     c.unmth2 = 1.0 - c.theta2;
@@ -143,7 +157,7 @@ ModelOutput Sgp8Periodics(const Sgp8Common& c, double xn, double em, double omga
     const double xlamb = fm + omgasm + xnodes +
                          g3 * (0.5 * (1.0 + 6.0 * c.cosi - 7.0 * c.theta2) * sn2f2g -
                                3.0 * (c.unm5th + 2.0 * c.cosi) * g10) +
-                         g5 * c.sini * (c.cosi * axnm / (1.0 + c.cosi) - (2.0 + ecosf) * csfg);
+                         g5 * (c.cosi * axnm * c.sinio2 / c.cosio2 - c.sini * (2.0 + ecosf) * csfg);
     const double y4 = sinHalfI * snfg + csfg * sni2du + 0.5 * snfg * c.cosio2 * di;
     const double y5 = sinHalfI * csfg - snfg * sni2du + 0.5 * csfg * c.cosio2 * di;
     const double r = rm + dr;
@@ -160,7 +174,9 @@ ModelOutput Sgp8Periodics(const Sgp8Common& c, double xn, double em, double omga
     temp = 2.0 * (y5 * cslamb + y4 * snlamb);
     const double uy = -y4 * temp + snlamb;
     const double vy = -y5 * temp + cslamb;
-    temp = 2.0 * std::sqrt(1.0 - y4 * y4 - y5 * y5);
+    // y4, y5 carry sin(i/2); in a retrograde equatorial orbit the perturbations can lift it
+    // just past 1, which is the orbit at 180 degrees, not a root of a negative number.
+    temp = 2.0 * std::sqrt(std::max(0.0, 1.0 - y4 * y4 - y5 * y5));
     const double uz = y4 * temp;
     const double vz = y5 * temp;
 

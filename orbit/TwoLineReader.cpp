@@ -1,4 +1,5 @@
 // Two-line element files, with or without a title line before each pair.
+#include "orbit/CodePage1252.h"
 #include "orbit/ElementFile.h"
 #include "orbit/ElementLineTests.h"
 #include "orbit/ElementReaders.h"
@@ -23,7 +24,7 @@ std::string TitleName(const std::string& title) {
     // before it.
     if (tag != std::string::npos)
         name = TrimRight(name.substr(0, tag));
-    return name;
+    return Cp1252ToUtf8(name);
 }
 
 std::string ColumnText(const std::string& line, size_t first, size_t last) {
@@ -72,7 +73,7 @@ void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
         s = ElementSet{};
         s.source = ElementSource::TwoLine;
         s.name = name;
-        s.shortName = name.substr(0, 24);
+        s.shortName = Utf8Prefix(name, 24);
         s.line1 = line1.substr(0, kMaxLineLength);
         s.line2 = line2.substr(0, kMaxLineLength);
         s.catalogueNumber = catalogue;

@@ -2,6 +2,7 @@
 #include <array>
 #include <optional>
 
+#include "orbit/CodePage1252.h"
 #include "orbit/ElementFile.h"
 #include "orbit/ElementLineTests.h"
 #include "orbit/ElementReaders.h"
@@ -50,8 +51,8 @@ void ReadVerboseSets(const std::vector<std::string>& lines, SetTable& table,
         const std::optional<Found> start = FindAfter(lines, from, "Satellite:");
         if (!start)
             break;
-        std::string name =
-            Trim(std::string_view(lines[start->line]).substr(start->end, kNameLength));
+        std::string name = Cp1252ToUtf8(
+            Trim(std::string_view(lines[start->line]).substr(start->end, kNameLength)));
         std::array<double, 9> values{};
         size_t at = start->line + 1;
         bool complete = true;
@@ -75,7 +76,7 @@ void ReadVerboseSets(const std::vector<std::string>& lines, SetTable& table,
         ElementSet& s = table[++count];
         s = ElementSet{};
         s.name = name;
-        s.shortName = name.substr(0, 24);
+        s.shortName = Utf8Prefix(name, 24);
         const VerboseValues v{values[0], values[1], values[2], values[3], values[4],
                               values[5], values[6], values[7], values[8]};
         ConvertVerboseSet(s, v, options.conversion);

@@ -20,9 +20,16 @@ CommandStart StartForCommand(const orbit::Clock& clock, const std::string& comma
         return result;
     }
     if (result.start.elements == ElementPartOutcome::NothingSelected) {
-        const TrackingSession& session = *result.start.session;
-        err << "orbivox " << command << ": no satellite of group " << session.group().toStdString()
-            << " is in the source file " << session.settings().sourceFile.toStdString() << "\n";
+        TrackingSession& session = *result.start.session;
+        // A source file that could not be read at all says why rather than that it is empty.
+        const std::string& readError = session.engine().Orbit().LastReadError();
+        if (!readError.empty()) {
+            err << "orbivox " << command << ": " << readError << "\n";
+        } else {
+            err << "orbivox " << command << ": no satellite of group "
+                << session.group().toStdString() << " is in the source file "
+                << session.settings().sourceFile.toStdString() << "\n";
+        }
     }
     if (result.start.elements != ElementPartOutcome::Tracking) {
         result.start.session.reset();

@@ -9,6 +9,17 @@ namespace orbivox::cli {
 
 using Arguments = std::vector<std::string>;
 
+// Each command's usage text: its answer to --help (on standard output) and part of its
+// usage errors (on standard error).
+extern const char* const kDownloadUsage;
+extern const char* const kFoldersUsage;
+extern const char* const kTrackUsage;
+extern const char* const kLookUsage;
+extern const char* const kPassesUsage;
+extern const char* const kSunUsage;
+extern const char* const kMapUsage;
+extern const char* const kPropagateUsage;
+
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err);

@@ -9,11 +9,8 @@
 #include "settings/SqfFile.h"
 
 namespace orbivox::cli {
-namespace {
 
-constexpr const char* kUsage = "usage: orbivox download [--timeout SECONDS] [URL...]\n";
-
-}  // namespace
+const char* const kDownloadUsage = "usage: orbivox download [--timeout SECONDS] [URL...]\n";
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
     HttpOptions options;
@@ -24,13 +21,14 @@ int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
             bool valid = false;
             const double seconds =
                 i + 1 < args.size() ? QString::fromStdString(args[++i]).toDouble(&valid) : 0.0;
-            if (!valid || seconds <= 0.0) {
-                err << kUsage;
+            if (!valid || !(seconds > 0.0)) {
+                err << "orbivox download: --timeout wants a number of seconds above 0\n"
+                    << kDownloadUsage;
                 return 2;
             }
             options.idleTimeout = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
         } else if (arg.startsWith(QLatin1Char('-'))) {
-            err << kUsage;
+            err << "orbivox download: unknown option \"" << args[i] << "\"\n" << kDownloadUsage;
             return 2;
         } else {
             addresses.append(arg);

@@ -7,9 +7,11 @@
 
 namespace orbivox::cli {
 
+const char* const kFoldersUsage = "usage: orbivox folders\n";
+
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) {
-        err << "usage: orbivox folders\n";
+        err << kFoldersUsage;
         return 2;
     }
     const Folders folders =

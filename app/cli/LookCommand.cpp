@@ -5,14 +5,11 @@
 #include "orbit/StationView.h"
 
 namespace orbivox::cli {
-namespace {
 
-constexpr const char* kUsage =
+const char* const kLookUsage =
     "usage: orbivox look --site LAT,LON,ALT [--model sgp4|sgp8] [--sat NAME] "
     "--at T1[,T2...] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
-
-}  // namespace
 
 int RunLook(const Arguments& args, std::ostream& out, std::ostream& err) {
     SkyArguments sky;
@@ -22,15 +19,15 @@ int RunLook(const Arguments& args, std::ostream& out, std::ostream& err) {
             instants = ParseInstantList(args[++i]);
             if (!instants) {
                 err << "orbivox look: --at wants UTC instants YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
-                    << kUsage;
+                    << kLookUsage;
                 return 2;
             }
-        } else if (TakeSkyArgument(args, i, sky, "look", kUsage, err) == OptionResult::Bad) {
+        } else if (TakeSkyArgument(args, i, sky, "look", kLookUsage, err) == OptionResult::Bad) {
             return 2;
         }
     }
     if (!sky.site || !instants || !sky.file) {
-        err << kUsage;
+        err << kLookUsage;
         return 2;
     }
     const orbit::ObserverSite& site = *sky.site;

@@ -1,6 +1,7 @@
 // orbivox map: the world map frame the main window would show at an instant, drawn
 // without a screen and written as a picture. Documented in docs/cli.md.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <map>
 
@@ -11,17 +12,26 @@
 #include "tracking/MapRefresh.h"
 
 namespace orbivox::cli {
-namespace {
 
-constexpr const char* kUsage =
+const char* const kMapUsage =
     "usage: orbivox map --at T [--size W1..W5] [--zoom 1|2] [--set political|physical]\n"
-    "                   [--centre observer|greenwich|satellite] --out FILE.png\n"
+    "                   [--centre observer|greenwich|satellite] --out FILE.png|.jpg|.bmp\n"
     "       T is UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
+
+namespace {
 
 template <typename T>
 std::optional<T> Lookup(const std::map<std::string, T>& table, const std::string& key) {
     const auto found = table.find(key);
     return found == table.end() ? std::nullopt : std::optional<T>(found->second);
+}
+
+// The picture format the output name asks for: its extension, PNG when it has none. Empty
+// when Qt cannot write that format.
+QByteArray PictureFormat(const std::string& name) {
+    const QString suffix = QFileInfo(QString::fromStdString(name)).suffix().toLower();
+    const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
+    return QImageWriter::supportedImageFormats().contains(format) ? format : QByteArray();
 }
 
 struct MapOptions {
@@ -51,7 +61,7 @@ std::optional<MapOptions> ParseMapOptions(const Arguments& args, std::ostream& e
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (i + 1 >= args.size()) {
-            err << "orbivox map: unknown or incomplete option \"" << a << "\"\n" << kUsage;
+            err << "orbivox map: unknown or incomplete option \"" << a << "\"\n" << kMapUsage;
             return std::nullopt;
         }
         const std::string& value = args[++i];
@@ -75,16 +85,22 @@ std::optional<MapOptions> ParseMapOptions(const Arguments& args, std::ostream& e
             o.out = value;
             ok = !value.empty();
         } else {
-            err << "orbivox map: unknown option \"" << a << "\"\n" << kUsage;
+            err << "orbivox map: unknown option \"" << a << "\"\n" << kMapUsage;
             return std::nullopt;
         }
         if (!ok) {
-            err << "orbivox map: " << a << " does not take \"" << value << "\"\n" << kUsage;
+            err << "orbivox map: " << a << " does not take \"" << value << "\"\n" << kMapUsage;
             return std::nullopt;
         }
     }
     if (!o.at || o.out.empty()) {
-        err << kUsage;
+        err << kMapUsage;
+        return std::nullopt;
+    }
+    if (PictureFormat(o.out).isEmpty()) {
+        err << "orbivox map: cannot write a picture of the type \""
+            << QFileInfo(QString::fromStdString(o.out)).suffix().toStdString()
+            << "\"; the name of --out ends in .png, .jpg or .bmp\n";
         return std::nullopt;
     }
     if (o.zoom == Zoom::Z2 && o.size && !ZoomAvailable(*o.size)) {
@@ -142,7 +158,7 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
                                            }()));
     RenderMapFrame(frame, scene, switches.centring);
 
-    QImageWriter writer(QString::fromStdString(options->out), "png");
+    QImageWriter writer(QString::fromStdString(options->out), PictureFormat(options->out));
     if (!writer.write(frame.view)) {
         err << "orbivox map: cannot write " << options->out << ": "
             << writer.errorString().toStdString() << "\n";

@@ -60,21 +60,36 @@ std::optional<double> ParseInstant(const std::string& s) {
     const auto hour = Digits(s, 11, 2), minute = Digits(s, 14, 2), second = Digits(s, 17, 2);
     if (!year || !month || !day || !hour || !minute || !second)
         return std::nullopt;
+    // Any number of fraction digits: the first three give the millisecond, the rest are kept
+    // as a fraction of it.
     int millisecond = 0;
+    double belowMillisecond = 0.0;
     if (s.size() != 20) {
-        if (s.size() != 24 || s[19] != '.')
+        if (s[19] != '.' || s.size() < 22)
             return std::nullopt;
-        const auto ms = Digits(s, 20, 3);
-        if (!ms)
-            return std::nullopt;
-        millisecond = *ms;
+        const size_t last = s.size() - 1;  // the 'Z'
+        int weight = 100;
+        double scale = 0.1;
+        for (size_t i = 20; i < last; ++i) {
+            if (s[i] < '0' || s[i] > '9')
+                return std::nullopt;
+            if (weight > 0) {
+                millisecond += (s[i] - '0') * weight;
+                weight /= 10;
+            } else {
+                belowMillisecond += (s[i] - '0') * scale;
+                scale /= 10.0;
+            }
+        }
     }
     if (*month < 1 || *month > 12 || *day < 1 || *day > 31 || *hour > 23 || *minute > 59 ||
         *second > 59) {
         return std::nullopt;
     }
     const orbit::CivilTime civil{*year, *month, *day, *hour, *minute, *second, millisecond};
-    const double jd = orbit::JulianDateFromCivil(civil);
+    double jd = orbit::JulianDateFromCivil(civil);
+    if (belowMillisecond > 0.0)
+        jd += belowMillisecond / 86400000.0;
     // 31 February and the like do not come back as written.
     const orbit::CivilTime back = orbit::CivilFromJulianDate(jd);
     if (back.day != *day || back.month != *month)
@@ -138,7 +153,7 @@ std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::
                                          const std::string& command, std::ostream& err) {
     const orbit::ElementReadResult read = engine.ReadElementFile(file);
     if (!read.fileRead) {
-        err << "orbivox " << command << ": cannot read \"" << file << "\"\n";
+        err << "orbivox " << command << ": " << read.error << '\n';
         return std::nullopt;
     }
     if (read.format == orbit::ElementFormat::None || read.count == 0) {

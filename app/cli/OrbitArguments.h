@@ -12,7 +12,7 @@
 
 namespace orbivox::cli {
 
-// "YYYY-MM-DDTHH:MM:SS[.fff]Z" as a UTC Julian date.
+// "YYYY-MM-DDTHH:MM:SS[.f...]Z" (any number of fraction digits) as a UTC Julian date.
 std::optional<double> ParseInstant(const std::string& text);
 // A comma-separated list of instants; empty optional when any of them does not read.
 std::optional<std::vector<double>> ParseInstantList(const std::string& text);

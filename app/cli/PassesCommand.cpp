@@ -7,12 +7,13 @@
 #include "orbit/PassPrediction.h"
 
 namespace orbivox::cli {
-namespace {
 
-constexpr const char* kUsage =
+const char* const kPassesUsage =
     "usage: orbivox passes --site LAT,LON,ALT --from T [--count N] [--model sgp4|sgp8] "
     "[--sat NAME] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
+
+namespace {
 
 constexpr int kMaxCount = 1000;
 
@@ -74,23 +75,24 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
             from = ParseInstant(args[++i]);
             if (!from) {
                 err << "orbivox passes: --from wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
-                    << kUsage;
+                    << kPassesUsage;
                 return 2;
             }
         } else if (a == "--count" && hasValue) {
             const auto parsed = ParseCount(args[++i]);
             if (!parsed) {
                 err << "orbivox passes: --count wants a whole number 1.." << kMaxCount << "\n"
-                    << kUsage;
+                    << kPassesUsage;
                 return 2;
             }
             count = *parsed;
-        } else if (TakeSkyArgument(args, i, sky, "passes", kUsage, err) == OptionResult::Bad) {
+        } else if (TakeSkyArgument(args, i, sky, "passes", kPassesUsage, err) ==
+                   OptionResult::Bad) {
             return 2;
         }
     }
     if (!sky.site || !from || !sky.file) {
-        err << kUsage;
+        err << kPassesUsage;
         return 2;
     }
     const orbit::ObserverSite& site = *sky.site;

@@ -10,11 +10,17 @@
 #include "orbit/OrbitEngine.h"
 #include "orbit/PropagationReport.h"
 
-namespace {
+namespace orbivox::cli {
 
-constexpr const char* kUsage =
+const char* const kPropagateUsage =
     "usage: orbivox propagate [--model sgp4|sgp8] [--now YYYY-MM-DDTHH:MM:SSZ] "
     "[--times T1,T2,...] FILE\n";
+
+}  // namespace orbivox::cli
+
+using orbivox::cli::kPropagateUsage;
+
+namespace {
 
 bool AllDigits(const std::string& s, size_t from, size_t count) {
     for (size_t i = from; i < from + count; ++i)
@@ -78,40 +84,42 @@ int RunPropagate(const std::vector<std::string>& args, std::ostream& out, std::o
             } else if (v == "sgp8") {
                 model = orbit::ModelChoice::Sgp8;
             } else {
-                err << "orbivox propagate: unknown model \"" << v << "\"\n" << kUsage;
+                err << "orbivox propagate: unknown model \"" << v << "\"\n" << kPropagateUsage;
                 return 2;
             }
         } else if (a == "--now" && hasValue) {
             year = YearOfStamp(args[++i]);
             if (!year) {
-                err << "orbivox propagate: --now wants YYYY-MM-DDTHH:MM:SSZ\n" << kUsage;
+                err << "orbivox propagate: --now wants YYYY-MM-DDTHH:MM:SSZ\n" << kPropagateUsage;
                 return 2;
             }
         } else if (a == "--times" && hasValue) {
             const auto parsed = ParseTimes(args[++i]);
             if (!parsed) {
-                err << "orbivox propagate: --times wants numbers separated by commas\n" << kUsage;
+                err << "orbivox propagate: --times wants numbers separated by commas\n"
+                    << kPropagateUsage;
                 return 2;
             }
             times = *parsed;
         } else if (!a.empty() && a[0] == '-' && a != "-") {
-            err << "orbivox propagate: unknown or incomplete option \"" << a << "\"\n" << kUsage;
+            err << "orbivox propagate: unknown or incomplete option \"" << a << "\"\n"
+                << kPropagateUsage;
             return 2;
         } else if (!file) {
             file = a;
         } else {
-            err << "orbivox propagate: one element file only\n" << kUsage;
+            err << "orbivox propagate: one element file only\n" << kPropagateUsage;
             return 2;
         }
     }
     if (!file) {
-        err << kUsage;
+        err << kPropagateUsage;
         return 2;
     }
     orbit::OrbitEngine engine(year ? *year : ClockYear(), model);
     const orbit::ElementReadResult read = engine.ReadElementFile(*file);
     if (!read.fileRead) {
-        err << "orbivox propagate: cannot read \"" << *file << "\"\n";
+        err << "orbivox propagate: " << read.error << '\n';
         return 1;
     }
     if (read.format == orbit::ElementFormat::None) {

@@ -5,13 +5,10 @@
 #include "orbit/Sun.h"
 
 namespace orbivox::cli {
-namespace {
 
-constexpr const char* kUsage =
+const char* const kSunUsage =
     "usage: orbivox sun --at T1[,T2...]\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
-
-}  // namespace
 
 int RunSun(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::optional<std::vector<double>> instants;
@@ -20,16 +17,17 @@ int RunSun(const Arguments& args, std::ostream& out, std::ostream& err) {
             instants = ParseInstantList(args[++i]);
             if (!instants) {
                 err << "orbivox sun: --at wants UTC instants YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
-                    << kUsage;
+                    << kSunUsage;
                 return 2;
             }
         } else {
-            err << "orbivox sun: unknown or incomplete argument \"" << args[i] << "\"\n" << kUsage;
+            err << "orbivox sun: unknown or incomplete argument \"" << args[i] << "\"\n"
+                << kSunUsage;
             return 2;
         }
     }
     if (!instants) {
-        err << kUsage;
+        err << kSunUsage;
         return 2;
     }
     for (const double jd : *instants) {

@@ -16,6 +16,8 @@ std::atomic<bool> interrupted{false};
 
 }  // namespace
 
+const char* const kTrackUsage = "usage: orbivox track [--ticks N]\n";
+
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     long ticks = -1;  // until interrupted
     for (size_t i = 0; i < args.size(); ++i) {
@@ -27,7 +29,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
                 return 2;
             }
         } else {
-            err << "usage: orbivox track [--ticks N]\n";
+            err << kTrackUsage;
             return 2;
         }
     }

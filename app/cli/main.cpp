@@ -8,17 +8,27 @@
 #include <memory>
 
 #include "app/cli/Commands.h"
+#include "app/cli/GuardedCommand.h"
 
 namespace {
 
-using Command = std::function<int(const orbivox::cli::Arguments&, std::ostream&, std::ostream&)>;
+using namespace orbivox::cli;
 
-const std::map<std::string, Command>& CommandTable() {
-    static const std::map<std::string, Command> table = {
-        {"download", orbivox::cli::RunDownload}, {"folders", orbivox::cli::RunFolders},
-        {"track", orbivox::cli::RunTrack},       {"look", orbivox::cli::RunLook},
-        {"passes", orbivox::cli::RunPasses},     {"sun", orbivox::cli::RunSun},
-        {"map", orbivox::cli::RunMap},           {"propagate", RunPropagate},
+struct CommandEntry {
+    Command run;
+    const char* usage;
+};
+
+const std::map<std::string, CommandEntry>& CommandTable() {
+    static const std::map<std::string, CommandEntry> table = {
+        {"download", {RunDownload, kDownloadUsage}},
+        {"folders", {RunFolders, kFoldersUsage}},
+        {"track", {RunTrack, kTrackUsage}},
+        {"look", {RunLook, kLookUsage}},
+        {"passes", {RunPasses, kPassesUsage}},
+        {"sun", {RunSun, kSunUsage}},
+        {"map", {RunMap, kMapUsage}},
+        {"propagate", {RunPropagate, kPropagateUsage}},
     };
     return table;
 }
@@ -66,6 +76,6 @@ int main(int argc, char** argv) {
         PrintUsage(std::cerr);
         return 2;
     }
-    const orbivox::cli::Arguments args(argv + 2, argv + argc);
-    return found->second(args, std::cout, std::cerr);
+    const Arguments args(argv + 2, argv + argc);
+    return RunGuarded(name, found->second.run, found->second.usage, args, std::cout, std::cerr);
 }

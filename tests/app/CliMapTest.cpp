@@ -81,4 +81,34 @@ TEST(CliMap, RefusesIncompleteOrImpossibleRequests) {
     EXPECT_TRUE(when.err.contains("--at")) << when.err.toStdString();
 }
 
+TEST(CliMap, WritesTheFormatTheNameSays) {
+    if (!QFileInfo::exists(kProgramFolder + "/Maps2D"))
+        GTEST_SKIP() << "the map images were not drawn in this build";
+    QTemporaryDir home;
+    const QStringList at = {"map", "--at", "2026-08-22T12:00:00Z", "--size", "W1", "--out"};
+    struct Case {
+        const char* name;
+        QByteArray magic;  // empty: refused
+    };
+    const std::vector<Case> cases = {
+        {"map.jpg", "\xFF\xD8\xFF"}, {"map.JPEG", "\xFF\xD8\xFF"}, {"map.bmp", "BM"},
+        {"map.png", "\x89PNG"},      {"map", "\x89PNG"},           {"map.xyz", ""},
+    };
+    for (const Case& c : cases) {
+        const QString file = home.filePath(c.name);
+        const CliRun run = RunCli(at + QStringList{file}, home.path());
+        if (c.magic.isEmpty()) {
+            EXPECT_EQ(run.exitCode, 2) << c.name;
+            EXPECT_TRUE(run.err.contains("cannot write a picture of the type \"xyz\""))
+                << run.err.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(file)) << c.name;
+            continue;
+        }
+        ASSERT_EQ(run.exitCode, 0) << c.name << ": " << run.err.toStdString();
+        QFile written(file);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_TRUE(written.read(4).startsWith(c.magic)) << c.name;
+    }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // element display's values.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "catalogue/ElementDisplay.h"
@@ -113,6 +114,27 @@ TEST_F(SatelliteChoiceTest, ADownloadedFileIsListedAndBecomesTheGroupsSource) {
     EXPECT_EQ(ReadSourceList(context.sourceListPath).value(0), Kepler("fresh.txt"));
 }
 
+// Both files are Windows-1252: a name with an accent in the element file matches the same
+// name in the group file.
+TEST_F(SatelliteChoiceTest, AccentedNamesMatchBetweenGroupAndElementFile) {
+    QFile elements(Kepler("accents.txt"));
+    ASSERT_TRUE(elements.open(QIODevice::WriteOnly));
+    elements.write(
+        "Fus\xE9"
+        "e 1\r\n"
+        "1 88888U          80275.98708465  .00073094  13844-3  66816-4 0    87\r\n"
+        "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518  1058\r\n");
+    elements.close();
+    SqfWriter()
+        .Lines({QStringLiteral("Fus\u00E9e 1"), "+"})
+        .Commit(FindGroupFile(context.configFolder, "Amateur"));
+    SatelliteChoice choice(context, readOptions);
+    choice.Open(StartSelection(), true);
+    ASSERT_TRUE(choice.ChooseSourceFile(Kepler("accents.txt")));
+    EXPECT_EQ(choice.allNames(), QStringList{QStringLiteral("Fus\u00E9e 1")});
+    EXPECT_EQ(Names(choice.chosen()), QStringList{QStringLiteral("Fus\u00E9e 1")});
+}
+
 TEST_F(SatelliteChoiceTest, ChosenListRules) {
     // A member missing from the file and a doubled member.
     SqfWriter()
@@ -163,6 +185,13 @@ TEST_F(SatelliteChoiceTest, InfoLineAndButtonsForFilesWithoutSetsOrMembers) {
     EXPECT_FALSE(choice.okEnabled());
     EXPECT_FALSE(choice.displayEnabled());
     EXPECT_TRUE(choice.allNames().isEmpty());
+
+    // A folder chosen under "All files" is refused with the reason, naming it.
+    const QString folder = Kepler("a-folder.txt");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_FALSE(choice.ChooseSourceFile(folder));
+    EXPECT_EQ(choice.info(), "cannot read \"" + folder + "\": it is a folder, not a file");
+    EXPECT_FALSE(choice.okEnabled());
 
     SqfWriter()
         .Lines({"NOT IN THE FILE", "+"})

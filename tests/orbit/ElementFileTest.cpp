@@ -164,6 +164,59 @@ TEST(ReadElementFile, CrLfAndLfReadAlike) {
         std::filesystem::remove(p);
 }
 
+// Whatever the path names, reading ends in a message naming it, never an exception, and the
+// table keeps what it held.
+TEST(ReadElementFile, UnreadablePathsAreRefusedWithAMessage) {
+    const auto dir = std::filesystem::temp_directory_path() / "orbivox_unreadable";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "Kepler");
+    // Sparse: a file over the limit that takes no room.
+    const auto huge = dir / "huge.txt";
+    std::ofstream(huge) << "x";
+    std::filesystem::resize_file(huge, orbit::kMaxElementFileBytes + 1);
+    struct Case {
+        std::filesystem::path path;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {dir / "Kepler", "it is a folder, not a file"},
+        {dir / "missing.txt", "No such file or directory"},
+        {huge, "it is larger than 64 MiB, too large for an element file"},
+        // A device never ends; it is read no further than the limit.
+        {"/dev/zero", "it is larger than 64 MiB, too large for an element file"},
+    };
+    for (const Case& c : cases) {
+        orbit::SetTable table;
+        orbit::ReadElementLines(ThreeLineSet("KEEP", kNearLine1, kNearLine2), table, Options());
+        const auto r = orbit::ReadElementFile(c.path, table, Options());
+        EXPECT_FALSE(r.fileRead) << c.path;
+        EXPECT_EQ(r.error, "cannot read \"" + c.path.string() + "\": " + c.reason);
+        EXPECT_EQ(table.Count(), 1) << c.path;
+        EXPECT_EQ(table[1].name, "KEEP") << c.path;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// Names are Windows-1252 in the file, UTF-8 in the program, in both formats; the short name is
+// cut at 24 characters, not bytes.
+TEST(ReadElementFile, NamesAreDecodedFromWindows1252) {
+    orbit::SetTable table;
+    EXPECT_EQ(
+        orbit::ReadElementLines(ThreeLineSet("CAF\xC9 \x80 \xE9t\xE9 [+]", kNearLine1, kNearLine2),
+                                table, Options())
+            .names,
+        (Lines{"CAF\u00C9 \u20AC \u00E9t\u00E9"}));
+    EXPECT_EQ(orbit::ReadElementLines(VerboseSet("Satellite: \xE9\x9Clan"), table, Options()).names,
+              (Lines{"\u00E9\u0153lan"}));
+
+    orbit::ReadElementLines(ThreeLineSet(std::string(30, '\xE9'), kNearLine1, kNearLine2), table,
+                            Options());
+    std::string first24;
+    for (int i = 0; i < 24; ++i)
+        first24 += "\u00E9";
+    EXPECT_EQ(table[1].shortName, first24);
+}
+
 TEST(ReadVerbose, ValuesNamesAndDuplicates) {
     Lines lines;
     Append(lines, VerboseSet("Satellite: ABCDEFGHIJKLMNOP"));  // 16 characters after one blank

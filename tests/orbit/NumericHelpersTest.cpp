@@ -1,6 +1,9 @@
 // The shared numeric helpers at the points where a naive version goes wrong.
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <sstream>
+
 #include "orbit/NumericHelpers.h"
 #include "orbit/OrbitConstants.h"
 
@@ -35,10 +38,22 @@ TEST(NumericHelpers, BoundedArcSinSaturates) {
     EXPECT_NEAR(orbit::BoundedArcSin(0.5), kPi / 6, 1e-15);
 }
 
-TEST(NumericHelpers, PowerOfNonPositiveBaseIsZero) {
-    EXPECT_NEAR(orbit::Power(8.0, 1.0 / 3.0), 2.0, 1e-15);
-    EXPECT_EQ(orbit::Power(0.0, 2.0), 0.0);
-    EXPECT_EQ(orbit::Power(-8.0, 1.0 / 3.0), 0.0);
+TEST(NumericHelpers, PowerOfNonPositiveBaseIsZeroAndSaysSoOnStandardError) {
+    std::ostringstream out, err;
+    std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* const oldErr = std::cerr.rdbuf(err.rdbuf());
+    const double positive = orbit::Power(8.0, 1.0 / 3.0);
+    const double zero = orbit::Power(0.0, 2.0);
+    const double negative = orbit::Power(-8.0, 1.0 / 3.0);
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    EXPECT_NEAR(positive, 2.0, 1e-15);
+    EXPECT_EQ(zero, 0.0);
+    EXPECT_EQ(negative, 0.0);
+    // Once per refused call, and nothing in a command's output.
+    EXPECT_EQ(err.str(),
+              "Invalid argument in Function Power!\nInvalid argument in Function Power!\n");
+    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

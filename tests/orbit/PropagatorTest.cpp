@@ -132,6 +132,52 @@ TEST(Propagate, SetsNoModelCanRunReportWhyInsteadOfNaN) {
     }
 }
 
+// Orbits in the equator, either way round, are legal sets: sin i, 1 + cos i and cos(i/2) must
+// not turn them into NaN, and the result must join on to that of the sets just beside them.
+TEST(Propagate, EquatorialOrbitsJoinOnToTheirNeighbours) {
+    struct Case {
+        const char* exact;
+        const char* beside;
+    };
+    const std::vector<Case> inclinations = {{"  0.0000", "  0.0001"}, {"180.0000", "179.9999"}};
+    const std::vector<std::pair<const char*, std::pair<std::string, std::string>>> sets = {
+        {"near-earth", {kNearLine1, kNearLine2}}, {"deep-space", {kDeepLine1, kDeepLine2}}};
+    for (const auto model : {orbit::ModelChoice::Sgp4, orbit::ModelChoice::Sgp8}) {
+        for (const auto& [kind, lines] : sets) {
+            for (const Case& c : inclinations) {
+                std::vector<std::string> file;
+                Append(file,
+                       ThreeLineSet("EXACT", lines.first, WithColumns(lines.second, 9, c.exact)));
+                Append(file,
+                       ThreeLineSet("BESIDE", lines.first, WithColumns(lines.second, 9, c.beside)));
+                orbit::OrbitEngine engine = EngineWith(file, model);
+                for (const double tsince : {0.0, 360.0, 1440.0, 10000.0}) {
+                    engine.SelectCurrentSet(1);
+                    const auto exact = engine.PropagateMinutes(tsince);
+                    engine.SelectCurrentSet(2);
+                    const auto beside = engine.PropagateMinutes(tsince);
+                    const std::string what = std::string(kind) + " i=" + c.exact + " model " +
+                                             (model == orbit::ModelChoice::Sgp4 ? "4" : "8") +
+                                             " t=" + std::to_string(tsince);
+                    ASSERT_TRUE(exact.ok) << what << ": " << orbit::FailureReason(exact.failure);
+                    ASSERT_TRUE(beside.ok) << what;
+                    // 0.0001 degree of tilt is under 0.1 km even at the deep set's apogee.
+                    EXPECT_LT(std::hypot(exact.position.x - beside.position.x,
+                                         exact.position.y - beside.position.y,
+                                         exact.position.z - beside.position.z),
+                              0.1)
+                        << what;
+                    EXPECT_LT(std::hypot(exact.velocity.x - beside.velocity.x,
+                                         exact.velocity.y - beside.velocity.y,
+                                         exact.velocity.z - beside.velocity.z),
+                              1e-4)
+                        << what;
+                }
+            }
+        }
+    }
+}
+
 TEST(SiderealTimeAtEpoch, J2000) {
     // 2000 January 1 12:00 UT: GMST 280.46061837 degrees.
     const orbit::EpochSiderealTime s = orbit::SiderealTimeAtEpoch(1.5, 2000);
