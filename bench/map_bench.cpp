@@ -43,7 +43,7 @@ void BM_MapRefreshFrame(benchmark::State& state) {
     frame.observerLongitude = 13.4;
     frame.observerLatitude = 52.5;
     frame.secondObserverLongitude = 286.96;
-    UseMapImages(frame, size, Zoom::Z1, Gradient(pair.width, pair.height, 150),
+    UseMapImages(frame, {size, Zoom::Z1}, Gradient(pair.width, pair.height, 150),
                  Gradient(pair.width, pair.height, 20));
     std::vector<OtherSatellite> others;
     for (int k = 0; k < 10; ++k) {

@@ -29,8 +29,7 @@ void MapDisplay::SetWindowSize(WindowSize size) {
     view_.dpi120Screen = screen_.Dpi120();
     stretched_ = false;
     dragging_ = false;
-    const WindowSizeLayout& layout = LayoutOf(size);
-    pictureSize_ = QSize(layout.viewWidth, layout.viewHeight);
+    pictureSize_ = ViewSize(size, view_.dpi120Screen);
     LoadImages();
 }
 
@@ -60,7 +59,7 @@ bool MapDisplay::LoadImages() {
     if (!ZoomAvailable(view_.size)) {
         view_.zoom = Zoom::Z1;
     }
-    const QString error = LoadMapImages(frame_, programFolder_, view_.size, view_.zoom, view_.set);
+    const QString error = LoadMapImages(frame_, programFolder_, view_);
     if (!error.isEmpty()) {
         notifier_.Error(error);
         return false;

@@ -41,8 +41,10 @@ QImage LoadOne(const QString& folder, const QString& name, const QSize& expected
 
 }  // namespace
 
-void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& light,
+void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& light,
                   const QImage& dark) {
+    const WindowSize size = view.size;
+    Zoom zoom = view.zoom;
     if (!ZoomAvailable(size)) {
         zoom = Zoom::Z1;
     }
@@ -58,14 +60,14 @@ void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& lig
                      : dark.scaled(mapSize).convertToFormat(QImage::Format_RGB32);
     frame.work = MapSurface(mapSize.width(), mapSize.height());
     frame.mask = MapSurface(mapSize.width(), mapSize.height());
-    const WindowSizeLayout& layout = LayoutOf(size);
-    frame.view = MapSurface(layout.viewWidth, layout.viewHeight);
+    const QSize viewSize = ViewSize(size, view.dpi120Screen);
+    frame.view = MapSurface(viewSize.width(), viewSize.height());
     frame.UpdateObserverMarks();
 }
 
-QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize size, Zoom zoom,
-                      MapSet set) {
-    const MapImagePair& names = MapImagesFor(size, zoom);
+QString LoadMapImages(MapFrame& frame, const QString& programFolder, const MapViewSwitches& view) {
+    const MapSet set = view.set;
+    const MapImagePair& names = MapImagesFor(view.size, view.zoom);
     const QSize expected(names.width, names.height);
     const QString folder =
         FindIgnoringCase(programFolder, QString::fromLatin1(NamesOf(set).folder));
@@ -83,7 +85,7 @@ QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize 
         return error;
     }
     frame.set = set;
-    UseMapImages(frame, size, zoom, light, dark);
+    UseMapImages(frame, view, light, dark);
     return QString();
 }
 

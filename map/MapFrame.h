@@ -6,8 +6,7 @@
 #include <optional>
 
 #include "map/MapGeometry.h"
-#include "map/MapSet.h"
-#include "map/WindowSizes.h"
+#include "map/MapViewSwitches.h"
 
 namespace orbivox {
 
@@ -40,11 +39,10 @@ struct MapFrame {
 // the program folder (names found without regard to case), sizes the work, mask and view
 // bitmaps and places the observer marks. Returns an error text naming the file that
 // could not be loaded, empty on success; on failure the frame keeps what it had.
-QString LoadMapImages(MapFrame& frame, const QString& programFolder, WindowSize size, Zoom zoom,
-                      MapSet set);
+QString LoadMapImages(MapFrame& frame, const QString& programFolder, const MapViewSwitches& view);
 
 // The same with images already at hand (tests, the benchmark, generated pictures).
-void UseMapImages(MapFrame& frame, WindowSize size, Zoom zoom, const QImage& light,
+void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& light,
                   const QImage& dark);
 
 }  // namespace orbivox

@@ -61,7 +61,9 @@ void PresentZoomed(MapFrame& frame, MapPoint satellite) {
     const int xs = orbit::RealToPixel(satellite.x);
     const int ys = orbit::RealToPixel(satellite.y);
     const int k = frame.size == WindowSize::W1 ? 150 : frame.size == WindowSize::W2 ? 187 : 239;
-    g.offsetY = std::clamp(ys - k, 0, g.height - vh - 1);
+    // The limit counts the size's full view height (299, 374, 479 at W1, W2, W3), also where
+    // the view itself is a row short.
+    g.offsetY = std::clamp(ys - k, 0, g.height - LayoutOf(frame.size).viewHeight - 1);
     const int half = vw / 2;
     if (xs >= half && xs < g.width - half) {
         g.offsetX = xs - half;

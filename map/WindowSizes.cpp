@@ -36,6 +36,12 @@ int SizeCode(WindowSize size, bool dpi120) {
     return 1;
 }
 
+QSize ViewSize(WindowSize size, bool dpi120) {
+    const WindowSizeLayout& layout = LayoutOf(size);
+    const bool rowShort = size == WindowSize::W1 || (size == WindowSize::W2 && dpi120);
+    return QSize(layout.viewWidth, layout.viewHeight - (rowShort ? 1 : 0));
+}
+
 WindowSize SmallestWindowSize(bool dpi120) {
     return dpi120 ? WindowSize::W2 : WindowSize::W1;
 }

@@ -88,6 +88,9 @@ bool ZoomAvailable(WindowSize size);
 // screen else 5, W4 6, W5 7. Codes 1 and 2 take the narrow list layout.
 int SizeCode(WindowSize size, bool dpi120);
 
+// The map view's size: the size's view, one row short at W1, and at W2 on a 120-dpi screen.
+QSize ViewSize(WindowSize size, bool dpi120);
+
 // What the screen offers: the largest size whose work area fits, and the smallest size
 // (W2 on a 120-dpi screen, where W1 is not offered).
 WindowSize LargestWindowSize(QSize workArea, bool dpi120);

@@ -143,8 +143,7 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     MapFrame frame;
     frame.observerLongitude = station.longitude;
     frame.observerLatitude = station.latitude;
-    const QString error =
-        LoadMapImages(frame, session.folders().programFolder, view.size, view.zoom, view.set);
+    const QString error = LoadMapImages(frame, session.folders().programFolder, view);
     if (!error.isEmpty()) {
         err << "orbivox map: " << error.toStdString() << "\n";
         return 1;

@@ -79,7 +79,7 @@ TEST_F(MapDisplayTest, SizeSwitchGoesThroughWhatTheScreenOffers) {
             // The list line reads the same switches the display changed.
             EXPECT_EQ(view_.SizeCode(), c.codes[i]) << c.screen << " step " << i;
             EXPECT_EQ(display.sizeCaption(), QLatin1String(layout.caption));
-            EXPECT_EQ(display.pictureSize(), QSize(layout.viewWidth, layout.viewHeight));
+            EXPECT_EQ(display.pictureSize(), ViewSize(c.sizes[i], c.metrics.Dpi120()));
             EXPECT_EQ(display.frame().view.size(), display.pictureSize());
         }
     }

@@ -28,7 +28,7 @@ MapFrame GreyFrame(WindowSize size, Zoom zoom) {
     const MapImagePair& pair = MapImagesFor(size, zoom);
     frame.observerLongitude = 13.4;
     frame.observerLatitude = 52.5;
-    UseMapImages(frame, size, zoom, Plain(pair.width, pair.height, kLightGrey),
+    UseMapImages(frame, {size, zoom}, Plain(pair.width, pair.height, kLightGrey),
                  Plain(pair.width, pair.height, kDarkGrey));
     return frame;
 }
@@ -60,7 +60,7 @@ TEST(MapFrame, FootprintIsLighterThanTheRestWithTerminatorAndLabels) {
     }
 
     const QImage& v = frame.view;
-    EXPECT_EQ(v.size(), QSize(600, 300));
+    EXPECT_EQ(v.size(), QSize(600, 299));  // W1 shows one row less than its images
     // Inside the footprint the light map, far away the dark one.
     EXPECT_EQ(v.pixel(orbit::RealToPixel(p.x) + 20, orbit::RealToPixel(p.y) + 20), kLightGrey);
     EXPECT_EQ(v.pixel(30, 280), kDarkGrey);
@@ -269,6 +269,23 @@ TEST(WindowSizes, SizeCodeTellsA120DpiScreenApartOnlyAtW2AndW3) {
     }
 }
 
+// The view is a row short of the images at W1, and at W2 on a 120-dpi screen (code 2).
+TEST(WindowSizes, ViewSizeIsARowShortAtCodesOneAndTwo) {
+    const struct {
+        WindowSize size;
+        QSize ordinary;
+        QSize dpi120;
+    } cases[] = {
+        {WindowSize::W1, {600, 299}, {600, 299}},   {WindowSize::W2, {750, 375}, {750, 374}},
+        {WindowSize::W3, {960, 480}, {960, 480}},   {WindowSize::W4, {1200, 600}, {1200, 600}},
+        {WindowSize::W5, {1500, 750}, {1500, 750}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ViewSize(c.size, false), c.ordinary) << LayoutOf(c.size).caption;
+        EXPECT_EQ(ViewSize(c.size, true), c.dpi120) << LayoutOf(c.size).caption;
+    }
+}
+
 // A window grown to a larger size moves back into the work area, only as far as it must.
 TEST(WindowSizes, AGrownWindowIsMovedBackIntoTheWorkArea) {
     const QRect area(0, 30, 1600, 970);  // a panel along the top
@@ -296,18 +313,18 @@ TEST(LoadMapImages, FindsFilesWhateverTheirCaseAndKeepsTheFrameOnFailure) {
     MapFrame frame;
     frame.observerLongitude = -73.0;
     frame.observerLatitude = 41.5;
-    EXPECT_EQ(LoadMapImages(frame, program.path(), WindowSize::W1, Zoom::Z1, MapSet::Political),
+    EXPECT_EQ(LoadMapImages(frame, program.path(), {WindowSize::W1, Zoom::Z1, MapSet::Political}),
               QString());
     EXPECT_EQ(frame.light.pixel(10, 10), kLightGrey);
     EXPECT_EQ(frame.dark.pixel(10, 10), kDarkGrey);
     EXPECT_EQ(frame.observerMark, (PixelPoint{178, 81}));
 
     const QString error =
-        LoadMapImages(frame, program.path(), WindowSize::W1, Zoom::Z2, MapSet::Political);
+        LoadMapImages(frame, program.path(), {WindowSize::W1, Zoom::Z2, MapSet::Political});
     EXPECT_TRUE(error.contains(QStringLiteral("Welt4l.bmp"))) << error.toStdString();
     EXPECT_EQ(frame.geometry.width, 600);  // still the loaded W1 set
-    EXPECT_FALSE(
-        LoadMapImages(frame, program.path(), WindowSize::W1, Zoom::Z1, MapSet::Physical).isEmpty());
+    EXPECT_FALSE(LoadMapImages(frame, program.path(), {WindowSize::W1, Zoom::Z1, MapSet::Physical})
+                     .isEmpty());
 }
 
 TEST(LoadMapImages, TheBuiltImageSetsHaveEveryFileAtItsSize) {
@@ -319,7 +336,7 @@ TEST(LoadMapImages, TheBuiltImageSetsHaveEveryFileAtItsSize) {
         for (const WindowSizeLayout& layout : kWindowSizes) {
             for (const Zoom zoom : {Zoom::Z1, Zoom::Z2}) {
                 MapFrame frame;
-                ASSERT_EQ(LoadMapImages(frame, programFolder, layout.size, zoom, set), QString());
+                ASSERT_EQ(LoadMapImages(frame, programFolder, {layout.size, zoom, set}), QString());
                 const MapImagePair& pair = MapImagesFor(layout.size, zoom);
                 EXPECT_EQ(frame.light.size(), QSize(pair.width, pair.height));
                 // The dark variant is plainly darker.
