@@ -56,12 +56,12 @@ QList<long long> ReadParallelPorts(const QString& path);
 long long ParallelPortAddress(const QList<long long>& addresses, int port);
 
 struct DivOptions {
-    bool instanceChecks = false;                // 1 "+"
-    bool dataItemAlways = true;                 // 2 "-": only while the elevation is >= 0
-    bool dataItemConverterFrequencies = false;  // 3 "+"
-    bool sendUplink = true;                     // 4 "+"
-    bool builtInEditor = true;                  // 5 "+"
-    bool redStatusInPreview = false;            // 6 "+"
+    bool instanceChecks = false;               // 1 "+"
+    bool dataItemAlways = true;                // 2 "-": only while the elevation is >= 0
+    bool dataItemConverterFrequencies = true;  // 3 "+", also when the file is missing
+    bool sendUplink = true;                    // 4 "+"
+    bool builtInEditor = true;                 // 5 "+"
+    bool redStatusInPreview = false;           // 6 "+"
 };
 
 // A missing or unreadable file gives the defaults with the checks off.

@@ -101,7 +101,10 @@ void TrackingEngine::TrackAll() {
         lastElevation_[static_cast<size_t>(i)] = result.ok ? result.elevation : 0.0;
 
         if (k == workingSlot_) {
-            Call(hooks_.publishNameItem);
+            if (result.ok) {
+                dataItems_.PublishNameTick(orbit_.Sets()[i].name, result.elevation,
+                                           switches_.minElevation, losStandby_);
+            }
             view_.ComputeSubPoint();
             refreshTick_ = mapRefreshCounter_ == 0;
             if (refreshTick_) {
@@ -121,7 +124,9 @@ void TrackingEngine::TrackAll() {
             view_.ComputeSquint(k);
             working_ = view_.Result();
             ShowListLine();
-            Call(hooks_.publishDataItem, listText_);
+            if (working_.ok) {
+                PublishDataItem();
+            }
             if (refreshTick_) {
                 Call(hooks_.drawDirectionArrow);
             }
@@ -201,7 +206,21 @@ void TrackingEngine::ShowListLine() {
                                            switches_.decimalSeparator);
 }
 
+void TrackingEngine::PublishDataItem() {
+    // The tick's own look angles, not those of a pass search.
+    DataLineValues values;
+    values.name = orbit_.Sets()[WorkingSetIndex()].name;
+    values.azimuth = working_.azimuth;
+    values.elevation = working_.elevation;
+    values.meanAnomaly = working_.meanAnomaly;
+    Call(hooks_.dataLineRadio, values);
+    Call(hooks_.dataLineRotor, values);
+    dataItems_.PublishDataTick(values, switches_.dataItemAlways, switches_.dataItemRadioFrequencies,
+                               switches_.decimalSeparator);
+}
+
 void TrackingEngine::ApplyWorkingChange(int slot) {
+    losStandby_ = false;
     workingSlot_ = slot;
     // A pass that went by while another satellite worked was never searched again (its
     // satellite kept the same side of the horizon); search every such pass afresh.

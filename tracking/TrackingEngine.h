@@ -7,12 +7,14 @@
 // Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
 // the list line and header, working-satellite changes, the quit order.
 // Collaborations: orbit::OrbitEngine (sets, models) and orbit::StationView (time, look
-// angles, passes, squint), a Clock; everything else through TrackingHooks. The display
+// angles, passes, squint), a Clock, the published items (links/DataItems); everything
+// else through TrackingHooks. The display
 // switches the list and the map share are held here (TrackingSwitches).
 #include <array>
 #include <string>
 #include <vector>
 
+#include "links/DataItems.h"
 #include "map/MapViewSwitches.h"
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
@@ -44,8 +46,10 @@ struct TrackingSwitches {
     bool autoChange = false;
     bool announcements = false;
     bool globeShown = false;
-    bool dataItemAlways = true;     // DivOptions line 2
-    double countdownElevation = 0;  // degrees, CountDownPos.SQF line 4
+    bool dataItemAlways = true;            // DivOptions line 2
+    bool dataItemRadioFrequencies = true;  // DivOptions line 3: converter offsets taken off
+    double minElevation = -3;              // degrees, SatIni line 10
+    double countdownElevation = 0;         // degrees, CountDownPos.SQF line 4
     char decimalSeparator = '.';
 };
 
@@ -82,6 +86,11 @@ public:
     const std::array<Letter, kMaxSelected>& Letters() const { return letters_; }
     void LettersRepainted();
     const std::string& ListText() const { return listText_; }
+    // The name and data items other programs read; the programs give them a server.
+    DataItems& Data() { return dataItems_; }
+    // The rotor holds still after LOS until the satellite has been below the minimum
+    // elevation on a previous tick.
+    bool LosStandby() const { return losStandby_; }
     std::string Header() const { return ListHeader(switches_.map.SizeCode()); }
     int WorkingSlot() const { return workingSlot_; }
     int WorkingSetIndex() const;
@@ -95,6 +104,7 @@ public:
 
 private:
     void ShowListLine();
+    void PublishDataItem();
 
     orbit::OrbitEngine orbit_;
     orbit::StationView view_;
@@ -114,6 +124,8 @@ private:
     orbit::TrackResult working_;  // the working satellite's evaluation of this tick
     double previousRange_ = 0;
     std::string listText_;
+    DataItems dataItems_;
+    bool losStandby_ = false;
 };
 
 }  // namespace orbivox

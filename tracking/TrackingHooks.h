@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "links/DataItems.h"
+
 namespace orbivox {
 
 struct TrackingHooks {
@@ -13,12 +15,14 @@ struct TrackingHooks {
     std::function<void()> markRadioDisplay;
 
     // TrackAll, working satellite
-    std::function<void()> publishNameItem;     // data server name item, steps 1-5
     std::function<void()> refreshFootprint;    // refresh tick: globe or map footprint frame
     std::function<void()> refreshSunPosition;  // refresh tick with the sun display on
     std::function<void()> checkEclipse;        // every tick with the sun display on
     std::function<void()> computeDoppler;
-    std::function<void(const std::string& line)> publishDataItem;
+    // The data item's frequencies, modes and converter offsets (radio) and the flip and
+    // overlap state (rotor); until they fill them, 0, no modes and the plain look angles.
+    std::function<void(DataLineValues& values)> dataLineRadio;
+    std::function<void(DataLineValues& values)> dataLineRotor;
     std::function<void()> drawDirectionArrow;  // refresh tick
 
     // TrackAll, every satellite

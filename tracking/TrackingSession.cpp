@@ -73,6 +73,8 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     switches.autoChange = runValues_.autoChange;
     switches.announcements = runValues_.voiceAnnounce;
     switches.dataItemAlways = divOptions_.dataItemAlways;
+    switches.dataItemRadioFrequencies = divOptions_.dataItemConverterFrequencies;
+    switches.minElevation = settings_.station.minimumElevation;
     switches.countdownElevation = settings_.countdown.MinElevationDegrees();
     return std::nullopt;
 }

@@ -1,4 +1,6 @@
-// orbivox track: the tracking cycle without a window, printing the list line every tick.
+// orbivox track: the tracking cycle without a window, printing the list line every tick
+// and publishing the data items, so a headless station can feed a logger or a rotor
+// controller.
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
@@ -8,6 +10,8 @@
 
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
+#include "settings/RuntimeFolder.h"
+#include "tracking/DataPublishing.h"
 
 namespace orbivox::cli {
 namespace {
@@ -40,6 +44,10 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         return started.exitCode;
     }
     TrackingEngine& engine = started.start.session->engine();
+    DataPublishing publishing(engine);
+    if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
+        err << "orbivox track: the data items cannot be published\n";
+    }
     out << engine.Header() << '\n';
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });

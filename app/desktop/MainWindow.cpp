@@ -19,6 +19,7 @@
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
 #include "orbit/DisplayFormat.h"
+#include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
 
@@ -66,6 +67,9 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     setWindowTitle(ApplicationTitle(session_.group()));
     session_.engine().Switches().decimalSeparator =
         QLocale::system().decimalPoint().at(0).toLatin1();
+    // A second running copy finds the first one serving and publishes nothing.
+    publishing_ = std::make_unique<DataPublishing>(session_.engine());
+    publishing_->Start(UserRuntimeFolder());
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* central = new QWidget(this);

@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "catalogue/FileChooser.h"
 #include "orbit/Sun.h"
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
+#include "tracking/DataPublishing.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -62,6 +64,7 @@ private:
 
     TrackingSession& session_;
     Notifier& notifier_;
+    std::unique_ptr<DataPublishing> publishing_;  // the name and data items for other programs
     QTimer timer1_;
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;

@@ -1,10 +1,13 @@
 // The tracking engine with three real satellites over a day of ticks: letter colours and rise
-// announcements, a geostationary working satellite, map refreshes, and the quit order.
+// announcements, a geostationary working satellite, map refreshes, the published items, and
+// the quit order.
 #include "tracking/TrackingEngine.h"
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <map>
+#include <vector>
 
 #include "tests/tracking/ThreeSatellites.h"
 
@@ -135,6 +138,87 @@ TEST_F(TrackingEngineTest, ChoosingASatelliteWhosePassWentByRenewsItsPass) {
     const orbit::PassData& renewed = engine_->WorkingPass();
     EXPECT_GT(renewed.aosRounded, engine_->Time().dayNumber);
     EXPECT_NE(renewed.aosText, first.aosText);
+}
+
+class ItemRecorder : public ItemSink {
+public:
+    void PublishItem(const QString& topic, const QString& item, const QString& text) override {
+        (topic == kNameTopic && item == kNameItem ? names : data).push_back(text);
+    }
+    std::vector<QString> names;
+    std::vector<QString> data;
+};
+
+TEST_F(TrackingEngineTest, DataItemCarriesTheLookAnglesOfTheTicksListLine) {
+    ItemRecorder items;
+    engine_->Data().SetSink(&items);
+    engine_->Hooks().dataLineRadio = [](DataLineValues& values) {
+        values.uplinkHz = 145950000;
+        values.uplinkOffsetHz = 116000000;
+        values.uplinkMode = "FM";
+    };
+    for (int tick = 0; tick < 3; ++tick) {
+        engine_->TrackingTick();
+        clock_.Advance(1.0 / 86400);
+        const QStringList list =
+            QString::fromStdString(engine_->ListText()).split(' ', Qt::SkipEmptyParts);
+        ASSERT_EQ(items.data.size(), static_cast<size_t>(tick + 1));
+        EXPECT_EQ(items.data.back(), "SNISS (ZARYA) AZ" + list[0] + " EL" + list[1] +
+                                         " UP29950000 UMFM DN0 DM MA" + list[2]);
+    }
+    // Below the horizon with DivOptions line 2 "-"; radio frequencies off.
+    engine_->Switches().dataItemAlways = false;
+    engine_->TrackingTick();
+    ASSERT_LT(engine_->Working().elevation, 0);
+    EXPECT_EQ(items.data.back(), "** NO SATELLITE **\n");
+    engine_->Switches().dataItemAlways = true;
+    engine_->Switches().dataItemRadioFrequencies = false;
+    engine_->TrackingTick();
+    EXPECT_TRUE(items.data.back().contains(" UP145950000 UMFM "))
+        << items.data.back().toStdString();
+    engine_->Data().SetSink(nullptr);
+}
+
+// A whole pass of the ISS, a tick a minute: the name item goes from standby to the bare
+// name as the satellite passes the minimum elevation, back to standby as it sets, and the
+// rotor's standby flag holds from the setting until it has been below the minimum.
+TEST_F(TrackingEngineTest, NameItemAndStandbyFlagOverAPass) {
+    ItemRecorder items;
+    engine_->Data().SetSink(&items);
+    engine_->Switches().minElevation = -3;
+    engine_->TrackingTick();
+    const orbit::PassData pass = engine_->WorkingPass();
+    ASSERT_GT(pass.aosTime, engine_->Time().dayNumber);
+    clock_.Advance(pass.aosTime - engine_->Time().dayNumber - 5.0 / 1440);
+    bool sawRisen = false;
+    bool sawStandbyAfterSetting = false;
+    double previous = 0;
+    for (int minute = 0; minute < 40; ++minute) {
+        engine_->TrackingTick();
+        const double el = engine_->Working().elevation;
+        if (minute > 0 && previous < -3 && el > -3) {
+            EXPECT_EQ(items.names.back(), "ISS (ZARYA)");
+            sawRisen = true;
+        }
+        if (minute > 0 && previous > 0 && el < 0) {
+            EXPECT_EQ(items.names.back(), "ISS (ZARYA) Standby");
+            EXPECT_TRUE(engine_->LosStandby());
+            sawStandbyAfterSetting = true;
+        }
+        if (el > 0) {
+            EXPECT_FALSE(engine_->LosStandby());
+        }
+        previous = el;
+        clock_.Advance(1.0 / 1440);
+    }
+    EXPECT_TRUE(sawRisen && sawStandbyAfterSetting);
+    EXPECT_EQ(items.names.front(), "ISS (ZARYA) Standby");
+    // Another working satellite: the flag is cleared and its name published.
+    engine_->ApplyWorkingChange(1);
+    EXPECT_FALSE(engine_->LosStandby());
+    engine_->TrackingTick();
+    EXPECT_TRUE(items.names.back().startsWith("SAUDISAT 1C (SO-50)"));
+    engine_->Data().SetSink(nullptr);
 }
 
 TEST(QuitProgram, StepsRunInOrder) {

@@ -1,0 +1,222 @@
+// The conversation server: listening without disturbing a running instance, the commands
+// of the line protocol, advise loops, and the limits that keep a bad client from hurting
+// the others.
+#include "links/ConversationServer.h"
+
+#include <QLocalSocket>
+#include <filesystem>
+#include <system_error>
+
+#include "links/ConversationProtocol.h"
+#include "settings/RuntimeFolder.h"
+
+namespace orbivox {
+namespace {
+
+// How long a running instance may take to accept before its socket counts as stale.
+constexpr int kAnswerWaitMs = 500;
+
+bool SomeoneAnswers(const QString& path) {
+    QLocalSocket probe;
+    probe.connectToServer(path);
+    const bool answered = probe.waitForConnected(kAnswerWaitMs);
+    probe.abort();
+    return answered;
+}
+
+bool IsSocketFile(const QString& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(std::filesystem::path(path.toStdString()), error)
+               .type() == std::filesystem::file_type::socket;
+}
+
+}  // namespace
+
+ConversationServer::ConversationServer(QString service, QObject* parent)
+    : QObject(parent), service_(std::move(service)) {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
+}
+
+ConversationServer::~ConversationServer() {
+    for (QLocalSocket* socket : clients_.keys()) {
+        socket->disconnect(this);
+        socket->abort();
+        delete socket;
+    }
+    clients_.clear();
+    server_.close();
+}
+
+ListenOutcome ConversationServer::Listen(const QString& runtimeFolder) {
+    if (PreparePrivateFolder(runtimeFolder)) {
+        return ListenOutcome::Failed;
+    }
+    const QString path = ServiceSocketPath(runtimeFolder, service_);
+    // Binding would replace whatever has the name, so look first: a socket a running
+    // program answers on stays its own, and only a socket is ours to remove; any other
+    // file under that name is left for the operator to look at.
+    std::error_code error;
+    if (std::filesystem::symlink_status(std::filesystem::path(path.toStdString()), error).type() !=
+        std::filesystem::file_type::not_found) {
+        if (SomeoneAnswers(path)) {
+            return ListenOutcome::OtherInstance;
+        }
+        if (!IsSocketFile(path) || !QLocalServer::removeServer(path)) {
+            return ListenOutcome::Failed;
+        }
+    }
+    return server_.listen(path) ? ListenOutcome::Listening : ListenOutcome::Failed;
+}
+
+void ConversationServer::AddItem(const QString& topic, const QString& item, const QString& text) {
+    topics_[topic][item] = text;
+}
+
+QString ConversationServer::ItemText(const QString& topic, const QString& item) const {
+    const auto t = topics_.find(topic);
+    if (t == topics_.end()) {
+        return {};
+    }
+    const auto i = t->second.find(item);
+    return i == t->second.end() ? QString() : i->second;
+}
+
+void ConversationServer::PublishItem(const QString& topic, const QString& item,
+                                     const QString& text) {
+    topics_[topic][item] = text;
+    const QByteArray line = FormatConversationLine(ConversationVerb::Data, item, text);
+    // Sending may drop a client, so walk a copy of the list.
+    for (QLocalSocket* socket : clients_.keys()) {
+        const auto found = clients_.constFind(socket);
+        if (found != clients_.constEnd() && found->topic == topic &&
+            found->advised.contains(item)) {
+            Send(socket, line);
+        }
+    }
+}
+
+void ConversationServer::Accept() {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        socket->setParent(nullptr);
+        clients_.insert(socket, Client{});
+        QObject::connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
+        QObject::connect(socket, &QLocalSocket::disconnected, this,
+                         [this, socket] { Drop(socket); });
+        if (socket->bytesAvailable() > 0) {
+            Read(socket);
+        }
+    }
+}
+
+void ConversationServer::Read(QLocalSocket* socket) {
+    if (!clients_.contains(socket)) {
+        return;
+    }
+    clients_[socket].input += socket->readAll();
+    while (true) {
+        auto found = clients_.find(socket);
+        if (found == clients_.end()) {
+            return;
+        }
+        QByteArray& input = found->input;
+        const qsizetype end = input.indexOf('\n');
+        if (end < 0) {
+            if (input.size() > kMaxConversationLine) {
+                Drop(socket);
+            }
+            return;
+        }
+        if (end > kMaxConversationLine) {
+            Drop(socket);
+            return;
+        }
+        const QByteArray line = input.left(end);
+        input.remove(0, end + 1);
+        Handle(socket, *found, line);
+    }
+}
+
+void ConversationServer::Handle(QLocalSocket* socket, Client& client, const QByteArray& line) {
+    const ConversationLine parsed = ParseConversationLine(line);
+    auto error = [&](const QString& text) {
+        Send(socket, FormatConversationLine(ConversationVerb::Error, {}, text));
+    };
+    switch (parsed.verb) {
+        case ConversationVerb::BadText:
+            error(QStringLiteral("line is not UTF-8"));
+            return;
+        case ConversationVerb::Unknown:
+            error(QStringLiteral("unknown command ") + parsed.name);
+            return;
+        case ConversationVerb::Data:
+        case ConversationVerb::Error:  // our words, not a client's
+            error(QStringLiteral("unknown command ") +
+                  QString::fromUtf8(line.left(line.indexOf(' '))));
+            return;
+        case ConversationVerb::Connect: {
+            client.advised.clear();
+            if (topics_.find(parsed.name) == topics_.end()) {
+                client.topic.clear();
+                error(QStringLiteral("unknown topic ") + parsed.name);
+                return;
+            }
+            client.topic = parsed.name;
+            if (topicOpened_) {
+                topicOpened_(parsed.name);
+            }
+            return;
+        }
+        default:
+            break;
+    }
+    if (client.topic.isEmpty()) {
+        error(QStringLiteral("no topic: CONNECT first"));
+        return;
+    }
+    // Clients have no designed use for EXECUTE and POKE here; like the protocol says,
+    // neither gets an answer.
+    if (parsed.verb == ConversationVerb::Execute || parsed.verb == ConversationVerb::Poke) {
+        return;
+    }
+    const auto& items = topics_.at(client.topic);
+    const auto item = items.find(parsed.name);
+    if (item == items.end()) {
+        error(QStringLiteral("unknown item ") + parsed.name);
+        return;
+    }
+    switch (parsed.verb) {
+        case ConversationVerb::Request:
+            Send(socket, FormatConversationLine(ConversationVerb::Data, item->first, item->second));
+            return;
+        case ConversationVerb::Advise:
+            client.advised.insert(item->first);
+            Send(socket, FormatConversationLine(ConversationVerb::Data, item->first, item->second));
+            return;
+        case ConversationVerb::Unadvise:
+            client.advised.remove(item->first);
+            return;
+        default:
+            return;
+    }
+}
+
+bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
+    if (socket->bytesToWrite() + bytes.size() > pendingLimit_) {
+        Drop(socket);
+        return false;
+    }
+    socket->write(bytes);
+    return true;
+}
+
+void ConversationServer::Drop(QLocalSocket* socket) {
+    if (!clients_.remove(socket)) {
+        return;
+    }
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+}
+
+}  // namespace orbivox

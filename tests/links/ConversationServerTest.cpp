@@ -1,0 +1,327 @@
+// The conversation server over real local sockets: the protocol's answers, advise loops,
+// hostile and careless clients, and a second instance that must not take the socket.
+#include "links/ConversationServer.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "links/ConversationProtocol.h"
+#include "links/DataItems.h"
+
+namespace orbivox {
+namespace {
+
+// Runs the event loop until `done` holds or five seconds pass.
+bool Spin(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(5000);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void SpinFor(int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// A client on a QLocalSocket that collects whole lines.
+class Client {
+public:
+    explicit Client(const QString& path) {
+        QObject::connect(&socket_, &QLocalSocket::readyRead, [this] {
+            while (socket_.canReadLine()) {
+                QByteArray line = socket_.readLine();
+                line.chop(1);
+                lines.push_back(line);
+            }
+        });
+        socket_.connectToServer(path);
+    }
+    bool Connected() {
+        return Spin([this] { return socket_.state() == QLocalSocket::ConnectedState; });
+    }
+    void Send(const QByteArray& bytes) {
+        socket_.write(bytes);
+        socket_.flush();
+    }
+    bool WaitLines(size_t n) {
+        return Spin([&] { return lines.size() >= n; });
+    }
+    bool WaitClosed() {
+        return Spin([this] { return socket_.state() == QLocalSocket::UnconnectedState; });
+    }
+    QLocalSocket& Socket() { return socket_; }
+    std::vector<QByteArray> lines;
+
+private:
+    QLocalSocket socket_;
+};
+
+class ConversationServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        folder_ = dir_.filePath(QStringLiteral("run"));
+        server_ = std::make_unique<ConversationServer>(kDataService);
+        DataItems::AddTo(*server_);
+        server_->SetTopicOpened([this](const QString& topic) { opened_.push_back(topic); });
+        ASSERT_EQ(server_->Listen(folder_), ListenOutcome::Listening);
+    }
+    QString Path() const { return ServiceSocketPath(folder_, kDataService); }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    std::unique_ptr<ConversationServer> server_;
+    std::vector<QString> opened_;
+};
+
+TEST_F(ConversationServerTest, SocketIsTheServiceNameInLowerCaseInAPrivateFolder) {
+    EXPECT_EQ(server_->SocketPath(), folder_ + QStringLiteral("/orbivox32"));
+    EXPECT_EQ(QFile::permissions(folder_) &
+                  (QFile::ReadGroup | QFile::ReadOther | QFile::ExeGroup | QFile::ExeOther),
+              QFile::Permissions{});
+}
+
+TEST_F(ConversationServerTest, RequestAdviseAndUnadvise) {
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("first"));
+    Client client(Path());
+    ASSERT_TRUE(client.Connected());
+    client.Send("CONNECT OrbivoxDdeConv\nREQUEST OrbivoxDdeItem\n");
+    ASSERT_TRUE(client.WaitLines(1));
+    EXPECT_EQ(client.lines[0], "DATA OrbivoxDdeItem first");
+
+    // Advise gives the current text at once, then every publication, changed or not.
+    client.Send("ADVISE OrbivoxDdeItem\n");
+    ASSERT_TRUE(client.WaitLines(2));
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("first"));
+    server_->PublishItem(kDataTopic, kDataItem, kNoSatelliteText);
+    server_->PublishItem(kNameTopic, kNameItem, QStringLiteral("other topic"));
+    ASSERT_TRUE(client.WaitLines(4));
+    EXPECT_EQ(client.lines[1], "DATA OrbivoxDdeItem first");
+    EXPECT_EQ(client.lines[2], "DATA OrbivoxDdeItem first");
+    EXPECT_EQ(client.lines[3], "DATA OrbivoxDdeItem ** NO SATELLITE **\\n");
+
+    client.Send("UNADVISE OrbivoxDdeItem\n");
+    SpinFor(50);
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("not sent"));
+    client.Send("REQUEST OrbivoxDdeItem\n");
+    ASSERT_TRUE(client.WaitLines(5));
+    SpinFor(50);
+    ASSERT_EQ(client.lines.size(), 5u);
+    EXPECT_EQ(client.lines[4], "DATA OrbivoxDdeItem not sent");
+    EXPECT_TRUE(opened_ == std::vector<QString>{kDataTopic});
+}
+
+TEST_F(ConversationServerTest, OpeningTheNameTopicIsReported) {
+    Client client(Path());
+    ASSERT_TRUE(client.Connected());
+    client.Send("CONNECT DdeServConv\nREQUEST DdeServItem\n");
+    ASSERT_TRUE(client.WaitLines(1));
+    EXPECT_EQ(client.lines[0], "DATA DdeServItem ");
+    EXPECT_TRUE(opened_ == std::vector<QString>{kNameTopic});
+}
+
+TEST_F(ConversationServerTest, BadLinesGetAnErrorAndTheConversationGoesOn) {
+    struct Case {
+        QByteArray sent;
+        QByteArray answer;
+    };
+    const Case cases[] = {
+        {"REQUEST OrbivoxDdeItem\n", "ERROR no topic: CONNECT first"},
+        {"CONNECT NoSuchTopic\n", "ERROR unknown topic NoSuchTopic"},
+        {"HELLO there\n", "ERROR unknown command HELLO"},
+        {"DATA OrbivoxDdeItem x\n", "ERROR unknown command DATA"},
+        {"\n", "ERROR unknown command "},
+        {"CONNECT Orbivox\xff\xfe\n", "ERROR line is not UTF-8"},
+        {"CONNECT OrbivoxDdeConv\nREQUEST DdeServItem\n", "ERROR unknown item DdeServItem"},
+        {"ADVISE \xc3\n", "ERROR line is not UTF-8"},
+    };
+    Client client(Path());
+    ASSERT_TRUE(client.Connected());
+    size_t n = 0;
+    for (const Case& c : cases) {
+        client.Send(c.sent);
+        ASSERT_TRUE(client.WaitLines(++n)) << c.sent.toStdString();
+        EXPECT_EQ(client.lines[n - 1], c.answer) << c.sent.toStdString();
+    }
+    // Pokes and executes are taken without an answer; the connection still serves.
+    client.Send("POKE OrbivoxDdeItem x\nEXECUTE [Close]\nREQUEST OrbivoxDdeItem\r\n");
+    ASSERT_TRUE(client.WaitLines(++n));
+    EXPECT_EQ(client.lines[n - 1], "DATA OrbivoxDdeItem ");
+}
+
+TEST_F(ConversationServerTest, OverlongLineClosesOnlyThatConnection) {
+    Client good(Path());
+    Client bad(Path());
+    ASSERT_TRUE(good.Connected() && bad.Connected());
+    good.Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+    ASSERT_TRUE(good.WaitLines(1));
+    bad.Send("CONNECT OrbivoxDdeConv\nPOKE OrbivoxDdeItem " +
+             QByteArray(kMaxConversationLine, 'x'));
+    ASSERT_TRUE(bad.WaitClosed());
+    // Exactly the limit is still a line.
+    Client edge(Path());
+    ASSERT_TRUE(edge.Connected());
+    edge.Send("CONNECT OrbivoxDdeConv\nEXECUTE " + QByteArray(kMaxConversationLine - 8, 'x') +
+              "\nREQUEST OrbivoxDdeItem\n");
+    ASSERT_TRUE(edge.WaitLines(1));
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("still here"));
+    ASSERT_TRUE(good.WaitLines(2));
+    EXPECT_EQ(good.lines[1], "DATA OrbivoxDdeItem still here");
+    EXPECT_EQ(server_->ClientCount(), 2);
+}
+
+// A raw socket that advises and then never reads a byte.
+int DeafClient(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    const char advise[] = "CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n";
+    if (::write(fd, advise, sizeof advise - 1) < 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+TEST_F(ConversationServerTest, ClientThatNeverReadsIsDroppedAndTheOthersKeepReceiving) {
+    server_->SetPendingLimit(64 * 1024);
+    const int deaf = DeafClient(Path());
+    ASSERT_GE(deaf, 0);
+    std::vector<std::unique_ptr<Client>> clients;
+    for (int k = 0; k < 20; ++k) {
+        clients.push_back(std::make_unique<Client>(Path()));
+        ASSERT_TRUE(clients.back()->Connected());
+        clients.back()->Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+    }
+    ASSERT_TRUE(Spin([&] { return server_->ClientCount() == 21; }));
+    for (auto& c : clients) {
+        ASSERT_TRUE(c->WaitLines(1));
+    }
+    // Far more than the deaf client's socket and our limit can hold.
+    const QString text(16 * 1024, QLatin1Char('x'));
+    constexpr int kTicks = 80;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        server_->PublishItem(kDataTopic, kDataItem, text + QString::number(tick));
+        SpinFor(5);
+    }
+    for (auto& c : clients) {
+        ASSERT_TRUE(c->WaitLines(kTicks + 1));
+        EXPECT_EQ(c->lines.size(), size_t{kTicks + 1});
+        EXPECT_TRUE(c->lines.back().endsWith(QByteArray::number(kTicks - 1)));
+    }
+    EXPECT_EQ(server_->ClientCount(), 20);
+    ::close(deaf);
+}
+
+TEST_F(ConversationServerTest, HundredClientsAndClientsThatVanish) {
+    std::vector<std::unique_ptr<Client>> clients;
+    for (int k = 0; k < 100; ++k) {
+        clients.push_back(std::make_unique<Client>(Path()));
+        ASSERT_TRUE(clients.back()->Connected());
+        clients.back()->Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+    }
+    constexpr int kTicks = 30;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        // Clients that connect, advise or half-send a line, and go.
+        for (int v = 0; v < 5; ++v) {
+            Client vanishing(Path());
+            vanishing.Connected();
+            vanishing.Send(v % 2 ? "CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n"
+                                 : "CONNECT Orbivox");
+            vanishing.Socket().abort();
+        }
+        server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("tick %1").arg(tick));
+        SpinFor(5);
+    }
+    for (auto& c : clients) {
+        ASSERT_TRUE(c->WaitLines(kTicks + 1));
+        EXPECT_EQ(c->lines.back(),
+                  QByteArray("DATA OrbivoxDdeItem tick ") + QByteArray::number(kTicks - 1));
+    }
+    ASSERT_TRUE(Spin([&] { return server_->ClientCount() == 100; }));
+}
+
+TEST_F(ConversationServerTest, SecondInstanceLeavesTheRunningOneAlone) {
+    ConversationServer second(kDataService);
+    DataItems::AddTo(second);
+    EXPECT_EQ(second.Listen(folder_), ListenOutcome::OtherInstance);
+    EXPECT_FALSE(second.IsListening());
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("first instance"));
+    Client client(Path());
+    ASSERT_TRUE(client.Connected());
+    client.Send("CONNECT OrbivoxDdeConv\nREQUEST OrbivoxDdeItem\n");
+    ASSERT_TRUE(client.WaitLines(1));
+    EXPECT_EQ(client.lines[0], "DATA OrbivoxDdeItem first instance");
+}
+
+TEST(ConversationServerStart, StaleSocketIsReplacedOtherFilesAreNot) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("run"));
+    {
+        // A socket file nobody listens on, as a crashed run leaves it.
+        ConversationServer crashed(kDataService);
+        ASSERT_EQ(crashed.Listen(folder), ListenOutcome::Listening);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(ServiceSocketPath(folder, kDataService) + "2");
+        std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);  // bound, never listened: connecting is refused
+    }
+    ConversationServer second(kDataService + "2");
+    EXPECT_EQ(second.Listen(folder), ListenOutcome::Listening);
+
+    QFile other(ServiceSocketPath(folder, QStringLiteral("plain")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("keep me");
+    other.close();
+    ConversationServer plain(QStringLiteral("Plain"));
+    EXPECT_EQ(plain.Listen(folder), ListenOutcome::Failed);
+    EXPECT_TRUE(QFile::exists(other.fileName()));
+}
+
+TEST(ConversationProtocol, PayloadEscapesRoundTrip) {
+    const QString texts[] = {
+        QStringLiteral(""),      QStringLiteral("plain"), QStringLiteral("** NO SATELLITE **\n"),
+        QStringLiteral("a\\nb"), QStringLiteral("\\"),    QStringLiteral("\n\n\\\\")};
+    for (const QString& text : texts) {
+        EXPECT_EQ(UnescapePayload(EscapePayload(text)), text) << text.toStdString();
+        EXPECT_FALSE(EscapePayload(text).contains(QLatin1Char('\n')));
+    }
+    EXPECT_EQ(EscapePayload(QStringLiteral("a\\b\n")), QStringLiteral("a\\\\b\\n"));
+    const ConversationLine poke = ParseConversationLine("POKE AZIMUTH 123 \\\\ x\\n");
+    EXPECT_EQ(poke.verb, ConversationVerb::Poke);
+    EXPECT_EQ(poke.name, QStringLiteral("AZIMUTH"));
+    EXPECT_EQ(poke.text, QStringLiteral("123 \\ x\n"));
+    EXPECT_EQ(FormatConversationLine(ConversationVerb::Poke, "AZIMUTH", "1\n2"),
+              QByteArray("POKE AZIMUTH 1\\n2\n"));
+}
+
+}  // namespace
+}  // namespace orbivox
