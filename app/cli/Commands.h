@@ -19,6 +19,7 @@ extern const char* const kPassesUsage;
 extern const char* const kSunUsage;
 extern const char* const kMapUsage;
 extern const char* const kPropagateUsage;
+extern const char* const kDdeUsage;
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
@@ -27,6 +28,7 @@ int RunLook(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunSun(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMap(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunDde(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

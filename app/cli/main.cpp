@@ -29,6 +29,7 @@ const std::map<std::string, CommandEntry>& CommandTable() {
         {"sun", {RunSun, kSunUsage}},
         {"map", {RunMap, kMapUsage}},
         {"propagate", {RunPropagate, kPropagateUsage}},
+        {"dde", {RunDde, kDdeUsage}},
     };
     return table;
 }

@@ -1,0 +1,107 @@
+// One tick of the data items with ten clients advising both: the name and data texts formed
+// and handed to every client's socket, and that plus the clients receiving them.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "links/ConversationProtocol.h"
+#include "links/ConversationServer.h"
+#include "links/DataItems.h"
+
+namespace {
+
+using namespace orbivox;
+
+void EnsureApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        // The map benchmarks in this program need a GUI application; make that one.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "orbivox_bench";
+        static char* argv[] = {name, nullptr};
+        new QGuiApplication(argc, argv);  // lives as long as the benchmark program
+    }
+}
+
+struct Station {
+    QTemporaryDir dir;
+    ConversationServer server{kDataService};
+    DataItems items;
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    qint64 received = 0;
+
+    explicit Station(int clientCount) {
+        DataItems::AddTo(server);
+        server.Listen(dir.filePath(QStringLiteral("run")));
+        items.SetSink(&server);
+        for (int k = 0; k < clientCount; ++k) {
+            auto socket = std::make_unique<QLocalSocket>();
+            QLocalSocket* s = socket.get();
+            QObject::connect(s, &QLocalSocket::readyRead,
+                             [this, s] { received += s->readAll().size(); });
+            s->connectToServer(server.SocketPath());
+            s->waitForConnected(1000);
+            s->write("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+            s->flush();
+            clients.push_back(std::move(socket));
+        }
+        Drain();
+    }
+    void Drain() {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    }
+    void Tick(double elevation, bool& losStandby) {
+        DataLineValues values;
+        values.name = "ISS (ZARYA)";
+        values.azimuth = 141.2;
+        values.elevation = elevation;
+        values.meanAnomaly = 7.2;
+        values.uplinkHz = 145990000;
+        values.downlinkHz = 437800000;
+        values.uplinkMode = "FM";
+        values.downlinkMode = "FM";
+        items.PublishNameTick(values.name, elevation, -3, losStandby);
+        items.PublishDataTick(values, true, true, '.');
+    }
+};
+
+void BM_PublishTickTenClients(benchmark::State& state) {
+    EnsureApplication();
+    Station station(10);
+    bool losStandby = false;
+    double elevation = -5;
+    for (auto _ : state) {
+        station.Tick(elevation, losStandby);
+        elevation = elevation > 20 ? -5 : elevation + 0.5;
+        state.PauseTiming();
+        station.Drain();
+        state.ResumeTiming();
+    }
+    state.counters["clients"] = static_cast<double>(station.server.ClientCount());
+}
+BENCHMARK(BM_PublishTickTenClients);
+
+// The same, with the event loop delivering the texts to the ten clients.
+void BM_PublishTickDeliveredTenClients(benchmark::State& state) {
+    EnsureApplication();
+    Station station(10);
+    bool losStandby = false;
+    for (auto _ : state) {
+        station.Tick(10, losStandby);
+        station.Drain();
+    }
+    state.counters["bytes_received"] = static_cast<double>(station.received);
+    state.counters["clients"] = static_cast<double>(station.server.ClientCount());
+}
+BENCHMARK(BM_PublishTickDeliveredTenClients);
+
+}  // namespace
