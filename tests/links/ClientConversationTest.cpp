@@ -1,0 +1,168 @@
+// Our client conversations against a recording server on a real socket: opening with the
+// link or on request, reopening after a late start or a loss, dropping what cannot be
+// delivered, and never waiting on a server that does not read.
+#include "links/ClientConversation.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "links/ConversationProtocol.h"
+
+namespace orbivox {
+namespace {
+
+bool Spin(const std::function<bool()>& done, int ms = 5000) {
+    const QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// A server that writes down every line its clients send.
+class RecordingServer {
+public:
+    explicit RecordingServer(const QString& path) {
+        QObject::connect(&server_, &QLocalServer::newConnection, [this] {
+            while (QLocalSocket* socket = server_.nextPendingConnection()) {
+                ++connections;
+                QObject::connect(socket, &QLocalSocket::readyRead, [this, socket] {
+                    while (socket->canReadLine()) {
+                        QByteArray line = socket->readLine();
+                        line.chop(1);
+                        lines.push_back(line);
+                    }
+                });
+            }
+        });
+        EXPECT_TRUE(server_.listen(path)) << path.toStdString();
+    }
+    bool WaitLines(size_t n) {
+        return Spin([&] { return lines.size() >= n; });
+    }
+    std::vector<QByteArray> lines;
+    int connections = 0;
+
+private:
+    QLocalServer server_;
+};
+
+class ClientConversationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        folder_ = dir_.path();
+    }
+    QString Path(const QString& service) const { return ServiceSocketPath(folder_, service); }
+
+    QTemporaryDir dir_;
+    QString folder_;
+};
+
+TEST_F(ClientConversationTest, RotorLinkOpensWhenSetAndSendsItsTexts) {
+    RecordingServer server(Path("WiSatRot"));
+    ClientConversation rot(ClientOpening::WhenLinked, folder_);
+    rot.SetLink("WiSatRot", "RotorServer");
+    EXPECT_TRUE(rot.IsOpen());
+    rot.ExecuteMacro("AZ123 EL45");
+    rot.Poke("Position", "multi\nline \\ text");
+    ASSERT_TRUE(server.WaitLines(3));
+    EXPECT_EQ(server.lines[0], "CONNECT RotorServer");
+    EXPECT_EQ(server.lines[1], "EXECUTE AZ123 EL45");
+    EXPECT_EQ(server.lines[2], "POKE Position multi\\nline \\\\ text");
+    rot.CloseLink();
+    rot.CloseLink();  // twice: no effect
+    EXPECT_FALSE(rot.IsOpen());
+}
+
+TEST_F(ClientConversationTest, ServerThatStartsLateOrGoesAwayIsReachedAtTheNextSend) {
+    ClientConversation cat(ClientOpening::WhenLinked, folder_);
+    cat.SetLink("CatServer", "CatTopic");
+    EXPECT_FALSE(cat.IsOpen());
+    cat.ExecuteMacro("dropped: nobody listens");  // no message, no wait
+    {
+        RecordingServer late(Path("CatServer"));
+        cat.ExecuteMacro("first");
+        ASSERT_TRUE(late.WaitLines(2));
+        EXPECT_EQ(late.lines, (std::vector<QByteArray>{"CONNECT CatTopic", "EXECUTE first"}));
+    }
+    // The server went away; a text sent before we noticed is lost, the next one reaches
+    // the new server over a new connection.
+    Spin([&] { return !cat.IsOpen(); }, 1000);
+    cat.ExecuteMacro("lost or not");
+    RecordingServer again(Path("CatServer"));
+    Spin([&] { return !cat.IsOpen(); }, 1000);
+    cat.ExecuteMacro("second");
+    ASSERT_TRUE(again.WaitLines(2));
+    EXPECT_EQ(again.lines.front(), "CONNECT CatTopic");
+    EXPECT_EQ(again.lines.back(), "EXECUTE second");
+}
+
+TEST_F(ClientConversationTest, ArsLinkOpensOnlyOnRequestAndPokesItsItem) {
+    ClientConversation ars(ClientOpening::OnRequest, folder_);
+    ars.SetItem("AZIMUTH");
+    ars.SetLink("ARSWIN", "RCI");
+    EXPECT_FALSE(ars.OpenLink());  // nobody there yet
+    RecordingServer server(Path("ARSWIN"));
+    ars.PokeItem("dropped: not opened");
+    Spin([] { return false; }, 50);
+    EXPECT_EQ(server.connections, 0);
+    ASSERT_TRUE(ars.OpenLink());
+    EXPECT_TRUE(ars.OpenLink());  // stays open
+    ars.PokeItem("123");
+    ASSERT_TRUE(server.WaitLines(2));
+    EXPECT_EQ(server.lines, (std::vector<QByteArray>{"CONNECT RCI", "POKE AZIMUTH 123"}));
+    EXPECT_EQ(server.connections, 1);
+}
+
+// A listening socket whose connections are accepted and never read.
+int DeafServer(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+TEST_F(ClientConversationTest, ServerThatNeverReadsCostsDroppedTextsNotAStall) {
+    const int deaf = DeafServer(Path("WiSatRot"));
+    ASSERT_GE(deaf, 0);
+    ClientConversation rot(ClientOpening::WhenLinked, folder_);
+    rot.SetLink("WiSatRot", "RotorServer");
+    ASSERT_TRUE(rot.IsOpen());
+    const QString text(4096, QLatin1Char('x'));
+    // Far more than the socket and our limit hold; each send returns at once.
+    for (int k = 0; k < 500; ++k) {
+        rot.ExecuteMacro(text);
+        QCoreApplication::processEvents();
+        ASSERT_LE(rot.Pending(), ClientConversation::kPendingLimit);
+    }
+    EXPECT_GT(rot.Pending(), 0);
+    ::close(deaf);
+}
+
+}  // namespace
+}  // namespace orbivox
