@@ -109,6 +109,8 @@ TEST(StationSettings, ParallelPortsAndTheChosenAddress) {
 TEST(StationSettings, MissingOptionalFilesGiveSafeDefaults) {
     QTemporaryDir dir;
     EXPECT_FALSE(ReadDivOptions(dir.filePath("DivOptions.SQF")).instanceChecks);
+    // Without the file the data item carries the frequencies the radio is tuned to.
+    EXPECT_TRUE(ReadDivOptions(dir.filePath("DivOptions.SQF")).dataItemConverterFrequencies);
     EXPECT_FALSE(ReadWindowPosition(dir.filePath("SatPos.SQF")).known);
 
     const QString pos = dir.filePath("SatPos.SQF");
