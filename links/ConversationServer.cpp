@@ -207,6 +207,9 @@ bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
         return false;
     }
     socket->write(bytes);
+    // Out at once, as far as the socket takes it without waiting: a client that sends its
+    // request and closes its side still gets the answer.
+    socket->flush();
     return true;
 }
 

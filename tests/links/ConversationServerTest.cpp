@@ -208,6 +208,31 @@ int DeafClient(const QString& path) {
     return fd;
 }
 
+// As `printf ... | socat` does it: the request, then the client's side closed at once.
+TEST_F(ConversationServerTest, ClientThatClosesItsSideAfterTheRequestStillGetsTheAnswer) {
+    server_->PublishItem(kNameTopic, kNameItem, QStringLiteral("ISS (ZARYA) Standby"));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(Path());
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const char request[] = "CONNECT DdeServConv\nREQUEST DdeServItem\n";
+    ASSERT_EQ(::write(fd, request, sizeof request - 1), static_cast<ssize_t>(sizeof request - 1));
+    ::shutdown(fd, SHUT_WR);
+    QByteArray received;
+    Spin([&] {
+        char buffer[256];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            received.append(buffer, n);
+        }
+        return received.endsWith('\n');
+    });
+    ::close(fd);
+    EXPECT_EQ(received, "DATA DdeServItem ISS (ZARYA) Standby\n");
+}
+
 TEST_F(ConversationServerTest, ClientThatNeverReadsIsDroppedAndTheOthersKeepReceiving) {
     server_->SetPendingLimit(64 * 1024);
     const int deaf = DeafClient(Path());
