@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "orbit/DisplayFormat.h"
+#include "orbit/OrbitConstants.h"
 #include "orbit/TimeScales.h"
 
 namespace orbit {
@@ -29,13 +30,12 @@ constexpr double kRadiusMarginKm = 25.0;      // short-period terms and drag wit
 constexpr double kRateMargin = 1.05;          // perturbed velocity against the two-body bound
 constexpr double kEarthPolarKm = 6356.75;
 constexpr double kEarthEquatorialKm = 6378.14;
-constexpr double kClearOfGroundKm = 6378.135 + 50.0;
+constexpr double kClearOfGroundKm = kXkmper + 50.0;
 constexpr double kEarthRotation = 7.2921159e-5;  // rad/s
-constexpr double kMu = 398600.8;                 // km^3/s^2
 constexpr double kSecondsPerDay = 86400.0;
 
 double Radians(double degrees) {
-    return degrees * (3.14159265358979323846 / 180.0);
+    return degrees * (kPi / 180.0);
 }
 
 // The angle at the Earth's centre between a site at distance `site` and a satellite at
@@ -91,7 +91,7 @@ int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request
     if (!(gap > 0.0))
         return 0;
     // Angular momentum per unit mass is sqrt(mu p) with p = r_p (1 + e) <= r (1 + e).
-    const double satelliteRate = std::sqrt(kMu * r * (1.0 + e)) / (rMin * rMin);
+    const double satelliteRate = std::sqrt(kGe * r * (1.0 + e)) / (rMin * rMin);
     const double closingRate = kRateMargin * (satelliteRate + kEarthRotation);
     const double steps = std::floor(gap / closingRate / (stepDays * kSecondsPerDay)) - 1.0;
     if (!(steps > 0.0))
