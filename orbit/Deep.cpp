@@ -255,11 +255,44 @@ void IntegratorStep(DeepState& d, double delt) {
 
 }  // namespace
 
+DeepEpochTerms ComputeDeepEpochTerms(double epoch, int century) {
+    DeepEpochTerms e;
+    e.century = century;
+    e.epoch = epoch;
+    const EpochSiderealTime sidereal = SiderealTimeAtEpoch(epoch, century);
+    e.thgr = sidereal.theta;
+    e.ds50 = sidereal.ds50;
+
+    // Lunar terms for the epoch day.
+    const double day = e.ds50 + 18261.5;
+    const double xnodce = 4.5236020 - 9.2422029e-4 * day;
+    const double stem = std::sin(xnodce);
+    const double ctem = std::cos(xnodce);
+    e.zcosil = 0.91375164 - 0.03568096 * ctem;
+    e.zsinil = std::sqrt(1.0 - e.zcosil * e.zcosil);
+    e.zsinhl = 0.089683511 * stem / e.zsinil;
+    e.zcoshl = std::sqrt(1.0 - e.zsinhl * e.zsinhl);
+    const double c = 4.7199672 + 0.22997150 * day;
+    const double gam = 5.8351514 + 0.0019443680 * day;
+    e.zmol = ReduceAngle(c - gam);
+    double zx = 0.39785416 * stem / e.zsinil;
+    const double zy = e.zcoshl * ctem + 0.91744867 * e.zsinhl * stem;
+    zx = FullCircleArcTan(zx, zy);
+    zx = gam + zx - xnodce;
+    e.zcosgl = std::cos(zx);
+    e.zsingl = std::sin(zx);
+    e.zmos = ReduceAngle(6.2565837 + 0.017201977 * day);
+    return e;
+}
+
 void DeepInit(const CurrentSet& set, int century, const DeepInitInput& in, DeepState& d) {
     d = DeepState{};
-    const EpochSiderealTime sidereal = SiderealTimeAtEpoch(set.epoch, century);
-    d.thgr = sidereal.theta;
-    d.ds50 = sidereal.ds50;
+    const DeepEpochTerms epoch =
+        set.deepEpoch.century == century && set.deepEpoch.epoch == set.epoch
+            ? set.deepEpoch
+            : ComputeDeepEpochTerms(set.epoch, century);
+    d.thgr = epoch.thgr;
+    d.ds50 = epoch.ds50;
     d.eo = set.eccentricity;
     d.xincl = set.inclination;
     d.xnq = in.xnodp;
@@ -272,26 +305,11 @@ void DeepInit(const CurrentSet& set, int century, const DeepInitInput& in, DeepS
     d.cosiq = in.cosiq;
     const double sinq = std::sin(set.node);
     const double cosq = std::cos(set.node);
-
-    // Lunar terms for the epoch day.
-    const double day = d.ds50 + 18261.5;
-    const double xnodce = 4.5236020 - 9.2422029e-4 * day;
-    const double stem = std::sin(xnodce);
-    const double ctem = std::cos(xnodce);
-    const double zcosil = 0.91375164 - 0.03568096 * ctem;
-    const double zsinil = std::sqrt(1.0 - zcosil * zcosil);
-    const double zsinhl = 0.089683511 * stem / zsinil;
-    const double zcoshl = std::sqrt(1.0 - zsinhl * zsinhl);
-    const double c = 4.7199672 + 0.22997150 * day;
-    const double gam = 5.8351514 + 0.0019443680 * day;
-    d.zmol = ReduceAngle(c - gam);
-    double zx = 0.39785416 * stem / zsinil;
-    const double zy = zcoshl * ctem + 0.91744867 * zsinhl * stem;
-    zx = FullCircleArcTan(zx, zy);
-    zx = gam + zx - xnodce;
-    const double zcosgl = std::cos(zx);
-    const double zsingl = std::sin(zx);
-    d.zmos = ReduceAngle(6.2565837 + 0.017201977 * day);
+    const double zcosil = epoch.zcosil, zsinil = epoch.zsinil;
+    const double zsinhl = epoch.zsinhl, zcoshl = epoch.zcoshl;
+    const double zcosgl = epoch.zcosgl, zsingl = epoch.zsingl;
+    d.zmol = epoch.zmol;
+    d.zmos = epoch.zmos;
 
     d.savtsn = 1.0e20;
     const double xnoi = 1.0 / d.xnq;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "orbit/EpochTime.h"
+#include "orbit/Models.h"
 #include "orbit/NumericHelpers.h"
 #include "orbit/OrbitConstants.h"
 
@@ -70,8 +71,13 @@ void FinishConversion(ElementSet& s, const ConversionContext& context) {
     s.meanMotion = s.meanMotionRevPerDay * kTwoPi / kXmnpda;
     s.epochJulianDate = EpochToJulianDate(s.epoch, context.century);
     s.deepSpaceFlag = s.meanMotionRevPerDay < kDeepSpaceRevPerDay ? 1 : 0;
+    s.deepEpoch = s.deepSpaceFlag != 0 ? models::ComputeDeepEpochTerms(s.epoch, context.century)
+                                       : DeepEpochTerms{};
     s.initialiseFlag = 1;
     s.fault = FindFault(s);
+    s.recovered = s.fault == ElementFault::None
+                      ? models::ComputeRecoveredMotion(s.meanMotion, s.inclination, s.eccentricity)
+                      : RecoveredMotionCache{};
     DeriveQuantities(s);
 }
 

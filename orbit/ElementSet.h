@@ -17,6 +17,38 @@ enum class ElementFault {
     MeanMotionNotPositive,
 };
 
+// What the deep-space initialisation needs of the epoch alone: the Greenwich sidereal angle,
+// days since 1950 and the Moon's and Sun's geometry at the epoch. Worked out once when the
+// set is converted (for deep-space sets), since every selection initialises the model again.
+struct DeepEpochTerms {
+    int century = 0;     // the century the epoch was read in; 0 when not worked out
+    double epoch = 0.0;  // the epoch they belong to, YYDDD.DDDDDDDD
+    double thgr = 0.0;
+    double ds50 = 0.0;
+    double zmol = 0.0;
+    double zmos = 0.0;
+    double zcosil = 0.0;
+    double zsinil = 0.0;
+    double zsinhl = 0.0;
+    double zcoshl = 0.0;
+    double zcosgl = 0.0;
+    double zsingl = 0.0;
+};
+
+// The original mean motion and semi-major axis recovered from the element set's mean motion,
+// with the inclination and eccentricity factors on the way. Worked out once at conversion for
+// a set without fault and kept with the elements it was made from.
+struct RecoveredMotion {
+    double cosio, theta2, x3thm1, eosq, betao2, betao, aodp, xnodp;
+};
+struct RecoveredMotionCache {
+    bool made = false;
+    double meanMotion = 0.0;
+    double inclination = 0.0;
+    double eccentricity = 0.0;
+    RecoveredMotion motion{};
+};
+
 struct ElementSet {
     std::string name;  // empty marks a set that is not listed
     std::string shortName;
@@ -57,6 +89,8 @@ struct ElementSet {
     double perigeeDrift = 0.0;      // degrees per day
     double rootOneMinusESquared = 0.0;
     double meanMotionRadPerDay = 0.0;
+    DeepEpochTerms deepEpoch;
+    RecoveredMotionCache recovered;
 };
 
 // The copy of one set that the models read. Propagation clears
@@ -84,6 +118,8 @@ struct CurrentSet {
     double inclinationDeg = 0.0;
     double meanMotionRevPerDay = 0.0;
     double epochRevolution = 0.0;
+    DeepEpochTerms deepEpoch;
+    RecoveredMotionCache recovered;
 };
 
 }  // namespace orbit

@@ -33,12 +33,11 @@ ModelOutput RunSdp8(const CurrentSet& set, Sdp8State& s, double tsince);
 // that of their neighbours. Other inclinations pass unchanged.
 double SetupInclination(double inclination);
 
-// The original mean motion and semi-major axis recovered from the element set's mean motion,
-// with the inclination and eccentricity factors on the way: how SGP4 and SGP8 both begin.
-struct RecoveredMotion {
-    double cosio, theta2, x3thm1, eosq, betao2, betao, aodp, xnodp;
-};
+// How SGP4 and SGP8 both begin (RecoveredMotion, ElementSet.h): the set's own copy when it
+// was made from these elements, else worked out here.
 RecoveredMotion RecoverMeanMotion(const CurrentSet& set);
+RecoveredMotionCache ComputeRecoveredMotion(double meanMotion, double inclination,
+                                            double eccentricity);
 
 // SGP8/SDP8 initialisation shared by both, up to the mean motion rate.
 // Returns the drag-to-mean-motion ratio the models branch on; the other
@@ -80,6 +79,8 @@ struct DeepInitInput {
     double eosq, siniq, cosiq, rteqsq, ao, cosq2, sinomo, cosomo, bsq, xlldot, omgdt, xnodot, xnodp;
 };
 void DeepInit(const CurrentSet& set, int century, const DeepInitInput& in, DeepState& d);
+// The epoch's part of DeepInit; DeepInit uses the set's copy when it was made for `century`.
+DeepEpochTerms ComputeDeepEpochTerms(double epoch, int century);
 // False when the resonance integration would not end (time far off).
 bool DeepSecular(DeepState& d, double& xll, double& omgasm, double& xnodes, double& em,
                  double& xinc, double& xn, double t);

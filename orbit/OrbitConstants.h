@@ -12,7 +12,7 @@ inline constexpr double kTwoPi = 2.0 * kPi;
 
 inline constexpr double kXkmper = 6378.135;  // km, WGS-72 equatorial radius
 inline constexpr double kAe = 1.0;
-inline constexpr double kGe = 398600.8;  // km^3/s^2, enters only through kXke
+inline constexpr double kGe = 398600.8;  // km^3/s^2
 inline constexpr double kCk2 = 5.413079e-4;
 inline constexpr double kCk4 = 6.2098875e-7;
 inline constexpr double kXj3 = -2.53881e-6;

@@ -31,8 +31,23 @@ LookAtFunction LookAtCurrentSet(OrbitEngine& orbit, const GeodeticSite& site,
         const LookAngles look = ComputeLookAngles(state, site, julianDate);
         sample.azimuth = look.azimuth;
         sample.elevation = look.elevation;
+        sample.radius = state.position.magnitude;
         return sample;
     };
+}
+
+PassRequest MakePassRequest(const ElementSet& set, const GeodeticSite& site, double now,
+                            const Observation& current) {
+    PassRequest request;
+    request.now = now;
+    request.current = {current.look.azimuth, current.look.elevation, true,
+                       current.state.position.magnitude};
+    request.meanMotionRevPerDay = set.meanMotionRevPerDay;
+    request.semiMajorAxis = set.semiMajorAxis;
+    request.skipEmptyStretches = true;
+    request.eccentricity = set.eccentricity;
+    request.siteAltitudeKm = site.altitudeKm;
+    return request;
 }
 
 PassOutcome PredictPass(PassData& pass, OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
@@ -41,11 +56,7 @@ PassOutcome PredictPass(PassData& pass, OrbitEngine& orbit, int setIndex, const 
     if (set.fault == ElementFault::None) {
         const Observation now = ObserveSet(orbit, setIndex, site, start.computationInstant);
         if (now.state.ok) {
-            PassRequest request;
-            request.now = start.dayNumber;
-            request.current = {now.look.azimuth, now.look.elevation, true};
-            request.meanMotionRevPerDay = set.meanMotionRevPerDay;
-            request.semiMajorAxis = set.semiMajorAxis;
+            const PassRequest request = MakePassRequest(set, site, start.dayNumber, now);
             return SearchPass(pass, request, LookAtCurrentSet(orbit, site, computationShift));
         }
     }

@@ -33,6 +33,11 @@ Observation ObserveSet(OrbitEngine& orbit, int setIndex, const GeodeticSite& sit
 LookAtFunction LookAtCurrentSet(OrbitEngine& orbit, const GeodeticSite& site,
                                 double computationShift);
 
+// The search's request for `set` seen from `site` at day number `now` (`current` is what the
+// site sees then, propagated), with the skip over empty stretches on.
+PassRequest MakePassRequest(const ElementSet& set, const GeodeticSite& site, double now,
+                            const Observation& current);
+
 // The pass of set `setIndex` from `site`, searched from `start` when it is due for `pass`
 // (its searched flags); the search steps day numbers and takes them to UTC with the shift A.
 // A set that cannot be propagated at `start` gets the no-pass texts and Unavailable.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "orbit/DisplayFormat.h"
+#include "orbit/OrbitConstants.h"
 #include "orbit/TimeScales.h"
 
 namespace orbit {
@@ -17,6 +18,30 @@ constexpr double kHighOrbitRadii = 3.0;
 
 bool Crossed(double before, double after, double level) {
     return (before > level && level > after) || (before < level && level < after);
+}
+
+// The skip bound's margins. A geometric elevation below -1 degree is never lifted by the
+// refraction correction; the geodetic and geocentric verticals differ by under 0.2 degree.
+constexpr double kRiseElevation = -1.5;       // degrees, geocentric, with room to spare
+constexpr double kVerticalTilt = 0.25;        // degrees
+constexpr double kSkipBelowElevation = -3.0;  // degrees: nearer the horizon every step is looked at
+constexpr double kEccentricityMargin = 0.01;  // osculating against mean eccentricity
+constexpr double kRadiusMarginKm = 25.0;      // short-period terms and drag within a stretch
+constexpr double kRateMargin = 1.05;          // perturbed velocity against the two-body bound
+constexpr double kEarthPolarKm = 6356.75;
+constexpr double kEarthEquatorialKm = 6378.14;
+constexpr double kClearOfGroundKm = kXkmper + 50.0;
+constexpr double kEarthRotation = 7.2921159e-5;  // rad/s
+constexpr double kSecondsPerDay = 86400.0;
+
+double Radians(double degrees) {
+    return degrees * (kPi / 180.0);
+}
+
+// The angle at the Earth's centre between a site at distance `site` and a satellite at
+// distance `satellite` that the site sees at geocentric elevation `elevation` (radians).
+double CentralAngle(double elevation, double site, double satellite) {
+    return std::acos(site / satellite * std::cos(elevation)) - elevation;
 }
 
 void MarkNoPass(PassData& pass) {
@@ -40,6 +65,38 @@ std::string TimeOfDayText(double dayNumber) {
 
 std::string DurationText(double days) {
     return TimeOfDayText(days);
+}
+
+int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request, double stepDays) {
+    if (!request.skipEmptyStretches || !(sample.radius > 0.0) ||
+        !(sample.elevation < kSkipBelowElevation) || !(stepDays > 0.0))
+        return 0;
+    const double e = std::max(request.eccentricity, 0.0) + kEccentricityMargin;
+    if (!(e < 0.9))
+        return 0;
+    const double r = sample.radius;
+    const double rMin = r * (1.0 - e) / (1.0 + e) - kRadiusMarginKm;
+    const double rMax = r * (1.0 + e) / (1.0 - e) + kRadiusMarginKm;
+    const double siteMin = kEarthPolarKm + request.siteAltitudeKm;
+    const double siteMax = kEarthEquatorialKm + request.siteAltitudeKm;
+    // Only orbits that stay clear of the ground through the stretch: a set that is re-entering
+    // fails at some instants and not at others, and each of those must be looked at.
+    if (!(rMin > std::max(siteMax, kClearOfGroundKm)) || !(siteMin > 0.0))
+        return 0;
+    // The central angle grows with the satellite's distance and shrinks with the site's: the
+    // smallest it can be now against the largest it can be at the rise.
+    const double now = CentralAngle(Radians(sample.elevation + kVerticalTilt), siteMax, rMin);
+    const double atRise = CentralAngle(Radians(kRiseElevation), siteMin, rMax);
+    const double gap = now - atRise;
+    if (!(gap > 0.0))
+        return 0;
+    // Angular momentum per unit mass is sqrt(mu p) with p = r_p (1 + e) <= r (1 + e).
+    const double satelliteRate = std::sqrt(kGe * r * (1.0 + e)) / (rMin * rMin);
+    const double closingRate = kRateMargin * (satelliteRate + kEarthRotation);
+    const double steps = std::floor(gap / closingRate / (stepDays * kSecondsPerDay)) - 1.0;
+    if (!(steps > 0.0))
+        return 0;
+    return steps > 100000.0 ? 100000 : static_cast<int>(steps);
 }
 
 void ResetPass(PassData& pass) {
@@ -95,6 +152,19 @@ PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtF
         double prev = el0;
         int refinements = 0;
         for (;;) {
+            if (refinements == 0) {
+                // Steps the satellite cannot rise through are taken without looking, by the
+                // same additions, so the search lands on the instants it would have tried.
+                // Looking would have found it below (or the set failing, or the day over:
+                // no pass either way).
+                for (int k = StepsSurelyBelowHorizon(sample, request, s); k > 0; --k) {
+                    t += s;
+                    if (t > aosLimit) {
+                        MarkNoPass(pass);
+                        return PassOutcome::Searched;
+                    }
+                }
+            }
             const double kept = t;
             t += s;
             sample = lookAt(t);

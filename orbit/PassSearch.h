@@ -47,6 +47,7 @@ struct LookSample {
     double azimuth = 0.0;
     double elevation = 0.0;
     bool ok = true;
+    double radius = 0.0;  // km from the Earth's centre; 0 when not known
 };
 
 using LookAtFunction = std::function<LookSample(double dayNumber)>;
@@ -66,7 +67,20 @@ struct PassRequest {
     LookSample current;  // the satellite's look angles at `now`
     double meanMotionRevPerDay = 0.0;
     double semiMajorAxis = 1.0;  // Earth radii
+    // While the satellite is far below the horizon the AOS search may pass over the steps it
+    // provably cannot rise through, without looking; it lands on the same instants and finds
+    // the same pass. Needs the samples' radius, the set's eccentricity and the site's height.
+    bool skipEmptyStretches = false;
+    double eccentricity = 0.0;
+    double siteAltitudeKm = 0.0;
 };
+
+// How many steps of `stepDays` after `sample` the satellite is certain to stay below the
+// pass horizon (0 when skipping is off or nothing is certain). The bound comes from the
+// fastest the angle between site and satellite can close: the satellite's angular rate at
+// the lowest radius its orbit allows plus the Earth's rotation, with margins for the
+// perturbations, the refraction lift and the tilt of the local vertical.
+int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request, double stepDays);
 
 enum class PassOutcome {
     NotDue,         // searched already for this visibility state

@@ -27,6 +27,8 @@ void SetTable::SelectCurrentSet(int index) {
     c.inclinationDeg = s.inclinationDeg;
     c.meanMotionRevPerDay = s.meanMotionRevPerDay;
     c.epochRevolution = s.epochRevolution;
+    c.deepEpoch = s.deepEpoch;
+    c.recovered = s.recovered;
 }
 
 }  // namespace orbit

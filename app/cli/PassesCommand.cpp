@@ -1,6 +1,7 @@
 // orbivox passes: the next passes of each satellite over a site, found by the program's own
 // pass search. Format documented in docs/cli.md.
 #include <charconv>
+#include <optional>
 
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
@@ -9,8 +10,8 @@
 namespace orbivox::cli {
 
 const char* const kPassesUsage =
-    "usage: orbivox passes --site LAT,LON,ALT --from T [--count N] [--model sgp4|sgp8] "
-    "[--sat NAME] FILE\n"
+    "usage: orbivox passes --site LAT,LON,ALT --from T [--until T] [--count N] "
+    "[--model sgp4|sgp8] [--sat NAME] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
 namespace {
@@ -27,31 +28,34 @@ std::optional<int> ParseCount(const std::string& text) {
     return value;
 }
 
-// Instants are UTC here: the display scale is UTC and the computation shift is 0.
+// Instants are UTC here: the display scale is UTC and the computation shift is 0. Passes
+// rising at or after `until` (a Julian date; nothing when absent) are left out, and with them
+// every later one.
 void WritePasses(orbit::OrbitEngine& engine, const orbit::GeodeticSite& site, int setIndex,
-                 double from, int count, std::ostream& out) {
+                 double from, std::optional<double> until, int count, std::ostream& out) {
     const std::string name = engine.Sets()[setIndex].name;
     double t = from - orbit::kDayNumberToJulianDate;
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; count == 0 || k < count; ++k) {
         const orbit::TimeState start = orbit::TimeAtDayNumber(t, orbit::TimeShifts{});
         const orbit::PassPrediction next = orbit::NextPass(engine, setIndex, site, start, 0.0);
-        out << name << '|';
         if (next.outcome == orbit::PassOutcome::Geostationary) {
-            out << "geostationary\n";
+            out << name << "|geostationary\n";
             return;
         }
         if (next.outcome == orbit::PassOutcome::Unavailable) {
             const orbit::Observation seen =
                 orbit::ObserveSet(engine, setIndex, site, start.computationInstant);
-            out << "error " << orbit::FailureReason(seen.state.failure) << '\n';
+            out << name << "|error " << orbit::FailureReason(seen.state.failure) << '\n';
             return;
         }
         const orbit::PassData& pass = next.pass;
         if (pass.aosText == orbit::kNoPassText) {
-            out << "none\n";
+            out << name << "|none\n";
             return;
         }
-        out << FormatInstant(pass.aosTime + orbit::kDayNumberToJulianDate) << ' '
+        if (until && pass.aosTime + orbit::kDayNumberToJulianDate >= *until)
+            return;
+        out << name << '|' << FormatInstant(pass.aosTime + orbit::kDayNumberToJulianDate) << ' '
             << Fixed(pass.aosAzimuth, 2) << ' '
             << FormatInstant(pass.losTime + orbit::kDayNumberToJulianDate) << ' '
             << Fixed(pass.losAzimuth, 2) << ' ' << Fixed(pass.maxElevation, 2) << '\n';
@@ -67,7 +71,8 @@ void WritePasses(orbit::OrbitEngine& engine, const orbit::GeodeticSite& site, in
 int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     SkyArguments sky;
     std::optional<double> from;
-    int count = 5;
+    std::optional<double> until;
+    std::optional<int> count;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -86,6 +91,13 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
                 return 2;
             }
             count = *parsed;
+        } else if (a == "--until" && hasValue) {
+            until = ParseInstant(args[++i]);
+            if (!until) {
+                err << "orbivox passes: --until wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
+                    << kPassesUsage;
+                return 2;
+            }
         } else if (TakeSkyArgument(args, i, sky, "passes", kPassesUsage, err) ==
                    OptionResult::Bad) {
             return 2;
@@ -95,6 +107,12 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << kPassesUsage;
         return 2;
     }
+    if (until && !(*until > *from)) {
+        err << "orbivox passes: --until must be later than --from\n" << kPassesUsage;
+        return 2;
+    }
+    // Up to --until every pass counts; without it five per satellite.
+    const int perSatellite = count ? *count : (until ? 0 : 5);
     const orbit::ObserverSite& site = *sky.site;
 
     orbit::OrbitEngine engine(YearOf(*from), sky.model);
@@ -103,7 +121,7 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 1;
     const orbit::GeodeticSite geodetic = orbit::ObserverToSite(site);
     for (const int index : *sets)
-        WritePasses(engine, geodetic, index, *from, count, out);
+        WritePasses(engine, geodetic, index, *from, until, perSatellite, out);
     return 0;
 }
 

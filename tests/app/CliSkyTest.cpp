@@ -53,6 +53,34 @@ TEST(CliPasses, IssPassesAgreeWithAnIndependentSgp4) {
     EXPECT_EQ(geo.out.toStdString(), "ES'HAIL 2|geostationary\n");
 }
 
+// --until: every pass rising before it, the same lines a long enough --count gives, and no
+// more; --count still caps the list.
+TEST(CliPasses, UntilListsThePassesRisingBeforeIt) {
+    const QString from = "2026-08-23T00:00:00Z";
+    const QString until = "2026-08-23T20:00:00Z";
+    for (const QString& sat : {QString("ISS (ZARYA)"), QString("NOAA 19")}) {
+        const CliRun counted = RunCli(
+            {"passes", "--site", kSite, "--from", from, "--count", "30", "--sat", sat, kElements});
+        const CliRun bounded = RunCli(
+            {"passes", "--site", kSite, "--from", from, "--until", until, "--sat", sat, kElements});
+        ASSERT_EQ(counted.exitCode, 0) << counted.err.toStdString();
+        ASSERT_EQ(bounded.exitCode, 0) << bounded.err.toStdString();
+        const QStringList all = counted.out.split('\n', Qt::SkipEmptyParts);
+        qsizetype before = 0;
+        while (before < all.size() &&
+               Instant(all[before].section('|', 1).section(' ', 0, 0)) < Instant(until))
+            ++before;
+        ASSERT_GT(before, 2) << sat.toStdString();
+        ASSERT_LT(before, all.size()) << sat.toStdString();
+        EXPECT_EQ(bounded.out.split('\n', Qt::SkipEmptyParts), all.mid(0, before))
+            << sat.toStdString();
+
+        const CliRun capped = RunCli({"passes", "--site", kSite, "--from", from, "--until", until,
+                                      "--count", "2", "--sat", sat, kElements});
+        EXPECT_EQ(capped.out.split('\n', Qt::SkipEmptyParts), all.mid(0, 2)) << sat.toStdString();
+    }
+}
+
 TEST(CliLook, OneLinePerInstantAndSatellite) {
     const CliRun run = RunCli({"look", "--site", kSite, "--at",
                                "2026-08-23T02:10:00Z,2026-08-23T02:12:30.500Z", kElements});
@@ -79,6 +107,12 @@ TEST(CliSky, BadInputIsRefusedWithAMessage) {
         {{"look", "--site", kSite, "--at", "2026-08-23 00:00", kElements}, 2, "--at wants"},
         {{"passes", "--site", kSite, "--from", from, "--count", "0", kElements}, 2, "--count"},
         {{"passes", "--site", kSite, "--from", from, "/no/such/file"}, 1, "cannot read"},
+        {{"passes", "--site", kSite, "--from", from, "--until", "tomorrow", kElements},
+         2,
+         "--until wants a UTC instant"},
+        {{"passes", "--site", kSite, "--from", from, "--until", from, kElements},
+         2,
+         "--until must be later than --from"},
         {{"passes", "--site", kSite, "--from", from, "--sat", "NOPE", kElements},
          1,
          "no satellite named \"NOPE\""},

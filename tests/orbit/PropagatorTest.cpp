@@ -6,6 +6,7 @@
 
 #include "orbit/OrbitConstants.h"
 #include "orbit/OrbitEngine.h"
+#include "orbit/Propagator.h"
 #include "orbit/SiderealTime.h"
 #include "tests/orbit/OrbitFixtures.h"
 
@@ -89,6 +90,43 @@ TEST(Propagate, SelectingASetAgainReproducesItExactly) {
             engine.PropagateMinutes(3000.0);
             engine.SelectCurrentSet(a);
             EXPECT_TRUE(SameState(first, engine.PropagateMinutes(10000.0))) << a << " after " << b;
+        }
+    }
+}
+
+// Conversion works out what depends on a set's elements alone (the recovered mean motion, the
+// epoch's sidereal time and lunar geometry) for the models to reuse. The models must give the
+// same state as when they work it out themselves, and must not use it for other elements or
+// another century.
+TEST(Propagate, WhatConversionWorksOutAheadServesOnlyTheElementsItCameFrom) {
+    const auto fresh = [](orbit::CurrentSet set) {
+        set.recovered = orbit::RecoveredMotionCache{};
+        set.deepEpoch = orbit::DeepEpochTerms{};
+        return set;
+    };
+    const auto run = [](int century, orbit::ModelChoice model, orbit::CurrentSet set) {
+        orbit::Propagator propagator(century);
+        set.initialiseFlag = 1;
+        return propagator.PropagateMinutes(set, model, 1500.0);
+    };
+    for (const auto model : {orbit::ModelChoice::Sgp4, orbit::ModelChoice::Sgp8}) {
+        orbit::OrbitEngine engine = EngineWith(BothTestSets(), model);
+        for (int index = 1; index <= 3; ++index) {
+            engine.SelectCurrentSet(index);
+            const orbit::CurrentSet kept = engine.Sets().Current();
+            ASSERT_TRUE(kept.recovered.made) << index;
+            EXPECT_TRUE(SameState(run(1900, model, kept), run(1900, model, fresh(kept)))) << index;
+            // Another century puts a two-digit epoch year elsewhere.
+            EXPECT_TRUE(SameState(run(2000, model, kept), run(2000, model, fresh(kept)))) << index;
+
+            orbit::CurrentSet changed = kept;
+            changed.meanMotion *= 1.001;
+            changed.inclination += 0.01;
+            changed.eccentricity *= 0.99;
+            changed.epoch += 1.0;
+            EXPECT_TRUE(SameState(run(1900, model, changed), run(1900, model, fresh(changed))))
+                << index;
+            EXPECT_FALSE(SameState(run(1900, model, changed), run(1900, model, kept))) << index;
         }
     }
 }
