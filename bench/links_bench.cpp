@@ -3,12 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
 
+#include "bench/BenchApplication.h"
 #include "links/ConversationProtocol.h"
 #include "links/ConversationServer.h"
 #include "links/DataItems.h"
@@ -16,19 +16,6 @@
 namespace {
 
 using namespace orbivox;
-
-void EnsureApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        // The map benchmarks in this program need a GUI application; make that one.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "orbivox_bench";
-        static char* argv[] = {name, nullptr};
-        new QGuiApplication(argc, argv);  // lives as long as the benchmark program
-    }
-}
 
 struct Station {
     QTemporaryDir dir;
@@ -75,7 +62,7 @@ struct Station {
 };
 
 void BM_PublishTickTenClients(benchmark::State& state) {
-    EnsureApplication();
+    EnsureBenchApplication();
     Station station(10);
     bool losStandby = false;
     double elevation = -5;
@@ -92,7 +79,7 @@ BENCHMARK(BM_PublishTickTenClients);
 
 // The same, with the event loop delivering the texts to the ten clients.
 void BM_PublishTickDeliveredTenClients(benchmark::State& state) {
-    EnsureApplication();
+    EnsureBenchApplication();
     Station station(10);
     bool losStandby = false;
     for (auto _ : state) {

@@ -2,8 +2,8 @@
 // composition, ten other satellites with outlines, arrows and labels, the day/night line
 // and the presentation into the view.
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 
+#include "bench/BenchApplication.h"
 #include "map/FootprintDrawing.h"
 #include "map/MapOverlays.h"
 #include "map/PresentMap.h"
@@ -12,18 +12,6 @@
 namespace {
 
 using namespace orbivox;
-
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "orbivox_bench";
-        static char* argv[] = {name, nullptr};
-        new QGuiApplication(argc, argv);  // lives as long as the benchmark program
-    }
-}
 
 QImage Gradient(int w, int h, int base) {
     QImage image = MapSurface(w, h);
@@ -36,7 +24,7 @@ QImage Gradient(int w, int h, int base) {
 }
 
 void BM_MapRefreshFrame(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureBenchApplication();
     const auto size = static_cast<WindowSize>(state.range(0));
     const MapImagePair& pair = MapImagesFor(size, Zoom::Z1);
     MapFrame frame;
