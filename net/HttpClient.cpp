@@ -144,6 +144,16 @@ void HttpClient::Disconnect() {
     manager_->clearConnectionCache();
 }
 
+// The body length the answer announced, -1 when it announced none or sent it compressed (the
+// length then counts the compressed bytes, not the ones we receive).
+qint64 HttpClient::AnnouncedLength(const QNetworkReply& reply) {
+    const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
+    if (!length.isValid() || !reply.rawHeader("Content-Encoding").isEmpty()) {
+        return -1;
+    }
+    return length.toLongLong();
+}
+
 bool HttpClient::AnswerIsSuccess() const {
     return reply_ && IsSuccess(reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
 }
@@ -223,6 +233,14 @@ void HttpClient::OnFinished() {
     } else if (result_.status == 0) {
         result_.failure = HttpFailure::Network;
         result_.detail = QStringLiteral("no HTTP answer");
+    } else if (const qint64 announced = AnnouncedLength(*reply);
+               announced >= 0 && result_.bytes < announced) {
+        // The server closed the connection before the body it announced was complete; the
+        // network layer does not always call that an error, but a cut file is one.
+        result_.failure = HttpFailure::Network;
+        result_.detail = QStringLiteral("the connection closed after %1 of %2 bytes")
+                             .arg(result_.bytes)
+                             .arg(announced);
     }
     stopReason_ = HttpFailure::None;
     reply->deleteLater();

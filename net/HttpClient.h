@@ -90,6 +90,7 @@ private:
     void Stop(HttpFailure failure, const QString& detail);
     void FinishLater(HttpResult result);
     bool AnswerIsSuccess() const;
+    static qint64 AnnouncedLength(const QNetworkReply& reply);
 
     HttpOptions options_;
     std::unique_ptr<QNetworkAccessManager> manager_;
