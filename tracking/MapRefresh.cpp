@@ -82,9 +82,7 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
         shared.countdownColumns ? LabelTimes::Countdown : LabelTimes::AosLos;
 
     if (shared.sunDisplay) {
-        orbit::SunState sun;
-        orbit::SetSunTime(sun, now, view.Shifts().computation);
-        orbit::ComputeSun(sun);
+        const orbit::SunState& sun = engine.SunNow();
         scene.subSolarPoint = GeoPoint{sun.subLongitude, sun.subLatitude};
     }
 

@@ -110,10 +110,12 @@ void TrackingEngine::TrackAll() {
             if (refreshTick_) {
                 Call(hooks_.refreshFootprint);
                 if (switches_.sunDisplay) {
+                    SunNow();
                     Call(hooks_.refreshSunPosition);
                 }
             }
             if (switches_.sunDisplay) {
+                CheckWorkingEclipse();
                 Call(hooks_.checkEclipse);
             }
             if (++mapRefreshCounter_ > mapUpdateTicks_) {
@@ -204,6 +206,27 @@ void TrackingEngine::ShowListLine() {
     columns.maxElevation = pass.maxElevation;
     listText_ = fields + FormatPassColumns(columns, working_.elevation, sizeCode,
                                            switches_.decimalSeparator);
+}
+
+const orbit::SunState& TrackingEngine::SunNow() {
+    const std::pair<double, double> instant{view_.Time().dayNumber, view_.Shifts().computation};
+    if (sunInstant_ != instant) {
+        orbit::SetSunTime(sun_, instant.first, instant.second);
+        orbit::ComputeSun(sun_);
+        sunInstant_ = instant;
+    }
+    return sun_;
+}
+
+void TrackingEngine::CheckWorkingEclipse() {
+    if (!sunInstant_) {
+        SunNow();  // the sun display was off at the last refresh tick
+    }
+    const orbit::TrackResult& working = view_.Result();
+    if (working.ok) {
+        illumination_ =
+            orbit::CheckEclipse(sun_, working.subLatitude, working.subLongitude, working.height);
+    }
 }
 
 void TrackingEngine::PublishDataItem() {

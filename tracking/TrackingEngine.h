@@ -7,11 +7,13 @@
 // Responsibilities: tick order, letter colours and repaint marks, map refresh counting,
 // the list line and header, working-satellite changes, the quit order.
 // Collaborations: orbit::OrbitEngine (sets, models) and orbit::StationView (time, look
-// angles, passes, squint), a Clock, the published items (links/DataItems); everything
-// else through TrackingHooks. The display
-// switches the list and the map share are held here (TrackingSwitches).
+// angles, passes, squint), a Clock, the Sun, the published items (links/DataItems);
+// everything else through TrackingHooks. The display switches the list and the map share
+// are held here (TrackingSwitches).
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "links/DataItems.h"
@@ -19,6 +21,7 @@
 #include "orbit/ObserverSite.h"
 #include "orbit/OrbitEngine.h"
 #include "orbit/StationView.h"
+#include "orbit/Sun.h"
 #include "orbit/TimeScales.h"
 #include "orbit/TrackResult.h"
 #include "tracking/ListLine.h"
@@ -91,6 +94,12 @@ public:
     // The rotor holds still after LOS until the satellite has been below the minimum
     // elevation on a previous tick.
     bool LosStandby() const { return losStandby_; }
+    // The Sun at the current instant, worked out again only when the instant has moved. The
+    // tick takes it on refresh ticks with the sun display on; the map scene reads it.
+    const orbit::SunState& SunNow();
+    // Whether the working satellite is in sunlight by the Sun of the last refresh tick; set
+    // on every tick with the sun display on, nothing before or without an evaluation.
+    std::optional<orbit::Illumination> WorkingIllumination() const { return illumination_; }
     std::string Header() const { return ListHeader(switches_.map.SizeCode()); }
     int WorkingSlot() const { return workingSlot_; }
     int WorkingSetIndex() const;
@@ -105,6 +114,7 @@ public:
 private:
     void ShowListLine();
     void PublishDataItem();
+    void CheckWorkingEclipse();
 
     orbit::OrbitEngine orbit_;
     orbit::StationView view_;
@@ -126,6 +136,9 @@ private:
     std::string listText_;
     DataItems dataItems_;
     bool losStandby_ = false;
+    orbit::SunState sun_;
+    std::optional<std::pair<double, double>> sunInstant_;  // day number, computation shift
+    std::optional<orbit::Illumination> illumination_;
 };
 
 }  // namespace orbivox

@@ -1,9 +1,10 @@
 // orbivox dde: a small client of the conversation protocol, for scripts and for checking a
 // server by hand: request an item once, follow it, or send an execute or a poke.
 #include <QLocalSocket>
-#include <charconv>
+#include <limits>
 
 #include "app/cli/Commands.h"
+#include "app/cli/OrbitArguments.h"
 #include "links/ConversationProtocol.h"
 #include "settings/RuntimeFolder.h"
 
@@ -64,12 +65,13 @@ int RunDde(const Arguments& args, std::ostream& out, std::ostream& err) {
     } else if (verb == "advise") {
         wanted = 4;
         if (args.size() == 6 && args[4] == "--count") {
-            const std::string& text = args[5];
-            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
-            if (ec != std::errc() || end != text.data() + text.size() || count < 1) {
+            const std::optional<long> parsed =
+                cli::ParseWholeNumber(args[5], 1, std::numeric_limits<long>::max());
+            if (!parsed) {
                 err << "orbivox dde: --count needs a positive whole number\n";
                 return 2;
             }
+            count = *parsed;
             wanted = 6;
         }
     } else if (verb == "execute") {

@@ -173,6 +173,16 @@ std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::
     return sets;
 }
 
+std::optional<long> ParseWholeNumber(const std::string& text, long least, long most) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least ||
+        value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::string Fixed(double value, int decimals) {
     std::string pattern = "0";
     if (decimals > 0)

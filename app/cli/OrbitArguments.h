@@ -1,6 +1,6 @@
 #pragma once
-// Arguments shared by the look, passes and sun commands: UTC instants, the observer's site,
-// the model choice and the element file with an optional satellite name.
+// Arguments shared by the commands: UTC instants, the observer's site, the model choice, the
+// element file with an optional satellite name, and counts.
 #include <optional>
 #include <ostream>
 #include <string>
@@ -47,6 +47,10 @@ enum class OptionResult { Taken, Bad };
 // command's own options are tried before. Bad: the message and usage are written to err.
 OptionResult TakeSkyArgument(const std::vector<std::string>& args, size_t& i, SkyArguments& sky,
                              const std::string& command, const char* usage, std::ostream& err);
+
+// A whole number from `least` to `most` and nothing else (--count, --ticks); nothing when the
+// text is anything more or less.
+std::optional<long> ParseWholeNumber(const std::string& text, long least, long most);
 
 // A number with `decimals` places, "." as separator.
 std::string Fixed(double value, int decimals);

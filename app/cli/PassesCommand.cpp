@@ -1,6 +1,5 @@
 // orbivox passes: the next passes of each satellite over a site, found by the program's own
 // pass search. Format documented in docs/cli.md.
-#include <charconv>
 #include <optional>
 
 #include "app/cli/Commands.h"
@@ -17,16 +16,6 @@ const char* const kPassesUsage =
 namespace {
 
 constexpr int kMaxCount = 1000;
-
-std::optional<int> ParseCount(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > kMaxCount) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // Instants are UTC here: the display scale is UTC and the computation shift is 0. Passes
 // rising at or after `until` (a Julian date; nothing when absent) are left out, and with them
@@ -84,7 +73,7 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
                 return 2;
             }
         } else if (a == "--count" && hasValue) {
-            const auto parsed = ParseCount(args[++i]);
+            const auto parsed = ParseWholeNumber(args[++i], 1, kMaxCount);
             if (!parsed) {
                 err << "orbivox passes: --count wants a whole number 1.." << kMaxCount << "\n"
                     << kPassesUsage;

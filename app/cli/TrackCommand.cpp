@@ -4,12 +4,13 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
-#include <charconv>
 #include <csignal>
 #include <iostream>
+#include <limits>
 
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
+#include "app/cli/OrbitArguments.h"
 #include "settings/RuntimeFolder.h"
 #include "tracking/DataPublishing.h"
 
@@ -26,12 +27,13 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     long ticks = -1;  // until interrupted
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--ticks" && i + 1 < args.size()) {
-            const std::string& text = args[++i];
-            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ticks);
-            if (ec != std::errc() || end != text.data() + text.size() || ticks < 1) {
+            const std::optional<long> parsed =
+                cli::ParseWholeNumber(args[++i], 1, std::numeric_limits<long>::max());
+            if (!parsed) {
                 err << "orbivox track: --ticks needs a positive whole number\n";
                 return 2;
             }
+            ticks = *parsed;
         } else {
             err << kTrackUsage;
             return 2;

@@ -230,23 +230,12 @@ void TAusgabe::StartTracking() {
 
 void TAusgabe::FillSunHooks() {
     TrackingEngine& engine = session_.engine();
-    const auto computeSun = [this, &engine] {
-        orbit::StationView& view = engine.View();
-        orbit::SetSunTime(sun_, view.Time().dayNumber, view.Shifts().computation);
-        orbit::ComputeSun(sun_);
-        sunKnown_ = true;
-    };
-    engine.Hooks().refreshSunPosition = computeSun;
-    engine.Hooks().checkEclipse = [this, &engine, computeSun] {
-        if (!sunKnown_) {
-            computeSun();  // the sun display was off at the last refresh tick
-        }
-        const orbit::TrackResult& working = engine.View().Result();
-        if (!working.ok) {
+    engine.Hooks().checkEclipse = [this, &engine] {
+        const std::optional<orbit::Illumination> illumination = engine.WorkingIllumination();
+        if (!illumination) {
             return;
         }
-        const orbit::IlluminationLabel label = orbit::LabelFor(
-            orbit::CheckEclipse(sun_, working.subLatitude, working.subLongitude, working.height));
+        const orbit::IlluminationLabel label = orbit::LabelFor(*illumination);
         lblIll_->setText(QString::fromLatin1(label.text));
         lblIll_->setStyleSheet(QStringLiteral("color: #%1; background-color: #%2;")
                                    .arg(label.foreground, 6, 16, QLatin1Char('0'))

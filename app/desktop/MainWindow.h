@@ -69,8 +69,6 @@ private:
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;
     QLabel* lblIll_;
-    orbit::SunState sun_;
-    bool sunKnown_ = false;
     QLabel* lblKopfZeile_;
     QLabel* lstAusgabe_;
     std::array<QLabel*, kMaxSelected> letters_{};

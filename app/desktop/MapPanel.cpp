@@ -282,7 +282,7 @@ void MapPanel::ShowSecondObserverReadout() {
     }
     const SecondObserver& second = locEingabe_->observer();
     orbit::ObserverSite site;
-    site.longitude = second.longitude > 180.0 ? second.longitude - 360.0 : second.longitude;
+    site.longitude = orbit::ShownLongitude(second.longitude);
     site.latitude = second.latitude;
     const orbit::SiteReadout readout = engine.View().SecondSiteReadout(
         site, engine.WorkingSlot(), engine.Switches().decimalSeparator);
