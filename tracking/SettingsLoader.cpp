@@ -113,7 +113,13 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         {28, [&s] { return s.groupNames.value(0) + QStringLiteral(".Sat"); },
          [&s, cfg] { s.members = ReadGroupFile(FindGroupFile(cfg, s.groupNames.value(0))); }},
         step(29, "Doppler.SQF",
-             [&s](const QString& p) { s.transponders = ReadTransponderTable(p); }),
+             [&s](const QString& p) {
+                 TransponderTableRead read = ReadTransponderTableWithProblems(p);
+                 s.transponders = std::move(read.entries);
+                 if (!read.problem.isEmpty()) {
+                     s.warnings.append(read.problem);
+                 }
+             }),
         step(30, "Prior.SQF",
              [&s](const QString& p) { s.priorities = orbit::ParsePriorityLines(StdLines(p)); }),
         step(31, "SatStart.SQF", [&s](const QString& p) { s.startValues = ReadStartValues(p); }),

@@ -77,6 +77,7 @@ struct LoadedSettings {
     QString rotorServerPath;                       // 36
     QString catServerPath;
     CorrectionSettings correction;  // 37
+    QStringList warnings;           // one line each: what was read with a fault and how
 };
 
 // The 37 steps for the given folders, reading into settings.

@@ -74,6 +74,9 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
         result.exitCode = 1;
         return result;
     }
+    for (const QString& warning : session->settings().warnings) {
+        notifier.Warning(warning);
+    }
     result.elements = session->LoadElements();
     if (result.elements == ElementPartOutcome::NoSourceFile) {
         notifier.Message(MissingSourceWarning(session->group()));

@@ -1,5 +1,5 @@
 // The transponder table on scratch files: fields cut at commas, each entry's own line kept
-// through comments and long tables, a missing file and a bad number.
+// through comments and long tables, a missing file, and typed numbers read as 0 and reported.
 #include "radio/TransponderTable.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +68,7 @@ TEST(TransponderTable, EntriesRememberTheirPhysicalLinesAndNoneIsDropped) {
     EXPECT_EQ(entries[2500].lineNumber, 2503);
 }
 
-TEST(TransponderTable, AMissingFileOrATypedNumberFails) {
+TEST(TransponderTable, AMissingFileFails) {
     QTemporaryDir dir;
     try {
         ReadTransponderTable(dir.filePath("Doppler.SQF"));
@@ -76,16 +76,43 @@ TEST(TransponderTable, AMissingFileOrATypedNumberFails) {
     } catch (const SqfError& error) {
         EXPECT_EQ(error.fileName(), "Doppler.SQF");
     }
-    const QString path = WriteBytes(dir.filePath("Doppler.SQF"),
-                                    ";h\r\n;h\r\n;h\r\nAO-7,145950,432150,USB,LSB,REV,0,0\r\n"
-                                    "FO-29,435.850.0,145950,USB,LSB,REV,0,0\r\n");
-    try {
-        ReadTransponderTable(path);
-        FAIL();
-    } catch (const SqfError& error) {
-        EXPECT_EQ(error.fileName(), "Doppler.SQF");
-        EXPECT_TRUE(error.reason().contains("line 5, field 2")) << error.reason().toStdString();
+}
+
+// A typo in a number must not stop the program: the field reads as 0, every other field and
+// line as written, and one warning line names the file and the first line at fault.
+TEST(TransponderTable, ATypedNumberReadsAsZeroAndIsReportedOnce) {
+    struct Case {
+        const char* lines;
+        const char* problem;
+    } const cases[] = {
+        {"FO-29,435850,145950,USB,LSB,REV,0,0\r\n", ""},
+        {"FO-29,435.850.0,145950,USB,LSB,REV,0,0\r\n",
+         "Doppler.SQF, line 4: field 2 holds no number, read as 0"},
+        {"FO-29,435850,14595O,USB,LSB,REV,x,0\r\nAO-7,,abc\r\n;c\r\nSO-50,1,2,FM,FM,NOR,0,y\r\n",
+         "Doppler.SQF, line 4: field 3/7 holds no number, read as 0 (and 2 more such lines)"},
+        {"FO-29,435850,145950,USB,LSB,REV,0,0\r\nAO-7,1e999,0\r\n",
+         "Doppler.SQF, line 5: field 2 holds no number, read as 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        QTemporaryDir dir;
+        const QString path =
+            WriteBytes(dir.filePath("Doppler.SQF"), QByteArray(";h\r\n;h\r\n;h\r\n") + c.lines);
+        const TransponderTableRead read = ReadTransponderTableWithProblems(path);
+        EXPECT_EQ(read.problem, QString::fromLatin1(c.problem));
+        ASSERT_FALSE(read.entries.isEmpty());
+        EXPECT_EQ(read.entries[0].satelliteName, "FO-29");
+        EXPECT_EQ(read.entries[0].sense, "REV");
+        EXPECT_EQ(ReadTransponderTable(path).size(), read.entries.size());
     }
+    QTemporaryDir dir;
+    const auto typo = ReadTransponderTable(
+        WriteBytes(dir.filePath("Doppler.SQF"), "FO-29,435.850.0,145950,USB,LSB,REV,x,0\r\n"));
+    ASSERT_EQ(typo.size(), 1);
+    EXPECT_DOUBLE_EQ(typo[0].downlinkKHz, 0);
+    EXPECT_DOUBLE_EQ(typo[0].uplinkKHz, 145950);
+    EXPECT_DOUBLE_EQ(typo[0].downlinkOffsetKHz, 0);
+    EXPECT_EQ(typo[0].uplinkMode, "LSB");
 }
 
 }  // namespace

@@ -123,5 +123,21 @@ TEST_F(SettingsLoaderTest, BadNumberLineFailsItsStep) {
                              "The program will be closed!"));
 }
 
+// A typo in the transponder table is a warning, not a reason to close the program.
+TEST_F(SettingsLoaderTest, ATypedTransponderNumberLoadsWithOneWarning) {
+    const QString doppler = root_.filePath("Doppler.SQF");
+    QStringList lines = ReadSqfLines(doppler);
+    lines.append("NEW-1,4351OO,145900,USB,LSB,REV,0,0");
+    lines.append("NEW-2,435100,1459OO,USB,LSB,REV,0,0");
+    SqfWriter().Lines(lines).Commit(doppler);
+    LoadedSettings settings;
+    ASSERT_FALSE(RunSettingsLoader(folders_, settings, {}));
+    EXPECT_EQ(settings.transponders.size(), lines.size() - 3);
+    EXPECT_EQ(settings.warnings,
+              QStringList(QStringLiteral("Doppler.SQF, line %1: field 2 holds no number, read as 0 "
+                                         "(and 1 more such line)")
+                              .arg(lines.size() - 1)));
+}
+
 }  // namespace
 }  // namespace orbivox
