@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <cmath>
 #include <map>
 
 #include "radio/TransponderList.h"
@@ -31,6 +32,10 @@ private:
 QString NothingStored(const QString& why) {
     return why + QStringLiteral("\rNothing was stored.");
 }
+
+// A tuning that is not a number (nothing tuned yet) must not be written as "NAN".
+const QString kNoFrequency =
+    QStringLiteral("The present frequencies are no numbers.\rNothing was stored.");
 
 // The table's lines as the file holds them now, with the selected entry's line checked.
 struct TableLines {
@@ -124,7 +129,9 @@ bool StoreRxTxFrequencies(const TransponderFiles& files, TransponderEntry* entry
             QStringList changed = table.lines;
             changed[table.index] =
                 WithNumberFields(table.lines[table.index], {{2, downlink}, {3, uplink}});
-            refusal = WriteTable(files, table.lines, changed, true);
+            refusal = std::isfinite(downlink) && std::isfinite(uplink)
+                          ? WriteTable(files, table.lines, changed, true)
+                          : kNoFrequency;
             if (refusal.isEmpty()) {
                 entry->line = changed[table.index];
                 entry->downlinkKHz = downlink;
@@ -156,7 +163,8 @@ bool StoreUplinkCalibration(const TransponderFiles& files, TransponderEntry* ent
             const double uplink = entry->uplinkKHz + target.TuningNow().uplinkCalibrationHz / 1000;
             QStringList changed = table.lines;
             changed[table.index] = WithNumberFields(table.lines[table.index], {{3, uplink}});
-            refusal = WriteTable(files, table.lines, changed, false);
+            refusal = std::isfinite(uplink) ? WriteTable(files, table.lines, changed, false)
+                                            : kNoFrequency;
             if (refusal.isEmpty()) {
                 entry->line = changed[table.index];
                 entry->uplinkKHz = uplink;

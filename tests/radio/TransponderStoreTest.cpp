@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <cmath>
 
 #include "settings/SqfFile.h"
 #include "tests/radio/TransponderTestTarget.h"
@@ -97,6 +98,10 @@ TEST_F(TransponderStoreTest, RefusedStoresTouchNoFile) {
          ""},
         {"no transponder", nullptr, kTable, true,
          "No transponder of the working satellite is selected.\rNothing was stored."},
+        {"tuning not a number", "OSCAR 7 (AO-7)", kTable, false,
+         "The present frequencies are no numbers.\rNothing was stored."},
+        {"calibration not a number", "OSCAR 7 (AO-7)", kTable, true,
+         "The present frequencies are no numbers.\rNothing was stored."},
         {"file gone", "OSCAR 7 (AO-7)", QByteArray(), true,
          "Doppler.SQF could not be read (file not found).\rNothing was stored."},
     };
@@ -112,6 +117,9 @@ TEST_F(TransponderStoreTest, RefusedStoresTouchNoFile) {
         TransponderEntry* entry = c.entry ? &Entry(c.entry) : nullptr;
         const TransponderEntry unchanged = entry ? *entry : TransponderEntry();
         target_.tuning = {435000, 145900, 0, 0, 0, 1000};
+        if (QByteArray(c.name).endsWith("not a number")) {
+            target_.tuning = {std::nan(""), 145900, 0, 0, 0, std::nan("")};
+        }
         const bool written = c.calibration
                                  ? StoreUplinkCalibration(files_, entry, target_, notifier_)
                                  : StoreRxTxFrequencies(files_, entry, target_, notifier_);
