@@ -28,6 +28,8 @@ public:
     virtual QList<EmulatedCommand> Feed(const QByteArray& bytes) = 0;
     // The operator presses or releases the microphone's PTT (the frame's SIGUSR1).
     virtual void SetMicrophonePtt(bool pressed) = 0;
+    // The operator turns the receive dial (the frame's SIGUSR2: +1 kHz); returns the log line.
+    virtual QString TurnDial(int hertz) = 0;
 };
 
 // The options a family may take besides the frame's own.

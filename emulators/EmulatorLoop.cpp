@@ -34,6 +34,7 @@ void CatchSignals() {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGUSR1, &action, nullptr);
+    sigaction(SIGUSR2, &action, nullptr);
 }
 
 }  // namespace
@@ -72,7 +73,9 @@ int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ost
         if (watched[1].revents & POLLIN) {
             char code = 0;
             if (::read(signalPipe[0], &code, 1) == 1) {
-                if (code == SIGUSR1) {
+                if (code == SIGUSR2) {
+                    out << family.TurnDial(1000).toStdString() << std::endl;
+                } else if (code == SIGUSR1) {
                     microphonePtt = !microphonePtt;
                     family.SetMicrophonePtt(microphonePtt);
                     out << (microphonePtt ? "microphone PTT pressed" : "microphone PTT released")

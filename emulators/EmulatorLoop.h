@@ -19,7 +19,8 @@ struct EmulatorOptions {
 };
 
 // Runs until SIGTERM or SIGINT (exit status 0), until the unplug (0) or until the pty fails
-// (1, with a message on err). SIGUSR1 presses or releases the microphone's PTT.
+// (1, with a message on err). SIGUSR1 presses or releases the microphone's PTT;
+// SIGUSR2 turns the receive dial up by 1 kHz.
 int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ostream& out,
                 std::ostream& err);
 

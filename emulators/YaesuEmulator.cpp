@@ -83,6 +83,11 @@ public:
 
     void SetMicrophonePtt(bool pressed) override { microphonePtt_ = pressed; }
 
+    QString TurnDial(int hertz) override {
+        Receiving().hertz += hertz;
+        return QStringLiteral("dial turned to %1").arg(MegahertzText(Receiving().hertz, 5));
+    }
+
 private:
     // FT-847/FT-736R: VFO 0 is the main (downlink) band, 1 the sub (uplink) band. The
     // FT-817 type: VFO-A and VFO-B, one of them in use.

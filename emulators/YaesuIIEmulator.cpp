@@ -59,6 +59,11 @@ public:
 
     void SetMicrophonePtt(bool pressed) override { microphonePtt_ = pressed; }
 
+    QString TurnDial(int hertz) override {
+        vfos_[0].hertz += hertz;
+        return QStringLiteral("dial turned to %1").arg(MegahertzText(vfos_[0].hertz, 6));
+    }
+
 private:
     EmulatedCommand Take(const QString& text) {
         const QByteArray unknown = "?;";

@@ -12,8 +12,10 @@
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "app/cli/PrintingNotifier.h"
 #include "settings/RuntimeFolder.h"
 #include "tracking/DataPublishing.h"
+#include "tracking/RadioControl.h"
 
 namespace orbivox::cli {
 namespace {
@@ -101,6 +103,13 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     TrackingSession& session = *started.start.session;
     TrackingEngine& engine = session.engine();
     engine.SetMapUpdate(session.startValues().mapUpdateSeconds, options->speed);
+    // The radios, driven exactly as the window drives them.
+    PrintingNotifier notifier(err);
+    RadioControl radios(session, notifier);
+    radios.OpenPorts();
+    radios.Install(engine.Hooks());
+    bool radioLost = false;
+    radios.onRadioLost = [&] { radioLost = true; };
     DataPublishing publishing(engine);
     if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
         err << "orbivox track: the data items cannot be published\n";
@@ -123,6 +132,9 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
             out << FormatInstant(instant) << ' ';
         }
         out << engine.ListText() << std::endl;
+        if (radioLost) {
+            return false;
+        }
         return !(options->ticks > 0 && ++done >= options->ticks);
     };
 
@@ -154,7 +166,14 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         timer.start(engine.TickIntervalMs());
         QCoreApplication::exec();
     }
-    TrackingEngine::QuitProgram(QuitHooks{}, true, false);
+    if (radioLost) {
+        out.flush();
+        err << DisplayLines(kRadioLostMessage).toStdString() << '\n';
+        return 1;
+    }
+    QuitHooks quit;
+    radios.InstallQuit(quit);
+    TrackingEngine::QuitProgram(quit, true, false);
     return 0;
 }
 
