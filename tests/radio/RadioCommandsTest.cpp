@@ -5,6 +5,7 @@
 #include "radio/DopplerTracker.h"
 #include "radio/YaesuCommandSet.h"
 #include "radio/YaesuIICommandSet.h"
+#include "tests/support/QtPrinters.h"
 
 namespace orbivox {
 namespace {
@@ -107,7 +108,7 @@ TEST(DopplerArithmetic, NoUplinkAndNoEntry) {
     tracker.ComputeDoppler(-5);
     EXPECT_NEAR(tracker.Tuning().receive, 145970 + 2.435 + 0.5, 1e-9);
     EXPECT_EQ(tracker.Tuning().transmit, 0);
-    EXPECT_EQ(tracker.FrequencyLine(), " 145972.935" + QString(11, ' ') + "   ");
+    EXPECT_EQ(tracker.FrequencyLine(), " 145972.935 " + QString(11, ' ') + "   ");
     EXPECT_EQ(tracker.ShiftLine(), "    2.435");
 
     tracker.SatelliteChanged(1, SelectedTransponder{});
