@@ -123,7 +123,8 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     // One tick; false when the run is over.
     auto tick = [&]() -> bool {
         const double instant = clock.Now().utc + orbit::kDisplayTimeToJulianDate;
-        if (options->until && instant > *options->until) {
+        // Half a millisecond of slack: instants are whole milliseconds, sums of doubles not.
+        if (options->until && instant > *options->until + 0.5 / 86400000.0) {
             return false;
         }
         engine.TrackingTick();
@@ -140,8 +141,10 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     if (options->now) {
         // No waiting between ticks; the items' readers still get their turn between them.
-        while (!interrupted && tick()) {
-            steppedClock.Advance(tickDays);
+        // Each instant from the start and the tick count, so no rounding piles up.
+        const orbit::ClockReading start = steppedClock.Now();
+        for (long k = 1; !interrupted && tick(); ++k) {
+            steppedClock.Set(start.local + k * tickDays, start.utc + k * tickDays);
             QCoreApplication::processEvents();
         }
     } else {
