@@ -128,6 +128,12 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     RadioControl& radios = radio_->Radios();
     radios.OpenPorts();
     radios.Install(session_.engine().Hooks());
+    radios.stopTracking = [this] {
+        const bool running = timer1_.isActive();
+        timer1_.stop();
+        return running;
+    };
+    radios.startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
     radios.onRadioLost = [this] {
         timer1_.stop();
         QTimer::singleShot(0, this, [this] {
