@@ -106,6 +106,13 @@ TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitti
     radio.emulator.Signal(SIGUSR1);
     radio.Ticks(2, -4.8, 0.01);
     EXPECT_GT(radio.emulator.Lines("set VFO").size(), sets);
+
+    // A turn of the dial becomes the VFO offset here too (after a transmit status query).
+    radio.tracker->Tuning().fmIntervalHz = radio.tracker->Tuning().ssbIntervalHz = 0;
+    radio.Ticks(1, -4.78);
+    radio.emulator.Signal(SIGUSR2);
+    radio.Ticks(1, -4.78);
+    EXPECT_NEAR(radio.tracker->Tuning().vfoOffsetHz, 1000, 10);
 }
 
 TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
