@@ -224,9 +224,9 @@ void RadioControl::CalibrationStored(double newUplinkKHz) {
     tracker_->CalibrationStored(newUplinkKHz);
 }
 
-void RadioControl::InstallQuit(QuitHooks& hooks) {
+void RadioControl::InstallQuit(QuitHooks& hooks, bool windowClosed) {
     hooks.radio1PortFailed = [this] { return lost_ || tracker_->Tuning().catDisabled; };
-    hooks.sendCloseCommands = [this] { tracker_->Close(true); };
+    hooks.sendCloseCommands = [this, windowClosed] { tracker_->Close(windowClosed); };
 }
 
 }  // namespace orbivox

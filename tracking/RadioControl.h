@@ -46,7 +46,8 @@ public:
     void OpenPorts();
     // Fills the radio slots; the engine then drives the radios every tick.
     void Install(TrackingHooks& hooks);
-    void InstallQuit(QuitHooks& hooks);
+    // windowClosed: the window's frame closed it rather than "&Quit".
+    void InstallQuit(QuitHooks& hooks, bool windowClosed);
 
     DopplerTracker& Tracker() { return *tracker_; }
     CatLink& Link() { return link_; }

@@ -320,7 +320,7 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     timer1_.stop();
     QuitHooks hooks;
     hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
-    radio_->Radios().InstallQuit(hooks);
+    radio_->Radios().InstallQuit(hooks, !quitCommand);
     TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
 }
 
