@@ -1,0 +1,54 @@
+// The CAT delays and reply waits: plain sleeps and blocking reads on the port.
+#include "radio/CatLink.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+
+namespace orbivox {
+
+void CatLink::Send(const QByteArray& bytes) {
+    if (onSend) {
+        onSend(bytes);
+    }
+    if (HasPort()) {
+        port_->Write(bytes);
+    }
+}
+
+void CatLink::Delay(int times) const {
+    if (catDelayMs_ > 0 && times > 0) {
+        QThread::msleep(static_cast<unsigned long>(catDelayMs_) * times);
+    }
+}
+
+void CatLink::HalfDelay() const {
+    if (catDelayMs_ > 1) {
+        QThread::msleep(static_cast<unsigned long>(catDelayMs_ / 2));
+    }
+}
+
+void CatLink::ClearInput() {
+    if (HasPort()) {
+        port_->Purge();
+    }
+}
+
+QByteArray CatLink::AwaitReply(int moreThan) {
+    if (!HasPort()) {
+        return {};
+    }
+    const int limitMs = std::max(2 * catDelayMs_, kShortestReplyWaitMs);
+    QElapsedTimer clock;
+    clock.start();
+    while (HasPort() && port_->Pending() <= moreThan) {
+        const qint64 left = limitMs - clock.elapsed();
+        if (left <= 0) {
+            break;
+        }
+        port_->WaitForInput(static_cast<int>(left));
+    }
+    return HasPort() ? port_->ReadAll() : QByteArray();
+}
+
+}  // namespace orbivox

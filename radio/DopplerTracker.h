@@ -1,0 +1,126 @@
+#pragma once
+// Doppler tracking: the working satellite's range rate and its transponder entry become the
+// receive frequency D and the transmit frequency U once per tick; the operator's corrections
+// are applied, the dial is read back so the radio's own knob can tune, and new frequencies
+// go out when the send target has moved by at least the interval.
+//
+// Responsibilities: the tuning state, the shifts, the correction modes, the send routine and
+// its threshold, the frequency window's texts, CAT on/off, transmit/receive, closing.
+// Collaborations: a RadioCommandSet (the family's bytes) over a CatLink; the transponder
+// selection; the caller's tick (it passes the range rate and calls RadioStep).
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "radio/CatLink.h"
+#include "radio/RadioCommandSet.h"
+#include "radio/TransponderSelection.h"
+#include "radio/TuningState.h"
+
+namespace orbivox {
+
+// The speed of light as the tracking has always used it (km/s).
+inline constexpr double kDopplerLightSpeed = 299792.486;
+
+// dD = v f / c and dU = - v f / c, rounded to 0.001 kHz (halves to even).
+double DownlinkShiftKHz(double closingSpeedKmS, double downlinkKHz);
+double UplinkShiftKHz(double closingSpeedKmS, double uplinkKHz);
+
+// A frequency typed for manual input: 144000-146000, 430000-440000 or 1260000-1300000 kHz.
+bool ValidManualFrequency(double kHz);
+
+struct DopplerOptions {
+    bool uplinkEnabled = true;  // DivOptions.SQF line 4
+    bool secondRadio = false;
+    char decimalSeparator = '.';
+};
+
+class DopplerTracker {
+public:
+    DopplerTracker(CatLink& link, std::unique_ptr<RadioCommandSet> commands,
+                   DopplerOptions options);
+
+    TuningState& Tuning() { return tuning_; }
+    const TuningState& Tuning() const { return tuning_; }
+    const SelectedTransponder& Transponder() const { return transponder_; }
+    RadioCommandSet* Commands() const { return commands_.get(); }
+    CatLink& Link() { return link_; }
+
+    // The operator chose a working satellite: VFO offset and receive correction back to 0.
+    void WorkingSatelliteChosen();
+    // After the entry selection of a satellite change: VFO mode from the downlink mode, the
+    // tick stages, dial flag and send count cleared, the family's set-up for the entry.
+    void SatelliteChanged(int setIndex, const SelectedTransponder& selected);
+
+    // Every tick, for the working satellite: shifts, D and U, the frequency window.
+    void ComputeDoppler(double rangeRateKmS);
+    // Every tick with CAT control: the mode set-up when due, readback, send.
+    void RadioStep();
+    // The send routine (`Set frequencies`), with the threshold.
+    void SendFrequencies();
+
+    // Operator actions.
+    void SetVfoMode(bool on);
+    // A VFO stepper: false (nothing done) while CAT is off.
+    bool VfoStep(int hertz);
+    // Timer2 fired after a VFO step: the next tick sends both frequencies.
+    void VfoStepSettled() { tuning_.lastSentTarget = 0; }
+    // The interval steppers (FM or SSB), +-10 or +-100 Hz; the changed one takes effect.
+    void StepInterval(bool ssb, int hertz);
+    // The receive-correction steppers, only with VFO mode and CAT on. True when the
+    // downlink was re-sent at once (FT-817 type): the caller then holds the tick as after a
+    // VFO step.
+    bool StepReceiveCorrection(int hertz);
+    // The uplink-calibration steppers: the working satellite's calibration for this run.
+    void StepCalibration(int hertz);
+    // "Correct Actual Deviation": the VFO offset folded into the uplink calibration. The
+    // refusal's text, or empty.
+    QString CorrectActualDeviation();
+    // lblCW: "CW+" tunes both links in CW, "CW-" restores the entry's modes.
+    bool CwSwitchEnabled() const;
+    void SetCwSwitch(bool on);
+    void ManualInput(double receiveKHz, double transmitKHz);
+    // After the frequency store: the entry's new frequencies with VFO offset and receive
+    // correction back to 0; after the calibration store: the new uplink, calibration 0.
+    void FrequenciesStored(double downlinkKHz, double uplinkKHz);
+    void CalibrationStored(double uplinkKHz);
+    // lblCat: the message to show when CAT was disabled by a failed read, else empty.
+    QString CatClicked();
+    void CatOn();
+    void CatOff();
+    void SatelliteModeOff();
+    void TransmitReceive(bool transmit);
+    bool Transmitting() const { return transmitting_; }
+    // Closing: the family's close commands and CAT off (nothing after a failed read).
+    void Close(bool windowClosed);
+
+    // The frequency window and labels.
+    const QString& FrequencyLine() const { return frequencyLine_; }
+    const QString& ShiftLine() const { return shiftLine_; }
+    QString CorrectionStatus() const;
+    QString CatLabel() const { return tuning_.catOn ? QStringLiteral("C+") : QStringLiteral("C-"); }
+    QString VfoLabel() const {
+        return tuning_.vfoMode ? QStringLiteral("V+") : QStringLiteral("V-");
+    }
+
+    // Called when a read failed and CAT was switched off for the run.
+    std::function<void()> onCatDisabled;
+
+private:
+    RadioContext Context();
+    void RunModeSetup();
+    void ApplyCorrections();
+    void DrawWindow();
+    void RadioOffsets(double& downlink, double& uplink) const;
+
+    CatLink& link_;
+    std::unique_ptr<RadioCommandSet> commands_;
+    DopplerOptions options_;
+    TuningState tuning_;
+    SelectedTransponder transponder_;
+    bool transmitting_ = false;
+    QString frequencyLine_ = QString(26, ' ');
+    QString shiftLine_ = QString(25, ' ');
+};
+
+}  // namespace orbivox

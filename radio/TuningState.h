@@ -1,0 +1,58 @@
+#pragma once
+// The tuning state of Doppler tracking: shifts, the radio frequencies D and U, the
+// operator's corrections, the send threshold and what was last sent. One instance lives
+// for the run; the radio families read and update it through RadioContext.
+#include <QMap>
+#include <QString>
+
+#include "radio/TransponderSelection.h"
+#include "radio/TuningFiles.h"
+
+namespace orbivox {
+
+struct TuningState {
+    double v = 0;  // km/s, closing speed (- range rate)
+    double downlinkShift = 0, previousDownlinkShift = 0, downlinkShiftChange = 0;  // dD, kHz
+    double uplinkShift = 0;                                                        // dU, kHz
+    double receive = 0;                                                            // D, kHz
+    double transmit = 0;  // U, kHz; 0 when the entry has no uplink
+    CorrectionSettings correction;
+    bool vfoMode = false;                 // "V+"
+    double vfoOffsetHz = 0;               // and kHz = Hz / 1000
+    double receiveCorrectionHz = 0;       // "Downl.-Corr.(Hz)"
+    QMap<int, double> uplinkCalibration;  // Hz, per set index, for this run only
+    int workingSetIndex = 0;
+    int sense = -1;  // +1 REV, -1 otherwise
+    double fmIntervalHz = 0, ssbIntervalHz = 0, activeThresholdHz = 0;
+    double lastSentTarget = 0;     // kHz; 0 forces the next send
+    double lastDownlinkValue = 0;  // kHz
+    QString lastSentDownlinkText, lastSentUplinkText;
+    int sendCount = 0;
+    bool dialMoved = false;
+    bool force = false;
+    bool manual = false;
+    bool catOn = false;
+    bool catDisabled = false;
+    int tickStage = 0;  // 0, 1, 2
+    int modeSetupCounter = 0;
+    bool cwSwitch = false;  // "CW+"
+    // The FT-817 type's send counter and its N; whether the last transmit check saw the
+    // radio transmitting.
+    int sendCounter = 0;
+    int uplinkEvery = 1;
+    bool transmitting = false;
+
+    double VfoOffsetKHz() const { return vfoOffsetHz / 1000.0; }
+    double ReceiveCorrectionKHz() const { return receiveCorrectionHz / 1000.0; }
+    double CalibrationHz() const { return uplinkCalibration.value(workingSetIndex, 0.0); }
+    double CalibrationKHz() const { return CalibrationHz() / 1000.0; }
+};
+
+// A dial answer compared with the last sent downlink text: equal clears the dial-moved
+// flag; otherwise the answer is remembered and, when it lies within fD +- 50000 kHz, becomes
+// the new VFO offset (less the receive correction when `subtractReceiveCorrection`).
+// `answerKHz` is the answer's value as the radio shows it.
+void CompareDialAnswer(TuningState& tuning, const SelectedTransponder& transponder,
+                       const QString& answerText, double answerKHz, bool subtractReceiveCorrection);
+
+}  // namespace orbivox

@@ -1,0 +1,132 @@
+// orbivox track driving a radio: a whole pass on the stepped clock against the emulator,
+// and a radio lost in the middle of it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "tests/app/CliRunner.h"
+#include "tests/support/RadioEmulator.h"
+
+namespace {
+
+// A station whose radio 1 is a Yaesu FT-847 on port 3, mapped to the emulator's device, with
+// CAT on and the ISS's first entry a linear inverting transponder.
+class RadioStation {
+public:
+    explicit RadioStation(const QString& device) {
+        EXPECT_EQ(RunCli({"folders"}, home.path()).exitCode, 0);
+        Replace("TRX.SQF", 0, "Yaesu");
+        Replace("SatIni.SQF", 4, "3");     // radio 1's port
+        Replace("SatIni.SQF", 5, "10");    // CAT delay, ms
+        Replace("SatStart.SQF", 1, "+");   // CAT on
+        Replace("SatStart.SQF", 15, "+");  // the radio's satellite mode
+        Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
+        WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
+    }
+    QString Data() const { return home.path() + "/.local/share/Orbivox32/"; }
+    // Every file of the data folder with its bytes, to see nothing was touched.
+    QMap<QString, QByteArray> Snapshot() const {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(Data(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            files[it.filePath()] = file.readAll();
+        }
+        return files;
+    }
+    QTemporaryDir home;
+
+private:
+    QList<QByteArray> Lines(const QString& name) {
+        QFile file(Data() + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return file.readAll().split('\n');
+    }
+    void WriteFile(const QString& name, const QByteArray& bytes) {
+        QFile file(Data() + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void Replace(const QString& name, int index, const QByteArray& text) {
+        QList<QByteArray> lines = Lines(name);
+        lines[index] = text + "\r";
+        WriteFile(name, lines.join('\n'));
+    }
+    void Insert(const QString& name, int index, const QByteArray& text) {
+        QList<QByteArray> lines = Lines(name);
+        lines.insert(index, text + "\r");
+        WriteFile(name, lines.join('\n'));
+    }
+};
+
+double LoggedKHz(const QString& line) {
+    static const QRegularExpression number(R"(([0-9]+\.[0-9]+) MHz)");
+    return number.match(line).captured(1).toDouble() * 1000.0;
+}
+
+TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
+    RadioEmulator emulator({"yaesu", "--model", "FT-847"});
+    RadioStation station(emulator.Device());
+    // The ISS rises at 21:52 and sets at 21:57 over the bundled station on this day.
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:51:00Z", "--until", "2026-03-01T21:59:00Z"},
+               station.home.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 482);  // the header and 481 ticks
+    const QStringList downlinks = emulator.Lines("set downlink");
+    ASSERT_GE(downlinks.size(), 20) << emulator.Log().mid(0, 40).join('\n').toStdString();
+    // fD + dD: above 435150 while the satellite approaches, below it when it recedes,
+    // falling all the way (10 Hz steps, the threshold lets small changes wait).
+    EXPECT_GT(LoggedKHz(downlinks.first()), 435150 + 5);
+    EXPECT_LT(LoggedKHz(downlinks.last()), 435150 - 5);
+    for (qsizetype i = 1; i < downlinks.size(); ++i) {
+        EXPECT_LE(LoggedKHz(downlinks[i]), LoggedKHz(downlinks[i - 1]))
+            << downlinks[i].toStdString();
+    }
+    // The uplink goes the other way on an inverting transponder.
+    const QStringList uplinks = emulator.Lines("set uplink");
+    ASSERT_FALSE(uplinks.isEmpty());
+    EXPECT_LT(LoggedKHz(uplinks.first()), 145900);
+    EXPECT_GT(LoggedKHz(uplinks.last()), 145900);
+    // Closing: satellite mode off and CAT off.
+    EXPECT_TRUE(emulator.Log().contains("satellite mode off"));
+    EXPECT_EQ(emulator.Log().last(), "CAT off");
+}
+
+TEST(CliRadioTrack, ALostRadioEndsTheRunWithTheMessageAndTouchesNoFile) {
+    RadioEmulator emulator({"yaesu", "--model", "FT-847", "--unplug-after", "8"});
+    RadioStation station(emulator.Device());
+    const QMap<QString, QByteArray> before = station.Snapshot();
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "100"}, station.home.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        run.err.contains("Switch on the radio before you start the program.\n If it was on "
+                         "click OK to shut Orbivox32.\nSwitch the radio off and on, then "
+                         "restart Orbivox32.\nThe program will now be closed."))
+        << run.err.toStdString();
+    EXPECT_LT(run.out.count('\n'), 100);
+    EXPECT_EQ(station.Snapshot(), before);
+}
+
+TEST(CliRadioTrack, APortThatCannotBeOpenedIsReportedAndTheRunGoesOn) {
+    QTemporaryDir nowhere;
+    RadioStation station(nowhere.path() + "/no-such-device");
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "2"}, station.home.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(
+        run.err.contains("Could not open COM3 for Radio 1!\nCheck whether COM3 is available "
+                         "on your system.\nIf not,  open menu Setup / Radio Setup and "
+                         "select and store another COM port.\n If no port is available "
+                         "select 0 for the COM port number."))
+        << run.err.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 3);
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// Doppler tracking over the real serial path: a SerialPort on the pseudo-terminal of
+// `orbivox emulate`, the radio's decoded log read back from the emulator.
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "radio/DopplerTracker.h"
+#include "radio/SerialPort.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RadioEmulator.h"
+
+namespace orbivox {
+namespace {
+
+constexpr int kCatDelayMs = 10;
+
+SelectedTransponder Linear(double fD, double fU) {
+    SelectedTransponder s;
+    s.found = true;
+    s.downlinkKHz = fD;
+    s.uplinkKHz = fU;
+    s.downlinkMode = s.savedDownlinkMode = "USB";
+    s.uplinkMode = s.savedUplinkMode = "LSB";
+    s.inverting = true;
+    return s;
+}
+
+// One radio on an emulator, tracked tick by tick with a range rate the test chooses.
+struct EmulatedRadio {
+    EmulatedRadio(RadioFamily family, const QString& model, const QStringList& faults,
+                  const SelectedTransponder& entry, int catDelayMs = kCatDelayMs)
+        : link(&port, catDelayMs),
+          emulator(
+              QStringList{family == RadioFamily::Yaesu ? "yaesu" : "yaesu2", "--model", model} +
+              faults) {
+        EXPECT_TRUE(port.Open(emulator.Device(), {9600, false}));
+        port.onError = [this](const QString&) { ++errors; };
+        CommandSetSettings settings;
+        settings.yaesu.model = model;
+        settings.yaesu = YaesuOpcodesForModel(settings.yaesu);
+        settings.yaesuII.model = model;
+        settings.satelliteModeOption = true;
+        tracker = std::make_unique<DopplerTracker>(link, MakeCommandSet(family, settings),
+                                                   DopplerOptions{});
+        TuningState& t = tracker->Tuning();
+        t.catOn = true;
+        t.fmIntervalHz = t.ssbIntervalHz = 0;  // every tick sends
+        tracker->SatelliteChanged(1, entry);
+    }
+    void Ticks(int count, double rangeRate, double step = 0) {
+        for (int i = 0; i < count; ++i) {
+            tracker->ComputeDoppler(rangeRate + i * step);
+            tracker->RadioStep();
+        }
+    }
+
+    SerialPort port;
+    CatLink link;
+    RadioEmulator emulator;
+    std::unique_ptr<DopplerTracker> tracker;
+    int errors = 0;
+};
+
+TEST(RadioSerialPath, Ft847FollowsTheDownlinkAndAdoptsADialTurn) {
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900));
+    radio.Ticks(6, -5);
+    const TuningState& t = radio.tracker->Tuning();
+    QStringList log = radio.emulator.Log();
+    EXPECT_TRUE(log.contains("mode downlink USB")) << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("mode uplink LSB"));
+    const QStringList downlinks = radio.emulator.Lines("set downlink");
+    ASSERT_FALSE(downlinks.isEmpty());
+    // fD + dD in 10 Hz steps: 435150 + 7.258 (5 km/s x 435150 / 299792.486 = 7.2575...)
+    EXPECT_EQ(downlinks.last(), "set downlink 435.15726 MHz");
+    EXPECT_EQ(radio.emulator.Lines("set uplink").last(), "set uplink 145.89757 MHz");
+    EXPECT_EQ(radio.emulator.Lines("read downlink").size(), 4);  // after the first send
+    EXPECT_EQ(t.vfoOffsetHz, 0);
+
+    // The operator turns the dial up by 1 kHz: the next readback adopts it, sends nothing.
+    radio.emulator.Signal(SIGUSR2);
+    const qsizetype before = radio.emulator.Lines("set downlink").size();
+    radio.Ticks(1, -5);
+    EXPECT_NEAR(t.vfoOffsetHz, 1000, 10);
+    EXPECT_EQ(radio.emulator.Lines("set downlink").size(), before);
+    // Tracking goes on from the new offset; the uplink moves down (inverting).
+    radio.Ticks(2, -5);
+    EXPECT_EQ(radio.emulator.Lines("set downlink").last(), "set downlink 435.15826 MHz");
+    EXPECT_EQ(radio.emulator.Lines("set uplink").last(), "set uplink 145.89657 MHz");
+    EXPECT_EQ(radio.errors, 0);
+}
+
+TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitting) {
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-817", {}, Linear(435000, 145900));
+    EXPECT_EQ(radio.tracker->Tuning().uplinkEvery, 3);
+    radio.Ticks(10, -5, 0.01);
+    // 9 sends (the first tick only fills the stages): the uplink with the 1st, 4th, 7th.
+    EXPECT_EQ(radio.emulator.Lines("set VFO-A").size(), 9)
+        << radio.emulator.Log().join('\n').toStdString();
+    EXPECT_EQ(radio.emulator.Lines("set VFO-B").size(), 3);
+
+    radio.emulator.Signal(SIGUSR1);  // the microphone's PTT
+    const qsizetype sets = radio.emulator.Lines("set VFO").size();
+    radio.Ticks(4, -4.9, 0.01);
+    EXPECT_EQ(radio.emulator.Lines("set VFO").size(), sets);
+    EXPECT_FALSE(radio.emulator.Lines("read transmit status: transmitting").isEmpty());
+    radio.emulator.Signal(SIGUSR1);
+    radio.Ticks(2, -4.8, 0.01);
+    EXPECT_GT(radio.emulator.Lines("set VFO").size(), sets);
+
+    // A turn of the dial becomes the VFO offset here too (after a transmit status query).
+    radio.tracker->Tuning().fmIntervalHz = radio.tracker->Tuning().ssbIntervalHz = 0;
+    radio.Ticks(1, -4.78);
+    radio.emulator.Signal(SIGUSR2);
+    radio.Ticks(1, -4.78);
+    EXPECT_NEAR(radio.tracker->Tuning().vfoOffsetHz, 1000, 10);
+}
+
+TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
+    SelectedTransponder entry = Linear(435150, 145900);
+    entry.downlinkMode = "CW";
+    entry.uplinkMode = "CW";
+    EmulatedRadio radio(RadioFamily::YaesuII, "FT-991A", {}, entry);
+    radio.Ticks(4, -5);
+    const QStringList log = radio.emulator.Log();
+    // MD03; for the downlink, MD07; for the uplink between the two swaps.
+    const qsizetype first = log.indexOf("mode VFO-A CW-U");
+    ASSERT_GE(first, 0) << log.join('\n').toStdString();
+    EXPECT_EQ(log.mid(first + 1, 3),
+              (QStringList{"swap VFO-A and VFO-B", "mode VFO-A CW-L", "swap VFO-A and VFO-B"}));
+    EXPECT_EQ(radio.emulator.Lines("set VFO-A").last(), "set VFO-A 435.157258 MHz");
+    EXPECT_FALSE(radio.emulator.Lines("read VFO-A").isEmpty());
+}
+
+TEST(RadioSerialPath, WithCatDelayZeroTheReadbackStillGetsItsAnswer) {
+    // Twice a delay of 0 would give up on the answer at once and never send again.
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900), 0);
+    radio.Ticks(6, -5, 0.1);
+    EXPECT_EQ(radio.emulator.Lines("read downlink").size(), 4);
+    EXPECT_EQ(radio.emulator.Lines("set downlink").size(), 5);
+}
+
+TEST(RadioSerialPath, YaesuIISendsNothingWhileTheMicrophoneKeysIt) {
+    EmulatedRadio radio(RadioFamily::YaesuII, "FT-991", {}, Linear(435150, 145900));
+    radio.Ticks(3, -5, 0.1);
+    radio.emulator.Signal(SIGUSR1);
+    const qsizetype sets = radio.emulator.Lines("set VFO").size();
+    radio.Ticks(3, -4.7, 0.1);
+    EXPECT_EQ(radio.emulator.Lines("set VFO").size(), sets);
+    EXPECT_EQ(radio.emulator.Lines("read transmit state: TX2").size(), 3);
+    radio.emulator.Signal(SIGUSR1);
+    radio.Ticks(1, -4.4);
+    EXPECT_GT(radio.emulator.Lines("set VFO").size(), sets);
+}
+
+TEST(RadioSerialPath, SilentOrGarbledAnswersBlockTheSendWithoutHarm) {
+    for (const char* fault : {"--silent", "--garbage"}) {
+        for (const QString model : {"FT-847", "FT-817"}) {
+            EmulatedRadio radio(RadioFamily::Yaesu, model, {fault}, Linear(435150, 145900));
+            radio.Ticks(5, -5, 0.1);
+            const QString name = QString(fault) + " " + model;
+            // The first send needs no readback (FT-847) or no answer to a transmit check
+            // that finds no transmission (FT-817); after it, nothing goes out.
+            EXPECT_LE(radio.emulator.Lines("set downlink").size() +
+                          radio.emulator.Lines("set VFO-A").size(),
+                      2)
+                << name.toStdString() << radio.emulator.Log().join('\n').toStdString();
+            EXPECT_EQ(radio.errors, 0);
+            EXPECT_TRUE(radio.tracker->Tuning().catOn);
+        }
+    }
+}
+
+TEST(RadioSerialPath, AnUnpluggedRadioRaisesTheErrorOnce) {
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {"--unplug-after", "6"},
+                        Linear(435150, 145900));
+    radio.Ticks(8, -5, 0.1);
+    EXPECT_TRUE(radio.emulator.Finished(5000));
+    EXPECT_EQ(radio.errors, 1);
+    EXPECT_TRUE(radio.link.ReadFailed() || !radio.link.HasPort());
+    radio.Ticks(2, -5);  // no crash, nothing more
+    EXPECT_EQ(radio.errors, 1);
+}
+
+}  // namespace
+}  // namespace orbivox

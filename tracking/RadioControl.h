@@ -1,0 +1,93 @@
+#pragma once
+// The radios in the tracking cycle: opens the serial ports after the settings are read,
+// fills the radio slots of TrackingHooks and QuitHooks, and reports a lost radio. The
+// desktop window and `orbivox track` both make one; the window only shows what it holds.
+//
+// Responsibilities: port numbers to devices (ComPorts.SQF), line settings, RTS and DTR,
+// the port messages, the entry selection at each working-satellite change, Doppler
+// tracking and the radio step every tick, the data item's radio fields, the close order.
+// Collaborations: TrackingSession (settings, engine), DopplerTracker and the family's
+// RadioCommandSet (radio/), the Notifier for the port messages.
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "links/ClientConversation.h"
+#include "radio/CalibrationTarget.h"
+#include "radio/CatLink.h"
+#include "radio/DopplerTracker.h"
+#include "radio/SerialPort.h"
+#include "settings/Notifier.h"
+#include "tracking/TrackingHooks.h"
+#include "tracking/TrackingSession.h"
+
+namespace orbivox {
+
+// Said when a radio port fails during the run (the program then ends).
+inline const QString kRadioLostMessage = QStringLiteral(
+    "Switch on the radio before you start the program.\r If it was on click OK to shut "
+    "Orbivox32.\rSwitch the radio off and on, then restart Orbivox32.\rThe program will now "
+    "be closed.");
+
+// The start-up message for a port that would not open (radio 1 or 2, port number n).
+QString PortOpenFailureMessage(int port, int radio);
+// The line that follows it when the device refused us for lack of permission.
+QString PortPermissionHint(const QString& device);
+
+class RadioControl : public CalibrationTarget {
+public:
+    // catServer: the KCT tuner server's conversation, used when the start values say the
+    // CAT server is in use (no port is opened then); may be null.
+    RadioControl(TrackingSession& session, Notifier& notifier,
+                 ClientConversation* catServer = nullptr);
+    ~RadioControl() override;
+
+    // Opens radio 1's and radio 2's ports (not in KCT mode), with the start-up messages.
+    void OpenPorts();
+    // Fills the radio slots; the engine then drives the radios every tick.
+    void Install(TrackingHooks& hooks);
+    // windowClosed: the window's frame closed it rather than "&Quit".
+    void InstallQuit(QuitHooks& hooks, bool windowClosed);
+
+    DopplerTracker& Tracker() { return *tracker_; }
+    CatLink& Link() { return link_; }
+    SerialPort& Radio1Port() { return radio1_; }
+    int Radio1PortNumber() const { return radio1Number_; }
+    // The next entry of the working satellite (the transponder list's click).
+    void SelectEntry(int listOffset);
+    // CAT on/off clicked (lblCat): the message to show, if any.
+    QString CatClicked();
+
+    // The frequency-store dialog's view of the tuning (CalibrationTarget).
+    TuningForStore TuningNow() const override;
+    void PauseTracking() override;
+    void ResumeTracking() override;
+    void RxTxStored(double newDownlinkKHz, double newUplinkKHz) override;
+    void CalibrationStored(double newUplinkKHz) override;
+    // The tracking timer, for PauseTracking: stop it and say whether it was running; start it.
+    std::function<bool()> stopTracking;
+    std::function<void()> startTracking;
+
+    // A radio port failed while it mattered: the tracking must stop and the program end
+    // with kRadioLostMessage. Called once.
+    std::function<void()> onRadioLost;
+    bool RadioLost() const { return lost_; }
+
+private:
+    void Select(int listOffset);
+    void PortFailed(int radio);
+
+    TrackingSession& session_;
+    Notifier& notifier_;
+    SerialPort radio1_;
+    SerialPort radio2_;
+    int radio1Number_ = 0;
+    int radio2Number_ = 0;
+    CatLink link_;
+    std::unique_ptr<DopplerTracker> tracker_;
+    int listOffset_ = 0;
+    bool lost_ = false;
+    bool paused_ = false;
+};
+
+}  // namespace orbivox
