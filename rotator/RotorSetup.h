@@ -16,7 +16,7 @@
 
 namespace orbivox {
 
-inline const QString kPleaseCorrect = QStringLiteral("please, correct!");
+inline const QString kRotorPleaseCorrect = QStringLiteral("please, correct!");
 
 // The rows of the "Settings:" list, and the SatIni.SQF lines they edit.
 enum class RotorSetupRow { ParallelPort = 0, Delay, TurningPoint, MinimumElevation };

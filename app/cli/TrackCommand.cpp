@@ -11,8 +11,10 @@
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "app/cli/PrintingNotifier.h"
 #include "settings/RuntimeFolder.h"
 #include "tracking/DataPublishing.h"
+#include "tracking/RotorControl.h"
 
 namespace orbivox::cli {
 namespace {
@@ -50,6 +52,12 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
         err << "orbivox track: the data items cannot be published\n";
     }
+    // The rotor as the main window drives it: its server started, positions every tick.
+    PrintingNotifier notifier(err);
+    ProcessServerStarter starter;
+    RotorControl rotor(*started.start.session, notifier, starter, UserRuntimeFolder());
+    rotor.Attach();
+    rotor.StartServers();
     out << engine.Header() << '\n';
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });
@@ -75,7 +83,9 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     QTimer::singleShot(0, tick);
     timer.start(engine.TickIntervalMs());
     QCoreApplication::exec();
-    TrackingEngine::QuitProgram(QuitHooks{}, true, false);
+    QuitHooks quit;
+    rotor.FillQuitHooks(quit);
+    TrackingEngine::QuitProgram(quit, true, false);
     return 0;
 }
 

@@ -70,6 +70,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     // A second running copy finds the first one serving and publishes nothing.
     publishing_ = std::make_unique<DataPublishing>(session_.engine());
     publishing_->Start(UserRuntimeFolder());
+    StartRotor();
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* central = new QWidget(this);
@@ -134,6 +135,19 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
+}
+
+void TAusgabe::StartRotor() {
+    serverStarter_ = std::make_unique<ProcessServerStarter>();
+    try {
+        rotor_ = std::make_unique<RotorControl>(session_, notifier_, *serverStarter_,
+                                                UserRuntimeFolder());
+    } catch (const SqfError& error) {
+        notifier_.Error(LoaderFailureMessage(error.fileName()));
+        return;
+    }
+    rotor_->Attach();
+    rotor_->StartServers();
 }
 
 void TAusgabe::BuildMenus() {
@@ -307,6 +321,9 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     timer1_.stop();
     QuitHooks hooks;
     hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
+    if (rotor_) {
+        rotor_->FillQuitHooks(hooks);
+    }
     TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
 }
 
