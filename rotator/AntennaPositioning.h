@@ -84,6 +84,8 @@ public:
     bool RotorOn() const { return *rotorOn_; }
     // Switching on makes the next tick send at once; switching off sends nothing.
     void SetRotorOn(bool on);
+    // A click on lblRotor.
+    void ToggleRotor() { SetRotorOn(!RotorOn()); }
     QString RotorSwitchText() const {
         return RotorOn() ? QStringLiteral("R+") : QStringLiteral("R-");
     }

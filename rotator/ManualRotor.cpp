@@ -2,6 +2,7 @@
 // parking.
 #include "rotator/ManualRotor.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "orbit/DisplayFormat.h"
@@ -10,6 +11,13 @@ namespace orbivox {
 namespace {
 
 constexpr double kPlaceSteps[] = {1.0, 0.1, 0.01};
+
+// A blank, then the correction with as many decimals as the positions sent.
+QString CorrectionText(double value, int decimals) {
+    static constexpr const char* kPatterns[] = {"##0", "##0.0", "##0.00"};
+    return QStringLiteral(" ") + QString::fromStdString(orbit::FormatNumber(
+                                     value, kPatterns[std::clamp(decimals, 0, 2)]));
+}
 
 }  // namespace
 
@@ -61,17 +69,13 @@ void ManualRotor::ChooseDirection(const StandardDirection& direction) {
 }
 
 QString ManualRotor::VerticalCorrectionText() const {
-    static constexpr const char* kPatterns[] = {"##0", "##0.0", "##0.00"};
-    return QStringLiteral(" ") +
-           QString::fromStdString(orbit::FormatNumber(positioning_.Settings().corrections.vertical,
-                                                      kPatterns[positioning_.Settings().decimals]));
+    return CorrectionText(positioning_.Settings().corrections.vertical,
+                          positioning_.Settings().decimals);
 }
 
 QString ManualRotor::HorizontalCorrectionText() const {
-    static constexpr const char* kPatterns[] = {"##0", "##0.0", "##0.00"};
-    return QStringLiteral(" ") + QString::fromStdString(orbit::FormatNumber(
-                                     positioning_.Settings().corrections.horizontal,
-                                     kPatterns[positioning_.Settings().decimals]));
+    return CorrectionText(positioning_.Settings().corrections.horizontal,
+                          positioning_.Settings().decimals);
 }
 
 bool ManualRotor::SpinnerEnabled(int place) const {

@@ -61,6 +61,7 @@ public:
 
     // The positioning options (txtDecimals and the others write into the run's settings).
     RotorSettings& Positioning() { return positioning_; }
+    const orbivox::Folders& SetupFolders() const { return folders_; }
     int Decimals() const { return positioning_.decimals; }
     void SetDecimals(int decimals);
     // "Make sure ..." when 180 degrees is chosen while the dialog is shown.
