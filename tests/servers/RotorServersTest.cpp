@@ -68,6 +68,35 @@ private:
     QProcess process_;
 };
 
+// `orbivox emulate gs232`: a GS-232B on a pseudo-terminal, logging what it was told.
+class Gs232Emulator {
+public:
+    Gs232Emulator() {
+        process_.start(QStringLiteral(ORBIVOX_CLI), {"emulate", "gs232"});
+        EXPECT_TRUE(process_.waitForStarted(5000));
+        EXPECT_TRUE(Spin([&] { return process_.canReadLine(); }));
+        device = QString::fromLatin1(process_.readLine()).trimmed();
+    }
+    ~Gs232Emulator() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    // Waits for a decoded line of the emulator's log.
+    bool Logged(const QString& line) {
+        return Spin([&] {
+            while (process_.canReadLine()) {
+                log.append(QString::fromLatin1(process_.readLine()).trimmed());
+            }
+            return log.contains(line);
+        });
+    }
+    QString device;
+    QStringList log;
+
+private:
+    QProcess process_;
+};
+
 class RotorServers : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -184,6 +213,34 @@ TEST_F(RotorServers, Gs232SrvWritesWCommandsToItsPort) {
     EXPECT_TRUE(FileText(Config("GS232Srv.log")).contains("not a position: not a position"));
     ::close(master);
     ::close(slave);
+}
+
+TEST_F(RotorServers, Gs232SrvDrivesTheEmulatorAndHamlibReadsItBack) {
+    Gs232Emulator emulator;
+    ASSERT_TRUE(emulator.device.startsWith("/dev/")) << emulator.device.toStdString();
+    WriteBytes(Config("ComPorts.SQF"), "3=" + emulator.device.toLatin1() + "\r\n");
+    WriteBytes(Config("GS232Srv.SQF"), "3\r\n9600\r\n");
+    StartServer("GS232Srv");
+    for (const char* position : {"208.9 000.0", "210.3 004.2", "405.0 012.0"}) {
+        conversation_.ExecuteMacro(position);
+    }
+    EXPECT_TRUE(emulator.Logged("move to azimuth 405, elevation 12"))
+        << emulator.log.join('\n').toStdString();
+    EXPECT_EQ(emulator.log.mid(0, 3),
+              (QStringList{"move to azimuth 209, elevation 0", "move to azimuth 210, elevation 4",
+                           "move to azimuth 405, elevation 12"}));
+    conversation_.ExecuteMacro("Close");
+    ASSERT_TRUE(Ended());
+
+    // Hamlib's own GS-232B backend sets and reads a position on the emulator.
+    QProcess rotctl;
+    rotctl.start("rotctl",
+                 {"-m", "603", "-r", emulator.device, "-s", "9600", "P", "123", "45", "p"});
+    ASSERT_TRUE(rotctl.waitForFinished(30000));
+    EXPECT_EQ(rotctl.exitCode(), 0) << rotctl.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromLatin1(rotctl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+              (QStringList{"123.00", "45.00"}));
+    EXPECT_TRUE(emulator.Logged("read position: azimuth 123, elevation 45"));
 }
 
 TEST_F(RotorServers, AServerKilledMidPassCostsPositionsNotAStall) {
