@@ -14,12 +14,16 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
 
 #include "links/ClientConversation.h"
 #include "links/ConversationProtocol.h"
 #include "rotator/RotorInterface.h"
+#include "rotator/RotorSetup.h"
 #include "settings/Folders.h"
 #include "settings/RuntimeFolder.h"
+#include "settings/SqfFile.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tests/support/RecordingSocketServer.h"
 #include "tests/support/ScratchFiles.h"
@@ -241,6 +245,72 @@ TEST_F(RotorServers, Gs232SrvDrivesTheEmulatorAndHamlibReadsItBack) {
     EXPECT_EQ(QString::fromLatin1(rotctl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
               (QStringList{"123.00", "45.00"}));
     EXPECT_TRUE(emulator.Logged("read position: azimuth 123, elevation 45"));
+}
+
+// The positions of a log's lines "<prefix>az el" (az and el as numbers), in order.
+std::vector<std::pair<double, double>> Positions(const QByteArray& log, const QString& prefix) {
+    std::vector<std::pair<double, double>> positions;
+    for (const QString& line : QString::fromLatin1(log).split('\n')) {
+        const qsizetype at = line.indexOf(prefix);
+        if (at >= 0) {
+            const QStringList parts = line.mid(at + prefix.size()).split(' ');
+            positions.emplace_back(parts.value(0).remove("az=").toDouble(),
+                                   parts.value(1).remove("el=").toDouble());
+        }
+    }
+    return positions;
+}
+
+TEST_F(RotorServers, TrackNowFliesAWholePassThroughRotctld) {
+    const quint16 port = FreePort();
+    QTemporaryDir scratch;
+    Rotctld rotctld(port, scratch.filePath("rotctld.log"));
+    WriteBytes(Config("RotctldSrv.SQF"), "127.0.0.1\r\n" + QByteArray::number(port) + "\r\n");
+    QFile::remove(Config("RotctldSrv.log"));
+    // "Hamlib rotctld" chosen and stored in the Rotor Setup, the rotor switched on.
+    RotorSettings settings;
+    RecordingNotifier notifier;
+    RotorSetup setup(folders_, settings, notifier);
+    setup.Load(false, {});
+    const auto& entries = setup.Entries();
+    const auto hamlib = std::find_if(entries.begin(), entries.end(),
+                                     [](const auto& e) { return e.name == "Hamlib rotctld"; });
+    ASSERT_NE(hamlib, entries.end());
+    setup.SelectInterface(static_cast<int>(hamlib - entries.begin()));
+    ASSERT_TRUE(setup.RotorServerFlag()) << notifier.texts.join('\n').toStdString();
+    setup.Store();
+    StoreSqfLines(Config("SatStart.SQF"), {{1, "+"}});
+
+    // ISS (ZARYA) of the bundled elements rises at 23:25:07 and sets at 23:35:28.
+    QProcess track;
+    track.start(QStringLiteral(ORBIVOX_CLI),
+                {"track", "--now", "2026-03-01T23:20:00Z", "--until", "2026-03-01T23:40:00Z"});
+    ASSERT_TRUE(track.waitForFinished(120000));
+    ASSERT_EQ(track.exitCode(), 0) << track.readAllStandardError().toStdString();
+    ASSERT_TRUE(
+        Spin([&] { return FileText(Config("RotctldSrv.log")).contains(" ended\n"); }, 20000));
+
+    const QByteArray own = FileText(Config("RotctldSrv.log"));
+    const auto sent = Positions(own, " position ");
+    const auto arrived = Positions(rotctld.Log(), "rot_set_position called ");
+    // Every ten seconds from the lead before AOS to LOS: about 65 set points.
+    ASSERT_GE(sent.size(), 55u) << own.toStdString();
+    ASSERT_LE(sent.size(), 75u);
+    EXPECT_EQ(arrived, sent);
+    EXPECT_NEAR(sent.front().first, 209, 3);  // the AOS azimuth, at the horizon
+    EXPECT_EQ(sent.front().second, 0);
+    EXPECT_NEAR(sent.back().first, 77, 3);  // near the LOS azimuth
+    double highest = 0;
+    for (const auto& [az, el] : sent) {
+        highest = std::max(highest, el);
+    }
+    EXPECT_NEAR(highest, 19, 1);  // the pass's maximum elevation
+    const QStringList lines = QString::fromLatin1(own).split('\n', Qt::SkipEmptyParts);
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const QString& l) { return l.contains(" position "); });
+    ASSERT_NE(first, lines.begin());
+    EXPECT_TRUE(std::prev(first)->endsWith(" ClientOn"));
+    EXPECT_TRUE(lines.value(lines.size() - 2).endsWith(" Close"));
 }
 
 TEST_F(RotorServers, AServerKilledMidPassCostsPositionsNotAStall) {
