@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/desktop/DateTimeBox.h"
@@ -19,6 +21,8 @@
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
 #include "orbit/DisplayFormat.h"
+#include "rotator/ui/HinweiseDialog.h"
+#include "rotator/ui/RotorSetupDialog.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
@@ -125,6 +129,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
 
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
+    AddRotorMenus(files);
     BuildStatusBar();
     SetLetterButtons();
     lblKopfZeile_->setText(ToQ(session_.engine().Header()));
@@ -148,6 +153,50 @@ void TAusgabe::StartRotor() {
     }
     rotor_->Attach();
     rotor_->StartServers();
+}
+
+void TAusgabe::AddRotorMenus(FileChooser& files) {
+    if (!rotor_) {
+        return;
+    }
+    RotorControl& rotor = *rotor_;
+    auto* manual = new THinweise(rotor.Manual(), session_.settings().standardDirections, this);
+    auto* setup = new TSatSetupRot(
+        rotor.Setup(), rotor.Positioning(),
+        [this, &files] {
+            const QString file = files.OpenFile(
+                session_.folders().programFolder,
+                {QStringLiteral("Applications (*.exe)"), QStringLiteral("All Files (*.*)")});
+            return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
+        },
+        this);
+    for (QAction* action : menuBar()->actions()) {
+        if (action->text() == QLatin1String("&Rotor")) {
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, [manual] {
+                manual->Prepare();
+                manual->exec();
+            });
+        } else if (action->menu() && action->text() == QLatin1String("S&etup")) {
+            for (QAction* item : action->menu()->actions()) {
+                if (item->text() == QLatin1String("&Rotor Setup")) {
+                    item->setEnabled(true);
+                    connect(item, &QAction::triggered, setup, &QDialog::exec);
+                }
+            }
+        } else if (action->menu() && action->text() == QLatin1String("&?")) {
+            QMenu* hints = action->menu()->addMenu(QStringLiteral("Hints [Rotor]"));
+            const QStringList names = rotor.Setup().HintNames();
+            for (int item = 0; item < names.size(); ++item) {
+                connect(hints->addAction(names[item]), &QAction::triggered, this, [&rotor, item] {
+                    const QString readme = rotor.Setup().HintReadmePath(item);
+                    if (!readme.isEmpty()) {
+                        QDesktopServices::openUrl(QUrl::fromLocalFile(readme));
+                    }
+                });
+            }
+        }
+    }
 }
 
 void TAusgabe::BuildMenus() {

@@ -64,6 +64,8 @@ private:
     void ShowConfigurations();
     // The rotor joins the tick and its server is started (the start's last step).
     void StartRotor();
+    // "&Rotor", "&Rotor Setup" and "Hints [Rotor]".
+    void AddRotorMenus(FileChooser& files);
 
     TrackingSession& session_;
     Notifier& notifier_;
