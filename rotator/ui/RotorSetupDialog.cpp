@@ -184,8 +184,8 @@ void TSatSetupRot::showEvent(QShowEvent* event) {
         // The first opening takes the update options from WiRotOpt.SQF once more.
         optionsRead_ = true;
         try {
-            setup_.Positioning().update =
-                ReadRotorUpdateOptions(setup_.SetupFolders().ConfigFile(QStringLiteral("WiRotOpt.SQF")));
+            setup_.Positioning().update = ReadRotorUpdateOptions(
+                setup_.SetupFolders().ConfigFile(QStringLiteral("WiRotOpt.SQF")));
         } catch (const SqfError&) {
         }
     }
