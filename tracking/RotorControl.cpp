@@ -115,6 +115,8 @@ void RotorControl::StartServers() {
     interface_.StartRotorServer(session_.startValues().rotorServerInUse,
                                 session_.settings().rotorServerPath, session_.IsSecondInstance(),
                                 session_.folders().programFolder);
+    interface_.StartCatServer(session_.startValues().catServerInUse,
+                              session_.folders().configDataFolder);
 }
 
 void RotorControl::FillQuitHooks(QuitHooks& hooks) {

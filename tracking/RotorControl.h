@@ -33,10 +33,14 @@ public:
 
     // Fills the engine's rotor hooks and the pass-geometry hook of its station view.
     void Attach();
-    // Start-up's last step: the rotor server (launch, wait, link, "ClientOn").
+    // Start-up's last step: the rotor server (launch, wait, link, "ClientOn"), then the
+    // CAT server when the Radio Setup chose it.
     void StartServers();
     // QuitProgram's rotor step.
     void FillQuitHooks(QuitHooks& hooks);
+    // The run's conversations: the radio sends its CAT server macros on CatClientConv, and
+    // ends that server with Interface().CloseCatServer().
+    ClientConversations& Conversations() { return conversations_; }
 
     AntennaPositioning& Positioning() { return positioning_; }
     RotorInterface& Interface() { return interface_; }
