@@ -2,6 +2,7 @@
 #include "rotator/ui/HinweiseDialog.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +53,7 @@ THinweise::THinweise(ManualRotor& manual, QList<StandardDirection> directions, Q
 
     lstStandR_ = new QListWidget(this);
     lstStandR_->setObjectName(QStringLiteral("lstStandR"));
+    lstStandR_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // aligned columns
     for (const StandardDirection& direction : directions_) {
         lstStandR_->addItem(StandardDirectionListText(direction));
     }
@@ -76,7 +78,9 @@ THinweise::THinweise(ManualRotor& manual, QList<StandardDirection> directions, Q
     txtKorrH_->setObjectName(QStringLiteral("txtKorrH"));
     auto* elRow = new QHBoxLayout;
     auto* azRow = new QHBoxLayout;
+    elRow->addWidget(new QLabel(QStringLiteral("Elev."), this));
     elRow->addWidget(txtKorrV_);
+    azRow->addWidget(new QLabel(QStringLiteral("Azim."), this));
     azRow->addWidget(txtKorrH_);
     static constexpr const char* kElevationNames[] = {"SpinElev", "SpinElev01", "SpinElev001"};
     static constexpr const char* kAzimuthNames[] = {"SpinAzim", "SpinAz01", "SpinAz001"};
