@@ -174,9 +174,15 @@ void ConversationServer::Handle(QLocalSocket* socket, Client& client, const QByt
         error(QStringLiteral("no topic: CONNECT first"));
         return;
     }
-    // Clients have no designed use for EXECUTE and POKE here; like the protocol says,
-    // neither gets an answer.
-    if (parsed.verb == ConversationVerb::Execute || parsed.verb == ConversationVerb::Poke) {
+    // EXECUTE and POKE get no answer, as the protocol says; a program that takes macros
+    // (a rotor server) gets the EXECUTE texts.
+    if (parsed.verb == ConversationVerb::Execute) {
+        if (executed_) {
+            executed_(client.topic, parsed.text);
+        }
+        return;
+    }
+    if (parsed.verb == ConversationVerb::Poke) {
         return;
     }
     const auto& items = topics_.at(client.topic);
@@ -214,12 +220,18 @@ bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
 }
 
 void ConversationServer::Drop(QLocalSocket* socket) {
-    if (!clients_.remove(socket)) {
+    const auto found = clients_.constFind(socket);
+    if (found == clients_.constEnd()) {
         return;
     }
+    const QString topic = found->topic;
+    clients_.remove(socket);
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
+    if (!topic.isEmpty() && conversationClosed_) {
+        conversationClosed_(topic);
+    }
 }
 
 }  // namespace orbivox

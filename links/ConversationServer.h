@@ -54,6 +54,15 @@ public:
     void SetTopicOpened(std::function<void(const QString& topic)> callback) {
         topicOpened_ = std::move(callback);
     }
+    // Called with the text of every EXECUTE a client on one of our topics sends (the rotor
+    // server programs take their macros here); without it EXECUTE is ignored.
+    void SetExecuted(std::function<void(const QString& topic, const QString& text)> callback) {
+        executed_ = std::move(callback);
+    }
+    // Called when a client that had opened a topic goes away.
+    void SetConversationClosed(std::function<void(const QString& topic)> callback) {
+        conversationClosed_ = std::move(callback);
+    }
     void SetPendingLimit(qint64 bytes) { pendingLimit_ = bytes; }
     int ClientCount() const { return static_cast<int>(clients_.size()); }
 
@@ -76,6 +85,8 @@ private:
     std::map<QString, std::map<QString, QString>> topics_;  // topic -> item -> text
     QHash<QLocalSocket*, Client> clients_;
     std::function<void(const QString&)> topicOpened_;
+    std::function<void(const QString&, const QString&)> executed_;
+    std::function<void(const QString&)> conversationClosed_;
     qint64 pendingLimit_ = kDefaultPendingLimit;
 };
 

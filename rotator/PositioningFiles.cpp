@@ -2,6 +2,8 @@
 // park position, update options, antenna corrections and shown decimals.
 #include "rotator/PositioningFiles.h"
 
+#include <cmath>
+
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -70,6 +72,13 @@ AntennaCorrections ReadAntennaCorrections(const QString& path) {
 
 void WriteAntennaCorrections(const QString& path, const AntennaCorrections& corrections) {
     SqfWriter().Real(corrections.vertical).Real(corrections.horizontal).Commit(path);
+}
+
+void StoreAntennaCorrections(const QString& antKorrPath, const QString& satIniPath,
+                             const AntennaCorrections& corrections) {
+    WriteAntennaCorrections(antKorrPath, corrections);
+    StoreSqfLines(satIniPath, {{11, QString::number(std::lround(corrections.horizontal))},
+                               {12, QString::number(std::lround(corrections.vertical))}});
 }
 
 int ReadRotorDecimals(const QString& path) {

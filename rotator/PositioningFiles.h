@@ -54,6 +54,10 @@ struct AntennaCorrections {
 
 AntennaCorrections ReadAntennaCorrections(const QString& path);
 void WriteAntennaCorrections(const QString& path, const AntennaCorrections& corrections);
+// AntKorr.SQF and the rounded copies in SatIni.SQF lines 11 (horizontal) and 12 (vertical);
+// SatIni.SQF's other lines stay as they are.
+void StoreAntennaCorrections(const QString& antKorrPath, const QString& satIniPath,
+                             const AntennaCorrections& corrections);
 
 // Decimals.SQF, one integer 0..2: the decimals of the positions sent to the rotor server.
 // Throws SqfError for a value outside 0..2.

@@ -9,6 +9,7 @@ packages=(
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth python3
+  libhamlib-utils
 )
 
 missing=()

@@ -16,6 +16,7 @@
 #include "settings/RuntimeFolder.h"
 #include "tracking/DataPublishing.h"
 #include "tracking/RadioControl.h"
+#include "tracking/RotorControl.h"
 
 namespace orbivox::cli {
 namespace {
@@ -103,17 +104,23 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     TrackingSession& session = *started.start.session;
     TrackingEngine& engine = session.engine();
     engine.SetMapUpdate(session.startValues().mapUpdateSeconds, options->speed);
-    // The radios, driven exactly as the window drives them.
     PrintingNotifier notifier(err);
-    RadioControl radios(session, notifier);
-    radios.OpenPorts();
-    radios.Install(engine.Hooks());
-    bool radioLost = false;
-    radios.onRadioLost = [&] { radioLost = true; };
     DataPublishing publishing(engine);
     if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
         err << "orbivox track: the data items cannot be published\n";
     }
+    // The rotor as the main window drives it: its server started, positions every tick.
+    ProcessServerStarter starter;
+    RotorControl rotor(session, notifier, starter, UserRuntimeFolder());
+    rotor.Attach();
+    rotor.StartServers();
+    // The radios, driven exactly as the window drives them (in KCT mode through the CAT
+    // server the rotor start-up launched).
+    RadioControl radios(session, notifier, &rotor.Conversations().CatClientConv);
+    radios.OpenPorts();
+    radios.Install(engine.Hooks());
+    bool radioLost = false;
+    radios.onRadioLost = [&] { radioLost = true; };
     out << engine.Header() << '\n';
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });
@@ -172,10 +179,14 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (radioLost) {
         out.flush();
         err << DisplayLines(kRadioLostMessage).toStdString() << '\n';
+        QuitHooks rotorOnly;  // the radio is gone; the rotor server still gets its "Close"
+        rotor.FillQuitHooks(rotorOnly);
+        TrackingEngine::QuitProgram(rotorOnly, true, false);
         return 1;
     }
     QuitHooks quit;
     radios.InstallQuit(quit, false);
+    rotor.FillQuitHooks(quit);
     TrackingEngine::QuitProgram(quit, true, false);
     return 0;
 }

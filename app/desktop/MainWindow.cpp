@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/desktop/ClickLabel.h"
@@ -20,6 +22,8 @@
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
 #include "orbit/DisplayFormat.h"
+#include "rotator/ui/HinweiseDialog.h"
+#include "rotator/ui/RotorSetupDialog.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/ui/ConfigDialog.h"
@@ -61,6 +65,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     // A second running copy finds the first one serving and publishes nothing.
     publishing_ = std::make_unique<DataPublishing>(session_.engine());
     publishing_->Start(UserRuntimeFolder());
+    StartRotor();
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* central = new QWidget(this);
@@ -105,7 +110,9 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
     }
     layout->addWidget(letterPanel);
-    radio_ = new RadioPanel(session_, notifier_, central);
+    // In KCT mode the radio's macros go to the CAT server the rotor start-up launched.
+    radio_ = new RadioPanel(session_, notifier_,
+                            rotor_ ? &rotor_->Conversations().CatClientConv : nullptr, central);
     layout->addWidget(radio_);
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
@@ -117,6 +124,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
 
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
+    AddRotorMenus(files);
     BuildStatusBar();
     SetLetterButtons();
     lblKopfZeile_->setText(ToQ(session_.engine().Header()));
@@ -144,6 +152,63 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
+}
+
+void TAusgabe::StartRotor() {
+    serverStarter_ = std::make_unique<ProcessServerStarter>();
+    try {
+        rotor_ = std::make_unique<RotorControl>(session_, notifier_, *serverStarter_,
+                                                UserRuntimeFolder());
+    } catch (const SqfError& error) {
+        notifier_.Error(LoaderFailureMessage(error.fileName()));
+        return;
+    }
+    rotor_->Attach();
+    rotor_->StartServers();
+}
+
+void TAusgabe::AddRotorMenus(FileChooser& files) {
+    if (!rotor_) {
+        return;
+    }
+    RotorControl& rotor = *rotor_;
+    auto* manual = new THinweise(rotor.Manual(), session_.settings().standardDirections, this);
+    auto* setup = new TSatSetupRot(
+        rotor.Setup(), rotor.Positioning(),
+        [this, &files] {
+            const QString file = files.OpenFile(
+                session_.folders().programFolder,
+                {QStringLiteral("Applications (*.exe)"), QStringLiteral("All Files (*.*)")});
+            return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
+        },
+        this);
+    for (QAction* action : menuBar()->actions()) {
+        if (action->text() == QLatin1String("&Rotor")) {
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, [manual] {
+                manual->Prepare();
+                manual->exec();
+            });
+        } else if (action->menu() && action->text() == QLatin1String("S&etup")) {
+            for (QAction* item : action->menu()->actions()) {
+                if (item->text() == QLatin1String("&Rotor Setup")) {
+                    item->setEnabled(true);
+                    connect(item, &QAction::triggered, setup, &QDialog::exec);
+                }
+            }
+        } else if (action->menu() && action->text() == QLatin1String("&?")) {
+            QMenu* hints = action->menu()->addMenu(QStringLiteral("Hints [Rotor]"));
+            const QStringList names = rotor.Setup().HintNames();
+            for (int item = 0; item < names.size(); ++item) {
+                connect(hints->addAction(names[item]), &QAction::triggered, this, [&rotor, item] {
+                    const QString readme = rotor.Setup().HintReadmePath(item);
+                    if (!readme.isEmpty()) {
+                        QDesktopServices::openUrl(QUrl::fromLocalFile(readme));
+                    }
+                });
+            }
+        }
+    }
 }
 
 void TAusgabe::BuildMenus() {
@@ -321,6 +386,9 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     QuitHooks hooks;
     hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
     radio_->Radios().InstallQuit(hooks, !quitCommand);
+    if (rotor_) {
+        rotor_->FillQuitHooks(hooks);
+    }
     TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
 }
 

@@ -15,6 +15,7 @@
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
 #include "tracking/DataPublishing.h"
+#include "tracking/RotorControl.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -63,10 +64,16 @@ private:
     // SatPos.SQF: where the window stands, for the next start.
     void WriteWindowPosition();
     void ShowConfigurations();
+    // The rotor joins the tick and its server is started (the start's last step).
+    void StartRotor();
+    // "&Rotor", "&Rotor Setup" and "Hints [Rotor]".
+    void AddRotorMenus(FileChooser& files);
 
     TrackingSession& session_;
     Notifier& notifier_;
     std::unique_ptr<DataPublishing> publishing_;  // the name and data items for other programs
+    std::unique_ptr<ServerStarter> serverStarter_;
+    std::unique_ptr<RotorControl> rotor_;  // null when its files could not be read
     QTimer timer1_;
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;

@@ -29,8 +29,12 @@ QString CalibrationText(double hertz) {
 
 }  // namespace
 
-RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier, QWidget* parent)
-    : QWidget(parent), session_(session), notifier_(notifier), radios_(session, notifier) {
+RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier,
+                       ClientConversation* catServer, QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      notifier_(notifier),
+      radios_(session, notifier, catServer) {
     setObjectName(QStringLiteral("PanRadio"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* layout = new QHBoxLayout(this);

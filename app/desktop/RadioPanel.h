@@ -16,7 +16,8 @@ namespace orbivox {
 
 class RadioPanel : public QWidget {
 public:
-    RadioPanel(TrackingSession& session, Notifier& notifier, QWidget* parent);
+    RadioPanel(TrackingSession& session, Notifier& notifier, ClientConversation* catServer,
+               QWidget* parent);
 
     RadioControl& Radios() { return radios_; }
     QLabel* StatusPanel() { return statusCorrection_; }

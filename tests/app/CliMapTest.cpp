@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kProgramFolder = QFileInfo(ORBIVOX_CLI).absolutePath();
+const QString kProgramFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER);
 
 // The share of pixels of a 13 x 13 box at (x, y) that equal the same pixels of `reference`.
 double Agreement(const QImage& image, const QImage& reference, int x, int y) {

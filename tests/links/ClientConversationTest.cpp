@@ -4,65 +4,21 @@
 #include "links/ClientConversation.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
-#include <cstring>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "links/ConversationProtocol.h"
+#include "tests/support/RecordingSocketServer.h"
 
 namespace orbivox {
 namespace {
-
-bool Spin(const std::function<bool()>& done, int ms = 5000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-// A server that writes down every line its clients send.
-class RecordingServer {
-public:
-    explicit RecordingServer(const QString& path) {
-        QObject::connect(&server_, &QLocalServer::newConnection, [this] {
-            while (QLocalSocket* socket = server_.nextPendingConnection()) {
-                ++connections;
-                QObject::connect(socket, &QLocalSocket::readyRead, [this, socket] {
-                    while (socket->canReadLine()) {
-                        QByteArray line = socket->readLine();
-                        line.chop(1);
-                        lines.push_back(line);
-                    }
-                });
-            }
-        });
-        EXPECT_TRUE(server_.listen(path)) << path.toStdString();
-    }
-    bool WaitLines(size_t n) {
-        return Spin([&] { return lines.size() >= n; });
-    }
-    std::vector<QByteArray> lines;
-    int connections = 0;
-
-private:
-    QLocalServer server_;
-};
 
 class ClientConversationTest : public ::testing::Test {
 protected:
@@ -130,21 +86,6 @@ TEST_F(ClientConversationTest, ArsLinkOpensOnlyOnRequestAndPokesItsItem) {
     ASSERT_TRUE(server.WaitLines(2));
     EXPECT_EQ(server.lines, (std::vector<QByteArray>{"CONNECT RCI", "POKE AZIMUTH 123"}));
     EXPECT_EQ(server.connections, 1);
-}
-
-// A listening socket whose connections are accepted and never read.
-int DeafServer(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, 4) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 TEST_F(ClientConversationTest, ServerThatNeverReadsCostsDroppedTextsNotAStall) {

@@ -328,7 +328,7 @@ TEST(LoadMapImages, FindsFilesWhateverTheirCaseAndKeepsTheFrameOnFailure) {
 }
 
 TEST(LoadMapImages, TheBuiltImageSetsHaveEveryFileAtItsSize) {
-    const QString programFolder = QFileInfo(QStringLiteral(ORBIVOX_CLI)).absolutePath();
+    const QString programFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER);
     if (!QFileInfo::exists(programFolder + QStringLiteral("/Maps2D"))) {
         GTEST_SKIP() << "map images not drawn (no map data)";
     }

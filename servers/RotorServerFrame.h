@@ -1,0 +1,58 @@
+#pragma once
+// What every rotor server program we ship shares: it is started by Orbivox32 with no
+// arguments, finds the data folders through the program's own folder code, serves the
+// conversation named after its file name on topic "RotServConv", takes the macros
+// "ClientOn", "az el" (with "." or "," as the decimal separator) and "Close", logs to a
+// file in the configuration data folder, and ends on "Close" or when the conversation
+// closes. A RotorDriver turns each position into the controller's commands.
+#include <QFile>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "settings/Folders.h"
+
+namespace orbivox::servers {
+
+inline const QString kRotorServerTopic = QStringLiteral("RotServConv");
+
+// One position of a macro "az el"; nothing for any other text.
+struct SetPoint {
+    double azimuth = 0;
+    double elevation = 0;
+};
+std::optional<SetPoint> ParseSetPoint(const QString& macro);
+
+// Time-stamped lines appended to <data folder>/<service>.log.
+class ServerLog {
+public:
+    explicit ServerLog(const QString& path);
+    void Line(const QString& text);
+    const QString& Path() const { return path_; }
+
+private:
+    QString path_;
+    QFile file_;
+};
+
+class RotorDriver {
+public:
+    virtual ~RotorDriver() = default;
+    // Sends one position to the controller; failures are logged by the driver and the
+    // next position tries again.
+    virtual void Move(const SetPoint& point) = 0;
+};
+
+using DriverFactory =
+    std::function<std::unique_ptr<RotorDriver>(const Folders& folders, ServerLog& log)>;
+
+// The folders seen from a server program in lib/orbivox32 (build tree and installed alike):
+// the programs' bin/ folder is two up and over.
+Folders ServerFolders(const QString& executableFolder);
+
+// Runs a server program: the application, the folders, the log, the conversation server
+// and the driver; returns the exit code.
+int RunRotorServer(int argc, char** argv, const DriverFactory& makeDriver);
+
+}  // namespace orbivox::servers
