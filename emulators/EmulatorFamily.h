@@ -26,10 +26,12 @@ public:
     // Takes the bytes that arrived (any split: half a command waits for the rest) and gives
     // every command they complete, in order.
     virtual QList<EmulatedCommand> Feed(const QByteArray& bytes) = 0;
-    // The operator presses or releases the microphone's PTT (the frame's SIGUSR1).
-    virtual void SetMicrophonePtt(bool pressed) = 0;
-    // The operator turns the receive dial (the frame's SIGUSR2: +1 kHz); returns the log line.
-    virtual QString TurnDial(int hertz) = 0;
+    // The operator presses or releases the microphone's PTT (the frame's SIGUSR1); a
+    // device without one ignores it.
+    virtual void SetMicrophonePtt(bool /*pressed*/) {}
+    // The operator turns the receive dial (the frame's SIGUSR2: +1 kHz); returns the log
+    // line, empty for a device without a dial.
+    virtual QString TurnDial(int /*hertz*/) { return {}; }
 };
 
 // The options a family may take besides the frame's own.

@@ -74,7 +74,9 @@ int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ost
             char code = 0;
             if (::read(signalPipe[0], &code, 1) == 1) {
                 if (code == SIGUSR2) {
-                    out << family.TurnDial(1000).toStdString() << std::endl;
+                    if (const QString turned = family.TurnDial(1000); !turned.isEmpty()) {
+                        out << turned.toStdString() << std::endl;
+                    }
                 } else if (code == SIGUSR1) {
                     microphonePtt = !microphonePtt;
                     family.SetMicrophonePtt(microphonePtt);

@@ -36,8 +36,6 @@ public:
         return commands;
     }
 
-    void SetMicrophonePtt(bool) override {}
-
 private:
     EmulatedCommand Take(const QString& text) {
         static const QRegularExpression move(QStringLiteral("^W(\\d{1,3}) (\\d{1,3})$"));
