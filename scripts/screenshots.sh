@@ -39,8 +39,8 @@ for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; slee
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
-env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
+mkdir -p -m 700 "$scratch/home/operator" "$scratch/runtime"
+env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$scratch/home/operator" XDG_RUNTIME_DIR="$scratch/runtime" \
   LANG=C.UTF-8 "$program" >"$scratch/program.log" 2>&1 &
 pids+=($!)
 
@@ -76,7 +76,8 @@ for row in "${shots[@]}"; do
   convert "$scratch/$name.png" -resize '800x>' -strip -colors 128 "PNG8:$out/$name.png"
   echo "wrote docs/images/$name.png"
   if [ -n "$keys" ]; then
-    xdotool key --window "$window" --clearmodifiers Escape
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers Escape || true
     for _ in $(seq 30); do
       xdotool search --onlyvisible --name "^$title" >/dev/null 2>&1 || break
       sleep 0.1
