@@ -108,10 +108,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "${ORBIVOX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "satellite tracker for amateur-radio operators")
-set(CPACK_PACKAGE_DESCRIPTION "Orbivox32 follows a group of satellites in real time on a world map, \
-predicts their passes, points an antenna rotator at the satellite being worked and keeps one \
-or two transceivers (Yaesu, Kenwood, Icom) tuned while the Doppler shift changes. The \
-command-line tool orbivox runs the same engine on headless stations.")
+# Lines of at most 80 characters, as dpkg shows them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Orbivox32 follows a group of satellites in real time on a world map, predicts"
+  "their passes, points an antenna rotator at the satellite being worked and keeps"
+  "one or two transceivers (Yaesu, Kenwood, Icom) tuned while the Doppler shift"
+  "changes. The command-line tool orbivox runs the same engine on headless"
+  "stations.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${ORBIVOX_DEB_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
