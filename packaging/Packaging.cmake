@@ -71,9 +71,13 @@ add_custom_target(orbivox_packaging ALL
 install(FILES ${generated}/orbivox.1.gz ${generated}/Orbivox32.1.gz DESTINATION share/man/man1)
 install(FILES ${generated}/changelog.Debian.gz DESTINATION ${ORBIVOX_DOC_DESTINATION})
 
-# Every command of the command-line tool's document must reach its manual page.
+# Every command of the command-line tool's document must reach its manual page; an install
+# into a scratch prefix must give the layout the programs find their files in.
 add_test(NAME manpage COMMAND ${Python3_EXECUTABLE} ${packaging}/test_manpage.py
                               ${PROJECT_SOURCE_DIR}/docs/cli.md)
+add_test(NAME install COMMAND ${Python3_EXECUTABLE} ${packaging}/test_install.py ${PROJECT_BINARY_DIR})
+# A sanitizer build must not fail over what Qt keeps until exit.
+set_tests_properties(install PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 
 # Desktop entry, metainfo and icon.
 install(FILES ${packaging}/${ORBIVOX_APP_ID}.desktop DESTINATION share/applications)
