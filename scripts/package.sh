@@ -23,7 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-# Debian's hardening flags; the build type adds nothing of its own.
+# Debian's hardening flags, all of them; the build type adds nothing of its own.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 map_data="${ORBIVOX_MAP_DATA:-$PWD/.cache/mapdata}"
 cmake -G Ninja -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=None -DORBIVOX_BENCH=OFF \
   -DORBIVOX_MAP_DATA="$map_data/node_modules" \
