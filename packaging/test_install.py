@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Installs the build into a scratch prefix and checks the layout the programs rely on:
+the programs in bin/, no executable under share/, every server program of the build tree
+in lib/orbivox32/ and every shipped interface-list entry that points there finding its
+program from the installed program folder, the program folder found by the installed
+command-line tool, and the desktop files and manual pages in place."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+BUILD = sys.argv.pop(1) if len(sys.argv) > 1 else "build"
+
+
+def is_elf(path):
+    with open(path, "rb") as f:
+        return f.read(4) == b"\x7fELF"
+
+
+class InstallTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.TemporaryDirectory()
+        cls.prefix = os.path.join(cls.scratch.name, "prefix")
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", cls.prefix], check=True,
+                       stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.scratch.cleanup()
+
+    def installed(self, *parts):
+        return os.path.join(self.prefix, *parts)
+
+    def test_programs_in_bin_and_no_executable_in_share(self):
+        for program in ["Orbivox32", "orbivox"]:
+            self.assertTrue(os.access(self.installed("bin", program), os.X_OK), program)
+        for folder, _, files in os.walk(self.installed("share")):
+            for name in files:
+                self.assertFalse(is_elf(os.path.join(folder, name)), os.path.join(folder, name))
+
+    def test_server_programs_found_from_the_program_folder(self):
+        built = os.path.join(BUILD, "lib", "orbivox32")
+        servers = [n for n in os.listdir(built) if is_elf(os.path.join(built, n))]
+        self.assertGreater(len(servers), 0)
+        for name in servers:
+            self.assertTrue(os.access(self.installed("lib", "orbivox32", name), os.X_OK), name)
+        program_folder = self.installed("share", "Orbivox32")
+        with open(os.path.join(program_folder, "data", "AlleServer.SQF"), encoding="cp1252") as f:
+            entries = [line.strip().split(",", 1) for line in f if "," in line]
+        shipped = [path for _, path in entries if "lib\\orbivox32\\" in path]
+        self.assertGreater(len(shipped), 0)
+        for path in shipped:
+            resolved = os.path.normpath(os.path.join(program_folder, path.replace("\\", "/")))
+            self.assertTrue(os.access(resolved, os.X_OK), path)
+
+    def test_installed_tool_finds_its_program_folder(self):
+        with tempfile.TemporaryDirectory() as home:
+            environment = dict(os.environ, HOME=home)
+            environment.pop("XDG_CONFIG_HOME", None)
+            environment.pop("XDG_DATA_HOME", None)
+            output = subprocess.run([self.installed("bin", "orbivox"), "folders"], check=True,
+                                    capture_output=True, text=True, env=environment).stdout
+        self.assertIn("program folder: " + self.installed("share", "Orbivox32") + "/", output)
+
+    def test_desktop_files_and_manual_pages(self):
+        for path in [("share", "applications", "org.orbivox.Orbivox32.desktop"),
+                     ("share", "metainfo", "org.orbivox.Orbivox32.metainfo.xml"),
+                     ("share", "icons", "hicolor", "scalable", "apps", "org.orbivox.Orbivox32.svg"),
+                     ("share", "man", "man1", "orbivox.1.gz"),
+                     ("share", "man", "man1", "Orbivox32.1.gz"),
+                     ("share", "doc", "orbivox32", "copyright"),
+                     ("share", "doc", "orbivox32", "guide.md")]:
+            self.assertTrue(os.path.isfile(self.installed(*path)), "/".join(path))
+
+
+if __name__ == "__main__":
+    unittest.main()
