@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "catalogue/ElementFileReader.h"
 #include "orbit/DisplayFormat.h"
 #include "orbit/TimeScales.h"
 
@@ -151,7 +152,7 @@ int YearOf(double julianDate) {
 std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
                                          const std::optional<std::string>& satellite,
                                          const std::string& command, std::ostream& err) {
-    const orbit::ElementReadResult read = engine.ReadElementFile(file);
+    const orbit::ElementReadResult read = ReadElementFileByContent(file, engine);
     if (!read.fileRead) {
         err << "orbivox " << command << ": " << read.error << '\n';
         return std::nullopt;
