@@ -260,7 +260,7 @@ std::optional<OmmEpoch> ParseOmmEpoch(std::string_view text) {
     if (secondsText.size() < 2 || secondsText[0] < '0' || secondsText[0] > '9' ||
         secondsText[1] < '0' || secondsText[1] > '9' ||
         (secondsText.size() > 2 &&
-         (secondsText[2] != '.' ||
+         (secondsText[2] != '.' || secondsText.size() == 3 ||
           secondsText.find_first_not_of("0123456789", 3) != std::string_view::npos)))
         return std::nullopt;
     double seconds = 0.0;
