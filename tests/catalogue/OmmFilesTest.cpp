@@ -83,24 +83,24 @@ TEST(OmmFiles, NumericTextsReadAsTheirNumbersAndTheModelChangeConvertsFromTheRec
         "REV_AT_EPOCH":"58203","BSTAR":"0.00017025","MEAN_MOTION_DOT":"0.00009133",
         "MEAN_MOTION_DDOT":"0"}])json";
     orbit::OrbitEngine numbers(2026), texts(2026);
-ASSERT_EQ(Read(Fixture("sets.json"), numbers.Sets()).count, 5);
-ASSERT_EQ(Read(strings, texts.Sets()).count, 1);
-const orbit::ElementSet& a = numbers.Sets()[3];
-const orbit::ElementSet& b = texts.Sets()[1];
-EXPECT_EQ(b.name, a.name);
-EXPECT_DOUBLE_EQ(b.epochJulianDate, a.epochJulianDate);
-EXPECT_DOUBLE_EQ(b.meanMotion, a.meanMotion);
-EXPECT_DOUBLE_EQ(b.dragTerm, a.dragTerm);
-EXPECT_DOUBLE_EQ(b.meanMotionRate, a.meanMotionRate);
+    ASSERT_EQ(Read(Fixture("sets.json"), numbers.Sets()).count, 5);
+    ASSERT_EQ(Read(strings, texts.Sets()).count, 1);
+    const orbit::ElementSet& a = numbers.Sets()[3];
+    const orbit::ElementSet& b = texts.Sets()[1];
+    EXPECT_EQ(b.name, a.name);
+    EXPECT_DOUBLE_EQ(b.epochJulianDate, a.epochJulianDate);
+    EXPECT_DOUBLE_EQ(b.meanMotion, a.meanMotion);
+    EXPECT_DOUBLE_EQ(b.dragTerm, a.dragTerm);
+    EXPECT_DOUBLE_EQ(b.meanMotionRate, a.meanMotionRate);
 
-// With SGP8 a set without drag gets the token drag, and loses it again with SGP4.
-const double navstarDrag = numbers.Sets()[2].dragTerm;
-numbers.SetModel(orbit::ModelChoice::Sgp8);
-EXPECT_DOUBLE_EQ(numbers.Sets()[2].dragTerm, 0.0001);
-EXPECT_DOUBLE_EQ(numbers.Sets()[3].dragTerm, a.dragTerm);
-numbers.SetModel(orbit::ModelChoice::Sgp4);
-EXPECT_DOUBLE_EQ(numbers.Sets()[2].dragTerm, navstarDrag);
-EXPECT_EQ(numbers.Sets()[2].name, "NAVSTAR 43 (USA 132)");
+    // With SGP8 a set without drag gets the token drag, and loses it again with SGP4.
+    const double navstarDrag = numbers.Sets()[2].dragTerm;
+    numbers.SetModel(orbit::ModelChoice::Sgp8);
+    EXPECT_DOUBLE_EQ(numbers.Sets()[2].dragTerm, 0.0001);
+    EXPECT_DOUBLE_EQ(numbers.Sets()[3].dragTerm, a.dragTerm);
+    numbers.SetModel(orbit::ModelChoice::Sgp4);
+    EXPECT_DOUBLE_EQ(numbers.Sets()[2].dragTerm, navstarDrag);
+    EXPECT_EQ(numbers.Sets()[2].name, "NAVSTAR 43 (USA 132)");
 }
 
 TEST(OmmFiles, TheDisplayShowsTheRecordsFields) {
@@ -132,6 +132,15 @@ TEST(OmmFiles, AMalformedFileIsRefusedWithItsReasonAndTheTableKeepsItsSets) {
     std::string deepXml = "<ndm>";
     for (int i = 0; i < 100; ++i)
         deepXml += "<a>";
+    // Entities that expand tenfold at each step, to ten million characters.
+    std::string entities = "<!DOCTYPE ndm [<!ENTITY e0 \"aaaaaaaaaa\">";
+    for (int i = 1; i < 8; ++i) {
+        entities += "<!ENTITY e" + std::to_string(i) + " \"";
+        for (int k = 0; k < 10; ++k)
+            entities += "&e" + std::to_string(i - 1) + ";";
+        entities += "\">";
+    }
+    entities += "]><ndm><omm><OBJECT_NAME>&e7;</OBJECT_NAME></omm></ndm>";
     const struct {
         const char* what;
         std::string text;
@@ -153,6 +162,7 @@ TEST(OmmFiles, AMalformedFileIsRefusedWithItsReasonAndTheTableKeepsItsSets) {
         {"deep JSON", deep, "nested deeper than 32 levels"},
         {"deep XML", deepXml, "nested deeper than 32 levels"},
         {"broken XML", "<ndm><omm><EPOCH>2026</omm></ndm>", "it is not valid XML"},
+        {"entity expansion", entities, "entity expansion limit"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
