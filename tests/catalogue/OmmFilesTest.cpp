@@ -316,5 +316,16 @@ TEST_F(OmmDownload, AnOmmAnswerIsStoredAndCanBeChosen) {
     EXPECT_EQ(ReadBytes(Kepler("amateur.txt")), csv.body);
 }
 
+TEST_F(OmmDownload, AMalformedSourceFileSaysWhyInTheSatellitesDialog) {
+    const QString path =
+        WriteBytes(Kepler("broken.json"), R"([{"OBJECT_NAME":"X","EPOCH":"2026-08-22T00:00:00"}])");
+    SatelliteChoice choice(context, readOptions);
+    choice.Open(StartSelection(), true);
+    EXPECT_FALSE(choice.ChooseSourceFile(path));
+    EXPECT_EQ(choice.info(), "cannot read \"" + path + "\": record 1 (X): MEAN_MOTION is missing");
+    EXPECT_FALSE(choice.okEnabled());
+    EXPECT_FALSE(choice.displayEnabled());
+}
+
 }  // namespace
 }  // namespace orbivox
