@@ -1,9 +1,11 @@
 // Building the element display's labels and values: two-line sets re-read field by field from
-// their stored lines, verbose sets from the values kept at reading; numbers in the locale's form.
+// their stored lines, verbose and OMM sets from the values kept at reading; numbers in the
+// locale's form.
 #include "catalogue/ElementDisplay.h"
 
 #include <numbers>
 
+#include "orbit/CatalogueNumber.h"
 #include "orbit/DisplayFormat.h"
 #include "orbit/ElementConversion.h"
 
@@ -70,11 +72,30 @@ QStringList ElementDisplayValues(const orbit::ElementSet& set, char sep) {
                 GeneralNumber(set.nodeDeg, sep),
                 Decay(decay, sep)};
     }
+    if (set.source == orbit::ElementSource::Omm) {
+        // The record's fields as the file gave them.
+        const orbit::OmmValues& v = set.omm;
+        return {name,
+                QString::fromStdString(orbit::ShownCatalogueNumber(set.catalogueNumber)),
+                QString::fromStdString(set.internationalDesignator).trimmed(),
+                QString::number(v.elementSetNumber),
+                QString::fromStdString(v.epochText),
+                julianDate,
+                QString::number(v.revolutionAtEpoch),
+                GeneralNumber(v.meanAnomaly, sep),
+                GeneralNumber(v.meanMotion, sep),
+                GeneralNumber(v.inclination, sep),
+                GeneralNumber(v.eccentricity, sep),
+                GeneralNumber(v.argumentOfPerigee, sep),
+                GeneralNumber(v.node, sep),
+                Decay(v.meanMotionDot, sep)};
+    }
     const std::string& l1 = set.line1;
     const std::string& l2 = set.line2;
     // The eccentricity column has its decimal point implied in front.
     return {name,
-            GeneralNumber(Field(l1, 3, 7), sep),
+            QString::fromStdString(
+                orbit::ShownCatalogueNumber(l1.size() >= 3 ? l1.substr(2, 5) : std::string())),
             QString::fromStdString(l1.size() >= 10 ? l1.substr(9, 8) : std::string()),
             setNumber,
             GeneralNumber(Field(l1, 19, 32), sep),

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "catalogue/DestinationName.h"
-#include "catalogue/TwoLineCheck.h"
+#include "catalogue/ElementFileReader.h"
 
 namespace orbivox {
 namespace {
@@ -171,7 +171,7 @@ DownloadReport ElementDownload::StoreBody() {
     }
     second.close();
 
-    const bool hasElements = FileHoldsTwoLineData(firstTemporary());
+    const bool hasElements = FileHoldsElementData(firstTemporary().toStdString());
     QFile::remove(firstTemporary());
     if (!hasElements) {
         QFile::remove(secondTemporary());

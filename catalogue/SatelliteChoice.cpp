@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "catalogue/ElementFileReader.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -76,7 +77,7 @@ std::vector<std::string> SatelliteChoice::SetNames() const {
 bool SatelliteChoice::ChooseSourceFile(const QString& path) {
     sourceFile_ = path;
     const orbit::ElementReadResult read =
-        orbit::ReadElementFile(path.toStdString(), *sets_, readOptions_);
+        ReadElementFileByContent(path.toStdString(), *sets_, readOptions_);
     if (!read.fileRead || read.format == orbit::ElementFormat::None) {
         sets_->SetCount(0);
         allNames_.clear();

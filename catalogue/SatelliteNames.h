@@ -5,6 +5,9 @@
 //
 // Names list, fixed columns counted from 1: 1-5 catalogue number, 7-14 international
 // designator (both compared as text, blanks included), 16-39 the name. At most 1201 lines.
+// A catalogue number of six to nine digits is written whole at the start of its line; the
+// other columns then move right by the extra digits. Numbers above 99999 (from OMM files or
+// the Alpha-5 form) compare as whole numbers, whichever form each side wrote.
 //
 // The rule which name wins lives in the element reader alone; this side only finds a list
 // name (FindListName) and hands list and options to the reader (SetNameOptions).
@@ -26,6 +29,7 @@ inline constexpr int kMaxNamesListLines = 1201;
 // Three parallel columns, in file order.
 struct NamesList {
     std::vector<std::string> catalogueNumbers;
+    std::vector<long long> numberValues;  // the catalogue numbers read as numbers; 0 for none
     std::vector<std::string> designators;
     std::vector<std::string> names;
 

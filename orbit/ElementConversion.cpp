@@ -64,15 +64,16 @@ void DeriveQuantities(ElementSet& s) {
 
 // Radians from the degree copies, epoch date, flags and derived values.
 void FinishConversion(ElementSet& s, const ConversionContext& context) {
+    const int century = s.epochCentury != 0 ? s.epochCentury : context.century;
     s.inclination = ToRadians(s.inclinationDeg);
     s.node = ToRadians(s.nodeDeg);
     s.argumentOfPerigee = ToRadians(s.argumentOfPerigeeDeg);
     s.meanAnomaly = ToRadians(s.meanAnomalyDeg);
     s.meanMotion = s.meanMotionRevPerDay * kTwoPi / kXmnpda;
-    s.epochJulianDate = EpochToJulianDate(s.epoch, context.century);
+    s.epochJulianDate = EpochToJulianDate(s.epoch, century);
     s.deepSpaceFlag = s.meanMotionRevPerDay < kDeepSpaceRevPerDay ? 1 : 0;
-    s.deepEpoch = s.deepSpaceFlag != 0 ? models::ComputeDeepEpochTerms(s.epoch, context.century)
-                                       : DeepEpochTerms{};
+    s.deepEpoch =
+        s.deepSpaceFlag != 0 ? models::ComputeDeepEpochTerms(s.epoch, century) : DeepEpochTerms{};
     s.initialiseFlag = 1;
     s.fault = FindFault(s);
     s.recovered = s.fault == ElementFault::None
@@ -149,11 +150,35 @@ void ConvertVerboseSet(ElementSet& s, const VerboseValues& v, const ConversionCo
     FinishConversion(s, context);
 }
 
+void ConvertOmmSet(ElementSet& s, const ConversionContext& context) {
+    const OmmValues& v = s.omm;
+    s.source = ElementSource::Omm;
+    s.epoch = v.epoch;
+    s.epochCentury = v.century;
+    s.inclinationDeg = v.inclination;
+    s.nodeDeg = v.node;
+    s.eccentricity = v.eccentricity;
+    s.argumentOfPerigeeDeg = v.argumentOfPerigee;
+    s.meanAnomalyDeg = v.meanAnomaly;
+    s.meanMotionRevPerDay = v.meanMotion;
+    s.meanMotionRate = v.meanMotionDot * kTwoPi / (kXmnpda * kXmnpda);
+    s.meanMotionSecondRate = v.meanMotionDdot * kTwoPi / (kXmnpda * kXmnpda * kXmnpda);
+    // The same token drag as a two-line set whose drag columns are all zero.
+    s.dragTerm = context.model == ModelChoice::Sgp8 && v.dragTerm == 0.0 ? 0.0001 : v.dragTerm;
+    char number[24];
+    std::snprintf(number, sizeof number, "%03lld", v.elementSetNumber % 1000);
+    s.elementSetNumber = number;
+    s.epochRevolution = static_cast<double>(v.revolutionAtEpoch) - 0.5;
+    FinishConversion(s, context);
+}
+
 void ConvertAllSets(SetTable& table, const ConversionContext& context) {
     for (int i = 1; i <= table.Count(); ++i) {
         ElementSet& s = table[i];
         if (s.source == ElementSource::TwoLine)
             ConvertTwoLineSet(s, context);
+        else if (s.source == ElementSource::Omm)
+            ConvertOmmSet(s, context);
         else
             FinishConversion(s, context);
         table.SelectCurrentSet(i);

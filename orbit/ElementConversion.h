@@ -33,9 +33,12 @@ struct VerboseValues {
 void ConvertVerboseSet(ElementSet& set, const VerboseValues& values,
                        const ConversionContext& context);
 
+// Fills the model fields of an OMM set from its stored `omm` values.
+void ConvertOmmSet(ElementSet& set, const ConversionContext& context);
+
 // Converts sets 1..N again (the model choice may have changed) and leaves
-// set N current. Verbose sets have no lines; they are re-derived from their
-// stored values.
+// set N current. Verbose and OMM sets have no lines; they are re-derived from
+// their stored values.
 void ConvertAllSets(SetTable& table, const ConversionContext& context);
 
 }  // namespace orbit

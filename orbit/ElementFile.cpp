@@ -30,10 +30,14 @@ ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTab
     return result;
 }
 
+std::string CannotReadElementFile(const std::filesystem::path& path, const std::string& why) {
+    return "cannot read \"" + path.string() + "\": " + why;
+}
+
 namespace {
 
 std::string CannotRead(const std::filesystem::path& path, const std::string& why) {
-    return "cannot read \"" + path.string() + "\": " + why;
+    return CannotReadElementFile(path, why);
 }
 
 // The file's bytes, or the message saying why there are none. Devices and pipes are read
@@ -80,15 +84,20 @@ std::optional<std::string> ReadCapped(const std::filesystem::path& path, std::st
 
 }  // namespace
 
+std::optional<std::string> ReadElementFileText(const std::filesystem::path& path,
+                                               std::string& error) {
+    try {
+        return ReadCapped(path, error);
+    } catch (const std::exception& e) {  // memory for a large file, for one
+        error = CannotRead(path, e.what());
+        return std::nullopt;
+    }
+}
+
 ElementReadResult ReadElementFile(const std::filesystem::path& path, SetTable& table,
                                   const ElementReadOptions& options) {
     std::string error;
-    std::optional<std::string> text;
-    try {
-        text = ReadCapped(path, error);
-    } catch (const std::exception& e) {  // memory for a large file, for one
-        error = CannotRead(path, e.what());
-    }
+    const std::optional<std::string> text = ReadElementFileText(path, error);
     if (!text) {
         ElementReadResult result;
         result.fileRead = false;

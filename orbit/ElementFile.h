@@ -23,7 +23,8 @@ inline constexpr int kMaxVerboseSets = 249;
 // read into memory.
 inline constexpr std::uintmax_t kMaxElementFileBytes = 64u * 1024u * 1024u;
 
-enum class ElementFormat { None, TwoLine, Verbose };
+// Omm covers the publisher's CSV, XML and JSON files alike.
+enum class ElementFormat { None, TwoLine, Verbose, Omm };
 enum class TwoLineLayout { WithTitles, WithoutTitles };
 
 // Name lookup in the satellite names list, by catalogue number ('I') or by
@@ -46,6 +47,7 @@ struct ElementReadResult {
     ElementFormat format = ElementFormat::None;
     std::vector<std::string> names;  // in file order, for the satellites list
     int count = 0;                   // sets read; with format None the table keeps its old N
+    int skipped = 0;  // OMM records for another model (not SGP4), left out and counted
 };
 
 // Splits text at LF, dropping a CR before it.
@@ -57,6 +59,14 @@ TwoLineLayout DetectLayout(const std::vector<std::string>& lines);
 // `lines` is the whole file; only the first kMaxBufferedLines are read.
 ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTable& table,
                                    const ElementReadOptions& options);
+
+// The file's bytes, or nothing and a message naming the file: missing, a folder,
+// unreadable, over kMaxElementFileBytes.
+std::optional<std::string> ReadElementFileText(const std::filesystem::path& path,
+                                               std::string& error);
+
+// "cannot read "<path>": <why>", the form of every message about an element file.
+std::string CannotReadElementFile(const std::filesystem::path& path, const std::string& why);
 
 // Every failure to read the file (missing, a folder, unreadable, over kMaxElementFileBytes)
 // comes back as `fileRead` false with its message; the table is then left as it was.

@@ -3,11 +3,17 @@
 // the result, and set N.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "orbit/ElementFile.h"
 
 namespace orbit {
+
+// The name a set is listed under: its own (`name`, from a title line or OBJECT_NAME; empty
+// when the file has none, `ownNames` false) or the names list's, by the read options.
+std::string ListedName(std::string name, std::string_view catalogue, std::string_view designator,
+                       const ElementReadOptions& options, bool ownNames);
 
 void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
                      const ElementReadOptions& options, ElementReadResult& result);

@@ -5,8 +5,27 @@
 
 namespace orbit {
 
-// Where a set came from; verbose sets have no element lines to convert again.
-enum class ElementSource { TwoLine, Verbose };
+// Where a set came from; verbose and OMM sets have no element lines to convert again.
+enum class ElementSource { TwoLine, Verbose, Omm };
+
+// The values of an OMM record as the publisher writes them (degrees, revolutions per day, the
+// two-line columns' rates), kept so that the set can be converted again and displayed.
+struct OmmValues {
+    std::string epochText;  // as written, for the display
+    double epoch = 0.0;     // YYDDD.DDDDDDDD of the full date
+    int century = 0;        // the epoch's own century: OMM dates carry the whole year
+    double meanMotion = 0.0;
+    double eccentricity = 0.0;
+    double inclination = 0.0;
+    double node = 0.0;
+    double argumentOfPerigee = 0.0;
+    double meanAnomaly = 0.0;
+    double meanMotionDot = 0.0;      // ndot/2, revolutions per day^2
+    double meanMotionDdot = 0.0;     // nddot/6, revolutions per day^3
+    double dragTerm = 0.0;           // B*, 1/Earth radii
+    long long elementSetNumber = 0;  // up to 9999 in the publisher's files
+    long long revolutionAtEpoch = 0;
+};
 
 // Why a set cannot be propagated. Found at conversion so that every caller
 // (tracking, pass search, footprint) can skip the satellite instead of
@@ -54,11 +73,16 @@ struct ElementSet {
     std::string shortName;
     std::string line1;  // element lines as read, cut to 69 characters
     std::string line2;
-    std::string catalogueNumber;          // columns 3-7 of line 1
+    // Columns 3-7 of line 1 (five digits, or the Alpha-5 form with a leading letter); an OMM
+    // set's number up to 99999 in the same five-digit form, above that the whole number.
+    std::string catalogueNumber;
     std::string internationalDesignator;  // columns 10-17 of line 1
     ElementSource source = ElementSource::TwoLine;
+    OmmValues omm;  // OMM sets only
 
     double epoch = 0.0;  // YYDDD.DDDDDDDD as written
+    // The century of the epoch's year when the set says it (OMM); 0 takes the clock's.
+    int epochCentury = 0;
     double epochJulianDate = 0.0;
     double meanMotionRate = 0.0;        // ndot/2, rad/min^2
     double meanMotionSecondRate = 0.0;  // nddot/6, rad/min^3
@@ -106,6 +130,7 @@ struct CurrentSet {
     double meanMotionSecondRate = 0.0;
     double dragTerm = 0.0;
     double epoch = 0.0;
+    int epochCentury = 0;
     double epochJulianDate = 0.0;
     std::string elementSetNumber = "000";
     int deepSpaceFlag = 0;

@@ -35,6 +35,8 @@ public:
     // Why the last ReadElementFile could not read its file; empty when it could. Kept for
     // callers that only learn afterwards that nothing was read.
     const std::string& LastReadError() const { return lastReadError_; }
+    // For readers outside this library (every format, by content) that fill Sets() themselves.
+    void KeepReadError(std::string error) { lastReadError_ = std::move(error); }
     ElementReadResult ReadElementLines(const std::vector<std::string>& lines);
     void ConvertAllSets();
     void SelectCurrentSet(int index) { table_.SelectCurrentSet(index); }

@@ -2,6 +2,8 @@
 // in km and km/s, or the reason the set could not be propagated.
 #include "orbit/PropagationReport.h"
 
+#include "orbit/CatalogueNumber.h"
+
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -28,8 +30,11 @@ void WritePropagationReport(OrbitEngine& engine, const std::vector<double>& minu
     SetTable& table = engine.Sets();
     for (int i = 1; i <= table.Count(); ++i) {
         const ElementSet& set = table[i];
-        // Verbose sets carry no catalogue number.
-        const std::string catalogue = set.catalogueNumber.empty() ? "-" : set.catalogueNumber;
+        // Verbose sets carry no catalogue number; an Alpha-5 number is printed whole, five
+        // digits as they were written.
+        std::string catalogue = set.catalogueNumber.empty() ? "-" : set.catalogueNumber;
+        if (!catalogue.empty() && catalogue.front() >= 'A' && catalogue.front() <= 'Z')
+            catalogue = ShownCatalogueNumber(catalogue);
         out << "# " << i << ' ' << catalogue;
         if (!set.name.empty())
             out << ' ' << set.name;

@@ -55,7 +55,7 @@ PropagationResult Propagator::PropagateMinutes(CurrentSet& set, ModelChoice choi
     if (choice == ModelChoice::Sgp8) {
         if (deep) {
             if (initialise)
-                models::InitSdp8(set, century_, sdp8_);
+                models::InitSdp8(set, EpochCentury(set), sdp8_);
             out = models::RunSdp8(set, sdp8_, tsince);
         } else {
             if (initialise)
@@ -65,7 +65,7 @@ PropagationResult Propagator::PropagateMinutes(CurrentSet& set, ModelChoice choi
     } else {
         if (deep) {
             if (initialise)
-                models::InitSdp4(set, century_, sdp4_);
+                models::InitSdp4(set, EpochCentury(set), sdp4_);
             out = models::RunSdp4(set, sdp4_, tsince);
         } else {
             if (initialise)

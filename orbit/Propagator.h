@@ -24,6 +24,11 @@ public:
     PropagationResult PropagateMinutes(CurrentSet& set, ModelChoice choice, double tsince);
 
 private:
+    // A set that names its epoch's century (OMM) is placed by it, others by the clock's.
+    int EpochCentury(const CurrentSet& set) const {
+        return set.epochCentury != 0 ? set.epochCentury : century_;
+    }
+
     int century_;
     Sgp4State sgp4_;
     Sdp4State sdp4_;

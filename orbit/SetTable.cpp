@@ -16,6 +16,7 @@ void SetTable::SelectCurrentSet(int index) {
     c.meanMotionSecondRate = s.meanMotionSecondRate;
     c.dragTerm = s.dragTerm;
     c.epoch = s.epoch;
+    c.epochCentury = s.epochCentury;
     c.epochJulianDate = s.epochJulianDate;
     c.elementSetNumber = s.elementSetNumber;
     c.deepSpaceFlag = s.deepSpaceFlag;

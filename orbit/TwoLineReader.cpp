@@ -35,14 +35,28 @@ std::string ColumnText(const std::string& line, size_t first, size_t last) {
 
 }  // namespace
 
+std::string ListedName(std::string name, std::string_view catalogue, std::string_view designator,
+                       const ElementReadOptions& options, bool ownNames) {
+    const char identifyBy = options.identifyBy == 'D' ? 'D' : 'I';
+    // Without names of its own the names list is the only source of names.
+    const bool useListNames = ownNames ? options.useListNames : true;
+    const bool showWithoutListName = ownNames ? options.showWithoutListName : false;
+    if (!useListNames)
+        return name;
+    std::optional<std::string> listed;
+    if (options.applyListName)
+        listed = options.applyListName(identifyBy, identifyBy == 'D' ? designator : catalogue);
+    if (listed)
+        return *listed;
+    if (identifyBy == 'D' && !showWithoutListName)
+        return {};
+    return name;
+}
+
 void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
                      const ElementReadOptions& options, ElementReadResult& result) {
     const TwoLineLayout layout = DetectLayout(lines);
     const bool titles = layout == TwoLineLayout::WithTitles;
-    const char identifyBy = options.identifyBy == 'D' ? 'D' : 'I';
-    // Without title lines the names list is the only source of names.
-    const bool useListNames = titles ? options.useListNames : true;
-    const bool showWithoutListName = titles ? options.showWithoutListName : false;
 
     int count = 0;
     size_t i = 0;
@@ -56,16 +70,7 @@ void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
         std::string name = titles && i > 0 ? TitleName(lines[i - 1]) : std::string();
         const std::string catalogue = ColumnText(line1, 3, 7);
         const std::string designator = ColumnText(line1, 10, 17);
-        if (useListNames) {
-            std::optional<std::string> listed;
-            if (options.applyListName)
-                listed =
-                    options.applyListName(identifyBy, identifyBy == 'D' ? designator : catalogue);
-            if (listed)
-                name = *listed;
-            else if (identifyBy == 'D' && !showWithoutListName)
-                name.clear();
-        }
+        name = ListedName(std::move(name), catalogue, designator, options, titles);
         i += 2;
         if (name.empty())
             continue;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "catalogue/ElementFileReader.h"
 #include "orbit/Squint.h"
 #include "tracking/MapRefresh.h"
 
@@ -96,7 +97,7 @@ void TrackingSession::ApplySelection(const SelectionState& state) {
     orbit::OrbitEngine& orbit = engine_->Orbit();
     if (QFileInfo::exists(selection_.sourceFile)) {
         const orbit::ElementReadResult read =
-            orbit.ReadElementFile(selection_.sourceFile.toStdString());
+            ReadElementFileByContent(selection_.sourceFile.toStdString(), orbit);
         if (read.format != orbit::ElementFormat::None) {
             selection_.selected = MatchSelection(selection_.members, read.names);
         }

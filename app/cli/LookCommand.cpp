@@ -33,7 +33,7 @@ int RunLook(const Arguments& args, std::ostream& out, std::ostream& err) {
     const orbit::ObserverSite& site = *sky.site;
 
     orbit::OrbitEngine engine(YearOf(instants->front()), sky.model);
-    const auto sets = LoadSets(engine, *sky.file, sky.satellite, "look", err);
+    const auto sets = LoadSets(engine, *sky.file, sky.satellite, instants->front(), "look", err);
     if (!sets)
         return 1;
     const orbit::FixedClock clock;

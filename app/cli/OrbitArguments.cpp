@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "catalogue/ElementAge.h"
+#include "catalogue/ElementFileReader.h"
 #include "orbit/DisplayFormat.h"
 #include "orbit/TimeScales.h"
 
@@ -150,8 +152,9 @@ int YearOf(double julianDate) {
 
 std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
                                          const std::optional<std::string>& satellite,
-                                         const std::string& command, std::ostream& err) {
-    const orbit::ElementReadResult read = engine.ReadElementFile(file);
+                                         double julianDate, const std::string& command,
+                                         std::ostream& err) {
+    const orbit::ElementReadResult read = ReadElementFileByContent(file, engine);
     if (!read.fileRead) {
         err << "orbivox " << command << ": " << read.error << '\n';
         return std::nullopt;
@@ -169,6 +172,17 @@ std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::
         err << "orbivox " << command << ": no satellite named \"" << *satellite << "\" in \""
             << file << "\"\n";
         return std::nullopt;
+    }
+    if (read.skipped > 0) {
+        err << "orbivox " << command << ": warning: " << read.skipped << " records of \"" << file
+            << "\" are for another model than SGP4 and were left out\n";
+    }
+    for (const int index : sets) {
+        const orbit::ElementSet& set = engine.Sets()[index];
+        const ElementAge age = AgeOf(set, julianDate);
+        if (age.old)
+            err << "orbivox " << command << ": warning: " << OldElementsWarning(set.name, age)
+                << '\n';
     }
     return sets;
 }

@@ -28,10 +28,13 @@ std::optional<orbit::ModelChoice> ParseModel(const std::string& text);
 int YearOf(double julianDate);
 
 // Reads the element file into the engine and lists the set indices to report (all sets, or
-// those named `satellite`). Writes the message and returns nothing on failure.
+// those named `satellite`). Writes the message and returns nothing on failure. A warning line
+// goes to `err` for each set whose elements are old at `julianDate` (UTC), the first instant
+// asked about, and for OMM records left out.
 std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
                                          const std::optional<std::string>& satellite,
-                                         const std::string& command, std::ostream& err);
+                                         double julianDate, const std::string& command,
+                                         std::ostream& err);
 
 // The options look and passes share: --site, --model, --sat and the element file.
 struct SkyArguments {

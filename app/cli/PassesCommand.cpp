@@ -105,7 +105,7 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     const orbit::ObserverSite& site = *sky.site;
 
     orbit::OrbitEngine engine(YearOf(*from), sky.model);
-    const auto sets = LoadSets(engine, *sky.file, sky.satellite, "passes", err);
+    const auto sets = LoadSets(engine, *sky.file, sky.satellite, *from, "passes", err);
     if (!sets)
         return 1;
     const orbit::GeodeticSite geodetic = orbit::ObserverToSite(site);

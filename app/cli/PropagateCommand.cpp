@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/cli/Commands.h"
+#include "catalogue/ElementFileReader.h"
 #include "orbit/OrbitEngine.h"
 #include "orbit/PropagationReport.h"
 
@@ -117,7 +118,7 @@ int RunPropagate(const std::vector<std::string>& args, std::ostream& out, std::o
         return 2;
     }
     orbit::OrbitEngine engine(year ? *year : ClockYear(), model);
-    const orbit::ElementReadResult read = engine.ReadElementFile(*file);
+    const orbit::ElementReadResult read = orbivox::ReadElementFileByContent(*file, engine);
     if (!read.fileRead) {
         err << "orbivox propagate: " << read.error << '\n';
         return 1;

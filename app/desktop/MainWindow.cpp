@@ -19,6 +19,7 @@
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
+#include "catalogue/ElementAge.h"
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
 #include "orbit/DisplayFormat.h"
@@ -263,10 +264,42 @@ void TAusgabe::BuildStatusBar() {
     statusKeps_ = new QLabel(KepsPanelText(session_.sourceFile()), bar);
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
+    statusAge_ = new QLabel(bar);
+    statusAge_->setObjectName(QStringLiteral("lblElementAge"));
+    statusAge_->setToolTip(statusKeps_->toolTip());
     bar->addWidget(statusObserver_);
     bar->addWidget(statusConfig_);
     bar->addWidget(statusKeps_, 1);
     bar->addWidget(radio_->StatusPanel());
+    bar->addWidget(statusAge_);
+}
+
+void TAusgabe::ShowElementAge() {
+    TrackingEngine& engine = session_.engine();
+    const int index = engine.WorkingSetIndex();
+    // Before the first tick there is no instant to measure the age at.
+    if (index <= 0 || engine.Time().computationInstant <= 0.0) {
+        statusAge_->clear();
+        statusAge_->setStyleSheet(QString());
+        return;
+    }
+    const ElementAge age = AgeOf(engine.Orbit().Sets()[index], engine.Time().computationInstant);
+    statusAge_->setText(ElementAgePanelText(age, engine.Switches().decimalSeparator));
+    statusAge_->setStyleSheet(ElementAgePanelStyle(age));
+}
+
+void TAusgabe::OfferFreshElements() {
+    TrackingEngine& engine = session_.engine();
+    const int index = engine.WorkingSetIndex();
+    if (index <= 0) {
+        return;
+    }
+    const orbit::ElementSet& set = engine.Orbit().Sets()[index];
+    const ElementAge age = AgeOf(set, engine.Time().computationInstant);
+    if (age.old && OfferUpdateKeps(notifier_, session_.folders().MainFile(kKepsAgeFile),
+                                   session_.sourceFile(), ToQ(set.name), age)) {
+        selection_->ShowSatellites(true);
+    }
 }
 
 void TAusgabe::ShowSelection() {
@@ -276,6 +309,7 @@ void TAusgabe::ShowSelection() {
     statusConfig_->setText(
         ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     statusKeps_->setText(KepsPanelText(session_.sourceFile()));
+    ShowElementAge();
 }
 
 void TAusgabe::SetLetterButtons() {
@@ -344,6 +378,7 @@ void TAusgabe::ShowDateTime() {
 void TAusgabe::ShowTick() {
     TrackingEngine& engine = session_.engine();
     ShowDateTime();
+    ShowElementAge();
     lstAusgabe_->setText(ToQ(engine.ListText()));
     lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
     for (int slot = 0; slot < kMaxSelected; ++slot) {

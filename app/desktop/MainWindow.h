@@ -38,6 +38,9 @@ public:
     void QuitFromMenu();
     // After a new selection: title, letters, working name and status panels 1 and 2.
     void ShowSelection();
+    // At the start, after the first tick: old elements of the working satellite offer
+    // "Update Keps" (once per element file), which opens the satellites dialog.
+    void OfferFreshElements();
     QTimer& Timer1() { return timer1_; }
     SelectionActions& selectionActions() { return *selection_; }
     const DateTimeBox& dateTimeBox() const { return *ptbDatZeit_; }
@@ -55,6 +58,8 @@ private:
     void BuildStatusBar();
     void SetLetterButtons();
     void ShowWorkingName();
+    // The working satellite's element age on the status bar, in a warning colour when old.
+    void ShowElementAge();
     void OnTick();
     void ShowTick();
     void ShowDateTime();
@@ -84,6 +89,7 @@ private:
     QLabel* statusObserver_;
     QLabel* statusConfig_;
     QLabel* statusKeps_;
+    QLabel* statusAge_;
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
     RadioPanel* radio_ = nullptr;

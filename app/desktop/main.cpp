@@ -53,5 +53,6 @@ int main(int argc, char** argv) {
         window.selectionActions().ChooseMissingSource();
     }
     window.StartTracking();
+    window.OfferFreshElements();
     return QApplication::exec();
 }

@@ -21,6 +21,7 @@
 #include "catalogue/Selection.h"
 #include "map/ui/SecondObserverDialog.h"
 #include "orbit/Sun.h"
+#include "orbit/TimeScales.h"
 #include "settings/SqfFile.h"
 #include "tests/catalogue/ScriptedFileChooser.h"
 #include "tests/support/BundledData.h"
@@ -136,6 +137,35 @@ TEST_F(MainWindowTest, SecondObserverReadoutShownWhileItsDialogIsOpen) {
     clock_.Advance(600 * kSecond);
     Tick();
     EXPECT_EQ(dialog->readout()->text(), shown);
+}
+
+// The status bar shows the working satellite's element age each tick, in the warning colour
+// once it is old; the start on old elements asks about "Update Keps" once for the file.
+TEST_F(MainWindowTest, ElementAgeOnTheStatusBarAndOneOfferPerFile) {
+    Open(ElementPartOutcome::Tracking);
+    TrackingEngine& engine = session_->engine();
+    const orbit::ElementSet& set = engine.Orbit().Sets()[engine.WorkingSetIndex()];
+    const double epochDisplayTime = set.epochJulianDate - orbit::kDisplayTimeToJulianDate;
+    const QLabel* age = window_->findChild<QLabel*>("lblElementAge");
+    ASSERT_NE(age, nullptr);
+
+    clock_.Set(epochDisplayTime + 1.0, epochDisplayTime + 1.0);
+    Tick();
+    EXPECT_EQ(age->text(), " Elements: 1.0 days");
+    EXPECT_TRUE(age->styleSheet().isEmpty());
+    window_->OfferFreshElements();
+    EXPECT_TRUE(messages_.questions.isEmpty());
+
+    clock_.Set(epochDisplayTime + 40.0, epochDisplayTime + 40.0);
+    Tick();
+    EXPECT_EQ(age->text(), " Elements: 40.0 days");
+    EXPECT_FALSE(age->styleSheet().isEmpty());
+    messages_.answer = false;
+    window_->OfferFreshElements();
+    window_->OfferFreshElements();
+    ASSERT_EQ(messages_.questions.size(), 1);
+    EXPECT_TRUE(messages_.questions[0].contains("40.0 days old"));
+    EXPECT_TRUE(QFile::exists(folders_.MainFile("KepsAge.SQF")));
 }
 
 // "&Satellites" after the group's source file has gone: the warning first, then the choice

@@ -1,0 +1,202 @@
+// Telling element files apart by their first characters, and reading the XML and JSON forms
+// of OMM into the records the orbit library stores.
+#include "catalogue/ElementFileReader.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QXmlStreamReader>
+#include <memory>
+#include <optional>
+
+#include "orbit/OmmRecords.h"
+
+namespace orbivox {
+namespace {
+
+enum class Kind { Lines, Csv, Xml, Json };
+
+Kind KindOf(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first != std::string_view::npos) {
+        if (text[first] == '<')
+            return Kind::Xml;
+        if (text[first] == '[' || text[first] == '{')
+            return Kind::Json;
+    }
+    return orbit::LooksLikeOmmCsv(text) ? Kind::Csv : Kind::Lines;
+}
+
+// Deepest nesting of JSON brackets outside strings, counted before the parser sees the text.
+int JsonNesting(std::string_view text) {
+    int depth = 0, deepest = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+using Records = std::vector<orbit::OmmRecord>;
+
+std::optional<Records> JsonRecords(std::string_view text, std::string& error) {
+    if (JsonNesting(text) > kMaxOmmNesting) {
+        error = "its JSON is nested deeper than " + std::to_string(kMaxOmmNesting) + " levels";
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(
+        QByteArray(text.data(), static_cast<qsizetype>(text.size())), &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        error = "it is not valid JSON (" + parseError.errorString().toStdString() + " at byte " +
+                std::to_string(parseError.offset) + ")";
+        return std::nullopt;
+    }
+    // One record alone may come as an object.
+    const QJsonArray array = document.isObject() ? QJsonArray{document.object()} : document.array();
+    Records records;
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const std::string where = "record " + std::to_string(i + 1);
+        if (!array[i].isObject()) {
+            error = where + " is not a JSON object";
+            return std::nullopt;
+        }
+        orbit::OmmRecord record;
+        const QJsonObject object = array[i].toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string key = it.key().toStdString();
+            const QJsonValue value = it.value();
+            if (value.isString()) {
+                record[key] = value.toString().toStdString();
+            } else if (value.isDouble()) {
+                // Seventeen digits give back the very double the file wrote.
+                record[key] = QByteArray::number(value.toDouble(), 'g', 17).toStdString();
+            } else if (!value.isNull()) {
+                error = where + ": " + key + " is neither a number nor a text";
+                return std::nullopt;
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::optional<Records> XmlRecords(std::string_view text, std::string& error) {
+    QXmlStreamReader xml(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    Records records;
+    std::optional<orbit::OmmRecord> record;  // inside an <omm>
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > kMaxOmmNesting) {
+                error =
+                    "its XML is nested deeper than " + std::to_string(kMaxOmmNesting) + " levels";
+                return std::nullopt;
+            }
+            const QString name = xml.name().toString();
+            if (name == QLatin1String("omm")) {
+                record.emplace();
+            } else if (record && name.size() > 1 && name == name.toUpper()) {
+                // The OMM keywords are the upper-case elements, wherever the section puts them.
+                const QString value =
+                    xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+                --depth;
+                if (!xml.hasError())
+                    (*record)[name.toStdString()] = value.trimmed().toStdString();
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            if (xml.name() == QLatin1String("omm") && record) {
+                records.push_back(std::move(*record));
+                record.reset();
+            }
+        }
+    }
+    if (xml.hasError()) {
+        error = "it is not valid XML (" + xml.errorString().toStdString() + " at line " +
+                std::to_string(xml.lineNumber()) + ")";
+        return std::nullopt;
+    }
+    return records;
+}
+
+orbit::ElementReadResult Refused(const std::string& why) {
+    orbit::ElementReadResult result;
+    result.fileRead = false;
+    result.error = why;
+    return result;
+}
+
+}  // namespace
+
+orbit::ElementReadResult ReadElementText(std::string_view text, orbit::SetTable& table,
+                                         const orbit::ElementReadOptions& options) {
+    const Kind kind = KindOf(text);
+    if (kind == Kind::Lines)
+        return orbit::ReadElementLines(orbit::SplitLines(text), table, options);
+    std::string error;
+    std::optional<Records> records;
+    if (kind == Kind::Csv)
+        records = orbit::ParseOmmCsv(text, error);
+    else if (kind == Kind::Xml)
+        records = XmlRecords(text, error);
+    else
+        records = JsonRecords(text, error);
+    if (!records)
+        return Refused(error);
+    orbit::ElementReadResult result;
+    orbit::ReadOmmRecords(*records, table, options, result);
+    // A file without a single record holds no element data, as for the line formats.
+    if (result.fileRead && result.count == 0 && result.skipped == 0)
+        result.format = orbit::ElementFormat::None;
+    return result;
+}
+
+orbit::ElementReadResult ReadElementFileByContent(const std::filesystem::path& path,
+                                                  orbit::SetTable& table,
+                                                  const orbit::ElementReadOptions& options) {
+    std::string error;
+    const std::optional<std::string> text = orbit::ReadElementFileText(path, error);
+    if (!text)
+        return Refused(error);
+    orbit::ElementReadResult result = ReadElementText(*text, table, options);
+    if (!result.fileRead)
+        result.error = orbit::CannotReadElementFile(path, result.error);
+    return result;
+}
+
+orbit::ElementReadResult ReadElementFileByContent(const std::filesystem::path& path,
+                                                  orbit::OrbitEngine& engine) {
+    orbit::ElementReadResult read =
+        ReadElementFileByContent(path, engine.Sets(), engine.ReadOptions());
+    engine.KeepReadError(read.error);
+    return read;
+}
+
+bool FileHoldsElementData(const std::filesystem::path& path) {
+    const auto scratch = std::make_unique<orbit::SetTable>();
+    const orbit::ElementReadResult read = ReadElementFileByContent(path, *scratch, {});
+    // A two-line file without titles names no set until the names list does; its pairs are
+    // element data all the same.
+    return read.fileRead && read.format != orbit::ElementFormat::None &&
+           (read.format != orbit::ElementFormat::Omm || read.count > 0);
+}
+
+}  // namespace orbivox
