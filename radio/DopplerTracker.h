@@ -14,6 +14,8 @@
 
 #include "radio/CatLink.h"
 #include "radio/RadioCommandSet.h"
+#include "radio/SecondRadio.h"
+#include "radio/ToneCommands.h"
 #include "radio/TransponderSelection.h"
 #include "radio/TuningState.h"
 
@@ -85,6 +87,14 @@ public:
 
     // Called when a read failed and CAT was switched off for the run.
     std::function<void()> onCatDisabled;
+
+    // A configured radio 2 (it takes the uplink, its mode, its transmit check and the
+    // transmit switch) and the tone switch; the caller owns both, either may be null.
+    SecondRadio* radio2 = nullptr;
+    ToneSwitch* tone = nullptr;
+    // Set by the entry selection when the satellite needs a tone: the first uplink switches
+    // it on.
+    bool tonePending = false;
 
 private:
     RadioContext Context();
