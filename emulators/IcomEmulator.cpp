@@ -16,8 +16,8 @@ constexpr char kPreamble = '\xFE', kEnd = '\xFD';
 constexpr qsizetype kLongestFrame = 64;  // a longer run without FD is line noise
 
 struct Radio {
-    std::map<int, std::int64_t> vfos{{0xD0, 435000000}, {0xD1, 145900000},
-                                     {0x00, 435000000}, {0x01, 145900000}};
+    std::map<int, std::int64_t> vfos{
+        {0xD0, 435000000}, {0xD1, 145900000}, {0x00, 435000000}, {0x01, 145900000}};
     int selected = 0xD0;
     bool transmitting = false;
 };
@@ -27,15 +27,15 @@ QString Hex(int byte) {
 }
 
 QString ModeName(const QByteArray& data) {
-    static const std::map<int, QString> names = {{0x00, "LSB"}, {0x01, "USB"}, {0x02, "AM"},
-                                                 {0x03, "CW"},  {0x04, "RTTY"}, {0x05, "FM"},
+    static const std::map<int, QString> names = {{0x00, "LSB"},  {0x01, "USB"},  {0x02, "AM"},
+                                                 {0x03, "CW"},   {0x04, "RTTY"}, {0x05, "FM"},
                                                  {0x07, "CW-R"}, {0x17, "DV"}};
     if (data.isEmpty()) {
         return QStringLiteral("without a mode");
     }
     const auto found = names.find(static_cast<unsigned char>(data[0]));
-    QString name = found == names.end() ? "mode " + Hex(static_cast<unsigned char>(data[0]))
-                                        : found->second;
+    QString name =
+        found == names.end() ? "mode " + Hex(static_cast<unsigned char>(data[0])) : found->second;
     if (data.size() > 1) {
         name += " filter " + QString::number(static_cast<unsigned char>(data[1]));
     }
@@ -92,7 +92,8 @@ public:
             const qsizetype end = pending_.indexOf(kEnd);
             if (end < 0) {
                 if (pending_.size() > kLongestFrame) {
-                    commands.append({QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
+                    commands.append(
+                        {QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
                     pending_.clear();
                 }
                 break;
@@ -122,7 +123,8 @@ private:
         EmulatedCommand command;
         const QByteArray echo = echo_ ? frame : QByteArray();
         if (frame.size() < 6) {
-            command.log = QStringLiteral("short frame %1").arg(QString::fromLatin1(frame.toHex(' ')));
+            command.log =
+                QStringLiteral("short frame %1").arg(QString::fromLatin1(frame.toHex(' ')));
             command.answer = echo;
             return command;
         }
@@ -144,7 +146,7 @@ private:
             // frequency broadcast, before the answer.
             bus = QByteArray("\xFE\xFE\xFC\xFC\xFC\xFD", 6) +
                   QByteArray("\xFE\xFE\x00\x7E\x03", 5) + EncodeHertz(14074000) + kEnd;
-            command.log += QStringLiteral(" (collision)");
+            command.log = QStringLiteral("collision on the bus\n") + command.log;
         }
         command.answer = echo + bus + answer;
         return command;
@@ -161,11 +163,15 @@ private:
     QString Act(Radio& radio, int address, const QByteArray& body, QByteArray& reply) {
         const int command = body.isEmpty() ? -1 : static_cast<unsigned char>(body[0]);
         const QByteArray data = body.mid(1);
-        auto byteAt = [&](int i) { return i < data.size() ? static_cast<unsigned char>(data[i]) : -1; };
+        auto byteAt = [&](int i) {
+            return i < data.size() ? static_cast<unsigned char>(data[i]) : -1;
+        };
         switch (command) {
             case 0x03:
-                reply = Answer(address, QByteArray(1, '\x03') + EncodeHertz(radio.vfos[radio.selected]));
-                return QStringLiteral("read frequency: %1").arg(MegahertzText(radio.vfos[radio.selected], 6));
+                reply = Answer(address,
+                               QByteArray(1, '\x03') + EncodeHertz(radio.vfos[radio.selected]));
+                return QStringLiteral("read frequency: %1")
+                    .arg(MegahertzText(radio.vfos[radio.selected], 6));
             case 0x05: {
                 const std::int64_t hertz = data.size() == 5 ? DecodeHertz(data) : -1;
                 if (hertz < 0) {
@@ -215,10 +221,12 @@ private:
             case 0x1C:
                 if (byteAt(0) == 0x00 && data.size() == 2) {
                     radio.transmitting = byteAt(1) == 1;
-                    return radio.transmitting ? QStringLiteral("transmit") : QStringLiteral("receive");
+                    return radio.transmitting ? QStringLiteral("transmit")
+                                              : QStringLiteral("receive");
                 }
                 if (byteAt(0) == 0x00 && data.size() == 1) {
-                    reply = Answer(address, QByteArray("\x1C\x00", 2) + char(radio.transmitting ? 1 : 0));
+                    reply = Answer(address,
+                                   QByteArray("\x1C\x00", 2) + char(radio.transmitting ? 1 : 0));
                     return QStringLiteral("read transmit state: %1")
                         .arg(radio.transmitting ? "transmitting" : "receiving");
                 }
@@ -235,7 +243,8 @@ private:
                 break;
         }
         reply = Acknowledge(address, false);
-        return QStringLiteral("unknown command %1").arg(QString::fromLatin1(body.toHex(' ')).toUpper());
+        return QStringLiteral("unknown command %1")
+            .arg(QString::fromLatin1(body.toHex(' ')).toUpper());
     }
 
     std::map<int, Radio> radios_;

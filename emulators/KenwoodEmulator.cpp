@@ -24,7 +24,8 @@ QString ModeName(QChar digit) {
 }
 
 bool AllDigits(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
 class KenwoodEmulator : public EmulatorFamily {

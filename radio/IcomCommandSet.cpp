@@ -54,7 +54,9 @@ public:
     bool DialSubtractsReceiveCorrection() const override { return false; }
     void SetAddressPair(IcomAddressPair pair) override { pair_ = pair; }
     IcomAddressPair AddressPair() const override { return pair_; }
-    ToneTarget Tone() const override { return {RadioFamily::Icom, model_.radio.name, pair_.transmit}; }
+    ToneTarget Tone() const override {
+        return {RadioFamily::Icom, model_.radio.name, pair_.transmit};
+    }
 
     void PortOpened(RadioContext& c) override {
         if (SingleSatelliteRadio() && satelliteOption_) {

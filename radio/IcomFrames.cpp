@@ -54,10 +54,15 @@ QList<IcomFrameSeen> SplitIcomFrames(const QByteArray& bytes) {
         if (end < 0) {
             break;  // cut off: the rest has not arrived
         }
+        // A frame another preamble starts inside was cut by a collision: go on from there.
+        const qsizetype nested = bytes.indexOf(QByteArray(2, kPreamble), start);
+        if (nested >= 0 && nested < end) {
+            at = nested;
+            continue;
+        }
         const QByteArray inner = bytes.mid(start, end - start);
         at = end + 1;
-        // A frame another preamble starts inside was cut by a collision.
-        if (inner.size() < 3 || inner.contains(kCollision) || inner.contains(kPreamble)) {
+        if (inner.size() < 3 || inner.contains(kCollision)) {
             continue;
         }
         frames.append({static_cast<unsigned char>(inner[0]), static_cast<unsigned char>(inner[1]),
@@ -82,16 +87,23 @@ QString IcomFrequencyAnswer(const QByteArray& bytes, int radio) {
 std::optional<QByteArray> IcomModeBytes(const QString& mode, IcomModeClass modelClass,
                                         bool uplink) {
     const bool satellite = modelClass == IcomModeClass::Satellite;
-    if (mode == "LSB") return QByteArray(1, '\x00');
-    if (mode == "USB") return QByteArray(1, '\x01');
-    if (mode == "CW") return satellite ? QByteArray("\x03\x01", 2) : QByteArray(1, '\x03');
-    if (mode == "CWN") return satellite ? QByteArray("\x03\x02", 2) : QByteArray(1, '\x03');
-    if (mode == "FM") return satellite ? QByteArray("\x05\x01", 2) : QByteArray(1, '\x05');
-    if (mode == "FMN") return satellite ? QByteArray("\x05\x02", 2) : QByteArray(1, '\x05');
+    if (mode == "LSB")
+        return QByteArray(1, '\x00');
+    if (mode == "USB")
+        return QByteArray(1, '\x01');
+    if (mode == "CW")
+        return satellite ? QByteArray("\x03\x01", 2) : QByteArray(1, '\x03');
+    if (mode == "CWN")
+        return satellite ? QByteArray("\x03\x02", 2) : QByteArray(1, '\x03');
+    if (mode == "FM")
+        return satellite ? QByteArray("\x05\x01", 2) : QByteArray(1, '\x05');
+    if (mode == "FMN")
+        return satellite ? QByteArray("\x05\x02", 2) : QByteArray(1, '\x05');
     if (mode == "FMD" && satellite) {
         return uplink ? QByteArray(1, '\x05') : QByteArray("\x05\x01", 2);
     }
-    if (mode == "DV") return QByteArray(1, '\x17');
+    if (mode == "DV")
+        return QByteArray(1, '\x17');
     return std::nullopt;
 }
 

@@ -42,7 +42,6 @@ QString IcomFrequencyAnswer(const QByteArray& bytes, int radio);
 // The mode bytes (mode [filter]) of a mode word; nothing for a word outside the table (the
 // previous frame's bytes are sent again) or one a model does not take.
 enum class IcomModeClass { Satellite, Other };
-std::optional<QByteArray> IcomModeBytes(const QString& mode, IcomModeClass modelClass,
-                                        bool uplink);
+std::optional<QByteArray> IcomModeBytes(const QString& mode, IcomModeClass modelClass, bool uplink);
 
 }  // namespace orbivox

@@ -26,8 +26,8 @@ public:
           parameters_(settings.kenwood),
           satelliteOption_(settings.satelliteModeOption),
           secondRadio_(settings.secondRadio) {
-        control_ = KenwoodControlStrings(model_, parameters_, satelliteOption_,
-                                         parameters_.traceOn, true);
+        control_ =
+            KenwoodControlStrings(model_, parameters_, satelliteOption_, parameters_.traceOn, true);
     }
 
     RadioFamily Family() const override { return RadioFamily::Kenwood; }
@@ -150,8 +150,8 @@ public:
         if (text.isEmpty()) {
             return;
         }
-        const double away = std::fabs(c.transponder.downlinkKHz -
-                                      c.transponder.downlinkOffsetKHz - text.toDouble());
+        const double away = std::fabs(c.transponder.downlinkKHz - c.transponder.downlinkOffsetKHz -
+                                      text.toDouble());
         if (away > 50000 && away < 500000 && model_.satelliteMode) {
             c.link.Send("TS1;");
             c.link.Delay(2);
@@ -221,8 +221,7 @@ const KenwoodModel* FindKenwoodModel(const QString& name) {
     return nullptr;
 }
 
-KenwoodFrequencyCommand EncodeKenwoodFrequency(const char* prefix, double kHz,
-                                               bool wholeTenHertz) {
+KenwoodFrequencyCommand EncodeKenwoodFrequency(const char* prefix, double kHz, bool wholeTenHertz) {
     QString digits = ZeroPadded(FrequencyUnits(kHz, 1), 11);
     if (digits.size() > 11 || kHz < 0) {
         return {};  // beyond what the command can carry; nothing is sent
@@ -239,7 +238,8 @@ QString KenwoodAnswerText(const QByteArray& answer) {
             continue;
         }
         const QByteArray digits = answer.mid(at + 2, 11);
-        if (std::all_of(digits.begin(), digits.end(), [](char d) { return d >= '0' && d <= '9'; })) {
+        if (std::all_of(digits.begin(), digits.end(),
+                        [](char d) { return d >= '0' && d <= '9'; })) {
             const QString text = QString::fromLatin1(digits);
             return text.left(8) + '.' + text.mid(8);
         }
@@ -248,8 +248,8 @@ QString KenwoodAnswerText(const QByteArray& answer) {
 }
 
 int KenwoodModeDigit(const QString& mode) {
-    static const QList<std::pair<QString, int>> digits = {
-        {"LSB", 1}, {"USB", 2}, {"CW", 3}, {"FM", 4}, {"FMN", 4}, {"CWN", 7}};
+    static const QList<std::pair<QString, int>> digits = {{"LSB", 1}, {"USB", 2}, {"CW", 3},
+                                                          {"FM", 4},  {"FMN", 4}, {"CWN", 7}};
     for (const auto& [word, digit] : digits) {
         if (word == mode) {
             return digit;
@@ -258,8 +258,7 @@ int KenwoodModeDigit(const QString& mode) {
     return 0;
 }
 
-KenwoodControl KenwoodControlStrings(const KenwoodModel& model,
-                                     const KenwoodParameters& parameters,
+KenwoodControl KenwoodControlStrings(const KenwoodModel& model, const KenwoodParameters& parameters,
                                      bool satelliteModeOption, bool trace, bool inverting) {
     if (model.bandControl) {
         return {"DC1;", "DC0;"};
@@ -267,8 +266,9 @@ KenwoodControl KenwoodControlStrings(const KenwoodModel& model,
     if (!model.satelliteMode) {
         return {};
     }
-    const QString head =
-        QStringLiteral("SA%1%2").arg(satelliteModeOption ? '1' : '0').arg(parameters.satelliteMemory);
+    const QString head = QStringLiteral("SA%1%2")
+                             .arg(satelliteModeOption ? '1' : '0')
+                             .arg(parameters.satelliteMemory);
     if (!trace) {
         return {(head + "10000;").toLatin1(), (head + "11000;").toLatin1()};
     }

@@ -11,7 +11,7 @@ namespace orbivox {
 // What a Kenwood model needs beyond the common record.
 struct KenwoodModel {
     RadioModel radio;
-    bool bandControl = false;  // "DC1;" / "DC0;" pick main and sub (TS-790)
+    bool bandControl = false;    // "DC1;" / "DC0;" pick main and sub (TS-790)
     bool satelliteMode = false;  // "SA..." control strings, "TS1;" band fix, "TN39;" (TS-2000)
     bool wholeTenHertz = false;  // the 1 Hz digit is always sent as 0 (TS-790)
 };
@@ -39,8 +39,7 @@ int KenwoodModeDigit(const QString& mode);
 struct KenwoodControl {
     QByteArray main, sub;
 };
-KenwoodControl KenwoodControlStrings(const KenwoodModel& model,
-                                     const KenwoodParameters& parameters,
+KenwoodControl KenwoodControlStrings(const KenwoodModel& model, const KenwoodParameters& parameters,
                                      bool satelliteModeOption, bool trace, bool inverting);
 
 std::unique_ptr<RadioCommandSet> MakeKenwoodCommandSet(const CommandSetSettings& settings);

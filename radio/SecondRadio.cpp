@@ -72,8 +72,8 @@ void SecondRadio::PortOpened() {
 void SecondRadio::SendUplink(double uplinkKHz) {
     switch (setup_.family) {
         case RadioFamily::Yaesu: {
-            const YaesuFrequencyBlock block =
-                EncodeYaesuFrequency(uplinkKHz, static_cast<std::uint8_t>(setup_.yaesu.uplinkOpcode));
+            const YaesuFrequencyBlock block = EncodeYaesuFrequency(
+                uplinkKHz, static_cast<std::uint8_t>(setup_.yaesu.uplinkOpcode));
             if (!block.bytes.isEmpty()) {
                 lastYaesuBlock_ = block.bytes;
                 Send(block.bytes);
@@ -178,7 +178,8 @@ void SecondRadio::ModeSetup(const QString& uplinkMode, bool dialMoved) {
 void SecondRadio::TransmitReceive(bool transmit) {
     switch (setup_.family) {
         case RadioFamily::Icom:
-            Send(IcomFrameFor(transmit ? QByteArray("\x1C\x00\x01", 3) : QByteArray("\x1C\x00\x00", 3)));
+            Send(IcomFrameFor(transmit ? QByteArray("\x1C\x00\x01", 3)
+                                       : QByteArray("\x1C\x00\x00", 3)));
             break;
         case RadioFamily::Yaesu:
             Send(YaesuBlock(transmit ? 0x08 : 0x88));
@@ -241,7 +242,8 @@ void SecondRadio::SendTone(const QList<QByteArray>& commands) {
     }
 }
 
-PortRoles RolesForBandPair(BandPair pair, const RadioPortRole& radio1, const RadioPortRole& radio2) {
+PortRoles RolesForBandPair(BandPair pair, const RadioPortRole& radio1,
+                           const RadioPortRole& radio2) {
     if (pair == BandPair::VU) {
         return {radio1, radio2};
     }

@@ -64,8 +64,8 @@ std::optional<QList<QByteArray>> ToneCommands(const ToneTarget& target, bool on,
             if (entry.code2 < 1 || entry.code2 > 42) {
                 return refuse(QStringLiteral("tone number %1 is outside 1-42").arg(entry.code2));
             }
-            return QList<QByteArray>{QStringLiteral("TN%1;").arg(entry.code2, 2, 10, QChar('0')).toLatin1(),
-                                     "TO1;"};
+            return QList<QByteArray>{
+                QStringLiteral("TN%1;").arg(entry.code2, 2, 10, QChar('0')).toLatin1(), "TO1;"};
         case RadioFamily::YaesuII: {
             if (!on) {
                 return QList<QByteArray>{"CT00;"};
@@ -100,9 +100,9 @@ std::optional<QList<QByteArray>> ToneCommands(const ToneTarget& target, bool on,
                 return refuse(QStringLiteral("tone code %1 is outside 0-255").arg(entry.code1));
             }
             const QByteArray code = char(entry.code1) + QByteArray(3, '\0');
-            return QList<QByteArray>{
-                Block(code, ft847 ? '\x2B' : '\xFA'),
-                ft847 ? QByteArray("\x4A\x00\x00\x00\x2A", 5) : QByteArray("\x00\x00\x00\x00\x4A", 5)};
+            return QList<QByteArray>{Block(code, ft847 ? '\x2B' : '\xFA'),
+                                     ft847 ? QByteArray("\x4A\x00\x00\x00\x2A", 5)
+                                           : QByteArray("\x00\x00\x00\x00\x4A", 5)};
         }
         case RadioFamily::None:
             break;

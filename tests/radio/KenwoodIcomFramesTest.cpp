@@ -61,7 +61,7 @@ TEST(IcomFrames, FrequencyModeAndSatelliteFrames) {
     EXPECT_EQ(frequency->text, "0435150.125");
     EXPECT_EQ(EncodeIcomFrequency(145900)->bytes, Hex("00 00 90 45 01"));
     // The 10 GHz band still fits the ten digits; 10 GHz and more does not.
-    EXPECT_EQ(EncodeIcomFrequency(5760100)->bytes, Hex("00 00 10 76 05"));
+    EXPECT_EQ(EncodeIcomFrequency(5760100)->bytes, Hex("00 00 10 60 57"));
     EXPECT_FALSE(EncodeIcomFrequency(10368000));
 
     // An IC-910H alone on 0x60 with the satellite-mode option: on at start-up and CAT on.
@@ -69,8 +69,8 @@ TEST(IcomFrames, FrequencyModeAndSatelliteFrames) {
     RadioContext c = ic910.Context();
     ic910.commands->PortOpened(c);
     ic910.commands->CatOn(c);
-    EXPECT_EQ(ic910.sent, (QList<QByteArray>{Hex("FE FE 60 00 1A 07 01 FD"),
-                                             Hex("FE FE 60 00 1A 07 01 FD")}));
+    EXPECT_EQ(ic910.sent,
+              (QList<QByteArray>{Hex("FE FE 60 00 1A 07 01 FD"), Hex("FE FE 60 00 1A 07 01 FD")}));
 
     // "CWN" downlink: mode and filter on an IC-9700, the mode alone on an IC-821H.
     for (const auto& [model, frame] :
@@ -145,7 +145,7 @@ TEST(KenwoodCommands, FrequenciesControlStringsAndModes) {
     RadioContext c = ts2000.Context();
     ts2000.commands->ModeSetup(c);
     EXPECT_EQ(ts2000.sent, (QList<QByteArray>{"AI2;", "SA1110110;", "MD2;", "SA1111110;", "MD1;",
-                                               "SA1110110;"}));
+                                              "SA1110110;"}));
 
     // "Others" sends both frequencies with "FA", the uplink last; a mode word outside the
     // table sends the previous digit again.
@@ -163,12 +163,15 @@ TEST(KenwoodCommands, FrequenciesControlStringsAndModes) {
 TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     const ToneEntry tone{"SO-50", 67.0, 63, 1};
     const auto bytes = [&](RadioFamily family, const QString& model, const ToneEntry& entry) {
-        return ToneCommands({family, model, 0x62}, true, entry, nullptr).value_or(QList<QByteArray>{});
+        return ToneCommands({family, model, 0x62}, true, entry, nullptr)
+            .value_or(QList<QByteArray>{});
     };
-    EXPECT_EQ(bytes(RadioFamily::Icom, "IC-9700", tone),
-              (QList<QByteArray>{Hex("FE FE 62 00 1B 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
+    EXPECT_EQ(
+        bytes(RadioFamily::Icom, "IC-9700", tone),
+        (QList<QByteArray>{Hex("FE FE 62 00 1B 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
     EXPECT_EQ(bytes(RadioFamily::Kenwood, "TS-2000", tone), (QList<QByteArray>{"TN01;", "TO1;"}));
-    EXPECT_EQ(bytes(RadioFamily::YaesuII, "FT-991A", tone), (QList<QByteArray>{"CN00000;", "CT02;"}));
+    EXPECT_EQ(bytes(RadioFamily::YaesuII, "FT-991A", tone),
+              (QList<QByteArray>{"CN00000;", "CT02;"}));
     EXPECT_EQ(bytes(RadioFamily::Yaesu, "FT-847", tone),
               (QList<QByteArray>{Hex("3F 00 00 00 2B"), Hex("4A 00 00 00 2A")}));
     EXPECT_EQ(bytes(RadioFamily::Yaesu, "FT-817", {"X", 88.5, 0, 0}),
@@ -181,7 +184,8 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
         EXPECT_FALSE(ToneCommands({RadioFamily::Icom, "IC-9700", 0x60}, true, bad, &refusal));
         EXPECT_TRUE(refusal.startsWith("Tone of X not sent")) << refusal.toStdString();
     }
-    EXPECT_FALSE(ToneCommands({RadioFamily::Kenwood, "TS-2000", 0}, true, {"X", 67, 63, 99}, nullptr));
+    EXPECT_FALSE(
+        ToneCommands({RadioFamily::Kenwood, "TS-2000", 0}, true, {"X", 67, 63, 99}, nullptr));
     EXPECT_FALSE(ToneCommands({RadioFamily::Yaesu, "FT-847", 0}, true, {"X", 67, 300, 1}, nullptr));
     // Switching off needs no value.
     EXPECT_EQ(ToneCommands({RadioFamily::Icom, "IC-9700", 0x60}, false, {"X", 999, -1, -1}, nullptr)
@@ -190,7 +194,7 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
 }
 
 TEST(ToneSwitch, CyclesThroughTheSatellitesTonesAndReportsABadToneOnce) {
-    ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}, {"BAD", 300.0, 1, 1}});
+    ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}, {"BAD", 67.0, 63, 99}});
     QList<QByteArray> sent;
     tone.SetRadio({RadioFamily::Kenwood, "TS-2000", 0},
                   [&](const QList<QByteArray>& commands) { sent += commands; });
