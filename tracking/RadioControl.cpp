@@ -49,7 +49,8 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
                            ClientConversation* catServer)
     : session_(session),
       notifier_(notifier),
-      link_(nullptr, session.settings().station.catDelayMs) {
+      link_(nullptr, session.settings().station.catDelayMs),
+      link2_(nullptr, session.settings().station.catDelayMs) {
     const LoadedSettings& s = session.settings();
     const StartValues& start = session.startValues();
     const CommandSetSettings commandSettings = CommandSettingsOf(s, start);
@@ -121,6 +122,33 @@ void RadioControl::OpenPorts() {
     radio2Number_ =
         open(radio2_, s.radio2.port, 2, s.radio2.family, lines.rtsRadio2, lines.dtrRadio2);
     link_.SetPort(radio1Number_ > 0 ? &radio1_ : nullptr);
+    if (link_.HasPort() && tracker_->Commands() != nullptr) {
+        RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
+        tracker_->Commands()->PortOpened(context);
+    }
+    if (s.radio2.family != RadioFamily::None) {
+        // Radio 2's commands come from its own files, apart from radio 1's.
+        SecondRadioSetup setup;
+        setup.family = s.radio2.family;
+        setup.yaesu = s.radio2Yaesu;
+        setup.yaesuII = s.radio2YaesuII;
+        setup.kenwood = s.radio2Kenwood;
+        setup.icomModel = s.radio2IcomModel;
+        setup.icom = s.radio2Icom;
+        setup.radio1Ft736r = s.radio1Family == RadioFamily::Yaesu && s.yaesu.model == "FT-736R";
+        link2_.SetPort(radio2Number_ > 0 ? &radio2_ : nullptr);
+        secondRadio_ = std::make_unique<SecondRadio>(setup, link2_);
+        secondRadio_->onMessage = [this](const QString& text) {
+            if (!noRadio2Said_) {
+                noRadio2Said_ = true;
+                notifier_.Message(text);
+            }
+        };
+        if (link2_.HasPort()) {
+            secondRadio_->PortOpened();
+        }
+        tracker_->radio2 = secondRadio_.get();
+    }
 }
 
 void RadioControl::PortFailed(int radio) {

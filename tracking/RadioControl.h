@@ -72,9 +72,12 @@ private:
     int radio1Number_ = 0;
     int radio2Number_ = 0;
     CatLink link_;
+    CatLink link2_;
+    std::unique_ptr<SecondRadio> secondRadio_;
     std::unique_ptr<DopplerTracker> tracker_;
     int listOffset_ = 0;
     bool lost_ = false;
+    bool noRadio2Said_ = false;
 };
 
 }  // namespace orbivox
