@@ -46,6 +46,8 @@ public:
     const TuningState& Tuning() const { return tuning_; }
     const SelectedTransponder& Transponder() const { return transponder_; }
     RadioCommandSet* Commands() const { return commands_.get(); }
+    // The automatic RX/TX exchange puts another radio on port 1: its command set takes over.
+    void SetCommands(std::unique_ptr<RadioCommandSet> commands) { commands_ = std::move(commands); }
     CatLink& Link() { return link_; }
 
     // The operator chose a working satellite: VFO offset and receive correction back to 0.

@@ -37,7 +37,9 @@ public:
     IcomCommands(const IcomModelRecord& model, const CommandSetSettings& settings)
         : model_(model),
           satelliteOption_(settings.satelliteModeOption),
-          secondRadio_(settings.secondRadio) {
+          secondRadio_(settings.secondRadio),
+          // With a radio 2 for the uplink, a VFO-pair radio only receives.
+          vfoPair_(model.modelClass == IcomClass::VfoPair && !settings.secondRadio) {
         if (!settings.icom.addressPairs.isEmpty()) {
             pair_ = settings.icom.addressPairs.first();
         }
@@ -66,7 +68,7 @@ public:
     }
 
     bool Transmitting(RadioContext& c) override {
-        if (model_.modelClass != IcomClass::VfoPair) {
+        if (!vfoPair_) {
             return false;
         }
         c.link.ClearInput();
@@ -81,7 +83,7 @@ public:
     void SetFrequencies(RadioContext& c, double downlinkKHz, double uplinkKHz) override {
         const bool withUplink = uplinkKHz != 0 && c.uplinkEnabled && !c.secondRadio;
         TuningState& t = c.tuning;
-        if (model_.modelClass != IcomClass::VfoPair) {
+        if (!vfoPair_) {
             c.link.ClearInput();
             SelectVfo(c, pair_.receive, mainVfo_, false);
             SendDownlink(c, downlinkKHz);
@@ -140,7 +142,7 @@ public:
             return;
         }
         const double kHz = text.toDouble();
-        if (model_.modelClass == IcomClass::VfoPair && text != t.lastSentDownlinkText &&
+        if (vfoPair_ && text != t.lastSentDownlinkText &&
             !InsideReadbackWindow(c.transponder.downlinkKHz,
                                   kHz + c.transponder.downlinkOffsetKHz)) {
             // The radio shows VFO B or another band: everything goes out again.
@@ -179,7 +181,7 @@ public:
         if (SingleSatelliteRadio() && satelliteOption_) {
             Send(c, pair_.receive, model_.satelliteOn);
             c.link.Delay();
-        } else if (model_.modelClass == IcomClass::VfoPair) {
+        } else if (vfoPair_) {
             Send(c, pair_.receive, kSplitOn);
             c.link.Delay();
         }
@@ -206,7 +208,7 @@ public:
     // The band set-up (the main band on the downlink's band), and the VFO pair's N.
     void SatelliteChanged(RadioContext& c) override {
         const double fD = c.transponder.downlinkKHz, fU = c.transponder.uplinkKHz;
-        if (model_.modelClass == IcomClass::VfoPair) {
+        if (vfoPair_) {
             c.tuning.sendCounter = 0;
             if (fD != 0 && fU != 0) {
                 c.tuning.uplinkEvery = UplinkEveryNthSend(fD, fU);
@@ -317,6 +319,7 @@ private:
     const IcomModelRecord& model_;
     bool satelliteOption_ = false;
     bool secondRadio_ = false;
+    bool vfoPair_ = false;
     IcomAddressPair pair_;
     int mainVfo_ = 0xD0, subVfo_ = 0xD1;
     QByteArray modeBytes_ = QByteArray(1, '\x05');  // FM until a mode was sent

@@ -1,6 +1,7 @@
 // The second radio's commands, and the radios' roles for a band pair.
 #include "radio/SecondRadio.h"
 
+#include <QDebug>
 #include <QThread>
 #include <cmath>
 
@@ -263,6 +264,57 @@ IcomAddressPair AddressPairForBandPair(BandPair pair, IcomAddressPair configured
         std::swap(configured.receive, configured.transmit);
     }
     return configured;
+}
+
+}  // namespace orbivox
+
+namespace orbivox {
+
+SecondRadioSetup AsSecondRadio(RadioFamily family, const CommandSetSettings& radio1) {
+    SecondRadioSetup setup;
+    setup.family = family;
+    setup.yaesu = radio1.yaesu;
+    setup.yaesuII = radio1.yaesuII;
+    setup.kenwood = radio1.kenwood;
+    setup.icomModel = radio1.icomModel.model;
+    setup.icom.baudRate = radio1.icom.baudRate;
+    if (!radio1.icom.addressPairs.isEmpty()) {
+        setup.icom.address = radio1.icom.addressPairs.first().receive;
+    }
+    return setup;
+}
+
+CommandSetSettings AsFirstRadio(const SecondRadioSetup& radio2, const CommandSetSettings& radio1) {
+    CommandSetSettings settings = radio1;
+    settings.yaesu = radio2.yaesu;
+    settings.yaesuII = radio2.yaesuII;
+    settings.kenwood = radio2.kenwood;
+    settings.icomModel = IcomVfoBytesForModel(IcomModel{radio2.icomModel, 0, 0});
+    settings.icom.baudRate = radio2.icom.baudRate;
+    settings.icom.addressPairs = {{radio2.icom.address, radio2.icom.address}};
+    return settings;
+}
+
+bool ReopenPorts(const PortRoles& roles, SerialPort& port1, SerialPort& port2, int* failed) {
+    port1.Close();
+    port2.Close();
+    bool opened = true;
+    int number = 1;
+    for (const auto& [port, role] :
+         {std::pair<SerialPort*, const RadioPortRole*>{&port1, &roles.port1},
+          {&port2, &roles.port2}}) {
+        if (!port->Open(role->device, role->line)) {
+            if (failed != nullptr) {
+                *failed = number;
+            }
+            opened = false;
+        } else if (!port->SetRts(role->rts) || !port->SetDtr(role->dtr)) {
+            // Pseudo-terminals and some adapters have no modem lines: noted, not an error.
+            qInfo().noquote() << "RTS/DTR could not be set on" << role->device;
+        }
+        ++number;
+    }
+    return opened;
 }
 
 }  // namespace orbivox

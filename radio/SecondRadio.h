@@ -14,7 +14,9 @@
 #include "radio/CatLink.h"
 #include "radio/IcomFiles.h"
 #include "radio/KenwoodFiles.h"
+#include "radio/RadioCommandSet.h"
 #include "radio/RadioFamily.h"
+#include "radio/SerialPort.h"
 #include "radio/ToneCommands.h"
 #include "radio/TransponderSelection.h"
 #include "radio/YaesuFiles.h"
@@ -77,10 +79,15 @@ private:
 // The device and line settings of one radio, as the exchange moves them between ports.
 struct RadioPortRole {
     QString device;
-    int baud = 0;
+    LineSettings line;
     RadioFamily family = RadioFamily::None;
     bool rts = false, dtr = false;
 };
+
+// One radio's parameters in the other role, for the exchange: radio 1's files as a
+// radio 2, and radio 2's files as a radio 1 (with radio 1's satellite-mode option).
+SecondRadioSetup AsSecondRadio(RadioFamily family, const CommandSetSettings& radio1);
+CommandSetSettings AsFirstRadio(const SecondRadioSetup& radio2, const CommandSetSettings& radio1);
 
 // Which radio each port serves for a band pair: "VU" keeps the configured roles, "UV"
 // exchanges them (device, family and lines; the baud rates go with the radios).
@@ -88,6 +95,10 @@ struct PortRoles {
     RadioPortRole port1, port2;
 };
 PortRoles RolesForBandPair(BandPair pair, const RadioPortRole& radio1, const RadioPortRole& radio2);
+
+// Closes both ports and opens them for `roles` (device, line settings, RTS and DTR); the
+// port that would not open is reported by its number (1 or 2) in `failed`.
+bool ReopenPorts(const PortRoles& roles, SerialPort& port1, SerialPort& port2, int* failed);
 
 // Whether the band pair change from `previous` to `next` exchanges the radios now: only
 // when both radios are set and the option is on; a change to "VU" from the third tick on,

@@ -226,11 +226,11 @@ TEST(ToneSwitch, CyclesThroughTheSatellitesTonesAndReportsABadToneOnce) {
 }
 
 TEST(SecondRadioRoles, ExchangeAddressesAndAntennaLine) {
-    const RadioPortRole icom{"/dev/ttyUSB0", 19200, RadioFamily::Icom, true, false};
-    const RadioPortRole yaesu{"/dev/ttyUSB1", 9600, RadioFamily::Yaesu, false, true};
+    const RadioPortRole icom{"/dev/ttyUSB0", {19200, false}, RadioFamily::Icom, true, false};
+    const RadioPortRole yaesu{"/dev/ttyUSB1", {9600, false}, RadioFamily::Yaesu, false, true};
     const PortRoles uv = RolesForBandPair(BandPair::UV, icom, yaesu);
     EXPECT_EQ(uv.port1.device, "/dev/ttyUSB1");
-    EXPECT_EQ(uv.port1.baud, 9600);
+    EXPECT_EQ(uv.port1.line.baud, 9600);
     EXPECT_EQ(uv.port1.family, RadioFamily::Yaesu);
     EXPECT_EQ(uv.port2.device, "/dev/ttyUSB0");
     EXPECT_EQ(RolesForBandPair(BandPair::VU, icom, yaesu).port1.device, "/dev/ttyUSB0");

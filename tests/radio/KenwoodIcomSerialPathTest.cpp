@@ -103,6 +103,27 @@ TEST(IcomSerialPath, AnIc9700PassAdoptsADialTurnWithEchoWithoutEchoAndWithCollis
     }
 }
 
+TEST(IcomSerialPath, AnIc7000SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitting) {
+    Port radio(QStringList{"icom", "--model", "IC-7000", "--address", "70"});
+    Tracked tracked(radio, RadioFamily::Icom, Icom("IC-7000", 0x70, 0x70), Linear(435000, 145900));
+    EXPECT_EQ(tracked.tracker->Tuning().uplinkEvery, 3);
+    tracked.Ticks(7, -5, 0.01);
+    // 6 sends: the uplink with the 1st and the 4th, on VFO B between two VFO A selections.
+    const std::string context = radio.Dump().toStdString();
+    EXPECT_EQ(radio.emulator.Lines("70 set frequency 435.").size(), 6) << context;
+    EXPECT_EQ(radio.emulator.Lines("70 set frequency 145.").size(), 2) << context;
+    const QStringList log = radio.emulator.Log();
+    const qsizetype up = log.indexOf(radio.emulator.Lines("70 set frequency 145.").first());
+    EXPECT_EQ(log.mid(up - 1, 3).first(), "70 select VFO 01");
+    EXPECT_EQ(log.mid(up - 1, 3).last(), "70 select VFO 00");
+
+    radio.emulator.Signal(SIGUSR1);  // the microphone's PTT
+    const qsizetype sets = radio.emulator.Lines("70 set frequency").size();
+    tracked.Ticks(3, -4.9, 0.01);
+    EXPECT_EQ(radio.emulator.Lines("70 set frequency").size(), sets);
+    EXPECT_FALSE(radio.emulator.Lines("70 read transmit state: transmitting").isEmpty());
+}
+
 TEST(IcomSerialPath, TwoRadiosOnOnePortTakeTheirOwnFrames) {
     for (const QStringList& bus : {QStringList{}, QStringList{"--collide"}}) {
         Port bus2(QStringList{"icom", "--address", "60,62"} + bus);
@@ -149,6 +170,59 @@ TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     const QStringList ptt =
         transmitter.emulator.Lines("transmit") + transmitter.emulator.Lines("receive");
     EXPECT_EQ(ptt, (QStringList{"transmit", "receive"}));
+}
+
+TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
+    RadioEmulator icom(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
+    RadioEmulator ft847(QStringList{"yaesu", "--model", "FT-847"});
+    SerialPort port1, port2;
+    const RadioPortRole radio1{icom.Device(), {19200, false}, RadioFamily::Icom, false, false};
+    const RadioPortRole radio2{ft847.Device(), {9600, false}, RadioFamily::Yaesu, false, false};
+    ASSERT_TRUE(ReopenPorts(RolesForBandPair(BandPair::VU, radio1, radio2), port1, port2, nullptr));
+    CatLink link1{&port1, kCatDelayMs}, link2{&port2, kCatDelayMs};
+
+    CommandSetSettings icomSettings = Icom("IC-9700", 0x60, 0x60);
+    icomSettings.secondRadio = true;
+    SecondRadioSetup ft847Setup;
+    ft847Setup.family = RadioFamily::Yaesu;
+    ft847Setup.yaesu = {0x01, 0x01, "9600", "FT-847"};
+    auto second = std::make_unique<SecondRadio>(ft847Setup, link2);
+    DopplerOptions options;
+    options.secondRadio = true;
+    DopplerTracker tracker(link1, MakeCommandSet(RadioFamily::Icom, icomSettings), options);
+    tracker.radio2 = second.get();
+    TuningState& t = tracker.Tuning();
+    t.catOn = true;
+    const auto ticks = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            tracker.ComputeDoppler(-5);
+            tracker.RadioStep();
+        }
+    };
+    tracker.SatelliteChanged(1, Linear(435150, 145900));  // "VU"
+    ticks(3);
+    EXPECT_FALSE(icom.Lines("60 set frequency 435.").isEmpty());
+    EXPECT_FALSE(ft847.Lines("set downlink 145.").isEmpty());
+
+    // A "UV" satellite: the FT-847 now receives on port 1, the Icom transmits on port 2.
+    int failed = 0;
+    ASSERT_TRUE(ReopenPorts(RolesForBandPair(BandPair::UV, radio1, radio2), port1, port2, &failed));
+    EXPECT_EQ(port1.Device(), ft847.Device());
+    EXPECT_EQ(port2.Device(), icom.Device());
+    tracker.SetCommands(MakeCommandSet(RadioFamily::Yaesu, AsFirstRadio(ft847Setup, icomSettings)));
+    second = std::make_unique<SecondRadio>(AsSecondRadio(RadioFamily::Icom, icomSettings), link2);
+    tracker.radio2 = second.get();
+    second->PortOpened();
+    SelectedTransponder uv = Linear(145950, 435200);
+    uv.inverting = false;
+    tracker.SatelliteChanged(2, uv);
+    t.lastSentTarget = 0;
+    ticks(3);
+    const std::string context =
+        icom.Log().join('\n').toStdString() + "\n--\n" + ft847.Log().join('\n').toStdString();
+    // 145950 + 2.434 (5 km/s) down, 435200 - 7.258 up.
+    EXPECT_EQ(ft847.Lines("set downlink").last(), "set downlink 145.95243 MHz") << context;
+    EXPECT_EQ(icom.Lines("60 set frequency").last(), "60 set frequency 435.192742 MHz") << context;
 }
 
 TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
