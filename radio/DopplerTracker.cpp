@@ -311,6 +311,98 @@ bool DopplerTracker::VfoStep(int hertz) {
     return true;
 }
 
+void DopplerTracker::StepInterval(bool ssb, int hertz) {
+    double& interval = ssb ? tuning_.ssbIntervalHz : tuning_.fmIntervalHz;
+    if (interval < 0) {
+        return;
+    }
+    interval = std::max(0.0, interval + hertz);
+    tuning_.activeThresholdHz = interval;
+}
+
+bool DopplerTracker::StepReceiveCorrection(int hertz) {
+    TuningState& t = tuning_;
+    if (!t.vfoMode || !t.catOn) {
+        return false;
+    }
+    t.receiveCorrectionHz += hertz;
+    const bool oneVfo = commands_ && commands_->Model().oneVfoInUse && !options_.secondRadio;
+    if (oneVfo && link_.HasPort()) {
+        ApplyCorrections();
+        DrawWindow();
+        double downlink = 0, uplink = 0;
+        RadioOffsets(downlink, uplink);
+        RadioContext context = Context();
+        commands_->SendDownlink(context, downlink);
+        return true;
+    }
+    t.lastSentTarget = 0;
+    DrawWindow();
+    return false;
+}
+
+void DopplerTracker::StepCalibration(int hertz) {
+    tuning_.uplinkCalibration[tuning_.workingSetIndex] = tuning_.CalibrationHz() + hertz;
+    tuning_.lastSentTarget = 0;
+}
+
+QString DopplerTracker::CorrectActualDeviation() {
+    if (transponder_.uplinkMode == "FM" || transponder_.uplinkMode == "FMN") {
+        return QStringLiteral("Function can be used only with SSB transponders!");
+    }
+    if (!link_.HasPort() || !tuning_.catOn) {
+        return QStringLiteral("A COM port must be selected and CAT functions must be on!");
+    }
+    const double offset = tuning_.VfoOffsetKHz();
+    if (std::fabs(offset) < 0.01) {
+        return {};
+    }
+    // Whole kHz, then the first and second decimal digit, as the three steppers move.
+    const double size = std::fabs(offset);
+    const int k = static_cast<int>(size);
+    const int tenths = static_cast<int>(std::floor((size - k) * 10 + 1e-9));
+    const int hundredths = static_cast<int>(std::floor((size - k) * 100 + 1e-9)) % 10;
+    const int hertz = k * 1000 + tenths * 100 + hundredths * 10;
+    StepCalibration(offset < 0 ? -hertz : hertz);
+    return {};
+}
+
+bool DopplerTracker::CwSwitchEnabled() const {
+    return !IsFmMode(transponder_.downlinkMode);
+}
+
+void DopplerTracker::SetCwSwitch(bool on) {
+    if (!CwSwitchEnabled()) {
+        return;
+    }
+    tuning_.cwSwitch = on;
+    transponder_.downlinkMode = on ? QStringLiteral("CW") : transponder_.savedDownlinkMode;
+    transponder_.uplinkMode = on ? QStringLiteral("CW") : transponder_.savedUplinkMode;
+    RunModeSetup();
+}
+
+void DopplerTracker::RunModeSetup() {
+    if (commands_ && transponder_.found && (link_.HasPort() || link_.KctMode())) {
+        RadioContext context = Context();
+        commands_->ModeSetup(context);
+    }
+}
+
+void DopplerTracker::FrequenciesStored(double downlinkKHz, double uplinkKHz) {
+    tuning_.vfoOffsetHz = 0;
+    tuning_.receiveCorrectionHz = 0;
+    transponder_.downlinkKHz = downlinkKHz;
+    transponder_.uplinkKHz = uplinkKHz;
+    tuning_.lastSentTarget = 0;
+}
+
+void DopplerTracker::CalibrationStored(double uplinkKHz) {
+    // The calibration is in the stored uplink now; keeping it would count it twice.
+    transponder_.uplinkKHz = uplinkKHz;
+    tuning_.uplinkCalibration[tuning_.workingSetIndex] = 0;
+    tuning_.lastSentTarget = 0;
+}
+
 void DopplerTracker::ManualInput(double receiveKHz, double transmitKHz) {
     tuning_.receive = receiveKHz;
     if (transmitKHz > 0) {

@@ -67,7 +67,27 @@ public:
     void SetVfoMode(bool on);
     // A VFO stepper: false (nothing done) while CAT is off.
     bool VfoStep(int hertz);
+    // Timer2 fired after a VFO step: the next tick sends both frequencies.
+    void VfoStepSettled() { tuning_.lastSentTarget = 0; }
+    // The interval steppers (FM or SSB), +-10 or +-100 Hz; the changed one takes effect.
+    void StepInterval(bool ssb, int hertz);
+    // The receive-correction steppers, only with VFO mode and CAT on. True when the
+    // downlink was re-sent at once (FT-817 type): the caller then holds the tick as after a
+    // VFO step.
+    bool StepReceiveCorrection(int hertz);
+    // The uplink-calibration steppers: the working satellite's calibration for this run.
+    void StepCalibration(int hertz);
+    // "Correct Actual Deviation": the VFO offset folded into the uplink calibration. The
+    // refusal's text, or empty.
+    QString CorrectActualDeviation();
+    // lblCW: "CW+" tunes both links in CW, "CW-" restores the entry's modes.
+    bool CwSwitchEnabled() const;
+    void SetCwSwitch(bool on);
     void ManualInput(double receiveKHz, double transmitKHz);
+    // After the frequency store: the entry's new frequencies with VFO offset and receive
+    // correction back to 0; after the calibration store: the new uplink, calibration 0.
+    void FrequenciesStored(double downlinkKHz, double uplinkKHz);
+    void CalibrationStored(double uplinkKHz);
     // lblCat: the message to show when CAT was disabled by a failed read, else empty.
     QString CatClicked();
     void CatOn();
@@ -100,6 +120,7 @@ public:
 
 private:
     RadioContext Context();
+    void RunModeSetup();
     void ApplyCorrections();
     void DrawWindow();
     void RadioOffsets(double& downlink, double& uplink) const;

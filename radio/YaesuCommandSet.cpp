@@ -134,13 +134,7 @@ public:
             return;
         }
         const bool moved = text != t.lastSentDownlinkText;
-        if (moved && oneVfo_ &&
-            !InsideReadbackWindow(c.transponder.downlinkKHz,
-                                  YaesuTextKHz(text) + c.transponder.downlinkOffsetKHz)) {
-            // Far off the transponder (the other VFO, a band change): send everything again.
-            t.dialMoved = false;
-            t.lastSentTarget = 0;
-            t.sendCounter = 0;
+        if (moved && oneVfo_ && !OneVfoDialChecks(c, answer, text)) {
             return;
         }
         CompareDialAnswer(t, c.transponder, text, YaesuTextKHz(text),
@@ -234,6 +228,39 @@ public:
     }
 
 private:
+    // The FT-817 type's dial changed: a mode turned on the radio brings the mode set-up
+    // back, a frequency far off the transponder (the other VFO, another band) or the end of
+    // a transmission a complete resend. False when that settled the tick.
+    bool OneVfoDialChecks(RadioContext& c, const QByteArray& answer, const QString& text) {
+        TuningState& t = c.tuning;
+        const bool before = t.transmitting;
+        const bool now = Transmitting(c);
+        const SelectedTransponder& s = c.transponder;
+        if (!now && !before) {
+            const int mode = YaesuModeByte(s.downlinkMode);
+            if (s.downlinkMode != s.uplinkMode && mode >= 0 &&
+                static_cast<std::uint8_t>(answer[4]) != mode) {
+                ModeSetup(c);
+            }
+            if (!InsideReadbackWindow(s.downlinkKHz, YaesuTextKHz(text) + s.downlinkOffsetKHz)) {
+                Resend(t);
+                return false;
+            }
+            return true;
+        }
+        if (!now && before) {
+            Resend(t);
+            return false;
+        }
+        return true;  // transmitting: the send routine's own check holds the send
+    }
+
+    static void Resend(TuningState& t) {
+        t.dialMoved = false;
+        t.lastSentTarget = 0;
+        t.sendCounter = 0;
+    }
+
     void SendOnOtherVfo(RadioContext& c, double uplinkKHz) {
         c.link.Delay();
         c.link.Send(Block(kToggleVfo));

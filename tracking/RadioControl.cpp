@@ -323,13 +323,46 @@ void RadioControl::Install(TrackingHooks& hooks) {
     }
 }
 
-void RadioControl::InstallQuit(QuitHooks& hooks) {
+TuningForStore RadioControl::TuningNow() const {
+    const TuningState& t = tracker_->Tuning();
+    TuningForStore now;
+    now.receiveKHz = t.receive;
+    now.transmitKHz = t.transmit;
+    now.downlinkShiftKHz = t.downlinkShift;
+    now.uplinkShiftKHz = t.uplinkShift;
+    now.receiveCorrectionKHz = t.ReceiveCorrectionKHz();
+    now.uplinkCalibrationHz = t.CalibrationHz();
+    return now;
+}
+
+void RadioControl::PauseTracking() {
+    // Only what was running is restarted: a store during preview leaves it in preview.
+    paused_ = stopTracking && stopTracking();
+}
+
+void RadioControl::ResumeTracking() {
+    if (paused_ && startTracking) {
+        startTracking();
+    }
+    paused_ = false;
+}
+
+void RadioControl::RxTxStored(double newDownlinkKHz, double newUplinkKHz) {
+    tracker_->FrequenciesStored(newDownlinkKHz, newUplinkKHz);
+}
+
+void RadioControl::CalibrationStored(double newUplinkKHz) {
+    tracker_->CalibrationStored(newUplinkKHz);
+}
+
+void RadioControl::InstallQuit(QuitHooks& hooks, bool windowClosed) {
     hooks.radio1PortFailed = [this] { return lost_ || tracker_->Tuning().catDisabled; };
-    hooks.sendCloseCommands = [this] {
-        if (!lost_ && !tracker_->Tuning().catDisabled) {
+    hooks.sendCloseCommands = [this, windowClosed] {
+        // Closing the window (not "&Quit") switches the tone off first.
+        if (windowClosed && !lost_ && !tracker_->Tuning().catDisabled) {
             tone_.Reset();
         }
-        tracker_->Close(true);
+        tracker_->Close(windowClosed);
     };
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "links/ClientConversation.h"
+#include "radio/CalibrationTarget.h"
 #include "radio/CatLink.h"
 #include "radio/DopplerTracker.h"
 #include "radio/SerialPort.h"
@@ -33,19 +34,20 @@ QString PortOpenFailureMessage(int port, int radio);
 // The line that follows it when the device refused us for lack of permission.
 QString PortPermissionHint(const QString& device);
 
-class RadioControl {
+class RadioControl : public CalibrationTarget {
 public:
     // catServer: the KCT tuner server's conversation, used when the start values say the
     // CAT server is in use (no port is opened then); may be null.
     RadioControl(TrackingSession& session, Notifier& notifier,
                  ClientConversation* catServer = nullptr);
-    ~RadioControl();
+    ~RadioControl() override;
 
     // Opens radio 1's and radio 2's ports (not in KCT mode), with the start-up messages.
     void OpenPorts();
     // Fills the radio slots; the engine then drives the radios every tick.
     void Install(TrackingHooks& hooks);
-    void InstallQuit(QuitHooks& hooks);
+    // windowClosed: the window's frame closed it rather than "&Quit".
+    void InstallQuit(QuitHooks& hooks, bool windowClosed);
 
     DopplerTracker& Tracker() { return *tracker_; }
     CatLink& Link() { return link_; }
@@ -55,6 +57,16 @@ public:
     void SelectEntry(int listOffset);
     // CAT on/off clicked (lblCat): the message to show, if any.
     QString CatClicked();
+
+    // The frequency-store dialog's view of the tuning (CalibrationTarget).
+    TuningForStore TuningNow() const override;
+    void PauseTracking() override;
+    void ResumeTracking() override;
+    void RxTxStored(double newDownlinkKHz, double newUplinkKHz) override;
+    void CalibrationStored(double newUplinkKHz) override;
+    // The tracking timer, for PauseTracking: stop it and say whether it was running; start it.
+    std::function<bool()> stopTracking;
+    std::function<void()> startTracking;
 
     // A radio port failed while it mattered: the tracking must stop and the program end
     // with kRadioLostMessage. Called once.
@@ -88,6 +100,7 @@ private:
     std::unique_ptr<DopplerTracker> tracker_;
     int listOffset_ = 0;
     bool lost_ = false;
+    bool paused_ = false;
     bool noRadio2Said_ = false;
     ToneSwitch tone_;
     BandPair bandPair_ = BandPair::VU;

@@ -175,7 +175,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
     QuitHooks quit;
-    radios.InstallQuit(quit);
+    radios.InstallQuit(quit, false);
     TrackingEngine::QuitProgram(quit, true, false);
     return 0;
 }

@@ -9,12 +9,13 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
 #include "app/desktop/MapPanel.h"
+#include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
@@ -30,10 +31,10 @@ constexpr const char* kWhite = "background-color: rgb(255, 255, 255);";
 constexpr const char* kSilver = "background-color: rgb(192, 192, 192);";
 
 // A letter button: a label that reports clicks while enabled.
-class LetterButton : public QLabel {
+class LetterButton : public ClickLabel {
 public:
     LetterButton(const QString& letter, std::function<void()> onClick, QWidget* parent)
-        : QLabel(letter, parent), onClick_(std::move(onClick)) {
+        : ClickLabel(letter, std::move(onClick), parent) {
         setObjectName(QStringLiteral("lbl") + letter);
         setAlignment(Qt::AlignCenter);
         setFrameShape(QFrame::Panel);
@@ -42,16 +43,6 @@ public:
         setAutoFillBackground(true);
         setStyleSheet(QLatin1String(kSilver));
     }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (isEnabled() && event->button() == Qt::LeftButton) {
-            onClick_();
-        }
-    }
-
-private:
-    std::function<void()> onClick_;
 };
 
 QString ToQ(const std::string& text) {
@@ -114,6 +105,8 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         letterLayout->addWidget(letters_[static_cast<size_t>(slot)]);
     }
     layout->addWidget(letterPanel);
+    radio_ = new RadioPanel(session_, notifier_, central);
+    layout->addWidget(radio_);
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
@@ -131,6 +124,23 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
 
     map_->Start();
     FillSunHooks();
+    // The radios: their ports open once the settings are read, then every tick drives them.
+    RadioControl& radios = radio_->Radios();
+    radios.OpenPorts();
+    radios.Install(session_.engine().Hooks());
+    radios.stopTracking = [this] {
+        const bool running = timer1_.isActive();
+        timer1_.stop();
+        return running;
+    };
+    radios.startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
+    radios.onRadioLost = [this] {
+        timer1_.stop();
+        QTimer::singleShot(0, this, [this] {
+            notifier_.Error(kRadioLostMessage);
+            close();
+        });
+    };
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
@@ -141,7 +151,8 @@ void TAusgabe::BuildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QAction* menOpen = file->addAction(QStringLiteral("&Open"));
     connect(menOpen, &QAction::triggered, this, [this] { selection_->OpenFile(); });
-    file->addAction(QStringLiteral("&Sat mode off"))->setEnabled(false);
+    connect(file->addAction(QStringLiteral("&Sat mode off")), &QAction::triggered, this,
+            [this] { radio_->SatelliteModeOff(); });
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Quit"));
     connect(quit, &QAction::triggered, this, &TAusgabe::QuitFromMenu);
@@ -190,6 +201,7 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusObserver_);
     bar->addWidget(statusConfig_);
     bar->addWidget(statusKeps_, 1);
+    bar->addWidget(radio_->StatusPanel());
 }
 
 void TAusgabe::ShowSelection() {
@@ -253,6 +265,7 @@ void TAusgabe::OnTick() {
     session_.engine().TrackingTick();
     map_->AfterTick();
     ShowTick();
+    radio_->Refresh();
 }
 
 void TAusgabe::ShowDateTime() {
@@ -307,6 +320,7 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     timer1_.stop();
     QuitHooks hooks;
     hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
+    radio_->Radios().InstallQuit(hooks, !quitCommand);
     TrackingEngine::QuitProgram(hooks, quitCommand, switchingSlot_);
 }
 

@@ -21,6 +21,7 @@ namespace orbivox {
 
 class DateTimeBox;
 class MapPanel;
+class RadioPanel;
 class SelectionActions;
 
 class TAusgabe : public QMainWindow {
@@ -41,6 +42,7 @@ public:
     const DateTimeBox& dateTimeBox() const { return *ptbDatZeit_; }
     const QLabel& illumination() const { return *lblIll_; }
     MapPanel& mapPanel() { return *map_; }
+    RadioPanel& radioPanel() { return *radio_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -77,6 +79,7 @@ private:
     QLabel* statusKeps_;
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
+    RadioPanel* radio_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };

@@ -15,6 +15,7 @@
 #include "app/desktop/DateTimeBox.h"
 #include "app/desktop/MainWindow.h"
 #include "app/desktop/MapPanel.h"
+#include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "catalogue/GroupFiles.h"
 #include "catalogue/Selection.h"
@@ -62,6 +63,28 @@ TEST_F(MainWindowTest, DateAndTimeRunOnWithNothingSelected) {
     clock_.Advance(65 * kSecond);
     Tick();
     EXPECT_TRUE(box.time().startsWith("00:01:05")) << box.time().toStdString();
+}
+
+// The frequency window shows the working satellite's Doppler-corrected frequencies from the
+// second tick on, whether or not a radio is connected.
+TEST_F(MainWindowTest, TheFrequencyWindowFollowsTheWorkingSatellite) {
+    Open(ElementPartOutcome::Tracking);
+    Tick();
+    const QLabel* line = window_->findChild<QLabel*>("ptbRxTx");
+    const QLabel* shifts = window_->findChild<QLabel*>("ptbRxTx2");
+    ASSERT_TRUE(line && shifts);
+    EXPECT_EQ(shifts->text(), QString(25, ' '));
+    clock_.Advance(kSecond);
+    window_->Timer1().stop();
+    Tick();
+    const DopplerTracker& tracker = window_->radioPanel().Radios().Tracker();
+    ASSERT_TRUE(tracker.Transponder().found);
+    EXPECT_EQ(line->text(), tracker.FrequencyLine());
+    EXPECT_EQ(line->text().size(), 26);
+    // ISS (ZARYA),437800,145990,FM,FM,NOR: receding, the downlink below and the uplink above.
+    EXPECT_EQ(line->text(), " 437793.026  145992.325   ");
+    EXPECT_EQ(window_->findChild<QLabel*>("lblVFO")->text(), "V-");
+    EXPECT_EQ(window_->findChild<QLabel*>("StatusCorrection")->text(), " Doppl.Corr.: Upl/Dwnl");
 }
 
 // lblIll says whether the working satellite is in sunlight, as the sun and its sub-point

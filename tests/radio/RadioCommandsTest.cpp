@@ -185,6 +185,49 @@ TEST(DopplerSending, ADialAnswerBecomesTheVfoOffsetOnlyNearTheTransponder) {
     EXPECT_NEAR(t.vfoOffsetHz, 995, 1e-6);
 }
 
+TEST(DopplerOperator, SteppersAndTheDeviationCorrection) {
+    KctTracker k;
+    TuningState& t = k.tracker.Tuning();
+    t.fmIntervalHz = 30;
+    k.tracker.StepInterval(false, -100);  // below 0 becomes 0, and takes effect
+    EXPECT_EQ(t.fmIntervalHz, 0);
+    EXPECT_EQ(t.activeThresholdHz, 0);
+    t.ssbIntervalHz = -5;  // a negative value: the stepper does nothing
+    k.tracker.StepInterval(true, 10);
+    EXPECT_EQ(t.ssbIntervalHz, -5);
+
+    k.tracker.StepCalibration(100);
+    EXPECT_EQ(t.CalibrationHz(), 100);
+    EXPECT_EQ(t.lastSentTarget, 0);
+
+    // Without a port (KCT mode has none) the deviation correction is refused.
+    t.vfoOffsetHz = -1234;
+    EXPECT_EQ(k.tracker.CorrectActualDeviation(),
+              "A COM port must be selected and CAT functions must be on!");
+    SelectedTransponder fm = Linear(435150, 145900, false);
+    fm.uplinkMode = "FM";
+    k.tracker.SatelliteChanged(1, fm);
+    EXPECT_EQ(k.tracker.CorrectActualDeviation(),
+              "Function can be used only with SSB transponders!");
+
+    // The store resets the calibration it folded into the uplink.
+    k.tracker.CalibrationStored(145900.1);
+    EXPECT_EQ(t.CalibrationHz(), 0);
+    EXPECT_EQ(k.tracker.Transponder().uplinkKHz, 145900.1);
+}
+
+TEST(DopplerOperator, TheCwSwitchSetsAndRestoresTheModes) {
+    KctTracker k;
+    k.tracker.SetCwSwitch(true);
+    EXPECT_EQ(k.macros.last(), "SMCW CW");
+    k.tracker.SetCwSwitch(false);
+    EXPECT_EQ(k.macros.last(), "SMUSB LSB");
+    SelectedTransponder fm = Linear(435150, 145900, false);
+    fm.downlinkMode = "FM";
+    k.tracker.SatelliteChanged(1, fm);
+    EXPECT_FALSE(k.tracker.CwSwitchEnabled());
+}
+
 TEST(DopplerArithmetic, ManualFrequencies) {
     EXPECT_TRUE(ValidManualFrequency(145000));
     EXPECT_FALSE(ValidManualFrequency(146000));

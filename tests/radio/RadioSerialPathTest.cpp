@@ -28,8 +28,9 @@ SelectedTransponder Linear(double fD, double fU) {
 // One radio on an emulator, tracked tick by tick with a range rate the test chooses.
 struct EmulatedRadio {
     EmulatedRadio(RadioFamily family, const QString& model, const QStringList& faults,
-                  const SelectedTransponder& entry)
-        : emulator(
+                  const SelectedTransponder& entry, int catDelayMs = kCatDelayMs)
+        : link(&port, catDelayMs),
+          emulator(
               QStringList{family == RadioFamily::Yaesu ? "yaesu" : "yaesu2", "--model", model} +
               faults) {
         EXPECT_TRUE(port.Open(emulator.Device(), {9600, false}));
@@ -53,9 +54,9 @@ struct EmulatedRadio {
         }
     }
 
-    RadioEmulator emulator;
     SerialPort port;
-    CatLink link{&port, kCatDelayMs};
+    CatLink link;
+    RadioEmulator emulator;
     std::unique_ptr<DopplerTracker> tracker;
     int errors = 0;
 };
@@ -105,6 +106,13 @@ TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitti
     radio.emulator.Signal(SIGUSR1);
     radio.Ticks(2, -4.8, 0.01);
     EXPECT_GT(radio.emulator.Lines("set VFO").size(), sets);
+
+    // A turn of the dial becomes the VFO offset here too (after a transmit status query).
+    radio.tracker->Tuning().fmIntervalHz = radio.tracker->Tuning().ssbIntervalHz = 0;
+    radio.Ticks(1, -4.78);
+    radio.emulator.Signal(SIGUSR2);
+    radio.Ticks(1, -4.78);
+    EXPECT_NEAR(radio.tracker->Tuning().vfoOffsetHz, 1000, 10);
 }
 
 TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
@@ -121,6 +129,27 @@ TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
               (QStringList{"swap VFO-A and VFO-B", "mode VFO-A CW-L", "swap VFO-A and VFO-B"}));
     EXPECT_EQ(radio.emulator.Lines("set VFO-A").last(), "set VFO-A 435.157258 MHz");
     EXPECT_FALSE(radio.emulator.Lines("read VFO-A").isEmpty());
+}
+
+TEST(RadioSerialPath, WithCatDelayZeroTheReadbackStillGetsItsAnswer) {
+    // Twice a delay of 0 would give up on the answer at once and never send again.
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900), 0);
+    radio.Ticks(6, -5, 0.1);
+    EXPECT_EQ(radio.emulator.Lines("read downlink").size(), 4);
+    EXPECT_EQ(radio.emulator.Lines("set downlink").size(), 5);
+}
+
+TEST(RadioSerialPath, YaesuIISendsNothingWhileTheMicrophoneKeysIt) {
+    EmulatedRadio radio(RadioFamily::YaesuII, "FT-991", {}, Linear(435150, 145900));
+    radio.Ticks(3, -5, 0.1);
+    radio.emulator.Signal(SIGUSR1);
+    const qsizetype sets = radio.emulator.Lines("set VFO").size();
+    radio.Ticks(3, -4.7, 0.1);
+    EXPECT_EQ(radio.emulator.Lines("set VFO").size(), sets);
+    EXPECT_EQ(radio.emulator.Lines("read transmit state: TX2").size(), 3);
+    radio.emulator.Signal(SIGUSR1);
+    radio.Ticks(1, -4.4);
+    EXPECT_GT(radio.emulator.Lines("set VFO").size(), sets);
 }
 
 TEST(RadioSerialPath, SilentOrGarbledAnswersBlockTheSendWithoutHarm) {
