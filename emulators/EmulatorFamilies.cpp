@@ -6,12 +6,16 @@ namespace orbivox {
 std::unique_ptr<EmulatorFamily> MakeYaesuEmulator(const FamilyOptions& options, QString& error);
 std::unique_ptr<EmulatorFamily> MakeYaesuIIEmulator(const FamilyOptions& options, QString& error);
 std::unique_ptr<EmulatorFamily> MakeGs232Emulator(const FamilyOptions& options, QString& error);
+std::unique_ptr<EmulatorFamily> MakeKenwoodEmulator(const FamilyOptions& options, QString& error);
+std::unique_ptr<EmulatorFamily> MakeIcomEmulator(const FamilyOptions& options, QString& error);
 
 const std::map<QString, FamilyFactory>& EmulatorFamilies() {
     static const std::map<QString, FamilyFactory> families = {
         {QStringLiteral("yaesu"), MakeYaesuEmulator},
         {QStringLiteral("yaesu2"), MakeYaesuIIEmulator},
         {QStringLiteral("gs232"), MakeGs232Emulator},
+        {QStringLiteral("kenwood"), MakeKenwoodEmulator},
+        {QStringLiteral("icom"), MakeIcomEmulator},
     };
     return families;
 }

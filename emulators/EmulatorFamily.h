@@ -37,6 +37,11 @@ public:
 // The options a family may take besides the frame's own.
 struct FamilyOptions {
     QString model;  // --model; empty: the family's default
+    // Icom CI-V: --address HEX[,HEX] (one or two radios on the bus), --no-echo (a USB radio
+    // that does not echo), --collide (other stations' frames and collisions on the bus).
+    QList<int> addresses;
+    bool echo = true;
+    bool collide = false;
 };
 
 using FamilyFactory =

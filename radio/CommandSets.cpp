@@ -1,6 +1,8 @@
 // The radio families' command sets, one line each, and their ports' line settings.
 #include <map>
 
+#include "radio/IcomCommandSet.h"
+#include "radio/KenwoodCommandSet.h"
 #include "radio/RadioCommandSet.h"
 #include "radio/YaesuCommandSet.h"
 #include "radio/YaesuIICommandSet.h"
@@ -14,6 +16,8 @@ const std::map<RadioFamily, Factory>& Factories() {
     static const std::map<RadioFamily, Factory> factories = {
         {RadioFamily::Yaesu, MakeYaesuCommandSet},
         {RadioFamily::YaesuII, MakeYaesuIICommandSet},
+        {RadioFamily::Kenwood, MakeKenwoodCommandSet},
+        {RadioFamily::Icom, MakeIcomCommandSet},
     };
     return factories;
 }

@@ -189,6 +189,9 @@ void DopplerTracker::RadioStep() {
             t.activeThresholdHz = fm ? t.fmIntervalHz : t.ssbIntervalHz;
             t.vfoMode = !fm;
             commands_->ModeSetup(context);
+            if (radio2 != nullptr && options_.uplinkEnabled && transponder_.uplinkKHz != 0) {
+                radio2->ModeSetup(transponder_.uplinkMode, t.dialMoved);
+            }
         }
     }
     if (!link_.KctMode() && commands_->Model().readsBack && t.sendCount >= 1) {
@@ -238,7 +241,8 @@ void DopplerTracker::SendFrequencies() {
             if (differenceHz < t.activeThresholdHz) {
                 return;
             }
-            if (commands_->Transmitting(context)) {
+            if (commands_->Transmitting(context) ||
+                (radio2 != nullptr && radio2->Transmitting(t.catOn, t.lastSentTarget))) {
                 return;
             }
         }
@@ -255,6 +259,14 @@ void DopplerTracker::SendFrequencies() {
         link_.Delay();
     } else {
         commands_->SetFrequencies(context, downlink, withUplink ? uplink : 0);
+        if (radio2 != nullptr && withUplink) {
+            radio2->SendUplink(uplink);
+            link_.Delay();
+        }
+        if (tone != nullptr && tonePending && withUplink) {
+            tonePending = false;
+            tone->FirstUplink();
+        }
     }
     t.lastSentTarget = target;
     t.sendCount = std::max(t.sendCount + 1, 1);
@@ -453,7 +465,9 @@ void DopplerTracker::SatelliteModeOff() {
 
 void DopplerTracker::TransmitReceive(bool transmit) {
     transmitting_ = transmit;
-    if (commands_ && link_.HasPort()) {
+    if (radio2 != nullptr) {
+        radio2->TransmitReceive(transmit);
+    } else if (commands_ && link_.HasPort()) {
         RadioContext context = Context();
         if (transmit) {
             commands_->Transmit(context);
@@ -467,6 +481,9 @@ void DopplerTracker::TransmitReceive(bool transmit) {
 void DopplerTracker::Close(bool windowClosed) {
     if (tuning_.catDisabled || !commands_) {
         return;
+    }
+    if (radio2 != nullptr && radio2->HasPort()) {
+        radio2->TransmitReceive(false);
     }
     RadioContext context = Context();
     if (link_.HasPort()) {

@@ -14,6 +14,8 @@
 
 #include "radio/CatLink.h"
 #include "radio/RadioCommandSet.h"
+#include "radio/SecondRadio.h"
+#include "radio/ToneCommands.h"
 #include "radio/TransponderSelection.h"
 #include "radio/TuningState.h"
 
@@ -44,6 +46,8 @@ public:
     const TuningState& Tuning() const { return tuning_; }
     const SelectedTransponder& Transponder() const { return transponder_; }
     RadioCommandSet* Commands() const { return commands_.get(); }
+    // The automatic RX/TX exchange puts another radio on port 1: its command set takes over.
+    void SetCommands(std::unique_ptr<RadioCommandSet> commands) { commands_ = std::move(commands); }
     CatLink& Link() { return link_; }
 
     // The operator chose a working satellite: VFO offset and receive correction back to 0.
@@ -105,6 +109,14 @@ public:
 
     // Called when a read failed and CAT was switched off for the run.
     std::function<void()> onCatDisabled;
+
+    // A configured radio 2 (it takes the uplink, its mode, its transmit check and the
+    // transmit switch) and the tone switch; the caller owns both, either may be null.
+    SecondRadio* radio2 = nullptr;
+    ToneSwitch* tone = nullptr;
+    // Set by the entry selection when the satellite needs a tone: the first uplink switches
+    // it on.
+    bool tonePending = false;
 
 private:
     RadioContext Context();

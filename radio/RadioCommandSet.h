@@ -15,6 +15,7 @@
 #include "radio/IcomFiles.h"
 #include "radio/KenwoodFiles.h"
 #include "radio/RadioFamily.h"
+#include "radio/ToneCommands.h"
 #include "radio/TransponderSelection.h"
 #include "radio/TuningState.h"
 #include "radio/YaesuFiles.h"
@@ -83,6 +84,17 @@ public:
     virtual void SatelliteChanged(RadioContext& context) { (void)context; }
     // Whether the dial adoption subtracts the receive correction.
     virtual bool DialSubtractsReceiveCorrection() const = 0;
+    // The port has just opened: the family's first commands.
+    virtual void PortOpened(RadioContext& context) { (void)context; }
+    // Where this radio's tone commands go, and sending them (each with a CAT delay, with
+    // whatever VFO selection the radio needs around them).
+    virtual ToneTarget Tone() const { return {Family(), Model().name, 0}; }
+    virtual void SendTone(CatLink& link, const QList<QByteArray>& commands) {
+        for (const QByteArray& command : commands) {
+            link.Send(command);
+            link.Delay();
+        }
+    }
 };
 
 // The command set of radio 1's family; null for a family whose module is not built yet.

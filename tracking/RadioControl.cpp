@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <cmath>
 
+#include "radio/IcomCommandSet.h"
 #include "radio/PortMap.h"
 #include "settings/SqfFile.h"
 
@@ -49,7 +50,8 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
                            ClientConversation* catServer)
     : session_(session),
       notifier_(notifier),
-      link_(nullptr, session.settings().station.catDelayMs) {
+      link_(nullptr, session.settings().station.catDelayMs),
+      link2_(nullptr, session.settings().station.catDelayMs) {
     const LoadedSettings& s = session.settings();
     const StartValues& start = session.startValues();
     const CommandSetSettings commandSettings = CommandSettingsOf(s, start);
@@ -68,6 +70,21 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
         link_.kctMacro = [catServer](const QString& macro) { catServer->ExecuteMacro(macro); };
     }
     tracker_->onCatDisabled = [this] { session_.engine().Switches().catControl = false; };
+    radio1Settings_ = commandSettings;
+    radio2Setup_.family = s.radio2.family;
+    radio2Setup_.yaesu = s.radio2Yaesu;
+    radio2Setup_.yaesuII = s.radio2YaesuII;
+    radio2Setup_.kenwood = s.radio2Kenwood;
+    radio2Setup_.icomModel = s.radio2IcomModel;
+    radio2Setup_.icom = s.radio2Icom;
+    radio2Setup_.radio1Ft736r = s.radio1Family == RadioFamily::Yaesu && s.yaesu.model == "FT-736R";
+    tone_.SetTable(s.tones);
+    tone_.onRefused = [this](const QString& text) {
+        if (onStatus) {
+            onStatus(text);
+        }
+    };
+    tracker_->tone = &tone_;
 }
 
 RadioControl::~RadioControl() = default;
@@ -121,6 +138,98 @@ void RadioControl::OpenPorts() {
     radio2Number_ =
         open(radio2_, s.radio2.port, 2, s.radio2.family, lines.rtsRadio2, lines.dtrRadio2);
     link_.SetPort(radio1Number_ > 0 ? &radio1_ : nullptr);
+    if (link_.HasPort() && tracker_->Commands() != nullptr) {
+        RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
+        tracker_->Commands()->PortOpened(context);
+    }
+    role1_ = {radio1_.Device(), LineSettingsFor(s.radio1Family, commandSettings), s.radio1Family,
+              lines.rtsRadio1, lines.dtrRadio1};
+    role2_ = {radio2_.Device(),
+              LineSettingsFor(s.radio2.family, AsFirstRadio(radio2Setup_, commandSettings)),
+              s.radio2.family, lines.rtsRadio2, lines.dtrRadio2};
+    if (s.radio2.family != RadioFamily::None) {
+        link2_.SetPort(radio2Number_ > 0 ? &radio2_ : nullptr);
+        MakeSecondRadio(radio2Setup_);
+    }
+    AimTone();
+}
+
+void RadioControl::MakeSecondRadio(const SecondRadioSetup& setup) {
+    // Radio 2's commands come from its own files, apart from radio 1's.
+    secondRadio_ = std::make_unique<SecondRadio>(setup, link2_);
+    secondRadio_->onMessage = [this](const QString& text) {
+        if (!noRadio2Said_) {
+            noRadio2Said_ = true;
+            notifier_.Message(text);
+        }
+    };
+    if (link2_.HasPort()) {
+        secondRadio_->PortOpened();
+    }
+    tracker_->radio2 = secondRadio_.get();
+}
+
+void RadioControl::AimTone() {
+    // Nothing goes out in KCT mode, without a radio 1 port, or to a radio 2 without a port.
+    if (link_.KctMode() || !link_.HasPort()) {
+        tone_.SetRadio({}, {});
+    } else if (secondRadio_) {
+        SecondRadio* radio2 = secondRadio_.get();
+        tone_.SetRadio(radio2->Tone(), [radio2](const QList<QByteArray>& commands) {
+            if (radio2->HasPort()) {
+                radio2->SendTone(commands);
+            }
+        });
+    } else if (RadioCommandSet* commands = tracker_->Commands()) {
+        tone_.SetRadio(commands->Tone(), [this, commands](const QList<QByteArray>& bytes) {
+            commands->SendTone(link_, bytes);
+        });
+    }
+}
+
+void RadioControl::BandPairChanged(BandPair next) {
+    const LoadedSettings& s = session_.settings();
+    const bool changed = next != bandPair_;
+    if (secondRadio_ && s.radio2.autoExchange && radio1Number_ > 0 && radio2Number_ > 0 &&
+        ExchangeDue(true, bandPair_, next, ticks_)) {
+        ExchangeRadios(next);
+    } else if (changed && !secondRadio_ && s.radio1Family == RadioFamily::Icom &&
+               !s.icom.addressPairs.isEmpty()) {
+        // Two Icom radios on one port exchange their addresses instead.
+        const IcomAddressPair configured = s.icom.addressPairs.first();
+        if (configured.receive != configured.transmit) {
+            if (auto* icom = dynamic_cast<IcomCommandSet*>(tracker_->Commands())) {
+                icom->SetAddressPair(AddressPairForBandPair(next, configured));
+                AimTone();
+            }
+        }
+    }
+    if (secondRadio_ && session_.startValues().radio2DtrToggles && radio2_.IsOpen() &&
+        !radio2_.SetDtr(AntennaDtrFor(next))) {
+        qInfo().noquote() << "The antenna line (DTR) could not be set on" << radio2_.Device();
+    }
+    bandPair_ = next;
+}
+
+void RadioControl::ExchangeRadios(BandPair pair) {
+    const LoadedSettings& s = session_.settings();
+    int failed = 0;
+    if (!ReopenPorts(RolesForBandPair(pair, role1_, role2_), radio1_, radio2_, &failed)) {
+        notifier_.Message(
+            PortOpenFailureMessage(failed == 1 ? radio1Number_ : radio2Number_, failed));
+    }
+    link_.SetPort(radio1_.IsOpen() ? &radio1_ : nullptr);
+    link2_.SetPort(radio2_.IsOpen() ? &radio2_ : nullptr);
+    const bool swapped = pair == BandPair::UV;
+    const RadioFamily family1 = swapped ? s.radio2.family : s.radio1Family;
+    tracker_->SetCommands(MakeCommandSet(
+        family1, swapped ? AsFirstRadio(radio2Setup_, radio1Settings_) : radio1Settings_));
+    MakeSecondRadio(swapped ? AsSecondRadio(s.radio1Family, radio1Settings_) : radio2Setup_);
+    if (link_.HasPort() && tracker_->Commands() != nullptr) {
+        RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
+        tracker_->Commands()->PortOpened(context);
+    }
+    AimTone();
 }
 
 void RadioControl::PortFailed(int radio) {
@@ -144,8 +253,21 @@ void RadioControl::Select(int listOffset) {
     if (engine.SelectedCount() > 0 && setIndex >= 1 && setIndex <= engine.Orbit().Sets().Count()) {
         name = QString::fromStdString(engine.Orbit().Sets()[setIndex].name);
     }
-    tracker_->SatelliteChanged(
-        setIndex, SelectEntryForSatellite(session_.settings().transponders, name, listOffset));
+    const SelectedTransponder selected =
+        SelectEntryForSatellite(session_.settings().transponders, name, listOffset);
+    if (selected.found) {
+        BandPairChanged(NextBandPair(bandPair_, selected.downlinkKHz, selected.uplinkKHz));
+    }
+    tracker_->SatelliteChanged(setIndex, selected);
+    const LoadedSettings& s = session_.settings();
+    if (secondRadio_ && s.radio1Family == RadioFamily::Kenwood && tracker_->Tuning().catOn) {
+        secondRadio_->BandSetup(selected.downlinkKHz, selected.downlinkOffsetKHz);
+    }
+    tone_.SatelliteChanged(name);
+    tracker_->tonePending = session_.startValues().subTone && tone_.Tones() > 0;
+    if (s.radio1Family == RadioFamily::Kenwood) {
+        tone_.Reset();
+    }
 }
 
 void RadioControl::SelectEntry(int listOffset) {
@@ -169,9 +291,18 @@ void RadioControl::Install(TrackingHooks& hooks) {
         Select(0);
     };
     hooks.computeDoppler = [this, &engine] {
+        ++ticks_;
         tracker_->ComputeDoppler(engine.View().Result().rangeRate);
     };
     hooks.radioStep = [this] {
+        const LoadedSettings& s = session_.settings();
+        // An IC-820H/821H radio 2 beside a classic Yaesu: its main band is checked each tick.
+        if (!lost_ && secondRadio_ && s.radio1Family == RadioFamily::Yaesu &&
+            tracker_->Commands() != nullptr && !tracker_->Commands()->Model().oneVfoInUse &&
+            tracker_->Tuning().catOn && tracker_->Tuning().tickStage >= 2) {
+            secondRadio_->BandSetup(tracker_->Transponder().downlinkKHz,
+                                    tracker_->Transponder().downlinkOffsetKHz);
+        }
         if (!lost_) {
             tracker_->RadioStep();
         }
@@ -226,7 +357,13 @@ void RadioControl::CalibrationStored(double newUplinkKHz) {
 
 void RadioControl::InstallQuit(QuitHooks& hooks, bool windowClosed) {
     hooks.radio1PortFailed = [this] { return lost_ || tracker_->Tuning().catDisabled; };
-    hooks.sendCloseCommands = [this, windowClosed] { tracker_->Close(windowClosed); };
+    hooks.sendCloseCommands = [this, windowClosed] {
+        // Closing the window (not "&Quit") switches the tone off first.
+        if (windowClosed && !lost_ && !tracker_->Tuning().catDisabled) {
+            tone_.Reset();
+        }
+        tracker_->Close(windowClosed);
+    };
 }
 
 }  // namespace orbivox

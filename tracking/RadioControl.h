@@ -71,11 +71,22 @@ public:
     // A radio port failed while it mattered: the tracking must stop and the program end
     // with kRadioLostMessage. Called once.
     std::function<void()> onRadioLost;
+    // A line for the status bar (a tone that cannot be sent).
+    std::function<void(const QString&)> onStatus;
+    ToneSwitch& Tone() { return tone_; }
     bool RadioLost() const { return lost_; }
 
 private:
     void Select(int listOffset);
     void PortFailed(int radio);
+    // Radio 2's commands for the files of `setup` on port 2; the tone to the radio that
+    // transmits.
+    void MakeSecondRadio(const SecondRadioSetup& setup);
+    void AimTone();
+    // The band pair of a new entry: the automatic RX/TX exchange, two Icom radios' address
+    // pair, the antenna line.
+    void BandPairChanged(BandPair next);
+    void ExchangeRadios(BandPair pair);
 
     TrackingSession& session_;
     Notifier& notifier_;
@@ -84,10 +95,19 @@ private:
     int radio1Number_ = 0;
     int radio2Number_ = 0;
     CatLink link_;
+    CatLink link2_;
+    std::unique_ptr<SecondRadio> secondRadio_;
     std::unique_ptr<DopplerTracker> tracker_;
     int listOffset_ = 0;
     bool lost_ = false;
     bool paused_ = false;
+    bool noRadio2Said_ = false;
+    ToneSwitch tone_;
+    BandPair bandPair_ = BandPair::VU;
+    int ticks_ = 0;
+    CommandSetSettings radio1Settings_;
+    SecondRadioSetup radio2Setup_;
+    RadioPortRole role1_, role2_;
 };
 
 }  // namespace orbivox

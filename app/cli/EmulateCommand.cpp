@@ -11,7 +11,11 @@ namespace orbivox::cli {
 
 const char* const kEmulateUsage =
     "usage: orbivox emulate FAMILY [--model M] [--silent | --garbage] [--unplug-after N]\n"
-    "       FAMILY: yaesu (FT-736R, FT-847, FT-817, FT-857, FT-897), yaesu2 (FT-991, FT-991A)\n"
+    "                       [--address HEX[,HEX]] [--no-echo] [--collide]\n"
+    "       FAMILY: yaesu (FT-736R, FT-847, FT-817, FT-857, FT-897), yaesu2 (FT-991, FT-991A),\n"
+    "               kenwood (TS-790, TS-2000, Others), icom (IC-820H, IC-821H, IC-910H,\n"
+    "               IC-9100, IC-9700, IC-706MKIIG, IC-7000, Others)\n"
+    "       --address, --no-echo, --collide: the icom family's CI-V bus\n"
     "       the first line of output is the device to put into ComPorts.SQF\n";
 
 int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -30,6 +34,21 @@ int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--model" && i + 1 < args.size()) {
             familyOptions.model = QString::fromStdString(args[++i]);
+        } else if (args[i] == "--address" && i + 1 < args.size()) {
+            for (const QString& text : QString::fromStdString(args[++i]).split(',')) {
+                bool ok = false;
+                const int address = text.toInt(&ok, 16);
+                if (!ok || address < 1 || address > 0xDF) {
+                    err << "orbivox emulate: --address takes one or two CI-V addresses in "
+                           "hexadecimal (01 to DF), as 60,62\n";
+                    return 2;
+                }
+                familyOptions.addresses.append(address);
+            }
+        } else if (args[i] == "--no-echo") {
+            familyOptions.echo = false;
+        } else if (args[i] == "--collide") {
+            familyOptions.collide = true;
         } else if (args[i] == "--silent") {
             options.fault = AnswerFault::Silent;
         } else if (args[i] == "--garbage") {

@@ -1,0 +1,123 @@
+// The Kenwood radios (TS-790, TS-2000, "Others") on the far end of the line: text commands
+// ending in ";", VFO A and VFO B, modes, the control strings, transmit and the tone, "?;"
+// for what the radio does not understand.
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "emulators/EmulatorFamily.h"
+#include "emulators/FrequencyText.h"
+
+namespace orbivox {
+namespace {
+
+constexpr qsizetype kLongestCommand = 64;  // a longer run without ";" is line noise
+
+QString ModeName(QChar digit) {
+    static const QStringList names = {"LSB", "USB", "CW", "FM", "AM", "FSK", "CW-R", "", "FSK-R"};
+    const int number = digit.digitValue();
+    if (number >= 1 && number <= names.size() && !names[number - 1].isEmpty()) {
+        return names[number - 1];
+    }
+    return QStringLiteral("unknown mode \"%1\"").arg(digit);
+}
+
+bool AllDigits(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+class KenwoodEmulator : public EmulatorFamily {
+public:
+    QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
+        pending_ += bytes;
+        QList<EmulatedCommand> commands;
+        qsizetype end;
+        while ((end = pending_.indexOf(';')) >= 0) {
+            commands.append(Take(QString::fromLatin1(pending_.left(end))));
+            pending_.remove(0, end + 1);
+        }
+        if (pending_.size() > kLongestCommand) {
+            commands.append({QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
+            pending_.clear();
+        }
+        return commands;
+    }
+
+    void SetMicrophonePtt(bool) override {}
+
+    QString TurnDial(int hertz) override {
+        vfos_[0] += hertz;
+        return QStringLiteral("dial turned to %1").arg(MegahertzText(vfos_[0], 6));
+    }
+
+private:
+    EmulatedCommand Take(const QString& text) {
+        const QByteArray unknown = "?;";
+        if (text.isEmpty()) {
+            return {QStringLiteral("empty command"), {}};
+        }
+        if (text == "FA" || text == "FB") {
+            const std::int64_t hertz = vfos_[text == "FA" ? 0 : 1];
+            return {QStringLiteral("read VFO-%1: %2").arg(text.at(1)).arg(MegahertzText(hertz, 6)),
+                    (text + QStringLiteral("%1;").arg(hertz, 11, 10, QLatin1Char('0'))).toLatin1()};
+        }
+        if ((text.startsWith("FA") || text.startsWith("FB")) && text.size() == 13 &&
+            AllDigits(text.mid(2))) {
+            std::int64_t& hertz = vfos_[text.startsWith("FA") ? 0 : 1];
+            hertz = text.mid(2).toLongLong();
+            return {QStringLiteral("set VFO-%1 %2").arg(text.at(1)).arg(MegahertzText(hertz, 6)),
+                    {}};
+        }
+        if (text.startsWith("MD") && text.size() == 3) {
+            return {QStringLiteral("mode %1").arg(ModeName(text.at(2))), {}};
+        }
+        if (text == "FW0000" || text == "FW0001") {
+            return {QStringLiteral("filter %1").arg(text.endsWith('0') ? "narrow" : "wide"), {}};
+        }
+        if (text == "AI0" || text == "AI2") {
+            return {QStringLiteral("auto information %1").arg(text.at(2)), {}};
+        }
+        if (text == "DC0" || text == "DC1") {
+            return {QStringLiteral("control %1 band").arg(text == "DC1" ? "main" : "sub"), {}};
+        }
+        if (text == "FN0") {
+            return {QStringLiteral("select VFO"), {}};
+        }
+        if (text.startsWith("SA") && text.size() == 9 && AllDigits(text.mid(2))) {
+            return {text == "SA0010000" ? QStringLiteral("satellite mode off")
+                                        : QStringLiteral("satellite control %1").arg(text.mid(2)),
+                    {}};
+        }
+        if (text == "TS1") {
+            return {QStringLiteral("band fix"), {}};
+        }
+        if (text == "TX" || text == "RX") {
+            return {text == "TX" ? QStringLiteral("transmit") : QStringLiteral("receive"), {}};
+        }
+        if (text == "TO0" || text == "TO1") {
+            return {QStringLiteral("tone %1").arg(text == "TO1" ? "on" : "off"), {}};
+        }
+        if (text.startsWith("TN") && text.size() == 4 && AllDigits(text.mid(2))) {
+            return {QStringLiteral("tone number %1").arg(text.mid(2)), {}};
+        }
+        return {QStringLiteral("unknown command \"%1;\"").arg(text), unknown};
+    }
+
+    std::array<std::int64_t, 2> vfos_{435000000, 145900000};
+    QByteArray pending_;
+};
+
+}  // namespace
+
+std::unique_ptr<EmulatorFamily> MakeKenwoodEmulator(const FamilyOptions& options, QString& error) {
+    if (!options.model.isEmpty() && options.model != "TS-790" && options.model != "TS-2000" &&
+        options.model != "Others") {
+        error = QStringLiteral("the kenwood family has the models TS-790, TS-2000, Others");
+        return nullptr;
+    }
+    return std::make_unique<KenwoodEmulator>();
+}
+
+}  // namespace orbivox
