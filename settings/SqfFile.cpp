@@ -61,8 +61,10 @@ QStringList WithoutComments(const QStringList& lines) {
 namespace {
 
 std::string FirstWord(const QString& line) {
+    // Compiled once: a table of many thousand lines parses four numbers a line.
+    static const QRegularExpression kBlank(QStringLiteral("\\s"));
     const QString trimmed = line.trimmed();
-    const qsizetype blank = trimmed.indexOf(QRegularExpression(QStringLiteral("\\s")));
+    const qsizetype blank = trimmed.indexOf(kBlank);
     return (blank < 0 ? trimmed : trimmed.left(blank)).toStdString();
 }
 
