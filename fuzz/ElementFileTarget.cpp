@@ -28,13 +28,18 @@ void FuzzElementFile(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> lines = orbit::SplitLines(text);
 
-    orbit::OrbitEngine named(2026);
-    named.ReadOptions().useListNames = true;
-    named.ReadOptions().showWithoutListName = false;
-    named.ReadOptions().applyListName = AlternateListName;
+    // The engines live as long as the process: a set table is large, and a read that finds
+    // no sets leaves the table as it was, as in the program.
+    static orbit::OrbitEngine named = [] {
+        orbit::OrbitEngine engine(2026);
+        engine.ReadOptions().useListNames = true;
+        engine.ReadOptions().showWithoutListName = false;
+        engine.ReadOptions().applyListName = AlternateListName;
+        return engine;
+    }();
     named.ReadElementLines(lines);
 
-    orbit::OrbitEngine engine(2026);
+    static orbit::OrbitEngine engine(2026);
     const orbit::ElementReadResult result = engine.ReadElementLines(lines);
     const int sets = std::min(result.count, kSetsPropagated);
     for (orbit::ModelChoice model : {orbit::ModelChoice::Sgp4, orbit::ModelChoice::Sgp8}) {

@@ -13,7 +13,7 @@ if ! command -v clang++ >/dev/null; then
   sudo apt-get install -y clang
 fi
 cmake -G Ninja -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_COMPILER=clang++ \
   -DORBIVOX_FUZZ=ON -DORBIVOX_BENCH=OFF >/dev/null
 targets=$(sed -n 's/^ *{"\([a-z-]*\)", Fuzz[A-Za-z]*},$/\1/p' fuzz/FuzzTargets.cpp)
 cmake --build "$build_dir" -j"$(nproc)" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)

@@ -82,6 +82,11 @@ std::optional<long long> ParseSqfInteger(const QString& line) {
         base = 16;
         word.erase(0, 1);
     }
+    // One sign at most, before the "$": from_chars would take a second one, and "--" with the
+    // lowest number would overflow on negation.
+    if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
+        return std::nullopt;
+    }
     long long value = 0;
     const char* end = word.data() + word.size();
     const auto [ptr, ec] = std::from_chars(word.data(), end, value, base);
