@@ -20,6 +20,7 @@ extern const char* const kSunUsage;
 extern const char* const kMapUsage;
 extern const char* const kPropagateUsage;
 extern const char* const kDdeUsage;
+extern const char* const kEmulateUsage;
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
@@ -29,6 +30,7 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunSun(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMap(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDde(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

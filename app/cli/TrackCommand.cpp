@@ -1,6 +1,7 @@
 // orbivox track: the tracking cycle without a window, printing the list line every tick
 // and publishing the data items, so a headless station can feed a logger or a rotor
-// controller.
+// controller. With --now the clock is a stepped one: it starts at the given instant and
+// moves on by one tick interval per tick without waiting, so a whole pass runs in seconds.
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
@@ -19,33 +20,87 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-}  // namespace
+struct TrackOptions {
+    long ticks = -1;              // until interrupted
+    std::optional<double> now;    // UTC Julian date of the first tick (stepped clock)
+    std::optional<double> until;  // UTC Julian date after which no tick runs
+    int speed = 1;
+};
 
-const char* const kTrackUsage = "usage: orbivox track [--ticks N]\n";
+// Clock instants count days from 1899-12-30 00:00; Julian dates from noon 4713 BC.
+double ClockDaysFromJulian(double julianDate) {
+    return julianDate - orbit::kDisplayTimeToJulianDate;
+}
 
-int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
-    long ticks = -1;  // until interrupted
+std::optional<TrackOptions> ParseTrackOptions(const Arguments& args, std::ostream& err) {
+    TrackOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--ticks" && i + 1 < args.size()) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--ticks" && hasValue) {
             const std::optional<long> parsed =
-                cli::ParseWholeNumber(args[++i], 1, std::numeric_limits<long>::max());
+                ParseWholeNumber(args[++i], 1, std::numeric_limits<long>::max());
             if (!parsed) {
                 err << "orbivox track: --ticks needs a positive whole number\n";
-                return 2;
+                return std::nullopt;
             }
-            ticks = *parsed;
+            options.ticks = *parsed;
+        } else if ((args[i] == "--now" || args[i] == "--until") && hasValue) {
+            const std::string& name = args[i];
+            const std::optional<double> instant = ParseInstant(args[++i]);
+            if (!instant) {
+                err << "orbivox track: " << name << " wants a UTC instant YYYY-MM-DDTHH:MM:SSZ\n";
+                return std::nullopt;
+            }
+            (name == "--now" ? options.now : options.until) = instant;
+        } else if (args[i] == "--speed" && hasValue) {
+            const std::optional<long> speed = ParseWholeNumber(args[++i], 1, 10);
+            if (!speed || (*speed != 1 && *speed != 5 && *speed != 10)) {
+                err << "orbivox track: --speed is 1, 5 or 10\n";
+                return std::nullopt;
+            }
+            options.speed = static_cast<int>(*speed);
         } else {
             err << kTrackUsage;
-            return 2;
+            return std::nullopt;
         }
     }
+    if (options.now && options.until && *options.until < *options.now) {
+        err << "orbivox track: --until lies before --now\n";
+        return std::nullopt;
+    }
+    return options;
+}
 
-    orbit::SystemClock clock;
+}  // namespace
+
+const char* const kTrackUsage =
+    "usage: orbivox track [--now YYYY-MM-DDTHH:MM:SSZ] [--ticks N] [--until YYYY-MM-DDTHH:MM:SSZ]\n"
+    "                     [--speed 1|5|10]\n";
+
+int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
+    const std::optional<TrackOptions> options = ParseTrackOptions(args, err);
+    if (!options) {
+        return 2;
+    }
+
+    // The stepped clock keeps this machine's time zone: local time is UTC plus its offset.
+    orbit::SystemClock systemClock;
+    orbit::FixedClock steppedClock;
+    if (options->now) {
+        const orbit::ClockReading reading = systemClock.Now();
+        const double utc = ClockDaysFromJulian(*options->now);
+        steppedClock.Set(utc + (reading.local - reading.utc), utc);
+    }
+    const orbit::Clock& clock = options->now ? static_cast<const orbit::Clock&>(steppedClock)
+                                             : static_cast<const orbit::Clock&>(systemClock);
+
     CommandStart started = StartForCommand(clock, "track", err);
     if (!started.start.session) {
         return started.exitCode;
     }
-    TrackingEngine& engine = started.start.session->engine();
+    TrackingSession& session = *started.start.session;
+    TrackingEngine& engine = session.engine();
+    engine.SetMapUpdate(session.startValues().mapUpdateSeconds, options->speed);
     DataPublishing publishing(engine);
     if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
         err << "orbivox track: the data items cannot be published\n";
@@ -54,27 +109,51 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });
 
+    const double tickDays = engine.TickIntervalMs() / 86400000.0;
     long done = 0;
-    auto tick = [&] {
+    // One tick; false when the run is over.
+    auto tick = [&]() -> bool {
+        const double instant = clock.Now().utc + orbit::kDisplayTimeToJulianDate;
+        if (options->until && instant > *options->until) {
+            return false;
+        }
         engine.TrackingTick();
         engine.LettersRepainted();
+        if (options->now) {
+            out << FormatInstant(instant) << ' ';
+        }
         out << engine.ListText() << std::endl;
-        if (ticks > 0 && ++done >= ticks) {
-            QCoreApplication::quit();
-        }
+        return !(options->ticks > 0 && ++done >= options->ticks);
     };
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, tick);
-    QTimer watch;  // Ctrl-C ends the run in order, between ticks
-    QObject::connect(&watch, &QTimer::timeout, [] {
-        if (interrupted) {
-            QCoreApplication::quit();
+
+    if (options->now) {
+        // No waiting between ticks; the items' readers still get their turn between them.
+        while (!interrupted && tick()) {
+            steppedClock.Advance(tickDays);
+            QCoreApplication::processEvents();
         }
-    });
-    watch.start(50);
-    QTimer::singleShot(0, tick);
-    timer.start(engine.TickIntervalMs());
-    QCoreApplication::exec();
+    } else {
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (!tick()) {
+                QCoreApplication::quit();
+            }
+        });
+        QTimer watch;  // Ctrl-C ends the run in order, between ticks
+        QObject::connect(&watch, &QTimer::timeout, [] {
+            if (interrupted) {
+                QCoreApplication::quit();
+            }
+        });
+        watch.start(50);
+        QTimer::singleShot(0, &timer, [&] {
+            if (!tick()) {
+                QCoreApplication::quit();
+            }
+        });
+        timer.start(engine.TickIntervalMs());
+        QCoreApplication::exec();
+    }
     TrackingEngine::QuitProgram(QuitHooks{}, true, false);
     return 0;
 }

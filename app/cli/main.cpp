@@ -30,6 +30,7 @@ const std::map<std::string, CommandEntry>& CommandTable() {
         {"map", {RunMap, kMapUsage}},
         {"propagate", {RunPropagate, kPropagateUsage}},
         {"dde", {RunDde, kDdeUsage}},
+        {"emulate", {RunEmulate, kEmulateUsage}},
     };
     return table;
 }

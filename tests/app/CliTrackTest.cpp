@@ -25,6 +25,48 @@ TEST(CliTrack, PrintsTheHeaderAndOneListLinePerTick) {
     }
 }
 
+TEST(CliTrack, TheSteppedClockPrefixesEachTickWithItsInstant) {
+    QTemporaryDir home;
+    struct Case {
+        QStringList args;
+        QStringList instants;
+    };
+    const Case cases[] = {
+        {{"--now", "2026-03-01T10:00:00Z", "--ticks", "3", "--speed", "5"},
+         {"2026-03-01T10:00:00.000Z", "2026-03-01T10:00:00.200Z", "2026-03-01T10:00:00.400Z"}},
+        // --until is the last instant that still gets a tick.
+        {{"--now", "2026-03-01T10:00:00Z", "--until", "2026-03-01T10:00:02Z"},
+         {"2026-03-01T10:00:00.000Z", "2026-03-01T10:00:01.000Z", "2026-03-01T10:00:02.000Z"}},
+        {{"--now", "2026-03-01T23:59:59Z", "--ticks", "2", "--speed", "10"},
+         {"2026-03-01T23:59:59.000Z", "2026-03-01T23:59:59.100Z"}},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(QStringList{"track"} + c.args, home.path());
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), c.instants.size() + 1) << run.out.toStdString();
+        EXPECT_TRUE(lines[0].startsWith("Azimuth"));
+        for (int i = 0; i < c.instants.size(); ++i) {
+            EXPECT_TRUE(lines[i + 1].startsWith(c.instants[i] + "  "))
+                << lines[i + 1].toStdString();
+        }
+    }
+}
+
+TEST(CliTrack, BadClockOptionsAreUsageErrors) {
+    QTemporaryDir home;
+    const QStringList bad[] = {{"--now", "2026-02-30T10:00:00Z"},
+                               {"--speed", "2"},
+                               {"--now", "2026-03-01T10:00:00Z", "--until", "2026-03-01T09:00:00Z"},
+                               {"--until"}};
+    for (const QStringList& args : bad) {
+        const CliRun run = RunCli(QStringList{"track"} + args, home.path());
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
+
 TEST(CliTrack, AMissingSettingsFileEndsTheStartWithItsLabel) {
     QTemporaryDir home;
     ASSERT_EQ(RunCli({"folders"}, home.path()).exitCode, 0);  // first start makes the folder

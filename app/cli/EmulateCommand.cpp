@@ -1,0 +1,57 @@
+// orbivox emulate: a radio on a pseudo-terminal, to try CAT settings without a radio and to
+// drive the real serial path in tests. The log format is in docs/radio.md.
+#include <iostream>
+
+#include "app/cli/Commands.h"
+#include "app/cli/OrbitArguments.h"
+#include "emulators/EmulatorFamily.h"
+#include "emulators/EmulatorLoop.h"
+
+namespace orbivox::cli {
+
+const char* const kEmulateUsage =
+    "usage: orbivox emulate FAMILY [--model M] [--silent | --garbage] [--unplug-after N]\n"
+    "       FAMILY: yaesu (FT-736R, FT-847, FT-817, FT-857, FT-897), yaesu2 (FT-991, FT-991A)\n"
+    "       the first line of output is the device to put into ComPorts.SQF\n";
+
+int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kEmulateUsage;
+        return 2;
+    }
+    const auto& families = EmulatorFamilies();
+    const auto found = families.find(QString::fromStdString(args[0]));
+    if (found == families.end()) {
+        err << "orbivox emulate: unknown family \"" << args[0] << "\"\n" << kEmulateUsage;
+        return 2;
+    }
+    FamilyOptions familyOptions;
+    EmulatorOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--model" && i + 1 < args.size()) {
+            familyOptions.model = QString::fromStdString(args[++i]);
+        } else if (args[i] == "--silent") {
+            options.fault = AnswerFault::Silent;
+        } else if (args[i] == "--garbage") {
+            options.fault = AnswerFault::Garbage;
+        } else if (args[i] == "--unplug-after" && i + 1 < args.size()) {
+            options.unplugAfter = ParseWholeNumber(args[++i], 1, 1000000000);
+            if (!options.unplugAfter) {
+                err << "orbivox emulate: --unplug-after needs a positive whole number\n";
+                return 2;
+            }
+        } else {
+            err << kEmulateUsage;
+            return 2;
+        }
+    }
+    QString error;
+    const std::unique_ptr<EmulatorFamily> family = found->second(familyOptions, error);
+    if (!family) {
+        err << "orbivox emulate: " << error.toStdString() << '\n';
+        return 2;
+    }
+    return RunEmulator(*family, options, out, err);
+}
+
+}  // namespace orbivox::cli
