@@ -4,7 +4,10 @@
 # element file, the list written to a file. Fails when the memory at the end is more than 5 %
 # above the memory after the first simulated hour, when the run printed an error line, or
 # when its last list line differs from `orbivox look` for that instant and satellite.
-# Not part of the test run; needs a build (bash scripts/build.sh). Prints its figures.
+# It also checks the stepped clock: the last tick must lie (ticks - 1) seconds after START.
+# The radio and rotor emulators join the run once `orbivox track` drives a radio and a rotor.
+# Not part of the test run; needs a build (bash scripts/build.sh). Prints its figures; the
+# memory is sampled once a second, so "after the first hour" is the first sample past it.
 #
 #   bash scripts/soak.sh [DAYS] [START]     START defaults to 2026-03-01T00:00:00Z
 set -euo pipefail
@@ -92,18 +95,23 @@ else
   awk -v g="$growth" 'BEGIN { exit !(g <= 5) }' || fail "memory grew by $growth %"
 fi
 
+# The stepped clock: the last tick lies (ticks - 1) seconds after the start, to the millisecond.
+last="$(tail -n 1 "$out")"
+expected="$(date -u -d "@$(($(date -u -d "$start" +%s) + ticks - 1))" +%Y-%m-%dT%H:%M:%S.000Z)"
+[ "${last%% *}" = "$expected" ] || fail "the last tick is at ${last%% *}, not $expected"
+
 # The last list line against a fresh look at its instant for the working satellite (the
 # group's first), compared as the list rounds: azimuth, elevation and MA to 0.1, height and
-# range to 1 km, the orbit number exactly.
-last="$(tail -n 1 "$out")"
+# range to 1 km.
 instant="${last%% *}"
 satellite="$(head -n 1 "$work/names")"
 site="$(tr -d '\r' <"$cfg/SatIni.SQF" | awk 'NR == 1 { alt = $1 } NR == 3 { lon = $1 } NR == 4 { lat = $1 }
   END { printf "%s,%s,%s", lat, lon, alt }')"
 look="$("$orbivox" look --site "$site" --sat "$satellite" --at "$instant" "$elements")"
-listed="$(printf '%s\n' "$last" | awk '{ printf "%s %s %s %s %s %s", $2, $3, $4, $5, $6, $9 }')"
+# The list shows the orbit number minus 1, rounded; longitude and latitude whole degrees.
+listed="$(printf '%s\n' "$last" | awk '{ printf "%s %s %s %s %s %s %s %s", $2, $3, $4, $5, $6, $7, $8, $9 }')"
 looked="$(printf '%s\n' "$look" | awk -F'|' '{ split($2, v, " ");
-  printf "%.1f %.1f %.1f %.0f %.0f %s", v[1], v[2], v[8], v[7], v[3], v[9] }')"
+  printf "%.1f %.1f %.1f %.0f %.0f %.0f %.0f %.0f", v[1], v[2], v[8], v[7], v[3], v[6], v[5], v[9] - 1 }')"
 echo "soak: last line  $last"
 echo "soak: look       $look"
 [ "$listed" = "$looked" ] || fail "the last list line ($listed) differs from look ($looked)"
