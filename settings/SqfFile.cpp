@@ -61,8 +61,10 @@ QStringList WithoutComments(const QStringList& lines) {
 namespace {
 
 std::string FirstWord(const QString& line) {
+    // Compiled once: a table of many thousand lines parses four numbers a line.
+    static const QRegularExpression kBlank(QStringLiteral("\\s"));
     const QString trimmed = line.trimmed();
-    const qsizetype blank = trimmed.indexOf(QRegularExpression(QStringLiteral("\\s")));
+    const qsizetype blank = trimmed.indexOf(kBlank);
     return (blank < 0 ? trimmed : trimmed.left(blank)).toStdString();
 }
 
@@ -79,6 +81,11 @@ std::optional<long long> ParseSqfInteger(const QString& line) {
     if (!word.empty() && word[0] == '$') {
         base = 16;
         word.erase(0, 1);
+    }
+    // One sign at most, before the "$": from_chars would take a second one, and "--" with the
+    // lowest number would overflow on negation.
+    if (!word.empty() && (word[0] == '+' || word[0] == '-')) {
+        return std::nullopt;
     }
     long long value = 0;
     const char* end = word.data() + word.size();

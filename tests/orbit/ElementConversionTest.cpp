@@ -2,6 +2,8 @@
 // century and the flags for sets no model can run.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "orbit/ElementConversion.h"
 #include "orbit/EpochTime.h"
 #include "orbit/OrbitConstants.h"
@@ -73,6 +75,13 @@ TEST(ConvertTwoLine, CenturyComesFromTheClock) {
                      2451179.5);  // 1999 January 1 00:00
     EXPECT_EQ(orbit::CenturyOf(2025), 2000);
     EXPECT_EQ(orbit::CenturyOf(2100), 2100);
+}
+
+TEST(ConvertTwoLine, AbsurdEpochGivesAFarDateNotAnOverflow) {
+    // A damaged verbose file's "80230.2962978E8" is the year 80 million.
+    const double far = orbit::EpochToJulianDate(80230.2962978e8, 2000);
+    EXPECT_TRUE(std::isfinite(far));
+    EXPECT_GT(far, orbit::EpochToJulianDate(99365.0, 2000) + 1e10);
 }
 
 TEST(ConvertTwoLine, DayNumberCountsFrom1978) {

@@ -55,6 +55,11 @@ TEST(SqfInteger, DecimalOrDollarHex) {
     EXPECT_FALSE(ParseSqfInteger("12abc"));
     EXPECT_FALSE(ParseSqfInteger("1.5"));
     EXPECT_FALSE(ParseSqfInteger(""));
+    // A second sign is no number (negating the lowest one would overflow).
+    EXPECT_FALSE(ParseSqfInteger("--7"));
+    EXPECT_FALSE(ParseSqfInteger("--9223372036854775808"));
+    EXPECT_FALSE(ParseSqfInteger("$-378"));
+    EXPECT_EQ(*ParseSqfInteger("-$378"), -0x378);
 }
 
 TEST(SqfFile, RoundTripWithCrLfAndCodePage) {

@@ -1,0 +1,20 @@
+// The table of fuzz targets the replay driver walks.
+#include "fuzz/FuzzTargets.h"
+
+#include <array>
+
+namespace orbivox::fuzz {
+
+std::span<const FuzzTarget> FuzzTargets() {
+    static constexpr std::array<FuzzTarget, 6> targets = {{
+        {"element-file", FuzzElementFile},
+        {"settings-files", FuzzSettingsFiles},
+        {"transponder-table", FuzzTransponderTable},
+        {"catalogue-files", FuzzCatalogueFiles},
+        {"element-check", FuzzElementCheck},
+        {"conversation-line", FuzzConversationLine},
+    }};
+    return targets;
+}
+
+}  // namespace orbivox::fuzz

@@ -1,0 +1,44 @@
+#pragma once
+// The fuzz targets: one entry function for each surface where outside bytes reach a reader.
+// libFuzzer calls one of them per program (LibFuzzerMain.cpp, built by scripts/fuzz.sh);
+// the ordinary build's replay driver (ReplayMain.cpp) runs every file of
+// fuzz/corpus/<name>/ through the target of that name, so the sanitizer build checks the
+// corpora on every test run.
+//
+// An entry function takes any bytes and must neither crash, hang nor leak; where the
+// reader promises a property (a round trip, a bound) the entry checks it and aborts.
+//
+// Readers still to come join here with a row in FuzzTargets() and a corpus folder:
+// OMM element files (FuzzElementFile passes their text on once the element reader knows
+// the format) and each radio family's reply parser (one target per family, named
+// "radio-<family>-reply", fed the bytes a radio could send).
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace orbivox::fuzz {
+
+using FuzzEntry = void (*)(const std::uint8_t* data, std::size_t size);
+
+struct FuzzTarget {
+    const char* name;  // also the corpus folder's name
+    FuzzEntry entry;
+};
+
+// Two-line and verbose element files, read and then propagated.
+void FuzzElementFile(const std::uint8_t* data, std::size_t size);
+// Every settings file of a configuration folder through the start-up loader. The first
+// line names the file ("SatIni.SQF", "Radio2/TRX_Semi.SQF"), the rest is its content.
+void FuzzSettingsFiles(const std::uint8_t* data, std::size_t size);
+// The transponder table Doppler.SQF.
+void FuzzTransponderTable(const std::uint8_t* data, std::size_t size);
+// Group list, group files, source lists and the satellite names list.
+void FuzzCatalogueFiles(const std::uint8_t* data, std::size_t size);
+// A download: the first line is the address, the rest the body the server sent.
+void FuzzElementCheck(const std::uint8_t* data, std::size_t size);
+// One line of the conversation protocol as a peer sends it.
+void FuzzConversationLine(const std::uint8_t* data, std::size_t size);
+
+std::span<const FuzzTarget> FuzzTargets();
+
+}  // namespace orbivox::fuzz

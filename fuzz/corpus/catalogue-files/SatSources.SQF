@@ -1,0 +1,12 @@
+Kepler\amateur.txt
+Kepler\amateur.txt
+
+
+
+
+
+
+
+
+
+

@@ -1,0 +1,12 @@
+Auxiliary.SQF
+NelvoNames.txt
+Doppler.SQF
+SubTone.SQF
+Squint.SQF
+Prior.SQF
+StandPos.SQF
+AlleServer.SQF
+ComPorts.SQF
+Program.SQF
+Auxiliary.SQF
+ParPort.SQF

@@ -1,0 +1,2 @@
+CatServer.SQF
+KCT\ServerKCT

@@ -1,0 +1,3 @@
+Config.SQF
+\Orbivox32\
+0

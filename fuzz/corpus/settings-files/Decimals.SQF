@@ -1,0 +1,2 @@
+Decimals.SQF
+0

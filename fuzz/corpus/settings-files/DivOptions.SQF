@@ -1,0 +1,7 @@
+DivOptions.SQF
++
++
+-
++
++
++

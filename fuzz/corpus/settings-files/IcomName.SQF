@@ -1,0 +1,4 @@
+IcomName.SQF
+IC-9700
+$D1
+$D0

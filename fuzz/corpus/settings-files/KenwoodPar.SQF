@@ -1,0 +1,5 @@
+KenwoodPar.SQF
+TS-2000
+9600
+0
+TraceOff

@@ -1,0 +1,3 @@
+KorrMod.SQF
+0
+0

@@ -1,0 +1,3 @@
+ParkPos.SQF
+0
+0

@@ -1,0 +1,2 @@
+Radio2/IcomNameSemi.SQF
+IC-9700

@@ -1,0 +1,3 @@
+Radio2/IcomParSemi.SQF
+19200
+$A2

@@ -1,0 +1,5 @@
+Radio2/KenwoodParSemi.SQF
+TS-2000
+9600
+0
+TraceOff

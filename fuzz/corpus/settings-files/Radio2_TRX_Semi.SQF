@@ -1,0 +1,4 @@
+Radio2/TRX_Semi.SQF
+None
+0
+-

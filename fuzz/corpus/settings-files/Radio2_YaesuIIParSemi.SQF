@@ -1,0 +1,3 @@
+Radio2/YaesuIIParSemi.SQF
+38400
+FT-991A

@@ -1,0 +1,2 @@
+RotorInterface.SQF
+0

@@ -1,0 +1,2 @@
+RotorServer.SQF
+none

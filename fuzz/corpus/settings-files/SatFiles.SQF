@@ -1,0 +1,3 @@
+SatFiles.SQF
+Amateur
+Standard

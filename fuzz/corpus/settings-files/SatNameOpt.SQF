@@ -1,0 +1,4 @@
+SatNameOpt.SQF
+-
++
+I

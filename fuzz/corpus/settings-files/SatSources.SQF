@@ -1,0 +1,13 @@
+SatSources.SQF
+Kepler\amateur.txt
+Kepler\amateur.txt
+
+
+
+
+
+
+
+
+
+

@@ -1,0 +1,13 @@
+SatSourcesII.SQF
+Kepler\amateur.txt
+Kepler\amateur.txt
+
+
+
+
+
+
+
+
+
+

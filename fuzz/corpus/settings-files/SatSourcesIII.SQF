@@ -1,0 +1,13 @@
+SatSourcesIII.SQF
+Kepler\amateur.txt
+Kepler\amateur.txt
+
+
+
+
+
+
+
+
+
+

@@ -1,0 +1,13 @@
+SatSourcesIV.SQF
+Kepler\amateur.txt
+Kepler\amateur.txt
+
+
+
+
+
+
+
+
+
+

@@ -1,0 +1,2 @@
+TRX.SQF
+Icom

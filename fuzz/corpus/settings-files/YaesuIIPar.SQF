@@ -1,0 +1,3 @@
+YaesuIIPar.SQF
+38400
+FT-991A
