@@ -1,8 +1,10 @@
-// Element files: the bytes as a whole file through the format detection and both readers,
-// once with the names list consulted, then the first sets read through both model families.
+// Element files: the bytes as a whole file through the format detection and every reader
+// (two-line, verbose, OMM as CSV, XML or JSON), once with the names list consulted, then the
+// first sets read through both model families.
 #include <algorithm>
 #include <string>
 
+#include "catalogue/ElementFileReader.h"
 #include "fuzz/FuzzTargets.h"
 #include "orbit/ElementFile.h"
 #include "orbit/OrbitEngine.h"
@@ -26,7 +28,6 @@ std::optional<std::string> AlternateListName(char, std::string_view key) {
 
 void FuzzElementFile(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = orbit::SplitLines(text);
 
     // The engines live as long as the process: a set table is large, and a read that finds
     // no sets leaves the table as it was, as in the program.
@@ -37,10 +38,11 @@ void FuzzElementFile(const std::uint8_t* data, std::size_t size) {
         engine.ReadOptions().applyListName = AlternateListName;
         return engine;
     }();
-    named.ReadElementLines(lines);
+    ReadElementText(text, named.Sets(), named.ReadOptions());
 
     static orbit::OrbitEngine engine(2026);
-    const orbit::ElementReadResult result = engine.ReadElementLines(lines);
+    const orbit::ElementReadResult result =
+        ReadElementText(text, engine.Sets(), engine.ReadOptions());
     const int sets = std::min(result.count, kSetsPropagated);
     for (orbit::ModelChoice model : {orbit::ModelChoice::Sgp4, orbit::ModelChoice::Sgp8}) {
         engine.SetModel(model);

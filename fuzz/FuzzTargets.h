@@ -9,8 +9,7 @@
 // reader promises a property (a round trip, a bound) the entry checks it and aborts.
 //
 // Readers still to come join here with a row in FuzzTargets() and a corpus folder:
-// OMM element files (FuzzElementFile passes their text on once the element reader knows
-// the format) and each radio family's reply parser (one target per family, named
+// each radio family's reply parser (one target per family, named
 // "radio-<family>-reply", fed the bytes a radio could send).
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +24,7 @@ struct FuzzTarget {
     FuzzEntry entry;
 };
 
-// Two-line and verbose element files, read and then propagated.
+// Element files in every format we read, told by content, read and then propagated.
 void FuzzElementFile(const std::uint8_t* data, std::size_t size);
 // Every settings file of a configuration folder through the start-up loader. The first
 // line names the file ("SatIni.SQF", "Radio2/TRX_Semi.SQF"), the rest is its content.
