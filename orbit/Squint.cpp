@@ -169,6 +169,9 @@ SquintAxis PrepareSquint(const ElementSet& set, const std::vector<SquintEntry>& 
             return axis;
         attitudeDay = SquintDayNumber(day, month, year);
     }
+    // A damaged set's epoch (not YYDDD.ddd) has no day to drift the attitude from.
+    if (!(set.epoch >= 0.0 && set.epoch < 100000.0))
+        return axis;
     const int twoDigitYear = static_cast<int>(std::trunc(set.epoch / 1000.0));
     const int dayOfYear = static_cast<int>(std::trunc(set.epoch - twoDigitYear * 1000.0));
     int epochDay = 0, epochMonth = 0;

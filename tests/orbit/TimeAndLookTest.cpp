@@ -229,6 +229,11 @@ TEST(Squint, EquatorialOrbitGivesAFiniteAxis) {
     const double squint = ComputeSquint(axis, view);
     EXPECT_GE(squint, 0.0);
     EXPECT_LE(squint, 180.0);
+    // A damaged epoch (no YYDDD day to start from): no squint data rather than an overflow.
+    const double goodEpoch = set.epoch;
+    set.epoch = 8.0e12;
+    EXPECT_EQ(PrepareSquint(set, {entry}, 17700.3).mode, SquintMode::None);
+    set.epoch = goodEpoch;
     // No entry of that name: no squint data.
     set.name = "OTHER";
     EXPECT_EQ(PrepareSquint(set, {entry}, 17700.3).mode, SquintMode::None);
