@@ -8,13 +8,17 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
 #include "rotator/CatServerLauncher.h"
+#include "rotator/RotorSetup.h"
 #include "servers/CatBridge.h"
 #include "settings/SqfFile.h"
 #include "tests/servers/ServerPrograms.h"
+#include "tests/support/RecordingNotifier.h"
 #include "tests/support/ScratchFiles.h"
 
 namespace orbivox::servers {
@@ -58,14 +62,32 @@ public:
     Rigctld(quint16 port, const QString& log) : HamlibDaemon("rigctld", port, log) {}
 };
 
-// What `rigctl -m 2` (Hamlib's network client) reads back from a rigctld.
-QStringList ReadBack(quint16 port, const QStringList& commands) {
+// What a rigctld's radio is set to: the frequency and mode as `rigctl -m 2` (Hamlib's
+// network client) reads them, and the split state, transmit frequency and mode as rigctld
+// answers them itself (the network client reads the receive VFO for those).
+QStringList ReadBack(quint16 port) {
     QProcess rigctl;
-    rigctl.start("rigctl",
-                 QStringList{"-m", "2", "-r", "127.0.0.1:" + QString::number(port)} + commands);
+    rigctl.start("rigctl", {"-m", "2", "-r", "127.0.0.1:" + QString::number(port), "f", "m"});
     EXPECT_TRUE(rigctl.waitForFinished(30000));
     EXPECT_EQ(rigctl.exitCode(), 0) << rigctl.readAllStandardError().toStdString();
-    return QString::fromLatin1(rigctl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QStringList values = QString::fromLatin1(rigctl.readAllStandardOutput())
+                             .split('\n', Qt::SkipEmptyParts)
+                             .mid(0, 2);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    EXPECT_TRUE(socket.waitForConnected(5000));
+    socket.write("+i\n+x\n+s\n");
+    QString answer;
+    EXPECT_TRUE(Spin([&] {
+        socket.waitForReadyRead(100);
+        answer += QString::fromLatin1(socket.readAll());
+        return answer.count("RPRT") == 3;
+    }));
+    for (const char* key : {"TX Frequency: ", "TX Mode: ", "Split: ", "TX VFO: "}) {
+        const qsizetype at = answer.indexOf(key);
+        values << (at < 0 ? QString() : answer.mid(at).section('\n', 0, 0).mid(qstrlen(key)));
+    }
+    return values;
 }
 
 // The frequencies rigctld's log says the dummy radio was set to, in order.
@@ -105,15 +127,14 @@ TEST_F(CatServer, MacrosTuneRigctldsRadioAndReadBack) {
     conversation_.ExecuteMacro("SFnonsense");
     ASSERT_TRUE(Spin([&] { return OwnLog().contains("not a frequency macro: SFnonsense"); }))
         << OwnLog().toStdString();
-    EXPECT_EQ(ReadBack(port, {"f", "i", "m", "x", "s"}),
-              (QStringList{"145902000", "435099501", "USB", "0", "LSB", "0", "1", "VFOB"}));
+    EXPECT_EQ(ReadBack(port), (QStringList{"145902000", "USB", "435099501", "LSB", "1", "VFOB"}));
     EXPECT_EQ(SetFrequencies(rigctld.Log()),
               (QList<long long>{145900000, 435100000, 145901499, 435099501, 145902000}));
 
     conversation_.ExecuteMacro("RaClose");
     conversation_.ExecuteMacro("Close");
     ASSERT_TRUE(Ended());
-    EXPECT_EQ(ReadBack(port, {"s"}), (QStringList{"0", "VFOA"}));
+    EXPECT_EQ(ReadBack(port).mid(4), (QStringList{"0", "VFOA"}));
     const QByteArray own = OwnLog();
     for (const char* line : {" macro ClientOn\n", " command S 1 VFOB\n", " command X LSB 0\n",
                              " command I 435099501\n", " no Hamlib mode for SSTV",
@@ -160,8 +181,7 @@ TEST_F(CatServer, ARestartedRigctldIsFoundAgainAndSetUpAgain) {
     Rigctld again(port, scratch.filePath("second.log"));
     conversation_.ExecuteMacro("SF0145902.000 0435098.000");
     ASSERT_TRUE(Spin([&] { return OwnLog().contains("command I 435098000"); }));
-    EXPECT_EQ(ReadBack(port, {"f", "i", "m", "x", "s"}),
-              (QStringList{"145902000", "435098000", "USB", "0", "LSB", "0", "1", "VFOB"}));
+    EXPECT_EQ(ReadBack(port), (QStringList{"145902000", "USB", "435098000", "LSB", "1", "VFOB"}));
     // The program that started it goes away without "Close": the server ends too.
     conversation_.CloseLink();
     EXPECT_TRUE(Ended());
@@ -222,7 +242,7 @@ protected:
         WriteBytes(Config("TRX.SQF"), "Yaesu\r\n");
     }
     void TearDown() override {
-        StoreSqfLines(Config("SatStart.SQF"), {{2, "-"}, {11, "-"}});
+        StoreSqfLines(Config("SatStart.SQF"), {{1, "-"}, {2, "-"}, {4, "-"}, {11, "-"}});
         ServerProgramTest::TearDown();
     }
     // ISS (ZARYA) of the bundled elements rises at 23:25:07 and sets at 23:35:28.
@@ -258,9 +278,9 @@ TEST_F(CatServerPass, TrackNowTunesThePassThroughRigctld) {
     const auto [downlink, uplink] = LastPair(own);
     EXPECT_NEAR(static_cast<double>(downlink), 437.8e6, 15e3);
     EXPECT_NEAR(static_cast<double>(uplink), 145.99e6, 5e3);
-    EXPECT_EQ(ReadBack(port, {"f", "i", "m", "x", "s"}),
-              (QStringList{QString::number(downlink), QString::number(uplink), "FM", "0", "FM", "0",
-                           "1", "VFOB"}));
+    EXPECT_EQ(ReadBack(port), (QStringList{QString::number(downlink), "FM", QString::number(uplink),
+                                           "FM", "1", "VFOB"}));
+    EXPECT_TRUE(own.contains(" command M FM 0\n"));
     EXPECT_TRUE(own.contains(" macro ClientOn\n"));
     EXPECT_TRUE(own.contains(" macro SMFM FM\n"));
     EXPECT_TRUE(own.contains(" macro Close\n"));
@@ -283,9 +303,44 @@ TEST_F(CatServerPass, RigctldRestartedMidPassCostsCommandsNotTheRun) {
     ASSERT_EQ(track.exitCode(), 0) << track.readAllStandardError().toStdString();
     ASSERT_TRUE(ServerEnded()) << OwnLog().toStdString();
     const auto [downlink, uplink] = LastPair(OwnLog());
-    EXPECT_EQ(ReadBack(port, {"f", "i", "s"}),
-              (QStringList{QString::number(downlink), QString::number(uplink), "1", "VFOB"}))
+    EXPECT_EQ(ReadBack(port), (QStringList{QString::number(downlink), "FM", QString::number(uplink),
+                                           "FM", "1", "VFOB"}))
         << OwnLog().toStdString();
+}
+
+TEST_F(CatServerPass, AsTheRotorServerTooOneProgramServesBothConversations) {
+    const quint16 rigPort = FreePort();
+    const quint16 rotPort = FreePort();
+    QTemporaryDir scratch;
+    Rigctld rigctld(rigPort, scratch.filePath("rigctld.log"));
+    HamlibDaemon rotctld("rotctld", rotPort, scratch.filePath("rotctld.log"));
+    SetUpKctMode(rigPort);
+    WriteBytes(Config("RotctldSrv.SQF"), "127.0.0.1\r\n" + QByteArray::number(rotPort) + "\r\n");
+    // "Hamlib ServerKCT" chosen and stored in the Rotor Setup, the rotor switched on.
+    RotorSettings settings;
+    RecordingNotifier notifier;
+    RotorSetup setup(folders_, settings, notifier);
+    setup.Load(false, {});
+    const auto& entries = setup.Entries();
+    const auto bridge = std::find_if(entries.begin(), entries.end(),
+                                     [](const auto& e) { return e.name == "Hamlib ServerKCT"; });
+    ASSERT_NE(bridge, entries.end());
+    setup.SelectInterface(static_cast<int>(bridge - entries.begin()));
+    ASSERT_TRUE(setup.RotorServerFlag()) << notifier.texts.join('\n').toStdString();
+    setup.Store();
+    StoreSqfLines(Config("SatStart.SQF"), {{1, "+"}});
+
+    QProcess track;
+    StartPass(track);
+    ASSERT_TRUE(track.waitForFinished(180000));
+    ASSERT_EQ(track.exitCode(), 0) << track.readAllStandardError().toStdString();
+    ASSERT_TRUE(ServerEnded()) << OwnLog().toStdString();
+    const QByteArray own = OwnLog();
+    EXPECT_EQ(own.count(" started\n"), 1) << own.toStdString();
+    EXPECT_FALSE(own.contains("cannot serve"));
+    EXPECT_GE(SetFrequencies(rigctld.Log()).size(), 10);
+    EXPECT_GE(rotctld.Log().count("rot_set_position called"), 50);
+    EXPECT_GE(own.count(" position "), 50);
 }
 
 }  // namespace
