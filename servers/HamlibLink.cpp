@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kConnectWaitMs = 2000;
 constexpr int kAnswerWaitMs = 3000;
+constexpr int kHoldOffMs = 5000;
 
 }  // namespace
 
@@ -38,6 +39,9 @@ HamlibLink::HamlibLink(QString daemon, HamlibAddress address, ServerLog& log)
 }
 
 bool HamlibLink::Send(const QString& command) {
+    if (HoldingOff()) {
+        return false;
+    }
     const bool wasConnected = IsConnected();
     QString answer;
     Outcome outcome = Attempt(command, answer);
@@ -53,6 +57,10 @@ bool HamlibLink::Send(const QString& command) {
             log_.Line(
                 QStringLiteral("no answer from %1 to %2; connecting again at the next command")
                     .arg(daemon_, command));
+            return false;
+        case Outcome::Silent:
+            log_.Line(QStringLiteral("no answer from %1 to %2 in time").arg(daemon_, command));
+            HoldOff();
             return false;
         case Outcome::Answered:
             break;
@@ -80,8 +88,10 @@ HamlibLink::Outcome HamlibLink::Attempt(const QString& command, QString& answer)
     socket_.flush();
     answer = ReadAnswer();
     if (answer.isEmpty()) {
+        // Waiting in vain is worse than a closed connection: that one is made again at once.
+        const bool silent = socket_.error() == QAbstractSocket::SocketTimeoutError;
         socket_.abort();
-        return Outcome::Broken;
+        return silent ? Outcome::Silent : Outcome::Broken;
     }
     return Outcome::Answered;
 }
@@ -91,7 +101,11 @@ bool HamlibLink::Connect() {
     socket_.connectToHost(address_.host, address_.port);
     if (!socket_.waitForConnected(kConnectWaitMs)) {
         log_.Line(QStringLiteral("cannot reach %1: %2").arg(daemon_, socket_.errorString()));
+        const bool timedOut = socket_.error() == QAbstractSocket::SocketTimeoutError;
         socket_.abort();
+        if (timedOut) {
+            HoldOff();
+        }
         return false;
     }
     log_.Line(QStringLiteral("connected to ") + daemon_);
@@ -102,6 +116,17 @@ bool HamlibLink::Connect() {
         connecting_ = false;
     }
     return IsConnected();
+}
+
+void HamlibLink::HoldOff() {
+    log_.Line(QStringLiteral("commands to %1 dropped for %2 s, then connecting again")
+                  .arg(daemon_)
+                  .arg(kHoldOffMs / 1000));
+    heldOff_.start();
+}
+
+bool HamlibLink::HoldingOff() const {
+    return heldOff_.isValid() && !heldOff_.hasExpired(kHoldOffMs);
 }
 
 // The "RPRT n" line that ends every answer (extended answers have lines before it).

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -185,6 +186,25 @@ TEST_F(CatServer, ARestartedRigctldIsFoundAgainAndSetUpAgain) {
     // The program that started it goes away without "Close": the server ends too.
     conversation_.CloseLink();
     EXPECT_TRUE(Ended());
+}
+
+TEST_F(CatServer, AHungRigctldCostsOneWaitNotAPileOfStaleCommands) {
+    // A daemon that takes the connection and never answers.
+    QTcpServer hung;
+    ASSERT_TRUE(hung.listen(QHostAddress::LocalHost, 0));
+    UseRigctld(hung.serverPort());
+    StartServer("ServerKCT", "CatServConv");
+    for (int k = 0; k < 20; ++k) {
+        conversation_.ExecuteMacro(
+            QString("SF%1.000 0435100.000").arg(145900 + k, 7, 10, QChar('0')));
+    }
+    conversation_.ExecuteMacro("Close");
+    ASSERT_TRUE(server_.waitForFinished(60000));
+    const QByteArray own = OwnLog();
+    EXPECT_EQ(own.count(" macro SF"), 20) << own.toStdString();
+    // The set-up waited once; every command after it went at once.
+    EXPECT_EQ(own.count("no answer from rigctld to +S 1 VFOB in time"), 1) << own.toStdString();
+    EXPECT_EQ(own.count("no answer from rigctld"), 1) << own.toStdString();
 }
 
 TEST(CatServerLauncher, WrittenWhenMissingOrStaleAndAForeignOneIsKept) {
