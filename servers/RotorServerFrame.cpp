@@ -1,4 +1,4 @@
-// The rotor server programs' common frame: folders, log, the conversation and its macros.
+// The server programs' common frame: folders, log, the conversation and its topics.
 #include "servers/RotorServerFrame.h"
 
 #include <QCoreApplication>
@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "links/ConversationServer.h"
 #include "settings/RuntimeFolder.h"
 
 namespace orbivox::servers {
@@ -51,7 +50,39 @@ Folders ServerFolders(const QString& executableFolder) {
         QDir(executableFolder).filePath(QStringLiteral("../../bin"))));
 }
 
-int RunRotorServer(int argc, char** argv, const DriverFactory& makeDriver) {
+namespace {
+
+class RotorTopicHandler : public TopicHandler {
+public:
+    RotorTopicHandler(std::unique_ptr<RotorDriver> driver, ServerLog& log, ItemSink& items)
+        : driver_(std::move(driver)), log_(log), items_(items) {}
+
+    void Execute(const QString& text) override {
+        if (text == QLatin1String("ClientOn") || text == QLatin1String("Close")) {
+            log_.Line(text);
+        } else if (const auto point = ParseSetPoint(text)) {
+            log_.Line(QStringLiteral("position ") + text);
+            items_.PublishItem(kRotorServerTopic, QStringLiteral("Position"), text);
+            driver_->Move(*point);
+        } else {
+            log_.Line(QStringLiteral("not a position: ") + text);
+        }
+    }
+
+private:
+    std::unique_ptr<RotorDriver> driver_;
+    ServerLog& log_;
+    ItemSink& items_;
+};
+
+}  // namespace
+
+ServedTopic RotorTopic(std::unique_ptr<RotorDriver> driver, ServerLog& log, ItemSink& items) {
+    return {kRotorServerTopic, QStringLiteral("Position"),
+            std::make_unique<RotorTopicHandler>(std::move(driver), log, items)};
+}
+
+int RunServerProgram(int argc, char** argv, const TopicFactory& makeTopics) {
     QCoreApplication app(argc, argv);
     const QString service = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     const Folders folders = ServerFolders(QCoreApplication::applicationDirPath());
@@ -59,27 +90,25 @@ int RunRotorServer(int argc, char** argv, const DriverFactory& makeDriver) {
     ServerLog log(folders.ConfigFile(service + QStringLiteral(".log")));
     log.Line(QStringLiteral("started"));
 
-    std::unique_ptr<RotorDriver> driver = makeDriver(folders, log);
     ConversationServer server(service);
-    server.AddItem(kRotorServerTopic, QStringLiteral("Position"));
+    std::vector<ServedTopic> topics = makeTopics(folders, log, server);
+    for (const ServedTopic& served : topics) {
+        server.AddItem(served.topic, served.item);
+    }
     if (server.Listen(UserRuntimeFolder()) != ListenOutcome::Listening) {
         log.Line(
             QStringLiteral("cannot serve %1: another copy runs or the runtime folder is not usable")
                 .arg(service));
         return 1;
     }
-    server.SetExecuted([&](const QString&, const QString& text) {
-        if (text == QLatin1String("ClientOn")) {
-            log.Line(QStringLiteral("ClientOn"));
-        } else if (text == QLatin1String("Close")) {
-            log.Line(QStringLiteral("Close"));
+    server.SetExecuted([&](const QString& topic, const QString& text) {
+        for (const ServedTopic& served : topics) {
+            if (served.topic == topic) {
+                served.handler->Execute(text);
+            }
+        }
+        if (text == QLatin1String("Close")) {
             QCoreApplication::quit();
-        } else if (const auto point = ParseSetPoint(text)) {
-            log.Line(QStringLiteral("position ") + text);
-            server.PublishItem(kRotorServerTopic, QStringLiteral("Position"), text);
-            driver->Move(*point);
-        } else {
-            log.Line(QStringLiteral("not a position: ") + text);
         }
     });
     // The program that started us went away without "Close": we go too.
@@ -92,6 +121,15 @@ int RunRotorServer(int argc, char** argv, const DriverFactory& makeDriver) {
     const int code = QCoreApplication::exec();
     log.Line(QStringLiteral("ended"));
     return code;
+}
+
+int RunRotorServer(int argc, char** argv, const DriverFactory& makeDriver) {
+    return RunServerProgram(argc, argv,
+                            [&](const Folders& folders, ServerLog& log, ItemSink& items) {
+                                std::vector<ServedTopic> topics;
+                                topics.push_back(RotorTopic(makeDriver(folders, log), log, items));
+                                return topics;
+                            });
 }
 
 }  // namespace orbivox::servers

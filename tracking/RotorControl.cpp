@@ -3,6 +3,7 @@
 #include "tracking/RotorControl.h"
 
 #include "orbit/StationView.h"
+#include "rotator/CatServerLauncher.h"
 
 namespace orbivox {
 namespace {
@@ -115,6 +116,11 @@ void RotorControl::StartServers() {
     interface_.StartRotorServer(session_.startValues().rotorServerInUse,
                                 session_.settings().rotorServerPath, session_.IsSecondInstance(),
                                 session_.folders().programFolder);
+    if (session_.startValues().catServerInUse) {
+        // Data folders made before we shipped ServerKCT get its launcher too.
+        EnsureCatServerLauncher(session_.folders().configDataFolder,
+                                session_.folders().programFolder);
+    }
     interface_.StartCatServer(session_.startValues().catServerInUse,
                               session_.folders().configDataFolder);
 }

@@ -10,20 +10,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
 
 #include "links/ClientConversation.h"
-#include "links/ConversationProtocol.h"
 #include "rotator/RotorInterface.h"
 #include "rotator/RotorSetup.h"
-#include "settings/Folders.h"
-#include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
+#include "tests/servers/ServerPrograms.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tests/support/RecordingSocketServer.h"
 #include "tests/support/ScratchFiles.h"
@@ -31,45 +26,10 @@
 namespace orbivox {
 namespace {
 
-quint16 FreePort() {
-    QTcpServer probe;
-    EXPECT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    return probe.serverPort();
-}
-
-QByteArray FileText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Hamlib's rotctld with its dummy rotator, logging every call.
-class Rotctld {
+// Hamlib's rotctld with its dummy rotator.
+class Rotctld : public HamlibDaemon {
 public:
-    Rotctld(quint16 port, const QString& log) : port_(port), log_(log) { Start(); }
-    ~Rotctld() { Stop(); }
-    void Start() {
-        process_.setStandardErrorFile(log_, QIODevice::Append);
-        process_.setStandardOutputFile(log_, QIODevice::Append);
-        process_.start(QStringLiteral("rotctld"),
-                       {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_), "-vvvv"});
-        ASSERT_TRUE(process_.waitForStarted(5000));
-        // Listening once a connection is taken.
-        ASSERT_TRUE(Spin([&] {
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, port_);
-            return probe.waitForConnected(200);
-        }));
-    }
-    void Stop() {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-    QByteArray Log() const { return FileText(log_); }
-
-private:
-    quint16 port_;
-    QString log_;
-    QProcess process_;
+    Rotctld(quint16 port, const QString& log) : HamlibDaemon("rotctld", port, log) {}
 };
 
 // `orbivox emulate gs232`: a GS-232B on a pseudo-terminal, logging what it was told.
@@ -101,45 +61,7 @@ private:
     QProcess process_;
 };
 
-class RotorServers : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (QStandardPaths::findExecutable("rotctld").isEmpty()) {
-            GTEST_SKIP() << "rotctld (libhamlib-utils) is not installed";
-        }
-    }
-    void SetUp() override {
-        // The servers resolve the same folders from the same environment as we do here.
-        folders_ = ResolveFolders(FolderEnvironment::FromEnvironment(
-            QFileInfo(QStringLiteral(ORBIVOX_CLI)).absolutePath()));
-        runtime_ = UserRuntimeFolder();
-        ASSERT_FALSE(PreparePrivateFolder(runtime_).has_value());
-    }
-    void TearDown() override {
-        if (server_.state() != QProcess::NotRunning) {
-            server_.kill();
-            server_.waitForFinished(5000);
-        }
-    }
-    QString Config(const QString& name) const { return folders_.ConfigFile(name); }
-    void StartServer(const QString& name) {
-        QFile::remove(Config(name + ".log"));
-        server_.setWorkingDirectory(QStringLiteral(ORBIVOX_SERVER_FOLDER));
-        server_.start(QStringLiteral(ORBIVOX_SERVER_FOLDER) + "/" + name, QStringList());
-        ASSERT_TRUE(server_.waitForStarted(5000));
-        ASSERT_TRUE(Spin([&] { return QFileInfo::exists(ServiceSocketPath(runtime_, name)); }))
-            << FileText(Config(name + ".log")).toStdString();
-        conversation_.SetLink(name, QStringLiteral("RotServConv"));
-        ASSERT_TRUE(conversation_.IsOpen());
-        conversation_.ExecuteMacro(QStringLiteral("ClientOn"));
-    }
-    bool Ended() { return server_.waitForFinished(10000) && server_.exitCode() == 0; }
-
-    Folders folders_;
-    QString runtime_;
-    QProcess server_;
-    ClientConversation conversation_{ClientOpening::WhenLinked, UserRuntimeFolder()};
-};
+class RotorServers : public ServerProgramTest {};
 
 TEST_F(RotorServers, RotctldSrvForwardsEverySetPointAndLogsARefusal) {
     const quint16 port = FreePort();

@@ -1,0 +1,60 @@
+#pragma once
+// A connection to one of Hamlib's network daemons (rigctld, rotctld) as the server
+// programs use it: made when the first command needs it, every command's answer read up
+// to its "RPRT n" line, a refusal logged, and a lost connection made again, so a daemon
+// that was restarted is found again without anyone noticing.
+#include <QElapsedTimer>
+#include <QString>
+#include <QTcpSocket>
+#include <functional>
+
+#include "servers/RotorServerFrame.h"
+
+namespace orbivox::servers {
+
+struct HamlibAddress {
+    QString host;
+    quint16 port = 0;
+};
+
+// A daemon's address from lines 1 (host) and 2 (port) of its settings file. A missing
+// file gives `defaults`; a bad line is logged and its default kept.
+HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log);
+
+class HamlibLink {
+public:
+    // `daemon` names it in the log ("rigctld").
+    HamlibLink(QString daemon, HamlibAddress address, ServerLog& log);
+
+    // Sends one command line. True when the daemon answered "RPRT 0"; a refusal, no answer
+    // or no daemon is logged and gives false. A connection that broke since the last
+    // command is made again and the command sent once more on it. After a daemon kept us
+    // waiting in vain (a hung daemon, a host that does not answer), commands are dropped
+    // at once for a few seconds, so the macros behind them do not pile up stale.
+    bool Send(const QString& command);
+    // Connects unless connected; false when the daemon cannot be reached (logged).
+    bool EnsureConnected() { return IsConnected() || (!HoldingOff() && Connect()); }
+    void Disconnect();
+    bool IsConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+
+    // Called after every new connection, before the command that needed it: what the
+    // daemon must be told again after a restart.
+    std::function<void()> onConnected;
+
+private:
+    enum class Outcome { Answered, Broken, Silent, Unreachable };
+    Outcome Attempt(const QString& command, QString& answer);
+    bool Connect();
+    QString ReadAnswer();
+    void HoldOff();
+    bool HoldingOff() const;
+
+    QString daemon_;
+    HamlibAddress address_;
+    ServerLog& log_;
+    QTcpSocket socket_;
+    bool connecting_ = false;
+    QElapsedTimer heldOff_;  // valid while commands are dropped
+};
+
+}  // namespace orbivox::servers
