@@ -16,6 +16,7 @@
 
 #include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
@@ -248,9 +249,17 @@ void TAusgabe::BuildMenus() {
     }
     QAction* configuration = setup->addAction(QStringLiteral("Configuration"));
     connect(configuration, &QAction::triggered, this, &TAusgabe::ShowConfigurations);
-    bar->addMenu(QStringLiteral("&Programs"))->setEnabled(false);
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("Auxiliary Files"))->setEnabled(false);
+    const Folders& folders = session_.folders();
+    launcherMenus_ = new LauncherMenus(
+        bar, {folders.programFolder, folders.mainDataFolder, folders.configDataFolder},
+        session_.settings().programs, session_.settings().auxiliaryFiles,
+        session_.divOptions().builtInEditor, notifier_, this);
+    launcherMenus_->stopTracking = [this] {
+        const bool running = timer1_.isActive();
+        timer1_.stop();
+        return running;
+    };
+    launcherMenus_->startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
 }
 
 void TAusgabe::BuildStatusBar() {
