@@ -29,18 +29,22 @@ QImage ReadImage(const QString& path) {
 
 }  // namespace
 
-QImage DrawGlobePicture(const QImage& flat, const GlobeLayout& layout, GlobeCentre centre) {
+GlobePicturePair DrawGlobePictures(const GlobePicturePair& flat, const GlobeLayout& layout,
+                                   GlobeCentre centre) {
     const int size = layout.pictureSize;
-    QImage picture = MapSurface(size, size);
-    picture.fill(kBlack);
-    if (flat.isNull()) {
-        return picture;
+    GlobePicturePair out{MapSurface(size, size), MapSurface(size, size)};
+    out.light.fill(kBlack);
+    out.dark.fill(kBlack);
+    if (flat.light.isNull() || flat.dark.isNull()) {
+        return out;
     }
-    const QImage source = flat.convertToFormat(QImage::Format_RGB32);
-    const int w = source.width();
-    const int h = source.height();
+    const QImage light = flat.light.convertToFormat(QImage::Format_RGB32);
+    const QImage dark = flat.dark.scaled(light.size()).convertToFormat(QImage::Format_RGB32);
+    const int w = light.width();
+    const int h = light.height();
     for (int y = 0; y < size; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        QRgb* lightLine = reinterpret_cast<QRgb*>(out.light.scanLine(y));
+        QRgb* darkLine = reinterpret_cast<QRgb*>(out.dark.scanLine(y));
         for (int x = 0; x < size; ++x) {
             // The frame position this picture pixel lands on once copied into the frame.
             const auto geo = GlobeToGeography(layout, centre, x + layout.copyX, y);
@@ -49,10 +53,11 @@ QImage DrawGlobePicture(const QImage& flat, const GlobeLayout& layout, GlobeCent
             }
             const int sx = std::clamp(int((geo->longitude + 180) / 360 * w), 0, w - 1);
             const int sy = std::clamp(int((90 - geo->latitude) / 180 * h), 0, h - 1);
-            line[x] = reinterpret_cast<const QRgb*>(source.constScanLine(sy))[sx];
+            lightLine[x] = reinterpret_cast<const QRgb*>(light.constScanLine(sy))[sx];
+            darkLine[x] = reinterpret_cast<const QRgb*>(dark.constScanLine(sy))[sx];
         }
     }
-    return picture;
+    return out;
 }
 
 GlobePictures::GlobePictures(QString programFolder) : programFolder_(std::move(programFolder)) {}
@@ -107,8 +112,7 @@ std::optional<GlobePicturePair> GlobePictures::Load(MapSet set, GlobeMode mode,
         return std::nullopt;
     }
     const GlobeLayout& layout = LayoutOf(mode);
-    GlobePicturePair drawn{DrawGlobePicture(flat.light, layout, choice.centre),
-                           DrawGlobePicture(flat.dark, layout, choice.centre)};
+    const GlobePicturePair drawn = DrawGlobePictures(flat, layout, choice.centre);
     drawn_.insert(choice.name, drawn);
     return drawn;
 }

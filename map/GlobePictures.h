@@ -12,14 +12,16 @@
 
 namespace orbivox {
 
-// The orthographic picture of an equirectangular map (x = 0 at longitude 180 west) for a
-// mode and centre: the globe where the projection puts it, black around it.
-QImage DrawGlobePicture(const QImage& flat, const GlobeLayout& layout, GlobeCentre centre);
-
 struct GlobePicturePair {
     QImage light;
     QImage dark;
 };
+
+// The orthographic pictures of a pair of equirectangular maps (x = 0 at longitude 180 west)
+// for a mode and centre: the globe where the projection puts it, black around it. Both are
+// drawn in one pass, as they share every pixel's place on the map.
+GlobePicturePair DrawGlobePictures(const GlobePicturePair& flat, const GlobeLayout& layout,
+                                   GlobeCentre centre);
 
 class GlobePictures {
 public:

@@ -98,14 +98,16 @@ TEST_F(AuxFilesEditorTest, SaveWritesCrLfAndTheCodePageAndGrowsPastTheOldLimit) 
     EXPECT_EQ(Bytes("NelvoNames.txt"), QByteArray());
 }
 
-TEST_F(AuxFilesEditorTest, MissingFileOpensEmptyAndUnreadableIsNeverWrittenOver) {
+TEST_F(AuxFilesEditorTest, MissingFileOpensEmptyAndIsCreatedOnSave) {
     AuxFilesEditor missing;
     EXPECT_NE(missing.Load(Path("New.SQF")), "");
     EXPECT_TRUE(missing.lines().isEmpty());
     missing.Duplicate({}, "first");
     EXPECT_EQ(missing.Save(), "");
     EXPECT_EQ(Bytes("New.SQF"), QByteArray("first\r\n"));
+}
 
+TEST_F(AuxFilesEditorTest, UnreadableFileIsNeverWrittenOver) {
     const QString locked = Write("Locked.SQF", "keep me\r\n");
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     if (QFile(locked).open(QIODevice::ReadOnly)) {
