@@ -199,7 +199,15 @@ void TAusgabe::AddRotorMenus(FileChooser& files) {
                 }
             }
         } else if (action->menu() && action->text() == QLatin1String("&?")) {
-            QMenu* hints = action->menu()->addMenu(QStringLiteral("Hints [Rotor]"));
+            // In the menu's order: after "FAQs", before the radio hints.
+            QMenu* hints = new QMenu(QStringLiteral("Hints [Rotor]"), action->menu());
+            QAction* radioHints = nullptr;
+            for (QAction* item : action->menu()->actions()) {
+                if (item->text() == QLatin1String("Hints [Radio]")) {
+                    radioHints = item;
+                }
+            }
+            action->menu()->insertMenu(radioHints, hints);
             const QStringList names = rotor.Setup().HintNames();
             for (int item = 0; item < names.size(); ++item) {
                 connect(hints->addAction(names[item]), &QAction::triggered, this, [&rotor, item] {
