@@ -54,6 +54,11 @@ void MapDisplay::ToggleMapSet() {
     }
 }
 
+bool MapDisplay::ShowZoom(Zoom zoom) {
+    view_.zoom = zoom;
+    return LoadImages();
+}
+
 bool MapDisplay::LoadImages() {
     // A size without zoom shows Z1, and the switch says so.
     if (!ZoomAvailable(view_.size)) {

@@ -34,6 +34,9 @@ public:
     // as it was when the other images cannot be loaded.
     bool ToggleZoom();
     void ToggleMapSet();
+    // The zoom set without the switch's rule (the globe shows Z1 and puts the zoom back
+    // after) and the flat images loaded; false, after saying why, when they cannot be.
+    bool ShowZoom(Zoom zoom);
 
     // A click on the map turns the readout on or off; while stretched it is refused with a
     // message, as the locator under the pointer would be wrong.

@@ -81,14 +81,15 @@ std::vector<double> GroundTrackInstants(double now, double meanMotion, bool arro
 void DrawGroundTrack(MapFrame& frame, std::span<const GeoPoint> subPoints) {
     for (const GeoPoint& p : subPoints) {
         const MapPoint m = ProjectToMap(frame.geometry, p.longitude, p.latitude);
-        const int x = orbit::RealToPixel(m.x);
-        const int y = orbit::RealToPixel(m.y);
-        for (int dy = 0; dy < 3; ++dy) {
-            for (int dx = 0; dx < 3; ++dx) {
-                if (x + dx >= 0 && y + dy >= 0 && x + dx < frame.work.width() &&
-                    y + dy < frame.work.height()) {
-                    frame.work.setPixel(x + dx, y + dy, dx < 2 && dy < 2 ? kWhite : kBlack);
-                }
+        StampTrackDot(frame.work, orbit::RealToPixel(m.x), orbit::RealToPixel(m.y));
+    }
+}
+
+void StampTrackDot(QImage& work, int x, int y) {
+    for (int dy = 0; dy < 3; ++dy) {
+        for (int dx = 0; dx < 3; ++dx) {
+            if (x + dx >= 0 && y + dy >= 0 && x + dx < work.width() && y + dy < work.height()) {
+                work.setPixel(x + dx, y + dy, dx < 2 && dy < 2 ? kWhite : kBlack);
             }
         }
     }
@@ -113,8 +114,6 @@ std::string SatelliteLabel(char letter, const std::string& name, double meanMoti
     return label;
 }
 
-namespace {
-
 QFont LabelFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
@@ -124,7 +123,8 @@ QFont LabelFont() {
 // Text with its top-left corner at (x, y), on a transparent background, rimmed by a
 // one-pixel dark halo: labels stay readable where they cross an outline, a track or a map of
 // much the same colour (red over dark blue).
-void DrawText(QImage& work, const QFont& font, int x, int y, QRgb colour, const QString& text) {
+void DrawLabelText(QImage& work, const QFont& font, int x, int y, QRgb colour,
+                   const QString& text) {
     QPainter painter(&work);
     painter.setFont(font);
     const QFontMetrics metrics(font);
@@ -141,7 +141,11 @@ void DrawText(QImage& work, const QFont& font, int x, int y, QRgb colour, const 
     painter.drawText(x, baseline, text);
 }
 
-}  // namespace
+QFont SunFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(14);
+    return font;
+}
 
 void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satellites) {
     const QFont font = LabelFont();
@@ -161,7 +165,7 @@ void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satell
                                  std::max(0, g.width - 1 - w));
         const int y = orbit::RealToPixel(p.y);
         const QRgb colour = ContrastColour(frame.work, {orbit::RealToPixel(p.x), y}, kWhite);
-        DrawText(frame.work, font, x, y, colour, text);
+        DrawLabelText(frame.work, font, x, y, colour, text);
     }
 }
 
@@ -171,8 +175,7 @@ void DrawSunTerminator(MapFrame& frame, GeoPoint sun) {
     const FootprintRows f = ComputeFootprint(g, p, sun.latitude, kSunDistanceKm);
     DrawFootprintOutline(frame.work, g, f, kYellow);
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(14);
+    const QFont font = SunFont();
     const QFontMetrics metrics(font);
     const QString s = QStringLiteral("S");
     const int w = metrics.horizontalAdvance(s);
@@ -181,7 +184,7 @@ void DrawSunTerminator(MapFrame& frame, GeoPoint sun) {
     const int y = orbit::RealToPixel(p.y) - orbit::RealToPixel(metrics.height() / 2.0);
     const QRgb colour =
         ContrastColour(frame.work, {orbit::RealToPixel(p.x), orbit::RealToPixel(p.y)}, kYellow);
-    DrawText(frame.work, font, x, y, colour, s);
+    DrawLabelText(frame.work, font, x, y, colour, s);
 }
 
 }  // namespace orbivox

@@ -2,6 +2,7 @@
 // What is drawn over the composed map: the direction arrow, the ground track, the other
 // satellites with their labels and the sun's day/night line. Positions come in already
 // computed: the caller propagates, the map only draws.
+#include <QFont>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ std::vector<double> GroundTrackInstants(double now, double meanMotion, bool arro
 
 // Stamps the track dot (2 x 2 white with a dark rim) at each sub-point.
 void DrawGroundTrack(MapFrame& frame, std::span<const GeoPoint> subPoints);
+void StampTrackDot(QImage& work, int x, int y);
 
 // Label of another satellite: "B:AO-07 Aos:12:34 maxE:45"; geostationary satellites get
 // the letter and name only.
@@ -50,6 +52,12 @@ struct OtherSatellite {
 
 // Outlines (white), arrows and labels of the other selected satellites.
 void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satellites);
+
+// The labels' font and the sun's "S" font, and text with its top-left corner at (x, y)
+// rimmed by a dark halo so it stays readable on any map.
+QFont LabelFont();
+QFont SunFont();
+void DrawLabelText(QImage& work, const QFont& font, int x, int y, QRgb colour, const QString& text);
 
 // The day/night line around the sub-solar point and an "S" on it.
 void DrawSunTerminator(MapFrame& frame, GeoPoint subSolarPoint);

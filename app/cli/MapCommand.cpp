@@ -8,6 +8,7 @@
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "map/GlobeView.h"
 #include "map/MapRenderer.h"
 #include "tracking/MapRefresh.h"
 
@@ -15,7 +16,8 @@ namespace orbivox::cli {
 
 const char* const kMapUsage =
     "usage: orbivox map --at T [--size W1..W5] [--zoom 1|2] [--set political|physical]\n"
-    "                   [--centre observer|greenwich|satellite] --out FILE.png|.jpg|.bmp\n"
+    "                   [--centre observer|greenwich|satellite] [--globe 1|2]\n"
+    "                   --out FILE.png|.jpg|.bmp\n"
     "       T is UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
 namespace {
@@ -40,6 +42,7 @@ struct MapOptions {
     std::optional<Zoom> zoom;
     std::optional<MapSet> set;
     std::optional<CentringMode> centre;
+    std::optional<GlobeMode> globe;
     std::string out;
 };
 
@@ -81,6 +84,11 @@ std::optional<MapOptions> ParseMapOptions(const Arguments& args, std::ostream& e
         } else if (a == "--centre") {
             o.centre = Lookup(centres, value);
             ok = o.centre.has_value();
+        } else if (a == "--globe") {
+            static const std::map<std::string, GlobeMode> globes = {{"1", GlobeMode::Globe1},
+                                                                    {"2", GlobeMode::Globe2}};
+            o.globe = Lookup(globes, value);
+            ok = o.globe.has_value();
         } else if (a == "--out") {
             o.out = value;
             ok = !value.empty();
@@ -105,6 +113,10 @@ std::optional<MapOptions> ParseMapOptions(const Arguments& args, std::ostream& e
     }
     if (o.zoom == Zoom::Z2 && o.size && !ZoomAvailable(*o.size)) {
         err << "orbivox map: W4 and W5 have no zoom 2\n";
+        return std::nullopt;
+    }
+    if (o.globe && o.size == WindowSize::W1) {
+        err << "orbivox map: W1 has no globe\n";
         return std::nullopt;
     }
     return o;
@@ -136,7 +148,13 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     MapSwitches switches = MapSwitchesFromStart(session.startValues());
     MapViewSwitches& view = engine.Switches().map;
     view.size = options->size.value_or(view.size);
+    if (options->globe && view.size == WindowSize::W1) {
+        view.size = WindowSize::W3;
+    }
     view.zoom = options->zoom.value_or(ZoomAvailable(view.size) ? view.zoom : Zoom::Z1);
+    if (options->globe) {
+        view.zoom = Zoom::Z1;
+    }
     view.set = options->set.value_or(view.set);
     switches.centring = options->centre.value_or(switches.centring);
 
@@ -155,7 +173,22 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
                                                }
                                                return names;
                                            }()));
-    RenderMapFrame(frame, scene, switches.centring);
+    if (options->globe) {
+        // The globe shows the flat map's Z1 images underneath.
+        GlobeState globe;
+        GlobePictures pictures(session.folders().programFolder);
+        EnterGlobe(frame, globe, *options->globe);
+        const QString missing =
+            SelectGlobePictures(frame, globe, pictures, session.folders().programFolder,
+                                GlobeCentreFor(frame, scene, switches.centring, false));
+        if (!missing.isEmpty()) {
+            err << "orbivox map: " << missing.toStdString() << "\n";
+            return 1;
+        }
+        RenderGlobeFrame(frame, globe, scene);
+    } else {
+        RenderMapFrame(frame, scene, switches.centring);
+    }
 
     QImageWriter writer(QString::fromStdString(options->out), PictureFormat(options->out));
     if (!writer.write(frame.view)) {

@@ -16,6 +16,7 @@
 
 #include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
@@ -198,7 +199,15 @@ void TAusgabe::AddRotorMenus(FileChooser& files) {
                 }
             }
         } else if (action->menu() && action->text() == QLatin1String("&?")) {
-            QMenu* hints = action->menu()->addMenu(QStringLiteral("Hints [Rotor]"));
+            // In the menu's order: after "FAQs", before the radio hints.
+            QMenu* hints = new QMenu(QStringLiteral("Hints [Rotor]"), action->menu());
+            QAction* radioHints = nullptr;
+            for (QAction* item : action->menu()->actions()) {
+                if (item->text() == QLatin1String("Hints [Radio]")) {
+                    radioHints = item;
+                }
+            }
+            action->menu()->insertMenu(radioHints, hints);
             const QStringList names = rotor.Setup().HintNames();
             for (int item = 0; item < names.size(); ++item) {
                 connect(hints->addAction(names[item]), &QAction::triggered, this, [&rotor, item] {
@@ -248,9 +257,17 @@ void TAusgabe::BuildMenus() {
     }
     QAction* configuration = setup->addAction(QStringLiteral("Configuration"));
     connect(configuration, &QAction::triggered, this, &TAusgabe::ShowConfigurations);
-    bar->addMenu(QStringLiteral("&Programs"))->setEnabled(false);
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("Auxiliary Files"))->setEnabled(false);
+    const Folders& folders = session_.folders();
+    launcherMenus_ = new LauncherMenus(
+        bar, {folders.programFolder, folders.mainDataFolder, folders.configDataFolder},
+        session_.settings().programs, session_.settings().auxiliaryFiles,
+        session_.divOptions().builtInEditor, notifier_, this);
+    launcherMenus_->stopTracking = [this] {
+        const bool running = timer1_.isActive();
+        timer1_.stop();
+        return running;
+    };
+    launcherMenus_->startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
 }
 
 void TAusgabe::BuildStatusBar() {

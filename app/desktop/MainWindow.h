@@ -22,6 +22,7 @@ namespace orbivox {
 
 class DateTimeBox;
 class MapPanel;
+class LauncherMenus;
 class RadioPanel;
 class SelectionActions;
 
@@ -92,6 +93,7 @@ private:
     QLabel* statusAge_;
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
+    LauncherMenus* launcherMenus_ = nullptr;
     RadioPanel* radio_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;

@@ -98,7 +98,8 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
       session_(session),
       notifier_(notifier),
       screen_(screen),
-      display_(session.folders().programFolder, session.engine().Switches().map, screen, notifier) {
+      display_(session.folders().programFolder, session.engine().Switches().map, screen, notifier),
+      globe_(session.folders().programFolder, display_, notifier) {
     state_ = MapSwitchesFromStart(session_.startValues());
     const StationSettings& station = session_.settings().station;
     display_.frame().observerLongitude = station.longitude;
@@ -106,6 +107,9 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
 
     picKarte_ = new MapPicture(nullptr);
     picKarte_->onClick = [this] {
+        if (globe_.shown()) {
+            return;  // no locator on the globe
+        }
         display_.ClickMap();
         lblLoc_->setVisible(display_.readoutOn());
     };
@@ -141,6 +145,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
         QStringLiteral("lblBlueM"),
         [this] {
             display_.ToggleMapSet();
+            globe_.MapSetChanged();
             AfterImagesChanged();
         },
         switches_);
@@ -161,7 +166,17 @@ void MapPanel::Start() {
     // The engine's switches already hold the start values; the screen may limit the size.
     const MapViewSwitches start = session_.engine().Switches().map;
     display_.Start(start.size, start.zoom, start.set);
+    globe_.Start();
     AfterSizeChange();
+}
+
+void MapPanel::Toggle3D() {
+    globe_.Cycle();
+    lblLoc_->hide();
+    if (globeChanged) {
+        globeChanged();
+    }
+    AfterImagesChanged();
 }
 
 void MapPanel::AfterImagesChanged() {
@@ -171,6 +186,12 @@ void MapPanel::AfterImagesChanged() {
 }
 
 void MapPanel::AfterSizeChange() {
+    // A size change shows the flat map again.
+    const bool wasGlobe = globe_.shown();
+    globe_.SizeChanged();
+    if (wasGlobe && globeChanged) {
+        globeChanged();
+    }
     lblLoc_->hide();
     picKarte_->SetWanted(display_.pictureSize(), display_.stretched());
     if (windowSizeChanged) {
@@ -183,7 +204,7 @@ void MapPanel::AfterSizeChange() {
 void MapPanel::ShowCaptions() {
     lblWinSize_->setText(display_.sizeCaption());
     lblZoom_->setText(display_.zoomCaption());
-    lblZoom_->setEnabled(display_.zoomAvailable());
+    lblZoom_->setEnabled(display_.zoomAvailable() && !globe_.shown());
     lblBlueM_->setText(display_.setCaption());
 }
 
@@ -222,7 +243,11 @@ void MapPanel::Redraw() {
         names.push_back(name.toStdString());
     }
     const MapScene scene = ComposeMapScene(engine, state_, OnMapBySlot(session_.members(), names));
-    RenderMapFrame(display_.frame(), scene, state_.centring);
+    if (globe_.shown()) {
+        globe_.Render(scene, state_.centring, false);
+    } else {
+        RenderMapFrame(display_.frame(), scene, state_.centring);
+    }
     picKarte_->Show(frame.view);
 }
 

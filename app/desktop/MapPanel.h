@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "map/GlobeSwitch.h"
 #include "map/MapDisplay.h"
 #include "tracking/MapRefresh.h"
 #include "tracking/TrackingSession.h"
@@ -64,6 +65,13 @@ public:
 
     const MapDisplay& display() const { return display_; }
 
+    // lbl3D's click: 2D, 3D1, 3D2 (where offered) and back; the switch shows caption3D().
+    void Toggle3D();
+    QString caption3D() const { return globe_.caption(); }
+    const GlobeSwitch& globe() const { return globe_; }
+    // After the globe switch changed, for the panel that shows lbl3D.
+    std::function<void()> globeChanged;
+
     // The window's list header follows the window size.
     std::function<void()> windowSizeChanged;
     // Closing the Observer Setup stores the main window's position.
@@ -85,6 +93,7 @@ private:
     Notifier& notifier_;
     const ScreenMetrics& screen_;
     MapDisplay display_;
+    GlobeSwitch globe_;
     MapSwitches state_;
     MapPicture* picKarte_;
     QLabel* lblLoc_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,73 @@ TEST_F(MainWindowTest, SetupMenuOffersTheObserver) {
     }
     ASSERT_NE(observer, nullptr);
     EXPECT_TRUE(observer->isEnabled());
+}
+
+}  // namespace
+}  // namespace orbivox
+
+namespace orbivox {
+namespace {
+
+// lbl3D's operation as the switch panel calls it: the globe in the map, the zoom switch off
+// while it is shown, and back to the flat map after the last mode.
+// A program folder with small map images (ocean blue and night blue) for every window size.
+void GiveMapImages(Folders& folders, const QString& root) {
+    folders.programFolder = root + "/program/";
+    QDir().mkpath(folders.programFolder + "Maps2D");
+    QImage light(64, 32, QImage::Format_RGB32);
+    light.fill(qRgb(120, 170, 230));
+    QImage dark(64, 32, QImage::Format_RGB32);
+    dark.fill(qRgb(20, 30, 60));
+    for (const WindowSizeLayout& layout : kWindowSizes) {
+        for (const MapImagePair* pair : {&layout.z1, layout.z2 ? &*layout.z2 : nullptr}) {
+            if (pair) {
+                light.save(folders.programFolder + "Maps2D/" + pair->light, "BMP");
+                dark.save(folders.programFolder + "Maps2D/" + pair->dark, "BMP");
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, GlobeShownThroughTheMapPanel) {
+    GiveMapImages(folders_, root_.path());
+    Open(ElementPartOutcome::Tracking);
+    Tick();
+    MapPanel& map = window_->mapPanel();
+    int changes = 0;
+    map.globeChanged = [&changes] { ++changes; };
+    map.Toggle3D();
+    EXPECT_EQ(map.caption3D(), "3D1");
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(window_->findChild<QLabel*>("lblZoom")->isEnabled());
+    map.Redraw();
+    const QImage& view = map.display().frame().view;
+    EXPECT_EQ(view.pixel(2, 2), qRgb(0, 0, 0));  // space around the globe
+    EXPECT_TRUE(messages_.boxes.empty());
+    for (int click = 0; click < 2 && map.caption3D() != "2D"; ++click) {
+        map.Toggle3D();
+    }
+    EXPECT_EQ(map.caption3D(), "2D");
+    EXPECT_TRUE(window_->findChild<QLabel*>("lblZoom")->isEnabled());
+}
+
+// "&Programs" and "&?" come from the launcher: items hidden until their menu opens, and
+// "Info" says the version lines.
+TEST_F(MainWindowTest, LauncherMenus) {
+    GiveMapImages(folders_, root_.path());
+    Open(ElementPartOutcome::Tracking);
+    QAction* prog1 = window_->findChild<QAction*>("menProg1");
+    ASSERT_NE(prog1, nullptr);
+    EXPECT_FALSE(prog1->isVisible());
+    QMenu* aux = window_->findChild<QMenu*>("Auxiliaryfiles1");
+    ASSERT_NE(aux, nullptr);
+    emit aux->aboutToShow();
+    QAction* aux1 = window_->findChild<QAction*>("menAux1");
+    EXPECT_TRUE(aux1->isVisible());
+    EXPECT_EQ(aux1->text(), session_->settings().auxiliaryFiles.value(0));
+    window_->findChild<QAction*>("menInfo")->trigger();
+    ASSERT_EQ(messages_.boxes.size(), 1u);
+    EXPECT_TRUE(messages_.boxes[0].text.startsWith("Orbivox32  V.12.8d \rReleased 6/2019\r"));
 }
 
 }  // namespace
