@@ -3,6 +3,7 @@
 // and one-line data display, the 24 satellite letters, the status bar and the menus. It
 // shows what the tracking engine computes and forwards the operator's clicks; it computes
 // nothing itself.
+#include <QBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "settings/ScreenMetrics.h"
 #include "tracking/DataPublishing.h"
 #include "tracking/RotorControl.h"
+#include "tracking/SwitchOptions.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -24,6 +26,8 @@ class DateTimeBox;
 class MapPanel;
 class RadioPanel;
 class SelectionActions;
+class SwitchPanel;
+class TSatSetup;
 
 class TAusgabe : public QMainWindow {
 public:
@@ -47,6 +51,8 @@ public:
     const QLabel& illumination() const { return *lblIll_; }
     MapPanel& mapPanel() { return *map_; }
     RadioPanel& radioPanel() { return *radio_; }
+    SwitchPanel& switchPanel() { return *switches_; }
+    TSatSetup& optionsDialog() { return *options_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -73,6 +79,8 @@ private:
     void StartRotor();
     // "&Rotor", "&Rotor Setup" and "Hints [Rotor]".
     void AddRotorMenus(FileChooser& files);
+    // PanSchalter and the Options dialog (S&etup -> O&ptions).
+    void AddSwitches(QBoxLayout& layout);
 
     TrackingSession& session_;
     Notifier& notifier_;
@@ -93,6 +101,9 @@ private:
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
     RadioPanel* radio_ = nullptr;
+    SwitchPanel* switches_ = nullptr;
+    std::unique_ptr<SwitchOptions> optionValues_;
+    TSatSetup* options_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };
