@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <memory>
 
@@ -52,7 +53,7 @@ protected:
     orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22 00:00
     RecordingNotifier messages_;
     ScriptedFileChooser files_;
-    FixedScreen screen_;
+    FixedScreen screen_{96, QSize(1100, 800), 1280};  // room for W1 to W3 only
     std::unique_ptr<TrackingSession> session_;
     std::unique_ptr<TAusgabe> window_;
 };
@@ -76,9 +77,20 @@ TEST_F(SwitchPanelTest, EverySwitchStandsOnThePanelWithItsHint) {
 
 TEST_F(SwitchPanelTest, MapSwitchesWorkFromThePanelAndTheWindowSizeIsStored) {
     Click(Switch("lblWinSize"));
-    EXPECT_EQ(Switch("lblWinSize")->text(), "W4");
-    EXPECT_EQ(session_->storedValues().windowSize, WindowSize::W4);
-    EXPECT_FALSE(Switch("lblZoom")->isEnabled());
+    EXPECT_EQ(Switch("lblWinSize")->text(), "W1");  // after the largest the screen allows
+    EXPECT_EQ(session_->storedValues().windowSize, WindowSize::W1);
+    // The Options dialog's W5 on this screen gives W3, on the switch and in the group.
+    TSatSetup& dialog = window_->optionsDialog();
+    dialog.Options1Click();
+    const QList<QRadioButton*> sizes =
+        dialog.findChild<QWidget*>("RdGrpOptScreen")->findChildren<QRadioButton*>();
+    ASSERT_EQ(sizes.size(), 5);
+    EXPECT_TRUE(sizes[0]->isChecked());
+    sizes[4]->click();
+    EXPECT_TRUE(sizes[2]->isChecked());
+    EXPECT_EQ(Switch("lblWinSize")->text(), "W3");
+    EXPECT_EQ(session_->storedValues().windowSize, WindowSize::W3);
+    dialog.AbbrechenClick();
     // The map set follows the images there are (none in this scratch program folder): the
     // caption and the stored value show the set the map really has.
     Click(Switch("lblBlueM"));
@@ -123,6 +135,10 @@ TEST_F(SwitchPanelTest, OptionsDisableTheWindowAndOnlyStoreWrites) {
     const QStringList before = ReadSqfLines(SatStart());
     menu->trigger();
     EXPECT_TRUE(dialog.isVisible());
+    const QList<QRadioButton*> sizes =
+        dialog.findChild<QWidget*>("RdGrpOptScreen")->findChildren<QRadioButton*>();
+    ASSERT_EQ(sizes.size(), 5);
+    EXPECT_TRUE(sizes[2]->isChecked());  // W3, as the bundled start values say
     EXPECT_FALSE(window_->isEnabled());
     EXPECT_TRUE(dialog.isEnabled());
     dialog.Box(StartOption::Rotor)->click();

@@ -117,7 +117,7 @@ TSatSetup::TSatSetup(SwitchOptions& options, TrackingSession& session, Notifier&
                                {"W1", "W2", "W3", "W4", "W5"}, this);
     connect(rdgOptScreen_, &QButtonGroup::idClicked, this, [this](int item) {
         if (chooseWindowSize) {
-            chooseWindowSize(static_cast<WindowSize>(item));
+            chooseWindowSize(static_cast<WindowSize>(item + static_cast<int>(WindowSize::W1)));
         }
         ShowWindowSize();
     });
@@ -233,7 +233,8 @@ void TSatSetup::ShowNumbers() {
 
 void TSatSetup::ShowWindowSize() {
     if (windowSize) {
-        rdgOptScreen_->button(static_cast<int>(windowSize()))->setChecked(true);
+        rdgOptScreen_->button(static_cast<int>(windowSize()) - static_cast<int>(WindowSize::W1))
+            ->setChecked(true);
     }
 }
 
