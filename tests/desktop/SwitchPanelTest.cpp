@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -126,6 +127,30 @@ TEST_F(SwitchPanelTest, KeysOfTheTableReachTheRadio) {
     QApplication::sendEvent(window_.get(), &pageUp);
     EXPECT_EQ(tuning.vfoOffsetHz, 0);  // VFO mode is off
     EXPECT_FALSE(window_->switchPanel().Timer2().isActive());
+}
+
+// After a VFO step Timer2 holds the tracking for 300 ms and then restarts it, but only
+// when it was running: a still picture (preview, MA) stays still.
+TEST_F(SwitchPanelTest, Timer2RestartsOnlyATrackingThatWasRunning) {
+    SwitchPanel& panel = window_->switchPanel();
+    const auto waitForTimer2 = [&panel] {
+        QEventLoop loop;
+        QObject::connect(&panel.Timer2(), &QTimer::timeout, &loop, &QEventLoop::quit);
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    window_->Timer1().start(1000);
+    panel.State().holdTracking();
+    EXPECT_FALSE(window_->Timer1().isActive());
+    EXPECT_TRUE(panel.Timer2().isActive());
+    panel.State().holdTracking();  // a second step while held
+    waitForTimer2();
+    EXPECT_TRUE(window_->Timer1().isActive());
+
+    window_->Timer1().stop();
+    panel.State().holdTracking();
+    waitForTimer2();
+    EXPECT_FALSE(window_->Timer1().isActive());
 }
 
 TEST_F(SwitchPanelTest, OptionsDisableTheWindowAndOnlyStoreWrites) {
