@@ -136,6 +136,10 @@ public:
     std::function<void()> zoneChanged;
 
 private:
+    // Esc with an FT-817, FT-857 or FT-897: CAT off, the Toggle VFO block, a CAT delay, CAT
+    // on, so the radio's VFOs are in step with the tracking again.
+    void ResyncVfos();
+
     TrackingSession& session_;
     MapSwitches& map_;
     RadioControl* radios_ = nullptr;

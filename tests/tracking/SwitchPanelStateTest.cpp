@@ -9,6 +9,7 @@
 
 #include "settings/SqfFile.h"
 #include "tests/support/BundledData.h"
+#include "tests/support/RadioEmulator.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tracking/SwitchOptions.h"
 
@@ -191,6 +192,24 @@ TEST_F(SwitchPanelStateTest, KeysStepTheRadioOnlyWhereTheyMay) {
     EXPECT_EQ(observer, 1);
     EXPECT_FALSE(state_->Key(Qt::Key_A, false));
     EXPECT_EQ(held, 0);
+}
+
+// Esc resynchronises an FT-817's VFOs with CAT on; other radios are left alone.
+TEST_F(SwitchPanelStateTest, EscapeTogglesTheVfoOfAnFt817Only) {
+    for (const char* model : {"FT-817", "FT-847"}) {
+        RadioEmulator radio({"yaesu", "--model", model});
+        StoreSqfLines(folders_.ConfigFile("TRX.SQF"), {{1, "Yaesu"}});
+        StoreSqfLines(folders_.ConfigFile("YaesuPar.SQF"), {{4, model}});
+        StoreSqfLines(folders_.ConfigFile("SatIni.SQF"), {{5, "3"}});
+        StoreSqfLines(folders_.ConfigFile("ComPorts.SQF"), {{1, "3=" + radio.Device()}});
+        Load("+");
+        radios_->OpenPorts();
+        ASSERT_TRUE(radios_->Radio1Port().IsOpen()) << model;
+        EXPECT_TRUE(state_->Key(Qt::Key_Escape, false));
+        EXPECT_EQ(radio.Lines("toggle VFO").size(), model == QString("FT-817") ? 1 : 0) << model;
+        EXPECT_EQ(state_->Caption(SwitchId::Cat), "C+");
+        radios_.reset();
+    }
 }
 
 TEST_F(SwitchPanelStateTest, OptionsChangeMemoryAndOnlyStoreWritesTheFile) {
