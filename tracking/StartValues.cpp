@@ -67,6 +67,12 @@ StartValues ReadStartValues(const QString& path) {
 }
 
 void WriteStartValues(const QString& path, const StartValues& v) {
+    // Lines after the 23rd are not ours: they stay as they are.
+    QStringList after;
+    try {
+        after = ReadSqfLines(path).mid(23);
+    } catch (const SqfError&) {
+    }
     SqfWriter()
         .Flag(v.rotorControl)
         .Flag(v.catControl)
@@ -91,6 +97,7 @@ void WriteStartValues(const QString& path, const StartValues& v) {
         .Integer(v.transmitStopSeconds)
         .Flag(v.groundTrack)
         .Flag(v.radio2DtrToggles)
+        .Lines(after)
         .Commit(path);
 }
 

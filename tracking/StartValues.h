@@ -40,7 +40,7 @@ struct StartValues {
 
 // Throws SqfError. Any flag line other than "+" reads as off ("-"), as the switches do.
 StartValues ReadStartValues(const QString& path);
-// WriteSatStart: all 23 lines from the values in memory, atomically.
+// WriteSatStart: all 23 lines from the values in memory, atomically; later lines are kept.
 void WriteStartValues(const QString& path, const StartValues& values);
 
 }  // namespace orbivox

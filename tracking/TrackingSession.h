@@ -62,6 +62,11 @@ public:
     QStringList SelectedNames() const;
     // The start values in force this run (file values, less second-instance overrides).
     const StartValues& startValues() const { return runValues_; }
+    // The values the switches and the Options dialog change as the run goes on.
+    StartValues& runValues() { return runValues_; }
+    // The start values as read or as edited since, without a second instance's overrides:
+    // what SatStart.SQF is written from.
+    StartValues& storedValues() { return settings_.startValues; }
     int radio1Port() const { return secondInstance_ ? 0 : settings_.station.radio1Port; }
 
 private:

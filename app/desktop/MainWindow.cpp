@@ -20,6 +20,7 @@
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
+#include "app/desktop/SwitchPanel.h"
 #include "catalogue/ElementAge.h"
 #include "catalogue/Selection.h"
 #include "map/ObserverSetup.h"
@@ -28,7 +29,9 @@
 #include "rotator/ui/RotorSetupDialog.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
+#include "tracking/SwitchOptions.h"
 #include "tracking/ui/ConfigDialog.h"
+#include "tracking/ui/OptionsDialog.h"
 
 namespace orbivox {
 namespace {
@@ -119,7 +122,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
-    layout->addWidget(map_->switches());
+    AddSwitches(*layout);
     layout->addWidget(map_->picture(), 0, Qt::AlignLeft);
     layout->addStretch(1);
     setCentralWidget(central);
@@ -128,6 +131,10 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     BuildMenus();
     AddRotorMenus(files);
     BuildStatusBar();
+    if (QLabel* txRx = radio_->findChild<QLabel*>(QStringLiteral("lblTxRx"))) {
+        txRx->setToolTip(kTxRxHint);
+        switches_->SetTxRxButtons({txRx});
+    }
     SetLetterButtons();
     lblKopfZeile_->setText(ToQ(session_.engine().Header()));
     ShowWorkingName();
@@ -144,6 +151,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         return running;
     };
     radios.startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
+    radios.onStatus = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
     radios.onRadioLost = [this] {
         timer1_.stop();
         QTimer::singleShot(0, this, [this] {
@@ -167,6 +175,22 @@ void TAusgabe::StartRotor() {
     }
     rotor_->Attach();
     rotor_->StartServers();
+}
+
+void TAusgabe::AddSwitches(QBoxLayout& layout) {
+    switches_ = new SwitchPanel(*this, session_, notifier_, *map_, &radio_->Radios(),
+                                rotor_ ? &rotor_->Positioning() : nullptr);
+    layout.addWidget(switches_, 0, Qt::AlignLeft);
+    // The working satellite's name is no wider than the switches.
+    lblSatName_->setMaximumWidth(switches_->sizeHint().width());
+    optionValues_ = std::make_unique<SwitchOptions>(session_, map_->switchState());
+    options_ = new TSatSetup(*optionValues_, session_, notifier_, this);
+    options_->windowSize = [this] { return session_.engine().Switches().map.size; };
+    options_->chooseWindowSize = [this](WindowSize size) {
+        map_->ChooseWindowSize(size);
+        switches_->State().MapViewChanged();
+    };
+    switches_->zoneChanged = [this] { ShowDateTime(); };
 }
 
 void TAusgabe::AddRotorMenus(FileChooser& files) {
@@ -250,7 +274,11 @@ void TAusgabe::BuildMenus() {
          {"O&ptions", "R&adio Setup", "&Rotor Setup", "&Observer", "Speech Setup"}) {
         QAction* action = setup->addAction(QString::fromLatin1(item));
         action->setEnabled(false);
-        if (QLatin1String(item) == QLatin1String("&Observer")) {
+        if (QLatin1String(item) == QLatin1String("O&ptions")) {
+            action->setObjectName(QStringLiteral("Options1"));
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, [this] { options_->Options1Click(); });
+        } else if (QLatin1String(item) == QLatin1String("&Observer")) {
             action->setEnabled(true);
             connect(action, &QAction::triggered, this, [this] { map_->ShowObserverSetup(); });
         }
@@ -382,6 +410,7 @@ void TAusgabe::OnTick() {
     map_->AfterTick();
     ShowTick();
     radio_->Refresh();
+    switches_->Refresh();
 }
 
 void TAusgabe::ShowDateTime() {
@@ -415,6 +444,7 @@ void TAusgabe::SelectWorkingSatellite(int slot) {
     }
     engine.ApplyWorkingChange(slot);
     ShowWorkingName();
+    switches_->Refresh();
     if (timer1_.isActive()) {
         OnTick();
     }

@@ -3,6 +3,7 @@
 // and one-line data display, the 24 satellite letters, the status bar and the menus. It
 // shows what the tracking engine computes and forwards the operator's clicks; it computes
 // nothing itself.
+#include <QBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "settings/ScreenMetrics.h"
 #include "tracking/DataPublishing.h"
 #include "tracking/RotorControl.h"
+#include "tracking/SwitchOptions.h"
 #include "tracking/TrackingSession.h"
 
 namespace orbivox {
@@ -25,6 +27,8 @@ class MapPanel;
 class LauncherMenus;
 class RadioPanel;
 class SelectionActions;
+class SwitchPanel;
+class TSatSetup;
 
 class TAusgabe : public QMainWindow {
 public:
@@ -48,6 +52,8 @@ public:
     const QLabel& illumination() const { return *lblIll_; }
     MapPanel& mapPanel() { return *map_; }
     RadioPanel& radioPanel() { return *radio_; }
+    SwitchPanel& switchPanel() { return *switches_; }
+    TSatSetup& optionsDialog() { return *options_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -74,6 +80,8 @@ private:
     void StartRotor();
     // "&Rotor", "&Rotor Setup" and "Hints [Rotor]".
     void AddRotorMenus(FileChooser& files);
+    // PanSchalter and the Options dialog (S&etup -> O&ptions).
+    void AddSwitches(QBoxLayout& layout);
 
     TrackingSession& session_;
     Notifier& notifier_;
@@ -95,6 +103,9 @@ private:
     MapPanel* map_ = nullptr;
     LauncherMenus* launcherMenus_ = nullptr;
     RadioPanel* radio_ = nullptr;
+    SwitchPanel* switches_ = nullptr;
+    std::unique_ptr<SwitchOptions> optionValues_;
+    TSatSetup* options_ = nullptr;
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };

@@ -1,8 +1,7 @@
-// The map panel's switches, the map picture and its locator readout, window sizes and zoom,
-// and the free resize that waits for the drag to end before redrawing at 2:1.
+// The map picture and its locator readout, window sizes, zoom and map set, and the free resize that
+// waits for the drag to end before redrawing at 2:1.
 #include "app/desktop/MapPanel.h"
 
-#include <QHBoxLayout>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,34 +14,6 @@
 #include "settings/SqfFile.h"
 
 namespace orbivox {
-namespace {
-
-// A switch of the panel: a framed caption that reports clicks.
-class SwitchLabel : public QLabel {
-public:
-    SwitchLabel(const QString& name, std::function<void()> onClick, QWidget* parent)
-        : QLabel(parent), onClick_(std::move(onClick)) {
-        setObjectName(name);
-        setAlignment(Qt::AlignCenter);
-        setFrameShape(QFrame::Panel);
-        setFrameShadow(QFrame::Raised);
-        setMinimumWidth(26);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (isEnabled() && event->button() == Qt::LeftButton) {
-            onClick_();
-        }
-        event->accept();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
-
-}  // namespace
-
 MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picKarte"));
     setMouseTracking(true);
@@ -121,39 +92,6 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
     lblLoc_->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblLoc_->hide();
 
-    switches_ = new QWidget(nullptr);
-    switches_->setObjectName(QStringLiteral("PanKarte"));
-    auto* row = new QHBoxLayout(switches_);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(1);
-    lblWinSize_ = new SwitchLabel(
-        QStringLiteral("lblWinSize"),
-        [this] {
-            display_.NextSize();
-            AfterSizeChange();
-        },
-        switches_);
-    lblZoom_ = new SwitchLabel(
-        QStringLiteral("lblZoom"),
-        [this] {
-            if (display_.ToggleZoom()) {
-                AfterImagesChanged();
-            }
-        },
-        switches_);
-    lblBlueM_ = new SwitchLabel(
-        QStringLiteral("lblBlueM"),
-        [this] {
-            display_.ToggleMapSet();
-            globe_.MapSetChanged();
-            AfterImagesChanged();
-        },
-        switches_);
-    for (QLabel* label : {lblWinSize_, lblZoom_, lblBlueM_}) {
-        row->addWidget(label);
-    }
-    row->addStretch(1);
-
     session_.engine().Hooks().secondObserverReadout = [this] { ShowSecondObserverReadout(); };
 
     timerResize_.setObjectName(QStringLiteral("TimerResize"));
@@ -179,8 +117,34 @@ void MapPanel::Toggle3D() {
     AfterImagesChanged();
 }
 
+void MapPanel::NextWindowSize() {
+    display_.NextSize();
+    AfterSizeChange();
+}
+
+void MapPanel::ChooseWindowSize(WindowSize size) {
+    // What the screen cannot show is replaced by the size it can.
+    display_.SetWindowSize(
+        LimitWindowSize(size, screen_.WorkArea(), screen_.ScreenWidth(), screen_.Dpi120()));
+    AfterSizeChange();
+}
+
+void MapPanel::ToggleZoom() {
+    if (display_.ToggleZoom()) {
+        AfterImagesChanged();
+    }
+}
+
+void MapPanel::ToggleMapSet() {
+    display_.ToggleMapSet();
+    globe_.MapSetChanged();
+    AfterImagesChanged();
+}
+
 void MapPanel::AfterImagesChanged() {
-    ShowCaptions();
+    if (viewChanged) {
+        viewChanged();
+    }
     session_.engine().RequestMapRefresh();
     Redraw();
 }
@@ -199,13 +163,6 @@ void MapPanel::AfterSizeChange() {
     }
     FitWindow();
     AfterImagesChanged();
-}
-
-void MapPanel::ShowCaptions() {
-    lblWinSize_->setText(display_.sizeCaption());
-    lblZoom_->setText(display_.zoomCaption());
-    lblZoom_->setEnabled(display_.zoomAvailable() && !globe_.shown());
-    lblBlueM_->setText(display_.setCaption());
 }
 
 void MapPanel::FitWindow() {
@@ -228,6 +185,9 @@ void MapPanel::FitWindow() {
 
 void MapPanel::AfterTick() {
     if (session_.engine().IsRefreshTick()) {
+        if (beforeRefresh) {
+            beforeRefresh();
+        }
         Redraw();
     }
 }

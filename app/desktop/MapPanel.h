@@ -1,8 +1,8 @@
 #pragma once
 // The world map of the main window: the picture (picKarte) redrawn on refresh ticks, the
-// map switches for window size, zoom and map set, the locator readout under the mouse and
-// the two observer dialogs. What they decide lives in map/MapDisplay.h; positions come
-// from the tracking engine (tracking/MapRefresh.h).
+// window size, zoom and map set changes that the switch panel asks for, the locator readout
+// under the mouse and the two observer dialogs. What they decide lives in map/MapDisplay.h;
+// positions come from the tracking engine (tracking/MapRefresh.h).
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -47,7 +47,14 @@ public:
              const ScreenMetrics& screen);
 
     MapPicture* picture() const { return picKarte_; }
-    QWidget* switches() const { return switches_; }
+    // The switches only the map reads (centring, arrows, other satellites, ground track).
+    MapSwitches& switchState() { return state_; }
+
+    // lblWinSize, lblZoom and lblBlueM, and the Options dialog's window group.
+    void NextWindowSize();
+    void ChooseWindowSize(WindowSize size);
+    void ToggleZoom();
+    void ToggleMapSet();
 
     // The start: window size from the start value, limited by the screen, and the images.
     void Start();
@@ -76,6 +83,10 @@ public:
     std::function<void()> windowSizeChanged;
     // Closing the Observer Setup stores the main window's position.
     std::function<void()> storeWindowPosition;
+    // The size, zoom or map set changed: captions follow.
+    std::function<void()> viewChanged;
+    // Before a refresh frame is drawn.
+    std::function<void()> beforeRefresh;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,7 +97,6 @@ private:
     void FitWindow();
     void OnResizeTick();
     void ShowReadout(QPoint at);
-    void ShowCaptions();
 
     QMainWindow& window_;
     TrackingSession& session_;
@@ -97,10 +107,6 @@ private:
     MapSwitches state_;
     MapPicture* picKarte_;
     QLabel* lblLoc_;
-    QWidget* switches_;
-    QLabel* lblWinSize_;
-    QLabel* lblZoom_;
-    QLabel* lblBlueM_;
     TLocEingabe* locEingabe_ = nullptr;
     QTimer timerResize_;
     int lastStatusWidth_ = -1;

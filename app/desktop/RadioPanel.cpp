@@ -29,8 +29,8 @@ QString CalibrationText(double hertz) {
 
 }  // namespace
 
-RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier,
-                       ClientConversation* catServer, QWidget* parent)
+RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier, ClientConversation* catServer,
+                       QWidget* parent)
     : QWidget(parent),
       session_(session),
       notifier_(notifier),
@@ -50,10 +50,6 @@ RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier,
         window->addWidget(line);
     }
     layout->addLayout(window);
-    lblCat_ = Switch(
-        QStringLiteral("lblCat"), QString(), [this] { CatClicked(); }, this);
-    lblVFO_ = Switch(
-        QStringLiteral("lblVFO"), QString(), [this] { VfoClicked(); }, this);
     lblTxRx_ = Switch(
         QStringLiteral("lblTxRx"), QStringLiteral("RX"), [this] { TxRxClicked(); }, this);
     lblTxRx_->setAutoFillBackground(true);
@@ -61,7 +57,7 @@ RadioPanel::RadioPanel(TrackingSession& session, Notifier& notifier,
     lblRevNor_->setObjectName(QStringLiteral("lblRevNor"));
     lblRevNorRx_ = new QLabel(this);
     lblRevNorRx_->setObjectName(QStringLiteral("lblRevNorRx"));
-    for (QLabel* label : {lblCat_, lblVFO_, lblTxRx_, lblRevNor_, lblRevNorRx_}) {
+    for (QLabel* label : {lblTxRx_, lblRevNor_, lblRevNorRx_}) {
         layout->addWidget(label);
     }
     layout->addStretch(1);
@@ -83,8 +79,6 @@ void RadioPanel::Refresh() {
     const TuningState& t = tracker.Tuning();
     ptbRxTx_->setText(tracker.FrequencyLine());
     ptbRxTx2_->setText(tracker.ShiftLine());
-    lblCat_->setText(tracker.CatLabel());
-    lblVFO_->setText(tracker.VfoLabel());
     statusCorrection_->setText(tracker.CorrectionStatus());
     const double fD = tracker.Transponder().downlinkKHz, fU = tracker.Transponder().uplinkKHz;
     if (t.vfoMode) {
@@ -95,19 +89,6 @@ void RadioPanel::Refresh() {
         // Without a downlink there is nothing to scale by.
         lblRevNor_->setText(CalibrationText(fD != 0 ? t.CalibrationHz() * fU / fD : 0));
     }
-}
-
-void RadioPanel::CatClicked() {
-    const QString message = radios_.CatClicked();
-    if (!message.isEmpty()) {
-        notifier_.Message(message);
-    }
-    Refresh();
-}
-
-void RadioPanel::VfoClicked() {
-    radios_.Tracker().SetVfoMode(!radios_.Tracker().Tuning().vfoMode);
-    Refresh();
 }
 
 void RadioPanel::TxRxClicked() {

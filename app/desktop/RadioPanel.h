@@ -1,8 +1,8 @@
 #pragma once
-// The main window's radio part: the frequency window (ptbRxTx, ptbRxTx2), the switches
-// lblCat, lblVFO and lblTxRx, the calibration labels lblRevNor and lblRevNorRx, and the
-// status panel of the correction mode. It shows what RadioControl holds and forwards clicks;
-// Timer4 (the automatic return to receive) lives here.
+// The main window's radio part: the frequency window (ptbRxTx, ptbRxTx2), the switch
+// lblTxRx (lblCat and lblVFO sit on the switch panel), the calibration labels lblRevNor and
+// lblRevNorRx, and the status panel of the correction mode. It shows what RadioControl holds and
+// forwards clicks; Timer4 (the automatic return to receive) lives here.
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -27,8 +27,6 @@ public:
     void SatelliteModeOff();
 
 private:
-    void CatClicked();
-    void VfoClicked();
     void TxRxClicked();
     void ShowTxRx();
 
@@ -37,8 +35,6 @@ private:
     RadioControl radios_;
     QLabel* ptbRxTx_;
     QLabel* ptbRxTx2_;
-    QLabel* lblCat_;
-    QLabel* lblVFO_;
     QLabel* lblTxRx_;
     QLabel* lblRevNor_;
     QLabel* lblRevNorRx_;
