@@ -17,6 +17,7 @@
 #include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
 #include "app/desktop/MapPanel.h"
+#include "app/desktop/PassWindows.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "catalogue/ElementAge.h"
@@ -57,7 +58,7 @@ QString ToQ(const std::string& text) {
 }  // namespace
 
 TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
-                   const ScreenMetrics& screen, QWidget* parent)
+                   const ScreenMetrics& screen, QWidget* parent, SpeechEngineFactory speech)
     : QMainWindow(parent), session_(session), notifier_(notifier) {
     setObjectName(QStringLiteral("TAusgabe"));
     setWindowTitle(ApplicationTitle(session_.group()));
@@ -115,6 +116,11 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     radio_ = new RadioPanel(session_, notifier_,
                             rotor_ ? &rotor_->Conversations().CatClientConv : nullptr, central);
     layout->addWidget(radio_);
+    passWindows_ = std::make_unique<PassWindows>(
+        session_, notifier_,
+        PassWindows::Places{this, &timer1_, [this] { ShowComputed(); }, std::move(speech),
+                            [this] { ShowWorkingName(); }});
+    layout->addWidget(passWindows_->Controls(), 0, Qt::AlignLeft);
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
@@ -126,6 +132,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
     AddRotorMenus(files);
+    passWindows_->ConnectMenus(menuBar());
     BuildStatusBar();
     SetLetterButtons();
     lblKopfZeile_->setText(ToQ(session_.engine().Header()));
@@ -154,6 +161,8 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
 }
+
+TAusgabe::~TAusgabe() = default;
 
 void TAusgabe::StartRotor() {
     serverStarter_ = std::make_unique<ProcessServerStarter>();
@@ -310,6 +319,7 @@ void TAusgabe::ShowSelection() {
         ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     statusKeps_->setText(KepsPanelText(session_.sourceFile()));
     ShowElementAge();
+    passWindows_->CountdownChanged();
 }
 
 void TAusgabe::SetLetterButtons() {
@@ -362,6 +372,11 @@ void TAusgabe::OnTick() {
         return;
     }
     session_.engine().TrackingTick();
+    ShowComputed();
+    passWindows_->AfterTick();
+}
+
+void TAusgabe::ShowComputed() {
     map_->AfterTick();
     ShowTick();
     radio_->Refresh();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "catalogue/FileChooser.h"
+#include "links/SpeechEngine.h"
 #include "orbit/Sun.h"
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
@@ -22,13 +23,17 @@ namespace orbivox {
 
 class DateTimeBox;
 class MapPanel;
+class PassWindows;
 class RadioPanel;
 class SelectionActions;
 
 class TAusgabe : public QMainWindow {
 public:
+    // `speech` makes the speech engine (the real one when empty).
     TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
-             const ScreenMetrics& screen, QWidget* parent = nullptr);
+             const ScreenMetrics& screen, QWidget* parent = nullptr,
+             SpeechEngineFactory speech = {});
+    ~TAusgabe() override;
 
     // Starts the tracking timer (real-time mode) after the first tick.
     void StartTracking();
@@ -47,6 +52,7 @@ public:
     const QLabel& illumination() const { return *lblIll_; }
     MapPanel& mapPanel() { return *map_; }
     RadioPanel& radioPanel() { return *radio_; }
+    PassWindows& passWindows() { return *passWindows_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -61,6 +67,8 @@ private:
     // The working satellite's element age on the status bar, in a warning colour when old.
     void ShowElementAge();
     void OnTick();
+    // The display for the engine's instant, after a tick or a preview step.
+    void ShowComputed();
     void ShowTick();
     void ShowDateTime();
     // The tracking cycle's sun and eclipse places, shown on lblIll.
@@ -93,6 +101,7 @@ private:
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
     RadioPanel* radio_ = nullptr;
+    std::unique_ptr<PassWindows> passWindows_;  // countdown, preview, MA, speech
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };
