@@ -69,6 +69,15 @@ public:
         }
         speaking_ = true;
         tts_->say(text);
+        // A service without a sound output never says it is done; the queue must not
+        // wait for it for ever.
+        const int said = ++spoken_;
+        QTimer::singleShot(kGiveUpMs, tts_.get(), [this, said] {
+            if (speaking_ && said == spoken_) {
+                speaking_ = false;
+                Finished();
+            }
+        });
     }
 
 private:
@@ -84,9 +93,12 @@ private:
         }
     }
 
+    static constexpr int kGiveUpMs = 20000;  // far longer than any announcement takes
+
     std::unique_ptr<QTextToSpeech> tts_;
     QList<QVoice> voices_;
     bool speaking_ = false;
+    int spoken_ = 0;
 };
 
 }  // namespace

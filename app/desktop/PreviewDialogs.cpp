@@ -96,7 +96,7 @@ double TVorschau::Instant() const {
     civil.hour = fields_[Hour]->value();
     civil.minute = fields_[Minute]->value();
     civil.second = fields_[Second]->value();
-    return orbit::JulianDateFromCivil(civil) - orbit::kDisplayTimeToJulianDate;
+    return orbit::JulianDateFromCivil(civil) - orbit::kDayNumberToJulianDate;
 }
 
 PreviewStep TVorschau::Step() const {

@@ -67,6 +67,7 @@ TEST_F(PassWindowsTest, PreviewDrawsTheFrameOfTheMapCommandForItsInstant) {
     const double jd = orbit::JulianDateFromCivil({2026, 8, 22, 13, 47, 0, 0});
     WithDialog([&] { passes().StartPreview(); },
                [&] {
+                   EXPECT_EQ(passes().PreviewDialog().windowTitle(), "Start Time (U)");
                    passes().PreviewDialog().SetPresent(jd, 15.5);
                    passes().PreviewDialog().accept();
                });
