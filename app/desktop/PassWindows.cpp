@@ -162,6 +162,7 @@ void PassWindows::StartPreview() {
 void PassWindows::JumpToMA() {
     LeaveRealTime();
     ShowSwitches(true);
+    SetRedStatus(false);  // red again once a jump has been made
     preview_.EnterMa();
     // The next preview starts from the present again.
     vorschau_->presentTimeRequested();
