@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-speech-dev qt6-declarative-dev libgl-dev
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
   qt6-qpa-plugins libqt6svg6
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth python3

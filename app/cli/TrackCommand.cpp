@@ -13,7 +13,11 @@
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
 #include "app/cli/PrintingNotifier.h"
+#include "links/QtSpeechEngine.h"
+#include "links/SpeechAnnouncer.h"
 #include "settings/RuntimeFolder.h"
+#include "tracking/Announcements.h"
+#include "tracking/AutoChange.h"
 #include "tracking/DataPublishing.h"
 #include "tracking/RadioControl.h"
 #include "tracking/RotorControl.h"
@@ -28,6 +32,7 @@ struct TrackOptions {
     std::optional<double> now;    // UTC Julian date of the first tick (stepped clock)
     std::optional<double> until;  // UTC Julian date after which no tick runs
     int speed = 1;
+    bool speak = false;  // rising announcements on for this run
 };
 
 // Clock instants count days from 1899-12-30 00:00; Julian dates from noon 4713 BC.
@@ -55,6 +60,8 @@ std::optional<TrackOptions> ParseTrackOptions(const Arguments& args, std::ostrea
                 return std::nullopt;
             }
             (name == "--now" ? options.now : options.until) = instant;
+        } else if (args[i] == "--speak") {
+            options.speak = true;
         } else if (args[i] == "--speed" && hasValue) {
             const std::optional<long> speed = ParseWholeNumber(args[++i], 1, 10);
             if (!speed || (*speed != 1 && *speed != 5 && *speed != 10)) {
@@ -78,7 +85,7 @@ std::optional<TrackOptions> ParseTrackOptions(const Arguments& args, std::ostrea
 
 const char* const kTrackUsage =
     "usage: orbivox track [--now YYYY-MM-DDTHH:MM:SSZ] [--ticks N] [--until YYYY-MM-DDTHH:MM:SSZ]\n"
-    "                     [--speed 1|5|10]\n";
+    "                     [--speed 1|5|10] [--speak]\n";
 
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::optional<TrackOptions> options = ParseTrackOptions(args, err);
@@ -121,6 +128,15 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     radios.Install(engine.Hooks());
     bool radioLost = false;
     radios.onRadioLost = [&] { radioLost = true; };
+    // Announcements through the speech engine, made when the first satellite rises.
+    SpeechAnnouncer announcer(
+        [] { return MakeQtSpeechEngine(); },
+        [&err](const QString& line) { err << "orbivox track: " << line.toStdString() << '\n'; });
+    ConnectAnnouncements(engine, announcer,
+                         session.folders().ConfigFile(QStringLiteral("Talk.SQF")));
+    ConnectAutomaticChange(engine, session.settings().priorities, [&notifier] { notifier.Beep(); });
+    // Only asked for: a tool that starts speaking because of a desktop setting would surprise.
+    engine.Switches().announcements = options->speak;
     out << engine.Header() << '\n';
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });

@@ -18,6 +18,7 @@
 #include "app/desktop/DateTimeBox.h"
 #include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
+#include "app/desktop/PassWindows.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "app/desktop/SwitchPanel.h"
@@ -61,7 +62,7 @@ QString ToQ(const std::string& text) {
 }  // namespace
 
 TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
-                   const ScreenMetrics& screen, QWidget* parent)
+                   const ScreenMetrics& screen, QWidget* parent, SpeechEngineFactory speech)
     : QMainWindow(parent), session_(session), notifier_(notifier) {
     setObjectName(QStringLiteral("TAusgabe"));
     setWindowTitle(ApplicationTitle(session_.group()));
@@ -119,6 +120,11 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     radio_ = new RadioPanel(session_, notifier_,
                             rotor_ ? &rotor_->Conversations().CatClientConv : nullptr, central);
     layout->addWidget(radio_);
+    passWindows_ = std::make_unique<PassWindows>(
+        session_, notifier_,
+        PassWindows::Places{this, &timer1_, [this] { ShowComputed(); }, std::move(speech),
+                            [this] { ShowWorkingName(); }});
+    layout->addWidget(passWindows_->Controls(), 0, Qt::AlignLeft);
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
@@ -130,6 +136,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
     AddRotorMenus(files);
+    passWindows_->ConnectMenus(menuBar());
     BuildStatusBar();
     if (QLabel* txRx = radio_->findChild<QLabel*>(QStringLiteral("lblTxRx"))) {
         txRx->setToolTip(kTxRxHint);
@@ -163,6 +170,8 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
 }
+
+TAusgabe::~TAusgabe() = default;
 
 void TAusgabe::StartRotor() {
     serverStarter_ = std::make_unique<ProcessServerStarter>();
@@ -355,6 +364,7 @@ void TAusgabe::ShowSelection() {
         ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     statusKeps_->setText(KepsPanelText(session_.sourceFile()));
     ShowElementAge();
+    passWindows_->CountdownChanged();
 }
 
 void TAusgabe::SetLetterButtons() {
@@ -407,6 +417,11 @@ void TAusgabe::OnTick() {
         return;
     }
     session_.engine().TrackingTick();
+    ShowComputed();
+    passWindows_->AfterTick();
+}
+
+void TAusgabe::ShowComputed() {
     map_->AfterTick();
     ShowTick();
     radio_->Refresh();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "catalogue/FileChooser.h"
+#include "links/SpeechEngine.h"
 #include "orbit/Sun.h"
 #include "settings/Notifier.h"
 #include "settings/ScreenMetrics.h"
@@ -25,6 +26,7 @@ namespace orbivox {
 class DateTimeBox;
 class MapPanel;
 class LauncherMenus;
+class PassWindows;
 class RadioPanel;
 class SelectionActions;
 class SwitchPanel;
@@ -32,8 +34,11 @@ class TSatSetup;
 
 class TAusgabe : public QMainWindow {
 public:
+    // `speech` makes the speech engine (the real one when empty).
     TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
-             const ScreenMetrics& screen, QWidget* parent = nullptr);
+             const ScreenMetrics& screen, QWidget* parent = nullptr,
+             SpeechEngineFactory speech = {});
+    ~TAusgabe() override;
 
     // Starts the tracking timer (real-time mode) after the first tick.
     void StartTracking();
@@ -54,6 +59,7 @@ public:
     RadioPanel& radioPanel() { return *radio_; }
     SwitchPanel& switchPanel() { return *switches_; }
     TSatSetup& optionsDialog() { return *options_; }
+    PassWindows& passWindows() { return *passWindows_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -68,6 +74,8 @@ private:
     // The working satellite's element age on the status bar, in a warning colour when old.
     void ShowElementAge();
     void OnTick();
+    // The display for the engine's instant, after a tick or a preview step.
+    void ShowComputed();
     void ShowTick();
     void ShowDateTime();
     // The tracking cycle's sun and eclipse places, shown on lblIll.
@@ -106,6 +114,7 @@ private:
     SwitchPanel* switches_ = nullptr;
     std::unique_ptr<SwitchOptions> optionValues_;
     TSatSetup* options_ = nullptr;
+    std::unique_ptr<PassWindows> passWindows_;  // countdown, preview, MA, speech
     bool quitDone_ = false;
     bool switchingSlot_ = false;
 };

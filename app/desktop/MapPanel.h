@@ -24,6 +24,7 @@ class MapPicture : public QWidget {
 public:
     explicit MapPicture(QWidget* parent);
     void Show(const QImage& view);
+    const QImage& Shown() const { return image_; }
     void SetWanted(QSize size, bool stretched);
     QSize sizeHint() const override { return wanted_; }
     QSize minimumSizeHint() const override { return QSize(300, 150); }

@@ -1,0 +1,56 @@
+#pragma once
+// TCountDown, the countdown window: the list of every selected satellite's time to its rise
+// above (or fall below) the countdown elevation, the start and attach options with their
+// offset spinners, the countdown elevation, the sort order and "Store". It shows what
+// CountdownControl computes and forwards the operator's changes to it.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QWidget>
+#include <functional>
+
+#include "settings/Notifier.h"
+#include "tracking/CountdownControl.h"
+
+namespace orbivox {
+
+class TCountDown : public QWidget {
+public:
+    // `mainWindow` is the window it attaches to.
+    TCountDown(CountdownControl& control, Notifier& notifier, QWidget* mainWindow);
+
+    // The menu entry: computed, sized to the list and shown.
+    void OpenFromMenu();
+    // Shown without resizing (the start option).
+    void Open();
+    // The rows of the last computation.
+    void Draw();
+    // Every tick: an attached window follows the main window when it has moved.
+    void FollowMainWindow();
+    // Where the attached window belongs now.
+    void Attach();
+
+private:
+    void Store();
+    void ShowAt();
+    void OffsetsChanged();
+
+    CountdownControl& control_;
+    Notifier& notifier_;
+    QWidget* main_;
+    QListWidget* lstCountDown_;
+    QCheckBox* ChkCountDown_;
+    QCheckBox* chkDock_;
+    QSpinBox* UpDCal_;
+    QSpinBox* UpDCalTop_;
+    QSpinBox* UpdMinEl_;
+    QRadioButton* byLetters_;
+    QRadioButton* byTimes_;
+    QPushButton* cmdOK_;
+    QRect lastMainFrame_;
+};
+
+}  // namespace orbivox

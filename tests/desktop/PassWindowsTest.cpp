@@ -1,0 +1,174 @@
+// The pass windows on the main window, offscreen on a copy of the bundled configuration:
+// the preview draws the frame `orbivox map --at` draws for the same instant, the MA dialog's
+// field and its way back to real time, the countdown window attached and stored, and the
+// Speech dialog's "Test" without announcements.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/desktop/MainWindow.h"
+#include "app/desktop/MapPanel.h"
+#include "app/desktop/PassWindows.h"
+#include "orbit/TimeScales.h"
+#include "settings/SqfFile.h"
+#include "tests/catalogue/ScriptedFileChooser.h"
+#include "tests/support/BundledData.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingNotifier.h"
+#include "tests/support/RecordingSpeech.h"
+
+namespace orbivox {
+namespace {
+
+const QString kProgramFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER);
+
+class PassWindowsTest : public BundledConfiguration {
+protected:
+    void SetUp() override {
+        BundledConfiguration::SetUp();
+        folders_.programFolder = kProgramFolder + "/";
+        session_ = std::make_unique<TrackingSession>(clock_, folders_);
+        ASSERT_FALSE(session_->LoadSettings({}));
+        ASSERT_EQ(session_->LoadElements(), ElementPartOutcome::Tracking);
+        window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_, nullptr,
+                                             speech_.Factory());
+        window_->StartTracking();
+    }
+    PassWindows& passes() { return window_->passWindows(); }
+    // Runs `answer` once the modal dialog that `open` shows is up.
+    void WithDialog(const std::function<void()>& open, const std::function<void()>& answer) {
+        QTimer::singleShot(0, answer);
+        open();
+    }
+
+    orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22 00:00 UTC
+    RecordingNotifier messages_;
+    ScriptedFileChooser files_;
+    FixedScreen screen_;
+    RecordingSpeechFactory speech_;
+    std::unique_ptr<TrackingSession> session_;
+    std::unique_ptr<TAusgabe> window_;
+};
+
+TEST_F(PassWindowsTest, PreviewDrawsTheFrameOfTheMapCommandForItsInstant) {
+    if (!QFileInfo::exists(kProgramFolder + "/Maps2D/Welt1l.bmp")) {
+        GTEST_SKIP() << "the map images were not drawn in this build";
+    }
+    // 2026-08-22 13:47:00 UTC, in the display scale of a station on UTC.
+    const double jd = orbit::JulianDateFromCivil({2026, 8, 22, 13, 47, 0, 0});
+    WithDialog([&] { passes().StartPreview(); },
+               [&] {
+                   EXPECT_EQ(passes().PreviewDialog().windowTitle(), "Start Time (U)");
+                   passes().PreviewDialog().SetPresent(jd, 15.5);
+                   passes().PreviewDialog().accept();
+               });
+    ASSERT_EQ(passes().Preview().Mode(), TimeMode::Preview);
+    EXPECT_FALSE(window_->Timer1().isActive());
+    EXPECT_TRUE(passes().Controls()->isVisibleTo(window_.get()));
+    const QImage preview = window_->mapPanel().picture()->Shown();
+    ASSERT_FALSE(preview.isNull());
+
+    // The command's own data folder is a fresh copy of the same bundled defaults.
+    QTemporaryDir home;
+    const QString png = home.filePath("map.png");
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
+    env.insert("XDG_RUNTIME_DIR", home.path() + "/run");
+    cli.setProcessEnvironment(env);
+    cli.start(ORBIVOX_CLI, {"map", "--at", "2026-08-22T13:47:00Z", "--out", png});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QImage command(png);
+    ASSERT_EQ(preview.size(), command.size());
+    EXPECT_TRUE(preview.convertToFormat(QImage::Format_RGB32) ==
+                command.convertToFormat(QImage::Format_RGB32));
+
+    // A step moves the frame on; the way back to real time starts the clock again.
+    passes().Controls()->step(true);
+    EXPECT_FALSE(window_->mapPanel().picture()->Shown().convertToFormat(QImage::Format_RGB32) ==
+                 command.convertToFormat(QImage::Format_RGB32));
+    passes().ReturnToRealTime();
+    EXPECT_TRUE(window_->Timer1().isActive());
+    EXPECT_FALSE(passes().Controls()->isVisibleTo(window_.get()));
+}
+
+TEST_F(PassWindowsTest, MaFieldRefusesBadValuesAndCancelRestartsOnlyARunningClock) {
+    TMAInp& dialog = passes().MaDialog();
+    auto* field = dialog.findChild<QLineEdit*>("txtMA");
+    auto* ok = dialog.findChild<QPushButton*>("cmdOK");
+    auto* invalid = dialog.findChild<QLabel*>("lblInvalid");
+    ASSERT_TRUE(field && ok && invalid);
+    double reached = -1;
+    for (const bool running : {true, false}) {
+        if (!running) {
+            window_->Timer1().stop();
+        }
+        WithDialog([&] { passes().JumpToMA(); },
+                   [&] {
+                       field->setText("300");
+                       EXPECT_FALSE(ok->isEnabled());
+                       EXPECT_TRUE(invalid->isVisibleTo(&dialog));
+                       EXPECT_EQ(invalid->text(), "    unvalid  value!");
+                       field->setText("128,5");
+                       EXPECT_TRUE(ok->isEnabled());
+                       ok->click();
+                       reached = session_->engine().Working().meanAnomaly;
+                       EXPECT_EQ(passes().Preview().Mode(), TimeMode::Ma);
+                       dialog.reject();
+                   });
+        EXPECT_NEAR(reached, 128.5, 0.5);
+        EXPECT_TRUE(passes().Preview().RealTime());
+        EXPECT_EQ(window_->Timer1().isActive(), running) << "running before: " << running;
+    }
+}
+
+TEST_F(PassWindowsTest, CountdownWindowAttachesAndStores) {
+    window_->move(50, 40);
+    TCountDown& countdown = passes().CountdownWindow();
+    passes().Countdown().SetAttached(true);
+    passes().CountdownWindow().OpenFromMenu();
+    auto* list = countdown.findChild<QListWidget*>("lstCountDown");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), session_->engine().SelectedCount());
+    EXPECT_EQ(countdown.windowTitle(), "CountDown");
+
+    countdown.findChild<QPushButton*>("cmdOK")->click();
+    SqfReader stored(folders_.ConfigFile("CountDownPos.SQF"));
+    ASSERT_GE(stored.lineCount(), 8);
+    EXPECT_EQ(stored.lines()[5], "+");
+    EXPECT_EQ(stored.lines()[1], QString::number(countdown.pos().x()));
+    EXPECT_TRUE(messages_.boxes.empty());
+}
+
+TEST_F(PassWindowsTest, SpeechTestWithoutAnnouncementsOnlyTellsTheOperator) {
+    EXPECT_EQ(speech_.calls, 0) << "no engine for a window that has said nothing";
+    session_->engine().Switches().announcements = false;
+    TTalk& talk = passes().TalkDialog();
+    talk.Prepare();
+    talk.findChild<QPushButton*>("Button1")->click();
+    ASSERT_EQ(messages_.boxes.size(), 1);
+    EXPECT_EQ(messages_.boxes[0].text, "Activate the checkbox \"AOS Announcement\"!");
+    ASSERT_TRUE(speech_.made);
+    EXPECT_TRUE(speech_.made->spoken.isEmpty());
+
+    talk.findChild<QCheckBox*>("CkbTalk")->setChecked(true);
+    EXPECT_TRUE(session_->engine().Switches().announcements);
+    talk.findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(speech_.made->spoken, QStringList{AnnouncementText(session_->SelectedNames().value(
+                                        session_->engine().WorkingSlot()))});
+}
+
+}  // namespace
+}  // namespace orbivox

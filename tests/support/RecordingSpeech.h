@@ -1,0 +1,54 @@
+#pragma once
+// A speech engine that records what it is asked to say and finishes each text only when
+// the test says so, as a real engine finishes some time later.
+#include <QStringList>
+#include <memory>
+
+#include "links/SpeechEngine.h"
+
+namespace orbivox {
+
+class RecordingSpeech : public SpeechEngine {
+public:
+    explicit RecordingSpeech(QStringList voices = {QStringLiteral("first"),
+                                                   QStringLiteral("second")})
+        : voices_(std::move(voices)) {}
+
+    bool Usable() const override { return true; }
+    QStringList VoiceNames() const override { return voices_; }
+    int VoiceIdx() const override { return voice_; }
+    void SetVoiceIdx(int index) override { voice_ = index; }
+    void SetPitch(int pitch) override { pitch_ = pitch; }
+    void SetVolume(int volume) override { volume_ = volume; }
+    void SetRate(int rate) override { rate_ = rate; }
+    int Pitch() const override { return pitch_; }
+    int Volume() const override { return volume_; }
+    int Rate() const override { return rate_; }
+    void Speak(const QString& text) override { spoken << text; }
+    // The engine is done with the text it was speaking.
+    void FinishSpeaking() { Finished(); }
+
+    QStringList spoken;
+
+private:
+    QStringList voices_;
+    int voice_ = 0, pitch_ = 0, volume_ = 100, rate_ = 0;
+};
+
+// A factory that hands out one recording engine and keeps a pointer to it for the test.
+struct RecordingSpeechFactory {
+    RecordingSpeech* made = nullptr;
+    int calls = 0;
+    QStringList voices{QStringLiteral("first"), QStringLiteral("second")};
+
+    SpeechEngineFactory Factory() {
+        return [this]() -> std::unique_ptr<SpeechEngine> {
+            ++calls;
+            auto engine = std::make_unique<RecordingSpeech>(voices);
+            made = engine.get();
+            return engine;
+        };
+    }
+};
+
+}  // namespace orbivox
