@@ -199,7 +199,11 @@ void TAusgabe::AddSwitches(QBoxLayout& layout) {
         map_->ChooseWindowSize(size);
         switches_->State().MapViewChanged();
     };
-    switches_->zoneChanged = [this] { ShowDateTime(); };
+    switches_->zoneChanged = [this] {
+        ShowDateTime();
+        passWindows_->CountdownChanged();  // its times are shown in the new zone
+    };
+    switches_->toggleStepFactor = [this] { return passWindows_->ToggleStepFactor(); };
 }
 
 void TAusgabe::AddRotorMenus(FileChooser& files) {

@@ -83,7 +83,6 @@ PassWindows::PassWindows(TrackingSession& session, Notifier& notifier, Places pl
         preview_.StepPreview(forward);
         Call(places_.showDisplay);
     };
-    controls_->toggleFactor = [this] { return preview_.ToggleStepFactor(); };
 }
 
 void PassWindows::ConnectMenus(QMenuBar* bar) {
@@ -116,14 +115,8 @@ void PassWindows::CountdownChanged() {
     }
 }
 
-QString PassWindows::ToggleAutoChange() {
-    bool& on = session_.engine().Switches().autoChange;
-    on = !on;
-    return AutoChangeCaption();
-}
-
-QString PassWindows::AutoChangeCaption() const {
-    return session_.engine().Switches().autoChange ? QStringLiteral("A+") : QStringLiteral("A-");
+QString PassWindows::ToggleStepFactor() {
+    return preview_.ToggleStepFactor();
 }
 
 void PassWindows::LeaveRealTime() {
@@ -155,7 +148,9 @@ void PassWindows::StartPreview() {
     ShowSwitches(false);
     SetRedStatus(true);
     preview_.StartPreview(vorschau_->Instant(), vorschau_->Step());
-    controls_->SetFactorText(preview_.StepFactorText());
+    if (auto* factor = places_.main->findChild<QLabel*>(QStringLiteral("lblVorZur"))) {
+        factor->setText(preview_.StepFactorText());
+    }
     Call(places_.showDisplay);
 }
 
@@ -197,6 +192,9 @@ void PassWindows::ShowSwitches(bool shown) {
         }
     }
     controls_->setVisible(!shown);
+    if (QWidget* factor = places_.main->findChild<QWidget*>(QStringLiteral("lblVorZur"))) {
+        factor->setVisible(!shown);  // the switch panel's step factor stands in during a preview
+    }
 }
 
 void PassWindows::SetRedStatus(bool red) {

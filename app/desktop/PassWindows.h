@@ -47,9 +47,8 @@ public:
     // A new selection or time zone: an opened countdown is computed and drawn again.
     void CountdownChanged();
 
-    // `lblWechsel`: the automatic satellite change on or off, and its caption.
-    QString ToggleAutoChange();
-    QString AutoChangeCaption() const;
+    // lblVorZur's click (the switch panel's): the preview's step factor, its new caption.
+    QString ToggleStepFactor();
 
     void StartPreview();
     void JumpToMA();

@@ -162,17 +162,6 @@ PreviewControls::PreviewControls(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    lblVorZur_ = new ClickLabel(
-        QStringLiteral("F-"),
-        [this] {
-            if (toggleFactor) {
-                lblVorZur_->setText(toggleFactor());
-            }
-        },
-        this);
-    lblVorZur_->setObjectName(QStringLiteral("lblVorZur"));
-    lblVorZur_->setFrameShape(QFrame::Panel);
-    lblVorZur_->setToolTip(QStringLiteral("Step factor: F- once, F+ five times"));
     auto* back = new QToolButton(this);
     back->setArrowType(Qt::LeftArrow);
     back->setObjectName(QStringLiteral("UpDown1Back"));
@@ -187,7 +176,6 @@ PreviewControls::PreviewControls(QWidget* parent) : QWidget(parent) {
             }
         });
     }
-    layout->addWidget(lblVorZur_);
     layout->addWidget(back);
     layout->addWidget(forward);
 }

@@ -62,11 +62,6 @@ public:
     explicit PreviewControls(QWidget* parent);
 
     std::function<void(bool forward)> step;
-    std::function<QString()> toggleFactor;
-    void SetFactorText(const QString& text) { lblVorZur_->setText(text); }
-
-private:
-    QLabel* lblVorZur_;
 };
 
 }  // namespace orbivox

@@ -69,6 +69,7 @@ SwitchPanel::SwitchPanel(QMainWindow& window, TrackingSession& session, Notifier
         switches_[id] = button;
         row->addWidget(button);
     }
+    switches_.at(SwitchId::VorZur)->setText(state_.Caption(SwitchId::VorZur));
     switches_.at(SwitchId::VorZur)->hide();
 
     state_.holdTracking = [this] { HoldTracking(); };
@@ -108,15 +109,17 @@ SwitchPanel::SwitchPanel(QMainWindow& window, TrackingSession& session, Notifier
 
 void SwitchPanel::Refresh() {
     for (const auto& [id, label] : switches_) {
-        label->setText(state_.Caption(id));
+        if (id != SwitchId::VorZur) {  // the preview sets its step factor's caption
+            label->setText(state_.Caption(id));
+        }
     }
     QLabel* rotor = switches_.at(SwitchId::Rotor);
     rotor->setStyleSheet(state_.RotorFlipped() ? QStringLiteral("background-color: yellow;")
                                                : QString());
     switches_.at(SwitchId::Cw)->setEnabled(state_.CwEnabled());
     // The globe has no zoom, and no globe is offered at the smallest window size.
-    switches_.at(SwitchId::Zoom)->setEnabled(
-        ZoomAvailable(session_.engine().Switches().map.size) && !map_.globe().shown());
+    switches_.at(SwitchId::Zoom)
+        ->setEnabled(ZoomAvailable(session_.engine().Switches().map.size) && !map_.globe().shown());
     QLabel* globe = switches_.at(SwitchId::View3D);
     globe->setText(map_.caption3D());
     globe->setEnabled(map_.globe().available());
@@ -147,6 +150,11 @@ void SwitchPanel::Clicked(SwitchId id, bool doubleClick) {
                 map_.Toggle3D();
             }
             return;  // the map panel's globeChanged refreshes
+        case SwitchId::VorZur:
+            if (!doubleClick && toggleStepFactor) {
+                switches_.at(SwitchId::VorZur)->setText(toggleStepFactor());
+            }
+            return;
         case SwitchId::BlueM:
             if (!doubleClick) {
                 map_.ToggleMapSet();

@@ -35,6 +35,8 @@ public:
     void SetTxRxButtons(QList<QWidget*> buttons) { txRx_ = std::move(buttons); }
     // lblUTC changed the zone mode.
     std::function<void()> zoneChanged;
+    // lblVorZur clicked during a preview: toggles the step factor, gives the new caption.
+    std::function<QString()> toggleStepFactor;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

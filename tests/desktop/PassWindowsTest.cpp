@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +32,13 @@ namespace orbivox {
 namespace {
 
 const QString kProgramFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER);
+
+// A click on a switch of the panel (they act on the press).
+void Press(QWidget* widget) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
 
 class PassWindowsTest : public BundledConfiguration {
 protected:
@@ -74,6 +83,16 @@ TEST_F(PassWindowsTest, PreviewDrawsTheFrameOfTheMapCommandForItsInstant) {
     ASSERT_EQ(passes().Preview().Mode(), TimeMode::Preview);
     EXPECT_FALSE(window_->Timer1().isActive());
     EXPECT_TRUE(passes().Controls()->isVisibleTo(window_.get()));
+    // The switch panel's step factor stands where the CAT switch stood, and switches F-/F+.
+    auto* factor = window_->findChild<QLabel*>("lblVorZur");
+    ASSERT_TRUE(factor);
+    EXPECT_TRUE(factor->isVisibleTo(window_.get()));
+    EXPECT_FALSE(window_->findChild<QLabel*>("lblCat")->isVisibleTo(window_.get()));
+    EXPECT_EQ(factor->text(), "F-");
+    Press(factor);
+    EXPECT_EQ(factor->text(), "F+");
+    Press(factor);
+    EXPECT_EQ(factor->text(), "F-");
     const QImage preview = window_->mapPanel().picture()->Shown();
     ASSERT_FALSE(preview.isNull());
 
@@ -102,6 +121,27 @@ TEST_F(PassWindowsTest, PreviewDrawsTheFrameOfTheMapCommandForItsInstant) {
     passes().ReturnToRealTime();
     EXPECT_TRUE(window_->Timer1().isActive());
     EXPECT_FALSE(passes().Controls()->isVisibleTo(window_.get()));
+    EXPECT_FALSE(factor->isVisibleTo(window_.get()));
+    EXPECT_TRUE(window_->findChild<QLabel*>("lblCat")->isVisibleTo(window_.get()));
+}
+
+TEST_F(PassWindowsTest, TheGlobeSwitchCyclesTheViewsAndGreysTheZoom) {
+    if (!QFileInfo::exists(kProgramFolder + "/Maps2D/Welt1l.bmp")) {
+        GTEST_SKIP() << "the map images were not drawn in this build";
+    }
+    auto* globe = window_->findChild<QLabel*>("lbl3D");
+    auto* zoom = window_->findChild<QLabel*>("lblZoom");
+    ASSERT_TRUE(globe && zoom);
+    EXPECT_EQ(globe->text(), "2D");
+    ASSERT_TRUE(globe->isEnabled());
+    Press(globe);
+    EXPECT_EQ(globe->text(), "3D1");
+    EXPECT_TRUE(window_->mapPanel().globe().shown());
+    EXPECT_FALSE(zoom->isEnabled());
+    Press(globe);
+    Press(globe);
+    EXPECT_EQ(globe->text(), "2D");
+    EXPECT_FALSE(window_->mapPanel().globe().shown());
 }
 
 TEST_F(PassWindowsTest, MaFieldRefusesBadValuesAndCancelRestartsOnlyARunningClock) {
