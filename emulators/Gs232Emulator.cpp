@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "emulators/EmulatorFamily.h"
+#include "emulators/TextCommands.h"
 
 namespace orbivox {
 namespace {
@@ -19,21 +20,11 @@ QByteArray Degrees(const char* label, int value) {
 class Gs232Emulator : public EmulatorFamily {
 public:
     QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
-        pending_ += bytes;
-        QList<EmulatedCommand> commands;
-        qsizetype end;
-        while ((end = pending_.indexOf('\r')) >= 0) {
-            const QString text = QString::fromLatin1(pending_.left(end)).trimmed().toUpper();
-            pending_.remove(0, end + 1);
-            if (!text.isEmpty()) {  // Hamlib follows a command with a second CR
-                commands.append(Take(text));
-            }
-        }
-        if (pending_.size() > kLongestCommand) {
-            commands.append({QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
-            pending_.clear();
-        }
-        return commands;
+        return TakeTextCommands(pending_, bytes, '\r', kLongestCommand, [this](const QString& raw) {
+            const QString text = raw.trimmed().toUpper();
+            // Hamlib follows a command with a second CR: an empty line is no command.
+            return text.isEmpty() ? EmulatedCommand{} : Take(text);
+        });
     }
 
 private:

@@ -8,6 +8,7 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "emulators/TextCommands.h"
 
 namespace orbivox {
 namespace {
@@ -31,18 +32,8 @@ bool AllDigits(const QString& text) {
 class KenwoodEmulator : public EmulatorFamily {
 public:
     QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
-        pending_ += bytes;
-        QList<EmulatedCommand> commands;
-        qsizetype end;
-        while ((end = pending_.indexOf(';')) >= 0) {
-            commands.append(Take(QString::fromLatin1(pending_.left(end))));
-            pending_.remove(0, end + 1);
-        }
-        if (pending_.size() > kLongestCommand) {
-            commands.append({QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
-            pending_.clear();
-        }
-        return commands;
+        return TakeTextCommands(pending_, bytes, ';', kLongestCommand,
+                                [this](const QString& text) { return Take(text); });
     }
 
     void SetMicrophonePtt(bool) override {}

@@ -6,6 +6,7 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "emulators/TextCommands.h"
 
 namespace orbivox {
 namespace {
@@ -43,18 +44,8 @@ public:
     YaesuIIEmulator() { vfos_[1].hertz = 435000000; }
 
     QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
-        pending_ += bytes;
-        QList<EmulatedCommand> commands;
-        qsizetype end;
-        while ((end = pending_.indexOf(';')) >= 0) {
-            commands.append(Take(QString::fromLatin1(pending_.left(end))));
-            pending_.remove(0, end + 1);
-        }
-        if (pending_.size() > kLongestCommand) {
-            commands.append({QStringLiteral("noise dropped (%1 bytes)").arg(pending_.size()), {}});
-            pending_.clear();
-        }
-        return commands;
+        return TakeTextCommands(pending_, bytes, ';', kLongestCommand,
+                                [this](const QString& text) { return Take(text); });
     }
 
     void SetMicrophonePtt(bool pressed) override { microphonePtt_ = pressed; }

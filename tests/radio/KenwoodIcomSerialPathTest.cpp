@@ -8,6 +8,7 @@
 #include "radio/DopplerTracker.h"
 #include "radio/SecondRadio.h"
 #include "radio/SerialPort.h"
+#include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RadioEmulator.h"
 
@@ -15,17 +16,6 @@ namespace orbivox {
 namespace {
 
 constexpr int kCatDelayMs = 15;
-
-SelectedTransponder Linear(double fD, double fU) {
-    SelectedTransponder s;
-    s.found = true;
-    s.downlinkKHz = fD;
-    s.uplinkKHz = fU;
-    s.downlinkMode = s.savedDownlinkMode = "USB";
-    s.uplinkMode = s.savedUplinkMode = "LSB";
-    s.inverting = true;
-    return s;
-}
 
 // A radio on an emulator's pty.
 struct Port {

@@ -5,6 +5,7 @@
 #include "radio/DopplerTracker.h"
 #include "radio/YaesuCommandSet.h"
 #include "radio/YaesuIICommandSet.h"
+#include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 
 namespace orbivox {
@@ -50,17 +51,6 @@ TEST(YaesuIIEncoding, FrequencyCommandsAndModeCodes) {
     EXPECT_EQ(YaesuIIModeCode("SSB", false), "");
     EXPECT_EQ(YaesuModeByte("FMN"), 0x88);
     EXPECT_EQ(YaesuModeByte("SSB"), -1);
-}
-
-SelectedTransponder Linear(double fD, double fU, bool inverting) {
-    SelectedTransponder s;
-    s.found = true;
-    s.downlinkKHz = fD;
-    s.uplinkKHz = fU;
-    s.downlinkMode = s.savedDownlinkMode = "USB";
-    s.uplinkMode = s.savedUplinkMode = "LSB";
-    s.inverting = inverting;
-    return s;
 }
 
 TEST(DopplerArithmetic, ShiftsRoundToTheHertz) {

@@ -6,6 +6,7 @@
 
 #include "radio/DopplerTracker.h"
 #include "radio/SerialPort.h"
+#include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RadioEmulator.h"
 
@@ -13,17 +14,6 @@ namespace orbivox {
 namespace {
 
 constexpr int kCatDelayMs = 10;
-
-SelectedTransponder Linear(double fD, double fU) {
-    SelectedTransponder s;
-    s.found = true;
-    s.downlinkKHz = fD;
-    s.uplinkKHz = fU;
-    s.downlinkMode = s.savedDownlinkMode = "USB";
-    s.uplinkMode = s.savedUplinkMode = "LSB";
-    s.inverting = true;
-    return s;
-}
 
 // One radio on an emulator, tracked tick by tick with a range rate the test chooses.
 struct EmulatedRadio {
