@@ -6,13 +6,14 @@
 namespace orbivox::fuzz {
 
 std::span<const FuzzTarget> FuzzTargets() {
-    static constexpr std::array<FuzzTarget, 6> targets = {{
+    static constexpr std::array<FuzzTarget, 7> targets = {{
         {"element-file", FuzzElementFile},
         {"settings-files", FuzzSettingsFiles},
         {"transponder-table", FuzzTransponderTable},
         {"catalogue-files", FuzzCatalogueFiles},
         {"element-check", FuzzElementCheck},
         {"conversation-line", FuzzConversationLine},
+        {"radio-reply", FuzzRadioReply},
     }};
     return targets;
 }

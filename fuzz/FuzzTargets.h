@@ -8,9 +8,7 @@
 // An entry function takes any bytes and must neither crash, hang nor leak; where the
 // reader promises a property (a round trip, a bound) the entry checks it and aborts.
 //
-// Readers still to come join here with a row in FuzzTargets() and a corpus folder:
-// each radio family's reply parser (one target per family, named
-// "radio-<family>-reply", fed the bytes a radio could send).
+// A reader still to come joins here with a row in FuzzTargets() and a corpus folder.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -37,6 +35,8 @@ void FuzzCatalogueFiles(const std::uint8_t* data, std::size_t size);
 void FuzzElementCheck(const std::uint8_t* data, std::size_t size);
 // One line of the conversation protocol as a peer sends it.
 void FuzzConversationLine(const std::uint8_t* data, std::size_t size);
+// A radio's answer to a read-back, through every family's reply parser.
+void FuzzRadioReply(const std::uint8_t* data, std::size_t size);
 
 std::span<const FuzzTarget> FuzzTargets();
 
