@@ -54,7 +54,7 @@ private:
     std::unique_ptr<QLocalSocket> socket_;
 };
 
-// The three conversations of a run, named as the rotor and radio parts know them.
+// The three conversations of a run, named as the rotor and radio code know them.
 struct ClientConversations {
     explicit ClientConversations(const QString& runtimeFolder)
         : RotClientConv(ClientOpening::WhenLinked, runtimeFolder),

@@ -31,8 +31,8 @@ class InstallTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.scratch.cleanup()
 
-    def installed(self, *parts):
-        return os.path.join(self.prefix, *parts)
+    def installed(self, *pieces):
+        return os.path.join(self.prefix, *pieces)
 
     def test_programs_in_bin_and_no_executable_in_share(self):
         for program in ["Orbivox32", "orbivox"]:

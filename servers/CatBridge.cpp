@@ -114,11 +114,12 @@ void CatBridge::Open() {
 }
 
 void CatBridge::SetFrequencies(const QString& numbers) {
-    const QStringList parts =
+    const QStringList fields =
         numbers.trimmed().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    const auto downlink = KiloHertzToHertz(parts.value(0));
-    const auto uplink = parts.size() < 2 ? std::optional<long long>(0) : KiloHertzToHertz(parts[1]);
-    if (parts.size() > 2 || !downlink || *downlink == 0 || !uplink) {
+    const auto downlink = KiloHertzToHertz(fields.value(0));
+    const auto uplink =
+        fields.size() < 2 ? std::optional<long long>(0) : KiloHertzToHertz(fields[1]);
+    if (fields.size() > 2 || !downlink || *downlink == 0 || !uplink) {
         log_.Line(QStringLiteral("not a frequency macro: SF") + numbers);
         return;
     }
@@ -134,7 +135,7 @@ void CatBridge::SetFrequencies(const QString& numbers) {
 }
 
 void CatBridge::SetModes(const QString& words) {
-    const QStringList parts = words.split(QLatin1Char(' '));
+    const QStringList fields = words.split(QLatin1Char(' '));
     auto mode = [this](const QString& word) {
         const QString hamlib = HamlibMode(word);
         if (hamlib.isEmpty() && !word.trimmed().isEmpty()) {
@@ -142,8 +143,8 @@ void CatBridge::SetModes(const QString& words) {
         }
         return hamlib;
     };
-    downlinkMode_ = mode(parts.value(0));
-    uplinkMode_ = mode(parts.value(1));
+    downlinkMode_ = mode(fields.value(0));
+    uplinkMode_ = mode(fields.value(1));
     SendModes();
 }
 

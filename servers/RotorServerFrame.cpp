@@ -12,9 +12,9 @@
 namespace orbivox::servers {
 
 std::optional<SetPoint> ParseSetPoint(const QString& macro) {
-    const QStringList parts =
+    const QStringList fields =
         macro.trimmed().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (parts.size() != 2) {
+    if (fields.size() != 2) {
         return std::nullopt;
     }
     auto number = [](QString text) -> std::optional<double> {
@@ -23,8 +23,8 @@ std::optional<SetPoint> ParseSetPoint(const QString& macro) {
         const double value = text.toDouble(&ok);
         return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
     };
-    const auto az = number(parts[0]);
-    const auto el = number(parts[1]);
+    const auto az = number(fields[0]);
+    const auto el = number(fields[1]);
     if (!az || !el) {
         return std::nullopt;
     }

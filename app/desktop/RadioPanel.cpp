@@ -1,4 +1,4 @@
-// The main window's radio part.
+// The main window's radio panel.
 #include "app/desktop/RadioPanel.h"
 
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's radio part: the frequency window (ptbRxTx, ptbRxTx2), the switch
+// The main window's radio panel: the frequency window (ptbRxTx, ptbRxTx2), the switch
 // lblTxRx (lblCat and lblVFO sit on the switch panel), the calibration labels lblRevNor and
 // lblRevNorRx, and the status panel of the correction mode. It shows what RadioControl holds and
 // forwards clicks; Timer4 (the automatic return to receive) lives here.

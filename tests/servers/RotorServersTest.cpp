@@ -175,9 +175,9 @@ std::vector<std::pair<double, double>> Positions(const QByteArray& log, const QS
     for (const QString& line : QString::fromLatin1(log).split('\n')) {
         const qsizetype at = line.indexOf(prefix);
         if (at >= 0) {
-            const QStringList parts = line.mid(at + prefix.size()).split(' ');
-            positions.emplace_back(parts.value(0).remove("az=").toDouble(),
-                                   parts.value(1).remove("el=").toDouble());
+            const QStringList fields = line.mid(at + prefix.size()).split(' ');
+            positions.emplace_back(fields.value(0).remove("az=").toDouble(),
+                                   fields.value(1).remove("el=").toDouble());
         }
     }
     return positions;
