@@ -8,20 +8,7 @@ cd "$(dirname "$0")/.."
 build_dir="${ORBIVOX_DEB_BUILD_DIR:-build-deb}"
 
 bash scripts/setup.sh
-tools=(dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  sudo="sudo"
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+bash scripts/install-packages.sh dpkg-dev file lintian appstream desktop-file-utils librsvg2-bin
 
 # Debian's hardening flags, all of them; the build type adds nothing of its own.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

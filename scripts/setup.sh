@@ -13,24 +13,11 @@ packages=(
   libhamlib-utils
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
 # The map images are drawn at build time from public map data fetched with npm.
 if ! command -v npm >/dev/null 2>&1; then
-  missing+=(nodejs npm)
+  packages+=(nodejs npm)
 fi
-
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  sudo="sudo"
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+bash "$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 # Map data (pinned by tools/mapdata/package-lock.json) goes into .cache/mapdata, outside
 # what git tracks; CMake reads it from there (ORBIVOX_MAP_DATA overrides the folder).
