@@ -19,6 +19,7 @@
 #include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/PassWindows.h"
+#include "app/desktop/RadioDialogs.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "app/desktop/SwitchPanel.h"
@@ -136,6 +137,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
     AddRotorMenus(files);
+    radioDialogs_ = new RadioDialogs(*this, session_, notifier_, radio_->Radios(), *options_);
     passWindows_->ConnectMenus(menuBar());
     BuildStatusBar();
     if (QLabel* txRx = radio_->findChild<QLabel*>(QStringLiteral("lblTxRx"))) {
