@@ -137,7 +137,6 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     selection_ = new SelectionActions(*this, session_, notifier_, files, screen);
     BuildMenus();
     AddRotorMenus(files);
-    radioDialogs_ = new RadioDialogs(*this, session_, notifier_, radio_->Radios(), *options_);
     passWindows_->ConnectMenus(menuBar());
     BuildStatusBar();
     if (QLabel* txRx = radio_->findChild<QLabel*>(QStringLiteral("lblTxRx"))) {
@@ -154,6 +153,13 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     RadioControl& radios = radio_->Radios();
     radios.OpenPorts();
     radios.Install(session_.engine().Hooks());
+    radioDialogs_ = new RadioDialogs(*this, session_, notifier_, radios, *options_);
+    radioDialogs_->setSpeed = [this](int factor) {
+        session_.engine().SetMapUpdate(session_.startValues().mapUpdateSeconds, factor);
+        if (timer1_.isActive()) {
+            timer1_.start(session_.engine().TickIntervalMs());
+        }
+    };
     radios.stopTracking = [this] {
         const bool running = timer1_.isActive();
         timer1_.stop();

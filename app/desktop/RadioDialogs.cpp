@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "radio/ui/CatTuningDialog.h"
 #include "radio/ui/ModeDialog.h"
 #include "radio/ui/RadioSetupDialog.h"
 #include "settings/SqfFile.h"
@@ -25,6 +26,47 @@ RadioDialogs::RadioDialogs(QMainWindow& window, TrackingSession& session, Notifi
         radios.Tracker(), session.folders().ConfigFile(QStringLiteral("KorrMod.SQF")),
         s.icom.addressPairs, notifier);
     mode_->onStatus = [&window](const QString& text) { window.statusBar()->showMessage(text); };
+    CatTuningHooks hooks;
+    hooks.satelliteName = [&session] {
+        TrackingEngine& engine = session.engine();
+        const int set = engine.WorkingSetIndex();
+        return engine.SelectedCount() > 0 && set >= 1 && set <= engine.Orbit().Sets().Count()
+                   ? QString::fromStdString(engine.Orbit().Sets()[set].name)
+                   : QString();
+    };
+    hooks.selectEntry = [&radios](int listOffset) { radios.SelectEntry(listOffset); };
+    hooks.radio1Port = [&radios] { return radios.Radio1PortNumber(); };
+    hooks.setSpeed = [this](int factor) {
+        if (setSpeed) {
+            setSpeed(factor);
+        }
+    };
+    hooks.stopTracking = [&radios] { radios.PauseTracking(); };
+    hooks.startTracking = [&radios] { radios.ResumeTracking(); };
+    cat_ = std::make_unique<CatTuning>(
+        radios.Tracker(), s.transponders,
+        session.folders().ConfigFile(QStringLiteral("IntVCat.SQF")),
+        session.folders().ConfigFile(QStringLiteral("IntVCatSSB.SQF")), notifier, hooks);
+    catDialog_ = new TSeiten(
+        *cat_, radios, notifier, TransponderFilesIn(session.folders().configDataFolder),
+        [&session, &radios]() -> TransponderEntry* {
+            const int index = radios.Tracker().Transponder().entryIndex;
+            // TCalib's stores update the run's table in place (the session holds it as a plain
+            // member; only its accessor is const), so the next selection sees the new values.
+            auto& table = session.settings().transponders;
+            return index >= 0 && index < table.size() ? const_cast<TransponderEntry*>(&table[index])
+                                                      : nullptr;
+        },
+        &window);
+    std::function<void()> selected = session.engine().Hooks().selectTransponder;
+    session.engine().Hooks().selectTransponder = [this, selected] {
+        if (selected) {
+            selected();
+        }
+        if (catDialog_->isVisible()) {
+            catDialog_->Refresh();
+        }
+    };
     setupDialog_ = new TSatSetupRad(setup_, &window);
     modeDialog_ = new TMode(*mode_, &window);
 
@@ -46,7 +88,13 @@ RadioDialogs::RadioDialogs(QMainWindow& window, TrackingSession& session, Notifi
     };
 
     for (QAction* action : window.menuBar()->actions()) {
-        if (action->text() == QLatin1String("&Mode")) {
+        if (action->text() == QLatin1String("&CAT")) {
+            action->setEnabled(true);
+            connect(action, &QAction::triggered, this, [this] {
+                catDialog_->show();
+                catDialog_->raise();
+            });
+        } else if (action->text() == QLatin1String("&Mode")) {
             action->setEnabled(true);
             connect(action, &QAction::triggered, this, [this] { modeDialog_->Open(); });
         } else if (action->menu() && action->text() == QLatin1String("S&etup")) {

@@ -1,10 +1,12 @@
 #pragma once
-// The radio dialogs of the main window: the Radio Setup ("S&etup" / "R&adio Setup") and the
-// Mode dialog ("&Mode"), with the logic each one drives, and their ties to the Options
-// dialog and the start values in memory.
+// The radio dialogs of the main window: the Radio Setup ("S&etup" / "R&adio Setup"), the CAT
+// Tuning dialog ("&CAT") and the Mode dialog ("&Mode"), with the logic each one drives, and
+// their ties to the Options dialog, the start values in memory and the satellite changes.
 #include <QObject>
+#include <functional>
 #include <memory>
 
+#include "radio/CatTuning.h"
 #include "radio/ModeSettings.h"
 #include "radio/RadioSetup.h"
 #include "settings/Notifier.h"
@@ -18,16 +20,22 @@ namespace orbivox {
 class TMode;
 class TSatSetup;
 class TSatSetupRad;
+class TSeiten;
 
 class RadioDialogs : public QObject {
 public:
-    // Builds the dialogs and enables their menu entries in window's menu bar.
+    // Builds the dialogs and enables their menu entries in window's menu bar. After the radios
+    // are installed in the tracking hooks: the CAT Tuning dialog follows each satellite change.
     RadioDialogs(QMainWindow& window, TrackingSession& session, Notifier& notifier,
                  RadioControl& radios, TSatSetup& options);
     ~RadioDialogs() override;
 
     TSatSetupRad& RadioSetupDialog() { return *setupDialog_; }
     TMode& ModeDialog() { return *modeDialog_; }
+    TSeiten& CatDialog() { return *catDialog_; }
+
+    // The speed group of the CAT Tuning dialog: the factor 1, 5 or 10 for the tracking timer.
+    std::function<void(int factor)> setSpeed;
     RadioSetup& Setup() { return setup_; }
 
 private:
@@ -38,6 +46,8 @@ private:
     Notifier& notifier_;
     RadioSetup setup_;
     std::unique_ptr<ModeSettings> mode_;
+    std::unique_ptr<CatTuning> cat_;
+    TSeiten* catDialog_;
     TSatSetupRad* setupDialog_;
     TMode* modeDialog_;
 };
