@@ -101,6 +101,8 @@ public:
     // The frequency window and labels.
     const QString& FrequencyLine() const { return frequencyLine_; }
     const QString& ShiftLine() const { return shiftLine_; }
+    // The Mode dialog's display option 0 blanks the second line until the next drawing.
+    void BlankShiftLine() { shiftLine_ = QString(26, ' '); }
     QString CorrectionStatus() const;
     QString CatLabel() const { return tuning_.catOn ? QStringLiteral("C+") : QStringLiteral("C-"); }
     QString VfoLabel() const {

@@ -42,4 +42,25 @@ QString DeviceForPort(const PortMap& map, int port) {
     return map.value(port, QStringLiteral("/dev/ttyUSB%1").arg(port - 1));
 }
 
+void StorePortMapEntry(const QString& path, int port, const QString& device) {
+    QStringList lines = QFileInfo::exists(path) ? ReadSqfLines(path) : QStringList();
+    const QString entry = QStringLiteral("%1=%2").arg(port).arg(device.trimmed());
+    bool replaced = false;
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1Char(';'))) {
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const auto number = equals < 0 ? std::nullopt : ParseSqfInteger(line.left(equals));
+        if (number && *number == port) {
+            line = replaced ? QString() : entry;
+            replaced = true;
+        }
+    }
+    if (!replaced) {
+        lines.append(entry);
+    }
+    SqfWriter().Lines(lines).Commit(path);
+}
+
 }  // namespace orbivox

@@ -22,4 +22,9 @@ PortMap ReadPortMap(const QString& path);
 // The device port number n opens: the map's line, else /dev/ttyUSB<n-1>. Empty for 0.
 QString DeviceForPort(const PortMap& map, int port);
 
+// Sets the line of port number n (1..99) to "n=device": an existing line of n is replaced,
+// else one is added; comments and every other line stay. A missing file is created. The
+// write is atomic. Throws SqfError.
+void StorePortMapEntry(const QString& path, int port, const QString& device);
+
 }  // namespace orbivox

@@ -19,6 +19,7 @@
 #include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/PassWindows.h"
+#include "app/desktop/RadioDialogs.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
 #include "app/desktop/SwitchPanel.h"
@@ -152,6 +153,13 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     RadioControl& radios = radio_->Radios();
     radios.OpenPorts();
     radios.Install(session_.engine().Hooks());
+    radioDialogs_ = new RadioDialogs(*this, session_, notifier_, radios, *options_);
+    radioDialogs_->setSpeed = [this](int factor) {
+        session_.engine().SetMapUpdate(session_.startValues().mapUpdateSeconds, factor);
+        if (timer1_.isActive()) {
+            timer1_.start(session_.engine().TickIntervalMs());
+        }
+    };
     radios.stopTracking = [this] {
         const bool running = timer1_.isActive();
         timer1_.stop();

@@ -30,6 +30,7 @@ class PassWindows;
 class RadioPanel;
 class SelectionActions;
 class SwitchPanel;
+class RadioDialogs;
 class TSatSetup;
 
 class TAusgabe : public QMainWindow {
@@ -113,6 +114,7 @@ private:
     RadioPanel* radio_ = nullptr;
     SwitchPanel* switches_ = nullptr;
     std::unique_ptr<SwitchOptions> optionValues_;
+    RadioDialogs* radioDialogs_ = nullptr;
     TSatSetup* options_ = nullptr;
     std::unique_ptr<PassWindows> passWindows_;  // countdown, preview, MA, speech
     bool quitDone_ = false;

@@ -164,8 +164,12 @@ TSatSetup::TSatSetup(SwitchOptions& options, TrackingSession& session, Notifier&
     dtrBox_ = new QGroupBox(QStringLiteral(" Use DTR Pin of  Radio 2 COM Port to  "), this);
     rdgDtr_ = RadioGroup(dtrBox_, QStringLiteral("rdgDTR"),
                          {"Feed a CAT Interface", "Toggle Antennas "}, this);
-    connect(rdgDtr_, &QButtonGroup::idClicked, this,
-            [this](int item) { options_.ChooseDtr(item == 1); });
+    connect(rdgDtr_, &QButtonGroup::idClicked, this, [this](int item) {
+        options_.ChooseDtr(item == 1);
+        if (dtrChosen) {
+            dtrChosen(item == 1);
+        }
+    });
     auto* dtrNote = new QLabel(QStringLiteral("DTR options disabled if Radio 2 = None"), this);
     dtrNote->setStyleSheet(QStringLiteral("color: blue;"));
 
@@ -205,6 +209,9 @@ void TSatSetup::Options1Click() {
         box->setChecked(options_.Option(option));
     }
     options_.Opening();
+    if (radioSetupRefresh) {
+        radioSetupRefresh();
+    }
     chkLoc_->setChecked(options_.LocalZone());
     rgrMapFix_->button(options_.Centring())->setChecked(true);
     rgrSgp8_->button(options_.Sgp8() ? 1 : 0)->setChecked(true);

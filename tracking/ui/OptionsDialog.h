@@ -33,6 +33,10 @@ public:
     // The window size in use, and a choice of one (the caller limits it to the screen).
     std::function<WindowSize()> windowSize;
     std::function<void(WindowSize)> chooseWindowSize;
+    // The Radio Setup follows: opening brings its radio groups up to date, and the DTR choice
+    // enables or disables radio 2's "DTR +12V" box there (true: the pin toggles antennas).
+    std::function<void()> radioSetupRefresh;
+    std::function<void(bool)> dtrChosen;
 
     QCheckBox* Box(StartOption option) const { return boxes_.at(option); }
 

@@ -1,0 +1,64 @@
+// The Mode dialog's operations on the running tuning and its store.
+#include "radio/ModeSettings.h"
+
+#include <QDir>
+
+#include "radio/IcomCommandSet.h"
+#include "radio/RadioSetup.h"
+#include "settings/SqfFile.h"
+
+namespace orbivox {
+
+ModeSettings::ModeSettings(DopplerTracker& tracker, QString korrModPath,
+                           QList<IcomAddressPair> pairs, Notifier& notifier)
+    : tracker_(tracker),
+      korrModPath_(std::move(korrModPath)),
+      pairs_(std::move(pairs)),
+      notifier_(notifier) {}
+
+void ModeSettings::ChooseMode(CorrectionMode mode) {
+    if (!ModeEnabled()) {
+        return;
+    }
+    tracker_.Tuning().correction.mode = mode;
+    if (onStatus) {
+        onStatus(tracker_.CorrectionStatus());
+    }
+}
+
+void ModeSettings::ChooseDisplay(FrequencyDisplay display) {
+    tracker_.Tuning().correction.display = display;
+    if (display == FrequencyDisplay::DopplerShift) {
+        tracker_.BlankShiftLine();
+    }
+}
+
+QStringList ModeSettings::PairTexts() const {
+    QStringList texts;
+    for (const IcomAddressPair& pair : pairs_) {
+        texts << RadioSetup::PairText(pair);
+    }
+    return texts;
+}
+
+bool ModeSettings::ApplyPair(int index) {
+    auto* icom = dynamic_cast<IcomCommandSet*>(tracker_.Commands());
+    if (!icom || index < 0 || index >= pairs_.size()) {
+        return false;
+    }
+    icom->SetAddressPair(pairs_[index]);
+    return true;
+}
+
+bool ModeSettings::Store() {
+    try {
+        WriteCorrectionSettings(korrModPath_, Correction());
+    } catch (const SqfError& e) {
+        notifier_.Error(QStringLiteral("Writing %1 failed: %2")
+                            .arg(QDir::toNativeSeparators(korrModPath_), e.reason()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orbivox
