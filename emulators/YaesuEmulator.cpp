@@ -155,12 +155,40 @@ private:
                 return SetMode(target, block);
             case 0x27:
                 return SetMode(1, block);
+            // The tone: FT-847 on its satellite transmit side, FT-817 type, FT-736R.
+            case 0x0A:
+            case 0x2A:
+                return ToneSwitch(static_cast<std::uint8_t>(block[0]));
+            case 0x4A:
+            case 0x8A:
+                return ToneSwitch(opcode);
+            case 0x2B:
+            case 0xFA:
+                return {QString::asprintf("tone number %02X", static_cast<std::uint8_t>(block[0])),
+                        {}};
+            case 0x0B:
+                // Tone x 10 as four packed digits: 67.0 Hz is 06 70.
+                return {
+                    QStringLiteral("tone %1 Hz")
+                        .arg(QString::number(
+                            DecodeHertz(block.left(2) + QByteArray(2, '\0')) / 1000000.0, 'f', 1)),
+                    {}};
             default:
                 break;
         }
         return {QStringLiteral("unknown command %1")
                     .arg(QString::fromLatin1(block.toHex(' ').toUpper())),
                 {}};
+    }
+
+    static EmulatedCommand ToneSwitch(std::uint8_t code) {
+        if (code == 0x4A) {
+            return {QStringLiteral("tone on"), {}};
+        }
+        if (code == 0x8A) {
+            return {QStringLiteral("tone off"), {}};
+        }
+        return {QString::asprintf("unknown tone switch %02X", code), {}};
     }
 
     EmulatedCommand SetFrequency(int index, const QByteArray& block) {

@@ -67,6 +67,9 @@ public:
     // The start values as read or as edited since, without a second instance's overrides:
     // what SatStart.SQF is written from.
     StartValues& storedValues() { return settings_.startValues; }
+    // The transponder table of this run; the frequency-store dialog updates an entry in
+    // place after writing it, so the next selection sees the stored values.
+    QList<TransponderEntry>& transponders() { return settings_.transponders; }
     int radio1Port() const { return secondInstance_ ? 0 : settings_.station.radio1Port; }
 
 private:

@@ -51,11 +51,8 @@ RadioDialogs::RadioDialogs(QMainWindow& window, TrackingSession& session, Notifi
         *cat_, radios, notifier, TransponderFilesIn(session.folders().configDataFolder),
         [&session, &radios]() -> TransponderEntry* {
             const int index = radios.Tracker().Transponder().entryIndex;
-            // TCalib's stores update the run's table in place (the session holds it as a plain
-            // member; only its accessor is const), so the next selection sees the new values.
-            auto& table = session.settings().transponders;
-            return index >= 0 && index < table.size() ? const_cast<TransponderEntry*>(&table[index])
-                                                      : nullptr;
+            QList<TransponderEntry>& table = session.transponders();
+            return index >= 0 && index < table.size() ? &table[index] : nullptr;
         },
         &window);
     std::function<void()> selected = session.engine().Hooks().selectTransponder;

@@ -6,6 +6,7 @@
 
 #include "radio/DopplerTracker.h"
 #include "radio/SerialPort.h"
+#include "radio/ToneCommands.h"
 #include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RadioEmulator.h"
@@ -157,6 +158,33 @@ TEST(RadioSerialPath, SilentOrGarbledAnswersBlockTheSendWithoutHarm) {
             EXPECT_EQ(radio.errors, 0);
             EXPECT_TRUE(radio.tracker->Tuning().catOn);
         }
+    }
+}
+
+// Every classic model's tone blocks reach the radio as tone commands it knows.
+TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
+    const struct {
+        const char* model;
+        QStringList lines;
+    } models[] = {
+        {"FT-847", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
+        {"FT-736R", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
+        {"FT-817", {"tone 67.0 Hz", "tone on", "tone 141.3 Hz", "tone on", "tone off"}},
+    };
+    for (const auto& m : models) {
+        EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
+        RadioCommandSet& commands = *radio.tracker->Commands();
+        ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}});
+        tone.SetRadio(commands.Tone(), [&](const QList<QByteArray>& bytes) {
+            commands.SendTone(radio.link, bytes);
+        });
+        tone.SatelliteChanged("TWO");
+        tone.Click();
+        tone.Click();
+        const QStringList log = radio.emulator.Log();
+        EXPECT_EQ(radio.emulator.Lines("tone"), m.lines) << m.model << '\n'
+                                                         << log.join('\n').toStdString();
+        EXPECT_TRUE(radio.emulator.Lines("unknown").isEmpty()) << log.join('\n').toStdString();
     }
 }
 
