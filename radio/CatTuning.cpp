@@ -149,7 +149,10 @@ QString CatTuning::CalibrationRefusal() const {
 
 QPoint CatTuning::CalibrationPosition(const QRect& dialog, const QSize& calib,
                                       const QRect& screen) {
-    if (dialog.center().x() > screen.center().x()) {
+    // A wide dialog just right of the middle has no room on its left: it gets the window
+    // below or above instead of one pushed off the screen.
+    if (dialog.center().x() > screen.center().x() &&
+        dialog.left() - calib.width() >= screen.left()) {
         return {dialog.left() - calib.width(), dialog.top()};
     }
     if (dialog.bottom() + calib.height() > screen.bottom()) {

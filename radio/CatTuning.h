@@ -72,7 +72,7 @@ public:
     // "Change/Store Dataf File": the refusal, or empty when TCalib may open.
     QString CalibrationRefusal() const;
     // Where TCalib opens: below the dialog, above it when the screen has no room below, left
-    // of it when the dialog stands in the screen's right half.
+    // of it when the dialog stands in the screen's right half and there is room there.
     static QPoint CalibrationPosition(const QRect& dialog, const QSize& calib, const QRect& screen);
     // "Correct Actual Deviation": its refusal, or empty.
     QString CorrectActualDeviation();

@@ -20,6 +20,8 @@ shots=(
   "observer-setup|alt+e o|Observer Setup"
   "rotor-setup|alt+e r|Rotor Setup"
   "radio-setup|alt+e a|Radio Setup"
+  "cat-tuning|alt+c|CAT Tuning"
+  "mode|alt+m|Mode"
 )
 
 scratch=$(mktemp -d)
@@ -58,6 +60,13 @@ find_window() {
 main=$(find_window "Orbivox32.*" || true)
 [ -n "$main" ] || { echo "The main window did not open:" >&2; cat "$scratch/program.log" >&2; exit 1; }
 sleep 3  # a few ticks: the list line and the map filled in
+# The bundled elements are old, so a fresh start offers "Update Keps": answered No.
+offer=$(find_window "Update Keps" || true)
+if [ -n "$offer" ]; then
+  xdotool windowactivate --sync "$offer" >/dev/null 2>&1 || true
+  xdotool key --clearmodifiers Escape
+  sleep 1
+fi
 mkdir -p "$out"
 for row in "${shots[@]}"; do
   IFS='|' read -r name keys title <<<"$row"

@@ -97,6 +97,12 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
         c.right = new QComboBox(group);
         layout->addWidget(c.left, 0, 1);
         layout->addWidget(c.right, 0, 2);
+        // Both combos keep half the row whatever the left one chooses, so an address pair
+        // on the right is never cut.
+        c.right->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c.right->setMinimumContentsLength(10);
+        layout->setColumnStretch(1, 1);
+        layout->setColumnStretch(2, 1);
         c.address = new QLineEdit(group);
         c.address->setReadOnly(true);
         c.address->setObjectName(radio == 1 ? QStringLiteral("edAdr") : QStringLiteral("edAdr2"));

@@ -102,6 +102,8 @@ TEST_F(CatTuningTest, CalibrationOpensOnlyWithPortCatAndSsbAndBesideTheDialog) {
               QPoint(100, 600));
     EXPECT_EQ(CatTuning::CalibrationPosition({1400, 100, 400, 300}, calib, screen),
               QPoint(1100, 100));
+    EXPECT_EQ(CatTuning::CalibrationPosition({250, 100, 1500, 300}, calib, screen),
+              QPoint(250, 400));
 }
 
 TEST_F(CatTuningTest, ManualInputTakesOnlyBandFrequencies) {
