@@ -14,18 +14,10 @@
 #include <QScreen>
 
 #include "radio/ui/CalibrationDialog.h"
+#include "radio/ui/DialogButton.h"
 
 namespace orbivox {
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text,
-                    const QString& hint = {}) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLabel* Value(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -72,8 +64,8 @@ TSeiten::TSeiten(CatTuning& tuning, CalibrationTarget& target, Notifier& notifie
         layout->addWidget(field, row, 1);
         int column = 2;
         for (int hertz : steps) {
-            auto* up = Button(this, "", QStringLiteral("+%1").arg(hertz));
-            auto* down = Button(this, "", QStringLiteral("-%1").arg(hertz));
+            auto* up = DialogButton(this, "", QStringLiteral("+%1").arg(hertz));
+            auto* down = DialogButton(this, "", QStringLiteral("-%1").arg(hertz));
             layout->addWidget(up, row, column);
             layout->addWidget(down, row, column + 1);
             column += 2;
@@ -99,7 +91,7 @@ TSeiten::TSeiten(CatTuning& tuning, CalibrationTarget& target, Notifier& notifie
     lblKorr_ = corrLayout->itemAtPosition(1, 0)
                    ? qobject_cast<QLabel*>(corrLayout->itemAtPosition(1, 0)->widget())
                    : nullptr;
-    cmdCancelCalib_ = Button(this, "cmdCancelCalib", QString());
+    cmdCancelCalib_ = DialogButton(this, "cmdCancelCalib", QString());
     corrLayout->addWidget(cmdCancelCalib_, 2, 0, 1, 2);
     connect(cmdCancelCalib_, &QPushButton::clicked, this, [this] {
         tuning_.CancelCalibration();
@@ -116,7 +108,8 @@ TSeiten::TSeiten(CatTuning& tuning, CalibrationTarget& target, Notifier& notifie
     steppers(intLayout, 1, QStringLiteral("FM/PKT"), txtIntv_, {10, 100},
              [&tracker](int hz) { tracker.StepInterval(false, hz); });
     for (int row = 0; row < 2; ++row) {
-        auto* store = Button(this, row == 0 ? "cmdStoreSSB" : "cmdStore", QStringLiteral("Store"));
+        auto* store =
+            DialogButton(this, row == 0 ? "cmdStoreSSB" : "cmdStore", QStringLiteral("Store"));
         intLayout->addWidget(store, row, 6);
         connect(store, &QPushButton::clicked, this,
                 [this, row] { tuning_.StoreInterval(row == 0); });
@@ -155,7 +148,7 @@ TSeiten::TSeiten(CatTuning& tuning, CalibrationTarget& target, Notifier& notifie
             }
         });
     }
-    auto* execute = Button(this, "cmdExecute", QStringLiteral("Execute"));
+    auto* execute = DialogButton(this, "cmdExecute", QStringLiteral("Execute"));
     manualLayout->addWidget(new QLabel(QStringLiteral("Rx:"), manual));
     manualLayout->addWidget(txtRx_);
     manualLayout->addWidget(new QLabel(QStringLiteral("Tx:"), manual));
@@ -169,12 +162,12 @@ TSeiten::TSeiten(CatTuning& tuning, CalibrationTarget& target, Notifier& notifie
     grid->addWidget(manual, 3, 1);
 
     auto* buttons = new QHBoxLayout;
-    cmdCorrStore_ = Button(this, "cmdCorrStore", QStringLiteral("Change/Store Dataf File"),
-                           QStringLiteral("Opens sub menu"));
-    cmdAdjTx_ = Button(this, "cmdAdjTx", QStringLiteral("Correct Actual Deviation"),
-                       QStringLiteral("Use function only after you have checked a reference "
-                                      "signal (beacon)!"));
-    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("Continure"));
+    cmdCorrStore_ = DialogButton(this, "cmdCorrStore", QStringLiteral("Change/Store Dataf File"),
+                                 QStringLiteral("Opens sub menu"));
+    cmdAdjTx_ = DialogButton(this, "cmdAdjTx", QStringLiteral("Correct Actual Deviation"),
+                             QStringLiteral("Use function only after you have checked a reference "
+                                            "signal (beacon)!"));
+    auto* cmdCancel = DialogButton(this, "cmdCancel", QStringLiteral("Continure"));
     cmdCancel->setDefault(true);
     buttons->addWidget(cmdCorrStore_);
     buttons->addWidget(cmdAdjTx_);

@@ -17,6 +17,8 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "radio/ui/DialogButton.h"
+
 namespace orbivox {
 namespace {
 
@@ -34,15 +36,6 @@ QCheckBox* Box(QWidget* parent, const char* name, const QString& text, const QSt
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(hint);
     return box;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text,
-                    const QString& hint = {}) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // The serial devices present (QSerialPortInfo lists no pseudo-terminals) in an editable
@@ -110,7 +103,7 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
         auto* steps = new QHBoxLayout;
         auto step = [this, steps, group](const char* name, const QString& text, const QString& hint,
                                          auto action) {
-            auto* button = Button(group, name, text, hint);
+            auto* button = DialogButton(group, name, text, hint);
             steps->addWidget(button);
             connect(button, &QPushButton::clicked, this, action);
         };
@@ -272,10 +265,10 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
     grid->addWidget(help_, 0, 2, 6, 1, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdHelp = Button(this, "cmdHelp", QStringLiteral("Help"));
-    cmdOK_ = Button(this, "cmdOK", QStringLiteral("Store"));
+    auto* cmdHelp = DialogButton(this, "cmdHelp", QStringLiteral("Help"));
+    cmdOK_ = DialogButton(this, "cmdOK", QStringLiteral("Store"));
     cmdOK_->setDefault(true);
-    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("Cancel"));
+    auto* cmdCancel = DialogButton(this, "cmdCancel", QStringLiteral("Cancel"));
     buttons->addWidget(cmdHelp);
     buttons->addStretch();
     buttons->addWidget(cmdOK_);
