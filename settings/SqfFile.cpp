@@ -26,10 +26,20 @@ QStringList ReadSqfLines(const QString& path) {
     if (!file.exists()) {
         throw SqfError(name, QStringLiteral("file not found"));
     }
+    // A folder, a pipe or a device in a settings file's place would block or fill memory;
+    // the largest real one (a transponder table) is a few hundred kilobytes.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        throw SqfError(name, QStringLiteral("not a regular file"));
+    }
+    if (info.size() > kMaxSqfFileBytes) {
+        throw SqfError(name, QStringLiteral("larger than %1 MiB, not a settings file")
+                                 .arg(kMaxSqfFileBytes / (1024 * 1024)));
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         throw SqfError(name, file.errorString());
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxSqfFileBytes);
     QStringList lines;
     qsizetype start = 0;
     while (start < bytes.size()) {

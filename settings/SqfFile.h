@@ -26,8 +26,12 @@ private:
     QString reason_;
 };
 
+// The largest file read as a settings file.
+inline constexpr qint64 kMaxSqfFileBytes = 16 * 1024 * 1024;
+
 // Reads a whole text file as lines (CR LF or LF, a final line without its end accepted),
-// decoded from Windows-1252. A missing or unreadable file throws SqfError.
+// decoded from Windows-1252. A missing or unreadable file, a folder, a pipe or a device, or a
+// file over kMaxSqfFileBytes throws SqfError.
 QStringList ReadSqfLines(const QString& path);
 
 // The lines of a list file that are not ";" comments.

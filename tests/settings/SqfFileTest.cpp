@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace orbivox {
 namespace {
 
@@ -115,6 +117,18 @@ TEST(SqfFile, FailuresNameTheFile) {
         EXPECT_TRUE(error.reason().contains("line 3"));
     }
     EXPECT_THROW(reader.Integer(), SqfError);  // past the end
+
+    // What would block or fill memory is refused before reading: a folder, a pipe with no
+    // writer, a file too large to be settings.
+    const QString pipe = dir.filePath("Doppler.SQF");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile big(dir.filePath("SubTone.SQF"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxSqfFileBytes + 1));
+    big.close();
+    for (const QString& path : {dir.path(), pipe, big.fileName()}) {
+        EXPECT_THROW(ReadSqfLines(path), SqfError) << path.toStdString();
+    }
 }
 
 TEST(SqfFile, ListFilesDropCommentLines) {
