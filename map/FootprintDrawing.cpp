@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "map/MapOverlays.h"
 #include "map/Raster.h"
 #include "orbit/DisplayFormat.h"
 
@@ -149,11 +150,14 @@ void DrawWideLine(QImage& image, QPoint from, QPoint to, QRgb colour, int width)
 
 void DrawObserverMarks(MapFrame& frame, bool aboveHorizon) {
     const QRgb colour = aboveHorizon ? kWhite : kSilver;
-    const auto [a, b] = frame.geometry.zoomFactor > 2 ? std::pair{4, 5} : std::pair{3, 4};
+    const auto [a, b] = frame.geometry.zoomFactor > 2 ? std::pair{5, 6} : std::pair{4, 5};
     const int ox = frame.observerMark.x;
     const int oy = frame.observerMark.y;
     DrawWideLine(frame.work, {ox + a, oy}, {ox - b, oy}, colour, 3);
     DrawWideLine(frame.work, {ox, oy + a}, {ox, oy - b}, colour, 3);
+    if (!frame.observerLabel.isEmpty()) {
+        DrawLabelText(frame.work, LabelFont(), ox + a + 4, oy + 2, colour, frame.observerLabel);
+    }
 
     if (frame.secondObserverShown()) {
         const int x = frame.secondObserverMark.x;

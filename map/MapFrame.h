@@ -3,6 +3,7 @@
 // loaded light and dark map images, the work bitmap a frame is composed on, the mask,
 // the view bitmap that is shown, and the observer marks.
 #include <QImage>
+#include <QString>
 #include <optional>
 
 #include "map/MapGeometry.h"
@@ -25,6 +26,7 @@ struct MapFrame {
     double observerLongitude = 0;
     double observerLatitude = 0;
     PixelPoint observerMark;
+    QString observerLabel;                          // the station's locator, beside its mark
     std::optional<double> secondObserverLongitude;  // set while the second mark is shown
     double secondObserverLatitude = 45;
     PixelPoint secondObserverMark;

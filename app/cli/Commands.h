@@ -21,6 +21,7 @@ extern const char* const kMapUsage;
 extern const char* const kPropagateUsage;
 extern const char* const kDdeUsage;
 extern const char* const kEmulateUsage;
+extern const char* const kSkyUsage;
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
@@ -31,6 +32,7 @@ int RunSun(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMap(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDde(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunSky(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

@@ -2,12 +2,12 @@
 // without a screen and written as a picture. Documented in docs/cli.md.
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <map>
 
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "app/cli/PictureOutput.h"
 #include "map/GlobeView.h"
 #include "map/MapRenderer.h"
 #include "tracking/MapRefresh.h"
@@ -26,14 +26,6 @@ template <typename T>
 std::optional<T> Lookup(const std::map<std::string, T>& table, const std::string& key) {
     const auto found = table.find(key);
     return found == table.end() ? std::nullopt : std::optional<T>(found->second);
-}
-
-// The picture format the output name asks for: its extension, PNG when it has none. Empty
-// when Qt cannot write that format.
-QByteArray PictureFormat(const std::string& name) {
-    const QString suffix = QFileInfo(QString::fromStdString(name)).suffix().toLower();
-    const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
-    return QImageWriter::supportedImageFormats().contains(format) ? format : QByteArray();
 }
 
 struct MapOptions {
@@ -161,6 +153,7 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     MapFrame frame;
     frame.observerLongitude = station.longitude;
     frame.observerLatitude = station.latitude;
+    frame.observerLabel = station.locator.trimmed();
     const QString error = LoadMapImages(frame, session.folders().programFolder, view);
     if (!error.isEmpty()) {
         err << "orbivox map: " << error.toStdString() << "\n";
@@ -190,13 +183,9 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         RenderMapFrame(frame, scene, switches.centring);
     }
 
-    QImageWriter writer(QString::fromStdString(options->out), PictureFormat(options->out));
-    if (!writer.write(frame.view)) {
-        err << "orbivox map: cannot write " << options->out << ": "
-            << writer.errorString().toStdString() << "\n";
+    if (!WritePicture(frame.view, options->out, "map", out, err)) {
         return 1;
     }
-    out << options->out << ' ' << frame.view.width() << 'x' << frame.view.height() << '\n';
     TrackingEngine::QuitProgram(QuitHooks{}, true, false);
     return 0;
 }

@@ -4,13 +4,15 @@
 
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "orbit/PassList.h"
 #include "orbit/PassPrediction.h"
+#include "tracking/NextPasses.h"
 
 namespace orbivox::cli {
 
 const char* const kPassesUsage =
     "usage: orbivox passes --site LAT,LON,ALT --from T [--until T] [--count N] "
-    "[--model sgp4|sgp8] [--sat NAME] FILE\n"
+    "[--model sgp4|sgp8] [--sat NAME] [--table] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
 namespace {
@@ -23,35 +25,30 @@ constexpr int kMaxCount = 1000;
 void WritePasses(orbit::OrbitEngine& engine, const orbit::GeodeticSite& site, int setIndex,
                  double from, std::optional<double> until, int count, std::ostream& out) {
     const std::string name = engine.Sets()[setIndex].name;
-    double t = from - orbit::kDayNumberToJulianDate;
-    for (int k = 0; count == 0 || k < count; ++k) {
-        const orbit::TimeState start = orbit::TimeAtDayNumber(t, orbit::TimeShifts{});
-        const orbit::PassPrediction next = orbit::NextPass(engine, setIndex, site, start, 0.0);
-        if (next.outcome == orbit::PassOutcome::Geostationary) {
-            out << name << "|geostationary\n";
-            return;
-        }
-        if (next.outcome == orbit::PassOutcome::Unavailable) {
-            const orbit::Observation seen =
-                orbit::ObserveSet(engine, setIndex, site, start.computationInstant);
-            out << name << "|error " << orbit::FailureReason(seen.state.failure) << '\n';
-            return;
-        }
-        const orbit::PassData& pass = next.pass;
-        if (pass.aosText == orbit::kNoPassText) {
-            out << name << "|none\n";
-            return;
-        }
-        if (until && pass.aosTime + orbit::kDayNumberToJulianDate >= *until)
-            return;
+    const double start = from - orbit::kDayNumberToJulianDate;
+    const orbit::SetPasses list = orbit::ListPasses(
+        engine, setIndex, site, start, until ? *until - orbit::kDayNumberToJulianDate : 0.0, count);
+    for (const orbit::PassData& pass : list.passes) {
         out << name << '|' << FormatInstant(pass.aosTime + orbit::kDayNumberToJulianDate) << ' '
             << Fixed(pass.aosAzimuth, 2) << ' '
             << FormatInstant(pass.losTime + orbit::kDayNumberToJulianDate) << ' '
             << Fixed(pass.losAzimuth, 2) << ' ' << Fixed(pass.maxElevation, 2) << '\n';
-        // A satellite that stays up: the search gave up, there is no next pass to find.
-        if (pass.neverSets)
-            return;
-        t = pass.recomputeAfter;
+    }
+    switch (list.end) {
+        case orbit::PassListEnd::Geostationary:
+            out << name << "|geostationary\n";
+            break;
+        case orbit::PassListEnd::Unavailable: {
+            const orbit::Observation seen = orbit::ObserveSet(engine, setIndex, site, from);
+            out << name << "|error " << orbit::FailureReason(seen.state.failure) << '\n';
+            break;
+        }
+        case orbit::PassListEnd::NoMorePasses:
+            out << name << "|none\n";
+            break;
+        case orbit::PassListEnd::Listed:
+        case orbit::PassListEnd::NeverSets:
+            break;
     }
 }
 
@@ -62,10 +59,13 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::optional<double> from;
     std::optional<double> until;
     std::optional<int> count;
+    bool table = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "--from" && hasValue) {
+        if (a == "--table") {
+            table = true;
+        } else if (a == "--from" && hasValue) {
             from = ParseInstant(args[++i]);
             if (!from) {
                 err << "orbivox passes: --from wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
@@ -109,6 +109,16 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!sets)
         return 1;
     const orbit::GeodeticSite geodetic = orbit::ObserverToSite(site);
+    if (table) {
+        // Every pass of the span by rise time: up to --until, else the next 24 hours.
+        const double start = *from - orbit::kDayNumberToJulianDate;
+        const double end = (until ? *until : *from + 1.0) - orbit::kDayNumberToJulianDate;
+        std::vector<orbit::PassRow> rows = orbit::PassTable(engine, *sets, geodetic, start, end);
+        if (count && static_cast<int>(rows.size()) > *count)
+            rows.resize(*count);
+        out << NextPassTableText(NextPassLines(rows, 0.0), QStringLiteral("UTC")).toStdString();
+        return 0;
+    }
     for (const int index : *sets)
         WritePasses(engine, geodetic, index, *from, until, perSatellite, out);
     return 0;

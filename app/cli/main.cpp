@@ -31,6 +31,7 @@ const std::map<std::string, CommandEntry>& CommandTable() {
         {"propagate", {RunPropagate, kPropagateUsage}},
         {"dde", {RunDde, kDdeUsage}},
         {"emulate", {RunEmulate, kEmulateUsage}},
+        {"sky", {RunSky, kSkyUsage}},
     };
     return table;
 }
@@ -50,7 +51,8 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
     // A command that draws text needs the fonts a GUI application brings; it runs on the
     // offscreen platform, so no screen is needed.
-    const bool draws = argc >= 2 && std::string(argv[1]) == "map";
+    const bool draws =
+        argc >= 2 && (std::string(argv[1]) == "map" || std::string(argv[1]) == "sky");
     if (draws && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -126,6 +126,17 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         PassWindows::Places{this, &timer1_, [this] { ShowComputed(); }, std::move(speech),
                             [this] { ShowWorkingName(); }});
     layout->addWidget(passWindows_->Controls(), 0, Qt::AlignLeft);
+    skyView_ = new SkyViewWindow(
+        session_, notifier_,
+        SkyViewWindow::Hooks{[this]() -> std::optional<std::pair<double, double>> {
+                                 if (!rotor_ || !rotor_->Positioning().RotorOn()) {
+                                     return std::nullopt;
+                                 }
+                                 const AntennaPositioning& p = rotor_->Positioning();
+                                 return std::pair{p.SetAzimuth(), p.SetElevation()};
+                             },
+                             [this](int slot) { SelectWorkingSatellite(slot); }},
+        this);
     map_ = new MapPanel(*this, session_, notifier_, screen);
     map_->windowSizeChanged = [this] { lblKopfZeile_->setText(ToQ(session_.engine().Header())); };
     map_->storeWindowPosition = [this] { WriteWindowPosition(); };
@@ -285,6 +296,8 @@ void TAusgabe::BuildMenus() {
     }
     QMenu* accessories = bar->addMenu(QStringLiteral("Acc&y"));
     accessories->addAction(QStringLiteral("Count Down"))->setEnabled(false);
+    connect(accessories->addAction(QStringLiteral("Sky View")), &QAction::triggered, this,
+            [this] { skyView_->OpenFromMenu(); });
     connect(accessories->addAction(QStringLiteral("Observer 2")), &QAction::triggered, this,
             [this] { map_->ShowSecondObserver(); });
     for (const char* item : {"&CAT", "&Mode", "&Rotor"}) {
@@ -431,6 +444,12 @@ void TAusgabe::OnTick() {
     session_.engine().TrackingTick();
     ShowComputed();
     passWindows_->AfterTick();
+    if (!skyViewRestored_) {
+        skyViewRestored_ = true;
+        skyView_->RestoreAtStart();
+    } else {
+        skyView_->AfterTick();
+    }
 }
 
 void TAusgabe::ShowComputed() {
@@ -492,6 +511,7 @@ void TAusgabe::RunQuitSequence(bool quitCommand) {
     }
     quitDone_ = true;
     timer1_.stop();
+    skyView_->StoreAtQuit();
     QuitHooks hooks;
     hooks.writeWindowPosition = [this] { WriteWindowPosition(); };
     radio_->Radios().InstallQuit(hooks, !quitCommand);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/desktop/SkyViewWindow.h"
 #include "catalogue/FileChooser.h"
 #include "links/SpeechEngine.h"
 #include "orbit/Sun.h"
@@ -61,6 +62,7 @@ public:
     SwitchPanel& switchPanel() { return *switches_; }
     TSatSetup& optionsDialog() { return *options_; }
     PassWindows& passWindows() { return *passWindows_; }
+    SkyViewWindow& skyView() { return *skyView_; }
     // Called when the operator chose another configuration slot: the caller restarts.
     std::function<void(int slot)> onConfigurationChosen;
 
@@ -97,6 +99,8 @@ private:
     std::unique_ptr<DataPublishing> publishing_;  // the name and data items for other programs
     std::unique_ptr<ServerStarter> serverStarter_;
     std::unique_ptr<RotorControl> rotor_;  // null when its files could not be read
+    SkyViewWindow* skyView_ = nullptr;
+    bool skyViewRestored_ = false;
     QTimer timer1_;
     DateTimeBox* ptbDatZeit_;
     QLabel* lblSatName_;

@@ -75,6 +75,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
     const StationSettings& station = session_.settings().station;
     display_.frame().observerLongitude = station.longitude;
     display_.frame().observerLatitude = station.latitude;
+    display_.frame().observerLabel = station.locator.trimmed();
 
     picKarte_ = new MapPicture(nullptr);
     picKarte_->onClick = [this] {

@@ -1,7 +1,7 @@
 // The pass windows on the main window, offscreen on a copy of the bundled configuration:
 // the preview draws the frame `orbivox map --at` draws for the same instant, the MA dialog's
-// field and its way back to real time, the countdown window attached and stored, and the
-// Speech dialog's "Test" without announcements.
+// field and its way back to real time, the countdown window attached and stored, the
+// Speech dialog's "Test" without announcements, and the sky view opened from its menu.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,10 +10,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <memory>
 
@@ -27,6 +29,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tests/support/RecordingSpeech.h"
+#include "tracking/SkyView.h"
 
 namespace orbivox {
 namespace {
@@ -208,6 +211,46 @@ TEST_F(PassWindowsTest, SpeechTestWithoutAnnouncementsOnlyTellsTheOperator) {
     talk.findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(speech_.made->spoken, QStringList{AnnouncementText(session_->SelectedNames().value(
                                         session_->engine().WorkingSlot()))});
+}
+
+TEST_F(PassWindowsTest, SkyViewListsTheDaysPassesAndAClickWorksThatSatellite) {
+    TrackingEngine& engine = session_->engine();
+    engine.TrackingTick();
+    QAction* item = nullptr;
+    for (QAction* top : window_->menuBar()->actions()) {
+        if (top->menu() && top->text() == "Acc&y") {
+            for (QAction* action : top->menu()->actions()) {
+                item = action->text() == "Sky View" ? action : item;
+            }
+        }
+    }
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    SkyViewWindow& sky = window_->skyView();
+    ASSERT_TRUE(sky.isVisible());
+    EXPECT_FALSE(sky.Plot()->pixmap().isNull());
+    QTableWidget* table = sky.Table();
+    ASSERT_GT(table->rowCount(), 5);
+    for (int r = 1; r < table->rowCount(); ++r) {
+        EXPECT_LE(table->item(r - 1, 0)->text(), table->item(r, 0)->text());
+    }
+    const QString working =
+        QString::fromStdString(engine.Orbit().Sets()[engine.WorkingSetIndex()].name);
+    int other = -1;
+    for (int r = 0; r < table->rowCount() && other < 0; ++r) {
+        other = table->item(r, 5)->text() != working ? r : -1;
+    }
+    ASSERT_GE(other, 0);
+    emit table->cellClicked(other, 0);
+    EXPECT_EQ(QString::fromStdString(engine.Orbit().Sets()[engine.WorkingSetIndex()].name),
+              table->item(other, 5)->text());
+
+    const QString place = folders_.ConfigFile(QStringLiteral("SkyView.SQF"));
+    sky.StoreAtQuit();
+    EXPECT_TRUE(ReadSkyViewPlace(place).open);
+    sky.close();
+    EXPECT_FALSE(ReadSkyViewPlace(place).open);
+    EXPECT_TRUE(messages_.boxes.empty());
 }
 
 }  // namespace

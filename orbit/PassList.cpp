@@ -1,0 +1,134 @@
+// Pass lists: the pass search run again from the end of each pass, merged over the sets, and
+// the look angles along one pass.
+#include "orbit/PassList.h"
+
+#include <algorithm>
+
+#include "orbit/PassPrediction.h"
+#include "orbit/TimeScales.h"
+
+namespace orbit {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+// How far back the rise of a pass in progress is looked for, and in which steps.
+constexpr double kRiseLookBackDays = 1.0;
+constexpr double kRiseLookBackStep = 30.0 * kSecond;
+// A pass that does not end within the search is drawn for at most this long.
+constexpr double kLongestTrackDays = 1.0;
+
+double ElevationAt(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double dayNumber,
+                   bool& ok) {
+    const Observation seen = ObserveSet(orbit, setIndex, site, ComputationInstant(dayNumber, 0.0));
+    ok = seen.state.ok;
+    return seen.look.elevation;
+}
+
+}  // namespace
+
+SetPasses ListPasses(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double from,
+                     double until, int count) {
+    if (count <= 0 && until <= 0.0) {
+        count = 1;
+    }
+    SetPasses list;
+    list.setIndex = setIndex;
+    double t = from;
+    for (int k = 0; count <= 0 || k < count; ++k) {
+        const PassPrediction next =
+            NextPass(orbit, setIndex, site, TimeAtDayNumber(t, TimeShifts{}), 0.0);
+        if (next.outcome == PassOutcome::Geostationary) {
+            list.end = PassListEnd::Geostationary;
+            return list;
+        }
+        if (next.outcome == PassOutcome::Unavailable) {
+            list.end = PassListEnd::Unavailable;
+            return list;
+        }
+        if (next.pass.aosText == kNoPassText) {
+            list.end = PassListEnd::NoMorePasses;
+            return list;
+        }
+        if (until > 0.0 && next.pass.aosTime >= until) {
+            return list;
+        }
+        list.passes.push_back(next.pass);
+        // A satellite that stays up: the search gave up, there is no next pass to find.
+        if (next.pass.neverSets) {
+            list.end = PassListEnd::NeverSets;
+            return list;
+        }
+        t = next.pass.recomputeAfter;
+    }
+    return list;
+}
+
+std::vector<PassRow> PassTable(OrbitEngine& orbit, const std::vector<int>& setIndices,
+                               const GeodeticSite& site, double from, double until) {
+    std::vector<PassRow> rows;
+    for (const int index : setIndices) {
+        for (const PassData& pass : ListPasses(orbit, index, site, from, until, 0).passes) {
+            rows.push_back({index, orbit.Sets()[index].name, pass});
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const PassRow& a, const PassRow& b) {
+        return a.pass.aosTime < b.pass.aosTime;
+    });
+    return rows;
+}
+
+bool PassAround(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double at,
+                PassData& pass) {
+    bool ok = false;
+    double start = at;
+    if (ElevationAt(orbit, setIndex, site, at, ok) > kPassHorizon && ok) {
+        // Up now: step back to below the horizon, so the search finds this pass's rise.
+        const double limit = at - kRiseLookBackDays;
+        while (start > limit) {
+            start -= kRiseLookBackStep;
+            if (!(ElevationAt(orbit, setIndex, site, start, ok) > kPassHorizon) || !ok) {
+                break;
+            }
+        }
+    }
+    const SetPasses found = ListPasses(orbit, setIndex, site, start, 0.0, 1);
+    if (found.passes.empty()) {
+        return false;
+    }
+    pass = found.passes.front();
+    return true;
+}
+
+std::vector<SkyPoint> PassTrack(OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
+                                const PassData& pass, double stepDays) {
+    std::vector<SkyPoint> track;
+    const double end = pass.neverSets ? pass.aosTime + kLongestTrackDays
+                                      : std::min(pass.losTime, pass.aosTime + kLongestTrackDays);
+    if (!(stepDays > 0.0) || !(end >= pass.aosTime)) {
+        return track;
+    }
+    const int steps = static_cast<int>((end - pass.aosTime) / stepDays);
+    for (int k = 0; k <= steps + 1; ++k) {
+        // Stepped from the rise by whole multiples, the last point exactly at the set.
+        const double t = k <= steps ? pass.aosTime + k * stepDays : end;
+        if (k == steps + 1 && t - (pass.aosTime + steps * stepDays) < kSecond) {
+            break;
+        }
+        const Observation seen = ObserveSet(orbit, setIndex, site, ComputationInstant(t, 0.0));
+        if (seen.state.ok) {
+            track.push_back({t, seen.look.azimuth, seen.look.elevation});
+        }
+    }
+    return track;
+}
+
+SkyPoint Culmination(const std::vector<SkyPoint>& track) {
+    if (track.empty()) {
+        return {};
+    }
+    return *std::max_element(track.begin(), track.end(), [](const SkyPoint& a, const SkyPoint& b) {
+        return a.elevation < b.elevation;
+    });
+}
+
+}  // namespace orbit
