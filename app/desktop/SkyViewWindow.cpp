@@ -41,6 +41,7 @@ SkyViewWindow::SkyViewWindow(TrackingSession& session, Notifier& notifier, Hooks
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setToolTip(QStringLiteral("Click a pass to work its satellite"));
     table_->setMinimumHeight(180);
@@ -48,7 +49,7 @@ SkyViewWindow::SkyViewWindow(TrackingSession& session, Notifier& notifier, Hooks
     connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { RowClicked(row); });
     // Enter on a row works it too, so the list serves the keyboard.
     connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) { RowClicked(row); });
-    resize(560, kPlotSize + 260);
+    resize(740, kPlotSize + 300);
 }
 
 void SkyViewWindow::OpenFromMenu() {
@@ -153,10 +154,14 @@ void SkyViewWindow::RowClicked(int row) {
 
 void SkyViewWindow::StoreAtQuit() {
     Store(isVisible());
+    quitting_ = true;
 }
 
 void SkyViewWindow::closeEvent(QCloseEvent* event) {
-    Store(false);
+    // Closed by the operator it stays closed; closed with the program it opens again.
+    if (!quitting_) {
+        Store(false);
+    }
     event->accept();
 }
 

@@ -58,6 +58,7 @@ private:
     std::vector<int> tableSelection_;
     int tableWorking_ = -1;
     double tableTime_ = 0.0;  // UTC day number the table was computed for
+    bool quitting_ = false;   // the program closes: the open state is already stored
 };
 
 }  // namespace orbivox

@@ -246,10 +246,12 @@ TEST_F(PassWindowsTest, SkyViewListsTheDaysPassesAndAClickWorksThatSatellite) {
               table->item(other, 5)->text());
 
     const QString place = folders_.ConfigFile(QStringLiteral("SkyView.SQF"));
-    sky.StoreAtQuit();
-    EXPECT_TRUE(ReadSkyViewPlace(place).open);
-    sky.close();
+    sky.close();  // by the operator: closed at the next start
     EXPECT_FALSE(ReadSkyViewPlace(place).open);
+    sky.show();
+    sky.StoreAtQuit();
+    sky.close();  // with the program: open again at the next start
+    EXPECT_TRUE(ReadSkyViewPlace(place).open);
     EXPECT_TRUE(messages_.boxes.empty());
 }
 
