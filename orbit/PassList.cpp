@@ -35,6 +35,7 @@ SetPasses ListPasses(OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
     list.setIndex = setIndex;
     double t = from;
     for (int k = 0; count <= 0 || k < count; ++k) {
+        list.endSearchedFrom = t;
         const PassPrediction next =
             NextPass(orbit, setIndex, site, TimeAtDayNumber(t, TimeShifts{}), 0.0);
         if (next.outcome == PassOutcome::Geostationary) {

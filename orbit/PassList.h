@@ -25,6 +25,7 @@ struct SetPasses {
     int setIndex = 0;
     std::vector<PassData> passes;
     PassListEnd end = PassListEnd::Listed;
+    double endSearchedFrom = 0.0;  // where the search that ended the list started
 };
 
 // The passes of set `setIndex` rising before `until` (no limit when it is 0), at most `count`

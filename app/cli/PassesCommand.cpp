@@ -39,7 +39,9 @@ void WritePasses(orbit::OrbitEngine& engine, const orbit::GeodeticSite& site, in
             out << name << "|geostationary\n";
             break;
         case orbit::PassListEnd::Unavailable: {
-            const orbit::Observation seen = orbit::ObserveSet(engine, setIndex, site, from);
+            // Why the set could not be propagated where that search started.
+            const orbit::Observation seen = orbit::ObserveSet(
+                engine, setIndex, site, list.endSearchedFrom + orbit::kDayNumberToJulianDate);
             out << name << "|error " << orbit::FailureReason(seen.state.failure) << '\n';
             break;
         }
