@@ -127,9 +127,13 @@ void DrawLabelText(QImage& work, const QFont& font, int x, int y, QRgb colour,
                    const QString& text) {
     QPainter painter(&work);
     painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const int baseline = y + metrics.ascent();
-    painter.setPen(QColor::fromRgb(kBlack));
+    DrawHaloText(painter, x, y, QColor::fromRgb(colour), QColor::fromRgb(kBlack), text);
+}
+
+void DrawHaloText(QPainter& painter, int x, int y, const QColor& colour, const QColor& halo,
+                  const QString& text) {
+    const int baseline = y + QFontMetrics(painter.font()).ascent();
+    painter.setPen(halo);
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
             if (dx != 0 || dy != 0) {
@@ -137,7 +141,7 @@ void DrawLabelText(QImage& work, const QFont& font, int x, int y, QRgb colour,
             }
         }
     }
-    painter.setPen(QColor::fromRgb(colour));
+    painter.setPen(colour);
     painter.drawText(x, baseline, text);
 }
 

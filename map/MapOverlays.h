@@ -2,6 +2,7 @@
 // What is drawn over the composed map: the direction arrow, the ground track, the other
 // satellites with their labels and the sun's day/night line. Positions come in already
 // computed: the caller propagates, the map only draws.
+#include <QColor>
 #include <QFont>
 #include <span>
 #include <string>
@@ -9,6 +10,8 @@
 
 #include "map/Footprint.h"
 #include "map/MapFrame.h"
+
+class QPainter;
 
 namespace orbivox {
 
@@ -58,6 +61,10 @@ void DrawOtherSatellites(MapFrame& frame, std::span<const OtherSatellite> satell
 QFont LabelFont();
 QFont SunFont();
 void DrawLabelText(QImage& work, const QFont& font, int x, int y, QRgb colour, const QString& text);
+// The same on any painter, in its font, with the halo's colour chosen (the sky plot's is its
+// sky).
+void DrawHaloText(QPainter& painter, int x, int y, const QColor& colour, const QColor& halo,
+                  const QString& text);
 
 // The day/night line around the sub-solar point and an "S" on it.
 void DrawSunTerminator(MapFrame& frame, GeoPoint subSolarPoint);

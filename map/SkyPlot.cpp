@@ -122,14 +122,8 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         }
         const int x = std::clamp(static_cast<int>(left), 1, std::max(1, size - width - 1));
         const int y = std::clamp(static_cast<int>(top), 1, size - height - 1);
-        const int baseline = y + metrics.ascent();
         // A halo in the sky's colour keeps the text readable over rings and the track.
-        painter.setPen(p.sky);
-        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
-            painter.drawText(x + d.x(), baseline + d.y(), mark.text);
-        }
-        painter.setPen(colour);
-        painter.drawText(x, baseline, mark.text);
+        DrawHaloText(painter, x, y, colour, p.sky, mark.text);
     };
     for (const SkyPlotMark& event : content.events) {
         const QPointF at = SkyPlotPosition(event.azimuth, event.elevation, size);

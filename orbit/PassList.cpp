@@ -10,10 +10,9 @@
 namespace orbit {
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
 // How far back the rise of a pass in progress is looked for, and in which steps.
 constexpr double kRiseLookBackDays = 1.0;
-constexpr double kRiseLookBackStep = 30.0 * kSecond;
+constexpr double kRiseLookBackStep = 30.0 * kSecondInDays;
 // A pass that does not end within the search is drawn for at most this long.
 constexpr double kLongestTrackDays = 1.0;
 
@@ -112,7 +111,7 @@ std::vector<SkyPoint> PassTrack(OrbitEngine& orbit, int setIndex, const Geodetic
     for (int k = 0; k <= steps + 1; ++k) {
         // Stepped from the rise by whole multiples, the last point exactly at the set.
         const double t = k <= steps ? pass.aosTime + k * stepDays : end;
-        if (k == steps + 1 && t - (pass.aosTime + steps * stepDays) < kSecond) {
+        if (k == steps + 1 && t - (pass.aosTime + steps * stepDays) < kSecondInDays) {
             break;
         }
         const Observation seen = ObserveSet(orbit, setIndex, site, ComputationInstant(t, 0.0));

@@ -11,6 +11,7 @@ namespace orbit {
 inline constexpr double kDisplayTimeToDayNumber = 28491.0;     // D = display time - this
 inline constexpr double kDisplayTimeToJulianDate = 2415018.5;  // JD = display time + this
 inline constexpr double kDayNumberToJulianDate = 2443509.5;    // JD = D + this
+inline constexpr double kSecondInDays = 1.0 / 86400.0;
 
 // The clock seam: local time and UTC of this moment.
 struct ClockReading {

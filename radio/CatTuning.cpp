@@ -1,8 +1,6 @@
 // The CAT Tuning dialog's rules on the running tuning.
 #include "radio/CatTuning.h"
 
-#include <QDir>
-
 #include "radio/TuningFiles.h"
 #include "settings/SqfFile.h"
 
@@ -86,8 +84,7 @@ bool CatTuning::StoreInterval(bool ssb) {
         const TuningState& t = tracker_.Tuning();
         WriteSendInterval(path, ssb ? t.ssbIntervalHz : t.fmIntervalHz);
     } catch (const SqfError& e) {
-        notifier_.Error(QStringLiteral("Writing %1 failed: %2")
-                            .arg(QDir::toNativeSeparators(path), e.reason()));
+        notifier_.Error(WriteFailureText(path, e));
         return false;
     }
     return true;

@@ -7,6 +7,19 @@
 
 namespace orbivox {
 
+QString AddressPairText(const IcomAddressPair& pair) {
+    return QLatin1Char(' ') + DollarHexByte(pair.receive) + QStringLiteral("    ") +
+           DollarHexByte(pair.transmit);
+}
+
+QStringList AddressPairTexts(const QList<IcomAddressPair>& pairs) {
+    QStringList texts;
+    for (const IcomAddressPair& pair : pairs) {
+        texts << AddressPairText(pair);
+    }
+    return texts;
+}
+
 IcomParameters ReadIcomParameters(const QString& path) {
     SqfReader file(path);
     IcomParameters parameters;

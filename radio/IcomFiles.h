@@ -4,6 +4,7 @@
 // one address) and Radio2\IcomNameSemi.SQF (model) for radio 2.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace orbivox {
 
@@ -19,6 +20,10 @@ struct IcomParameters {
     QString baudRate = "19200";
     QList<IcomAddressPair> addressPairs;
 };
+
+// A pair as the radio dialogs list it, " $A2    $A2", and a list of them.
+QString AddressPairText(const IcomAddressPair& pair);
+QStringList AddressPairTexts(const QList<IcomAddressPair>& pairs);
 
 // Throws SqfError (missing file, a pair line without two addresses). Blank lines are
 // passed over.

@@ -1,10 +1,7 @@
 // The Mode dialog's operations on the running tuning and its store.
 #include "radio/ModeSettings.h"
 
-#include <QDir>
-
 #include "radio/IcomCommandSet.h"
-#include "radio/RadioSetup.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -34,11 +31,7 @@ void ModeSettings::ChooseDisplay(FrequencyDisplay display) {
 }
 
 QStringList ModeSettings::PairTexts() const {
-    QStringList texts;
-    for (const IcomAddressPair& pair : pairs_) {
-        texts << RadioSetup::PairText(pair);
-    }
-    return texts;
+    return AddressPairTexts(pairs_);
 }
 
 bool ModeSettings::ApplyPair(int index) {
@@ -54,8 +47,7 @@ bool ModeSettings::Store() {
     try {
         WriteCorrectionSettings(korrModPath_, Correction());
     } catch (const SqfError& e) {
-        notifier_.Error(QStringLiteral("Writing %1 failed: %2")
-                            .arg(QDir::toNativeSeparators(korrModPath_), e.reason()));
+        notifier_.Error(WriteFailureText(korrModPath_, e));
         return false;
     }
     return true;

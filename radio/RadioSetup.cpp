@@ -36,10 +36,6 @@ std::optional<int> NumberIn(const QString& text, int low, int high) {
     return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
 }
 
-QString Flag(bool on) {
-    return on ? QStringLiteral("+") : QStringLiteral("-");
-}
-
 int WrapByte(int value) {
     return ((value % 256) + 256) % 256;
 }
@@ -315,18 +311,8 @@ QStringList RadioSetup::RowHelp(RadioSetupRow row) {
             "    "};
 }
 
-QString RadioSetup::PairText(const IcomAddressPair& pair) {
-    // " $A2    $A2": DollarHexByte gives "$" and two upper-case digits.
-    return QLatin1Char(' ') + DollarHexByte(pair.receive) + QStringLiteral("    ") +
-           DollarHexByte(pair.transmit);
-}
-
 QStringList RadioSetup::PairTexts() const {
-    QStringList texts;
-    for (const IcomAddressPair& pair : values_.icom.addressPairs) {
-        texts << PairText(pair);
-    }
-    return texts;
+    return AddressPairTexts(values_.icom.addressPairs);
 }
 
 void RadioSetup::SelectPair(int index) {
@@ -414,8 +400,8 @@ bool RadioSetup::Store() {
     }
     // The KCT-Tuner and Satellite Mode boxes live in SatStart.SQF; only their lines change.
     steps.push_back({Config("SatStart.SQF"), [this, &v](const QString& p) {
-                         StoreSqfLines(p, {{kKctLine, Flag(v.kctTuner)},
-                                           {kSatelliteModeLine, Flag(v.satelliteMode)}});
+                         StoreSqfLines(p, {{kKctLine, SqfFlagText(v.kctTuner)},
+                                           {kSatelliteModeLine, SqfFlagText(v.satelliteMode)}});
                          if (onStartFlagsStored) {
                              onStartFlagsStored(v.kctTuner, v.satelliteMode);
                          }
@@ -434,10 +420,9 @@ bool RadioSetup::Store() {
         try {
             write(path);
         } catch (const SqfError& e) {
-            notifier_.Error(QStringLiteral("The radio settings could not be stored completely.\r"
-                                           "Writing %1 failed: %2\r"
-                                           "The files before it were stored.")
-                                .arg(QDir::toNativeSeparators(path), e.reason()));
+            notifier_.Error(QStringLiteral("The radio settings could not be stored completely.\r") +
+                            WriteFailureText(path, e) +
+                            QStringLiteral("\rThe files before it were stored."));
             return false;
         }
     }

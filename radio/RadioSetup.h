@@ -89,14 +89,13 @@ public:
 
     // The Icom address pairs of radio 1 as the right combo box lists them, and the editing of
     // the chosen pair: UpDRx/UpDTx step a byte (wrapping), "Addresses OK" puts it back.
-    static QString PairText(const IcomAddressPair& pair);
     QStringList PairTexts() const;
     void SelectPair(int index);
     int SelectedPair() const { return pairIndex_; }
     void StepReceive(int step);
     void StepTransmit(int step);
-    QString EditedPairText() const { return PairText(editedPair_); }  // edAdr
-    void AcceptPair();                                                // cmdAdr
+    QString EditedPairText() const { return AddressPairText(editedPair_); }  // edAdr
+    void AcceptPair();                                                       // cmdAdr
     // Radio 2's single Icom address: UpDTx2 and edAdr2.
     void StepRadio2Address(int step);
     QString Radio2AddressText() const;

@@ -29,10 +29,6 @@ bool IsNoServerName(const QString& name) {
     return name == QLatin1String("DDE") || name == QLatin1String("None");
 }
 
-QString Flag(bool on) {
-    return on ? QStringLiteral("+") : QStringLiteral("-");
-}
-
 // The whole text as a number (a trailing digit alone is not enough: "x5" is no number).
 std::optional<double> WholeNumber(const QString& text) {
     bool ok = false;
@@ -127,7 +123,7 @@ void RotorSetup::SearchResult(const std::optional<QString>& chosenFile) {
 
 void RotorSetup::Store() {
     WriteRotorInterfaces(Config("AlleServer.SQF"), entries_);
-    StoreSqfLines(Config("SatStart.SQF"), {{kServerFlagLine, Flag(rotorServerFlag_)}});
+    StoreSqfLines(Config("SatStart.SQF"), {{kServerFlagLine, SqfFlagText(rotorServerFlag_)}});
     WriteRotorInterfaceIndex(Config("RotorInterface.SQF"), index_);
     WriteRotorDecimals(Config("Decimals.SQF"), positioning_.decimals);
     // Only this dialog's lines of SatIni.SQF; the others (and line 15) stay as they are.

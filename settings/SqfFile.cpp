@@ -2,6 +2,7 @@
 // reals, rewriting chosen lines of a file, and the atomic store through QSaveFile.
 #include "settings/SqfFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -135,6 +136,11 @@ QString FormatSqfReal(double value) {
                   std::signbit(value) && value != 0 ? '-' : ' ', text.substr(0, e).c_str(),
                   exponent < 0 ? '-' : '+', std::abs(exponent));
     return QString::fromLatin1(result);
+}
+
+QString WriteFailureText(const QString& path, const SqfError& error) {
+    return QStringLiteral("Writing %1 failed: %2")
+        .arg(QDir::toNativeSeparators(path), error.reason());
 }
 
 void StoreSqfLines(const QString& path, const std::map<int, QString>& lines) {

@@ -47,6 +47,15 @@ std::optional<double> ParseSqfReal(const QString& line);
 // sign and four exponent digits. 10 is " 1.00000000000000E+0001".
 QString FormatSqfReal(double value);
 
+// A flag line's text: "+" on, "-" off.
+inline QString SqfFlagText(bool on) {
+    return on ? QStringLiteral("+") : QStringLiteral("-");
+}
+
+// The report of a settings file that could not be written: "Writing PATH failed: REASON",
+// the path in the platform's form.
+QString WriteFailureText(const QString& path, const SqfError& error);
+
 // Replaces the given lines (numbered from 1) of a settings file and keeps every other
 // line, so a dialog storing its own values never drops what another dialog stored or a
 // line it does not know. Missing lines are added empty; the write is atomic. A missing

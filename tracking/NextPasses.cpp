@@ -10,8 +10,7 @@ namespace orbivox {
 namespace {
 
 QString InstantText(double utcDayNumber, double zoneShiftDays) {
-    return QString::fromStdString(orbit::FormatDateTime(
-        utcDayNumber + zoneShiftDays + orbit::kDayNumberToJulianDate, "yyyy-mm-dd hh:nn:ss"));
+    return ZoneTimeText(utcDayNumber, zoneShiftDays, "yyyy-mm-dd hh:nn:ss");
 }
 
 QString DegreesText(double degrees) {
@@ -20,6 +19,11 @@ QString DegreesText(double degrees) {
 
 }  // namespace
 
+QString ZoneTimeText(double utcDayNumber, double zoneShiftDays, const char* pattern) {
+    return QString::fromStdString(orbit::FormatDateTime(
+        utcDayNumber + zoneShiftDays + orbit::kDayNumberToJulianDate, pattern));
+}
+
 QStringList NextPassTitles(const QString& zone) {
     return {QStringLiteral("AOS (%1)").arg(zone),
             QStringLiteral("LOS (%1)").arg(zone),
@@ -27,6 +31,14 @@ QStringList NextPassTitles(const QString& zone) {
             QStringLiteral("Duration"),
             QStringLiteral("AOS Az"),
             QStringLiteral("Satellite")};
+}
+
+QStringList NextPassCells(const NextPassLine& line) {
+    return {line.aos, line.los, line.maxElevation, line.duration, line.aosAzimuth, line.name};
+}
+
+bool IsNextPassNumberColumn(int column) {
+    return column >= 2 && column <= 4;
 }
 
 QList<NextPassLine> NextPassLines(const std::vector<orbit::PassRow>& rows, double zoneShiftDays) {
@@ -52,7 +64,7 @@ QList<NextPassLine> NextPassLines(const std::vector<orbit::PassRow>& rows, doubl
 QString NextPassTableText(const QList<NextPassLine>& lines, const QString& zone) {
     QList<QStringList> cells{NextPassTitles(zone)};
     for (const NextPassLine& l : lines) {
-        cells.append({l.aos, l.los, l.maxElevation, l.duration, l.aosAzimuth, l.name});
+        cells.append(NextPassCells(l));
     }
     QList<int> widths(cells.front().size(), 0);
     for (const QStringList& row : cells) {
@@ -65,7 +77,7 @@ QString NextPassTableText(const QList<NextPassLine>& lines, const QString& zone)
         QString line;
         for (int c = 0; c < row.size(); ++c) {
             // Numbers right-aligned, texts left; the last column unpadded.
-            const bool number = c >= 2 && c <= 4;
+            const bool number = IsNextPassNumberColumn(c);
             if (c + 1 == row.size()) {
                 line += row[c];
             } else {

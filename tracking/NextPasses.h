@@ -20,8 +20,14 @@ struct NextPassLine {
     QString aosAzimuth;    // degrees, one decimal
 };
 
+// A UTC day number as `pattern` (orbit::FormatDateTime's) shows it in the zone shown.
+QString ZoneTimeText(double utcDayNumber, double zoneShiftDays, const char* pattern);
+
 // The table's column titles, the zone's name in the two time columns ("UTC", "local").
 QStringList NextPassTitles(const QString& zone);
+// One line's cells in the columns' order, and whether a column holds numbers (right-aligned).
+QStringList NextPassCells(const NextPassLine& line);
+bool IsNextPassNumberColumn(int column);
 
 // The lines of `rows`; `zoneShiftDays` is added to UTC day numbers for the zone shown.
 QList<NextPassLine> NextPassLines(const std::vector<orbit::PassRow>& rows, double zoneShiftDays);

@@ -7,20 +7,15 @@
 #include "orbit/PassPrediction.h"
 #include "orbit/TimeScales.h"
 #include "settings/SqfFile.h"
+#include "tracking/NextPasses.h"
 #include "tracking/TrackingEngine.h"
 
 namespace orbivox {
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
 // The track has a point every 10 s, or 400 points along a long pass.
-constexpr double kTrackStep = 10.0 * kSecond;
+constexpr double kTrackStep = 10.0 * orbit::kSecondInDays;
 constexpr int kMostTrackPoints = 400;
-
-QString TimeText(double utcDayNumber, double zoneShiftDays, const char* pattern) {
-    return QString::fromStdString(orbit::FormatDateTime(
-        utcDayNumber + zoneShiftDays + orbit::kDayNumberToJulianDate, pattern));
-}
 
 }  // namespace
 
@@ -38,17 +33,18 @@ SkyPlotContent SkyViewContent(orbit::OrbitEngine& orbit, const SkyViewRequest& r
         const bool now = pass.aosTime <= request.nowUtc;
         content.title = name +
                         (now ? QStringLiteral(": pass now, ") : QStringLiteral(": next pass, ")) +
-                        TimeText(pass.aosTime, request.zoneShiftDays, "yyyy-mm-dd");
+                        ZoneTimeText(pass.aosTime, request.zoneShiftDays, "yyyy-mm-dd");
         if (!content.track.empty()) {
             const orbit::SkyPoint& rise = content.track.front();
             const orbit::SkyPoint top = orbit::Culmination(content.track);
             content.events.push_back(
                 {rise.azimuth, rise.elevation,
                  QStringLiteral("AOS ") +
-                     TimeText(rise.dayNumber, request.zoneShiftDays, "hh:nn:ss")});
+                     ZoneTimeText(rise.dayNumber, request.zoneShiftDays, "hh:nn:ss")});
             content.events.push_back(
                 {top.azimuth, top.elevation,
-                 TimeText(top.dayNumber, request.zoneShiftDays, "hh:nn:ss") + QStringLiteral("  ") +
+                 ZoneTimeText(top.dayNumber, request.zoneShiftDays, "hh:nn:ss") +
+                     QStringLiteral("  ") +
                      QString::fromStdString(orbit::FormatNumber(top.elevation, "#0.0")) +
                      QChar(0x00B0)});
             if (!pass.neverSets) {
@@ -56,7 +52,7 @@ SkyPlotContent SkyViewContent(orbit::OrbitEngine& orbit, const SkyViewRequest& r
                 content.events.push_back(
                     {set.azimuth, set.elevation,
                      QStringLiteral("LOS ") +
-                         TimeText(set.dayNumber, request.zoneShiftDays, "hh:nn:ss")});
+                         ZoneTimeText(set.dayNumber, request.zoneShiftDays, "hh:nn:ss")});
             }
         }
     }
@@ -116,7 +112,7 @@ SkyViewRequest SkyViewRequestOf(TrackingEngine& engine,
                                 std::optional<std::pair<double, double>> rotor) {
     SkyViewRequest request;
     request.setIndex = engine.WorkingSetIndex();
-    request.name = engine.Orbit().Sets()[request.setIndex].name;
+    request.name = engine.WorkingName();
     request.site = engine.View().Site();
     request.nowUtc = EngineNowUtc(engine);
     request.zoneShiftDays = EngineZoneShiftDays(engine);

@@ -56,6 +56,12 @@ int TrackingEngine::WorkingSetIndex() const {
     return workingSlot_ >= 0 ? selected_[static_cast<size_t>(workingSlot_)] : 0;
 }
 
+std::string TrackingEngine::WorkingName() const {
+    const int set = WorkingSetIndex();
+    return SelectedCount() > 0 && set >= 1 && set <= orbit_.Sets().Count() ? orbit_.Sets()[set].name
+                                                                           : std::string();
+}
+
 const orbit::PassData& TrackingEngine::WorkingPass() const {
     static const orbit::PassData kNone;
     return workingSlot_ >= 0 ? view_.Pass(workingSlot_) : kNone;

@@ -103,6 +103,8 @@ public:
     std::string Header() const { return ListHeader(switches_.map.SizeCode()); }
     int WorkingSlot() const { return workingSlot_; }
     int WorkingSetIndex() const;
+    // The working satellite's name; empty with no satellite selected.
+    std::string WorkingName() const;
     int SelectedCount() const { return static_cast<int>(selected_.size()); }
     const std::vector<int>& Selected() const { return selected_; }
     bool IsRefreshTick() const { return refreshTick_; }

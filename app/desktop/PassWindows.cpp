@@ -54,13 +54,7 @@ PassWindows::PassWindows(TrackingSession& session, Notifier& notifier, Places pl
     ConnectAnnouncements(engine, announcer_, talkFile);
     talk_ = new TTalk(
         announcer_, notifier_, engine.Switches().announcements,
-        [&engine] {
-            return engine.SelectedCount() > 0
-                       ? QString::fromStdString(
-                             engine.Orbit().Sets()[engine.WorkingSetIndex()].name)
-                       : QString();
-        },
-        talkFile, main);
+        [&engine] { return QString::fromStdString(engine.WorkingName()); }, talkFile, main);
 
     vorschau_ = new TVorschau(main);
     vorschau_->presentTimeRequested = [this, &engine] {

@@ -28,11 +28,7 @@ RadioDialogs::RadioDialogs(QMainWindow& window, TrackingSession& session, Notifi
     mode_->onStatus = [&window](const QString& text) { window.statusBar()->showMessage(text); };
     CatTuningHooks hooks;
     hooks.satelliteName = [&session] {
-        TrackingEngine& engine = session.engine();
-        const int set = engine.WorkingSetIndex();
-        return engine.SelectedCount() > 0 && set >= 1 && set <= engine.Orbit().Sets().Count()
-                   ? QString::fromStdString(engine.Orbit().Sets()[set].name)
-                   : QString();
+        return QString::fromStdString(session.engine().WorkingName());
     };
     hooks.selectEntry = [&radios](int listOffset) { radios.SelectEntry(listOffset); };
     hooks.radio1Port = [&radios] { return radios.Radio1PortNumber(); };

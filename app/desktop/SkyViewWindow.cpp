@@ -8,6 +8,7 @@
 
 #include "map/SkyPlot.h"
 #include "orbit/StationView.h"
+#include "orbit/TimeScales.h"
 #include "settings/SqfFile.h"
 #include "tracking/NextPasses.h"
 #include "tracking/SkyView.h"
@@ -16,7 +17,7 @@ namespace orbivox {
 namespace {
 
 constexpr int kPlotSize = 360;
-constexpr double kTableRefreshDays = 60.0 / 86400.0;
+constexpr double kTableRefreshDays = 60.0 * orbit::kSecondInDays;
 
 }  // namespace
 
@@ -112,17 +113,17 @@ void SkyViewWindow::FillTable() {
     }
     const QList<NextPassLine> lines = NextPassLines(rows, shift);
     const QString zone =
-        std::abs(shift) < 1.0 / 86400.0 ? QStringLiteral("UTC") : QStringLiteral("local");
+        std::abs(shift) < orbit::kSecondInDays ? QStringLiteral("UTC") : QStringLiteral("local");
     table_->setHorizontalHeaderLabels(NextPassTitles(zone));
     table_->setRowCount(static_cast<int>(lines.size()));
     rowSets_.clear();
     const int working = engine.WorkingSetIndex();
     for (int r = 0; r < lines.size(); ++r) {
         const NextPassLine& l = lines[r];
-        const QStringList cells{l.aos, l.los, l.maxElevation, l.duration, l.aosAzimuth, l.name};
+        const QStringList cells = NextPassCells(l);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if (c >= 2 && c <= 4) {
+            if (IsNextPassNumberColumn(c)) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
             QFont font = item->font();

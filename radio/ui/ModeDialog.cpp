@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "radio/ui/DialogButton.h"
+
 namespace orbivox {
 namespace {
 
@@ -49,15 +51,10 @@ TMode::TMode(ModeSettings& mode, QWidget* parent) : QDialog(parent), mode_(mode)
     grid->addWidget(displayBox, 1, 0);
     grid->addWidget(addressBox, 0, 1, 2, 1);
 
-    auto* store = new QPushButton(QStringLiteral("Store"), this);
-    store->setObjectName(QStringLiteral("cmdStore"));
-    store->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* store = DialogButton(this, "cmdStore", QStringLiteral("Store"));
+    auto* ok = DialogButton(this, "cmdOK", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setAutoDefault(false);
+    auto* cancel = DialogButton(this, "cmdCancel", QStringLiteral("Cancel"));
     auto* storeColumn = new QVBoxLayout;
     storeColumn->addWidget(store);
     storeColumn->addWidget(new QLabel(QStringLiteral("(Correction Mode)"), this));
