@@ -10,7 +10,9 @@
 
 #include "bench/BenchApplication.h"
 #include "radio/DopplerTracker.h"
+#include "radio/RadioFamilies.h"
 #include "radio/SerialPort.h"
+#include "radio/yaesu/YaesuFiles.h"
 
 namespace {
 
@@ -53,8 +55,9 @@ void BM_DopplerAndRadioStep(benchmark::State& state) {
     }
     CatLink link(&port, 0);
     CommandSetSettings settings;
-    settings.yaesu.model = QStringLiteral("FT-736R");
-    settings.yaesu = YaesuOpcodesForModel(settings.yaesu);
+    YaesuParameters& yaesu = settings.files.Get<YaesuParameters>();
+    yaesu.model = QStringLiteral("FT-736R");
+    yaesu = YaesuOpcodesForModel(yaesu);
     settings.satelliteModeOption = true;
     DopplerTracker tracker(link, MakeCommandSet(RadioFamily::Yaesu, settings), {});
     SelectedTransponder fm;

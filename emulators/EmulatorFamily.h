@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+#include "radio/RadioFamilies.h"
+
 namespace orbivox {
 
 // One command as the emulator took it.
@@ -43,6 +45,11 @@ struct FamilyOptions {
     bool echo = true;
     bool collide = false;
 };
+
+// A radio family's --model: empty (the family's default) or a name of its model records; for
+// any other text false, with `error` saying "the <name> family has the models ...".
+bool KnownRadioModel(const RadioFamilyDescriptor& family, const char* name, const QString& model,
+                     QString& error);
 
 using FamilyFactory =
     std::function<std::unique_ptr<EmulatorFamily>(const FamilyOptions&, QString& error)>;

@@ -8,6 +8,7 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "radio/icom/IcomFamily.h"
 
 namespace orbivox {
 namespace {
@@ -257,10 +258,7 @@ private:
 }  // namespace
 
 std::unique_ptr<EmulatorFamily> MakeIcomEmulator(const FamilyOptions& options, QString& error) {
-    static const QStringList models = {"IC-820H", "IC-821H",     "IC-910H", "IC-9100",
-                                       "IC-9700", "IC-706MKIIG", "IC-7000", "Others"};
-    if (!options.model.isEmpty() && !models.contains(options.model)) {
-        error = "the icom family has the models " + models.join(", ");
+    if (!KnownRadioModel(IcomFamily(), "icom", options.model, error)) {
         return nullptr;
     }
     if (options.addresses.size() > 2) {

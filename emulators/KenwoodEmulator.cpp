@@ -8,6 +8,7 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "radio/kenwood/KenwoodFamily.h"
 #include "emulators/TextCommands.h"
 
 namespace orbivox {
@@ -103,9 +104,7 @@ private:
 }  // namespace
 
 std::unique_ptr<EmulatorFamily> MakeKenwoodEmulator(const FamilyOptions& options, QString& error) {
-    if (!options.model.isEmpty() && options.model != "TS-790" && options.model != "TS-2000" &&
-        options.model != "Others") {
-        error = QStringLiteral("the kenwood family has the models TS-790, TS-2000, Others");
+    if (!KnownRadioModel(KenwoodFamily(), "kenwood", options.model, error)) {
         return nullptr;
     }
     return std::make_unique<KenwoodEmulator>();

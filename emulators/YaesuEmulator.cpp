@@ -6,6 +6,8 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "radio/yaesu/YaesuFamily.h"
+#include "radio/yaesu/YaesuModels.h"
 
 namespace orbivox {
 namespace {
@@ -67,7 +69,8 @@ QByteArray EncodeHertz(std::int64_t hertz) {
 class YaesuEmulator : public EmulatorFamily {
 public:
     explicit YaesuEmulator(QString model) : model_(std::move(model)) {
-        oneVfo_ = model_ == "FT-817" || model_ == "FT-857" || model_ == "FT-897";
+        const YaesuModel* record = FindYaesuModel(model_);
+        oneVfo_ = record != nullptr && record->radio.oneVfoInUse;
         vfos_[1].hertz = 435000000;
     }
 
@@ -215,13 +218,11 @@ private:
 }  // namespace
 
 std::unique_ptr<EmulatorFamily> MakeYaesuEmulator(const FamilyOptions& options, QString& error) {
-    static const QStringList models = {"FT-736R", "FT-847", "FT-817", "FT-857", "FT-897"};
-    const QString model = options.model.isEmpty() ? QStringLiteral("FT-847") : options.model;
-    if (!models.contains(model)) {
-        error = QStringLiteral("the yaesu family has the models ") + models.join(", ");
+    if (!KnownRadioModel(YaesuFamily(), "yaesu", options.model, error)) {
         return nullptr;
     }
-    return std::make_unique<YaesuEmulator>(model);
+    return std::make_unique<YaesuEmulator>(
+        options.model.isEmpty() ? DefaultYaesuModel().radio.name : options.model);
 }
 
 }  // namespace orbivox

@@ -6,6 +6,7 @@
 
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
+#include "radio/yaesu2/YaesuIIFamily.h"
 #include "emulators/TextCommands.h"
 
 namespace orbivox {
@@ -107,8 +108,7 @@ private:
 }  // namespace
 
 std::unique_ptr<EmulatorFamily> MakeYaesuIIEmulator(const FamilyOptions& options, QString& error) {
-    if (!options.model.isEmpty() && options.model != "FT-991" && options.model != "FT-991A") {
-        error = QStringLiteral("the yaesu2 family has the models FT-991, FT-991A");
+    if (!KnownRadioModel(YaesuIIFamily(), "yaesu2", options.model, error)) {
         return nullptr;
     }
     return std::make_unique<YaesuIIEmulator>();

@@ -2,9 +2,9 @@
 // Yaesu blocks, Kenwood text, CI-V frames with echoes and collisions). A parser may find
 // nothing; it must never read past what arrived.
 #include "fuzz/FuzzTargets.h"
-#include "radio/IcomFrames.h"
-#include "radio/KenwoodCommandSet.h"
-#include "radio/YaesuCommandSet.h"
+#include "radio/icom/IcomFrames.h"
+#include "radio/kenwood/KenwoodCommandSet.h"
+#include "radio/yaesu/YaesuCommandSet.h"
 
 namespace orbivox::fuzz {
 

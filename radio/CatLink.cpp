@@ -7,7 +7,21 @@
 
 namespace orbivox {
 
+void CatLink::ReportWritesWithoutPort(const void* owner, std::function<void()> report) {
+    if (report) {
+        unsentWriteOwner_ = owner;
+        unsentWriteReport_ = std::move(report);
+    } else if (owner == unsentWriteOwner_) {
+        unsentWriteOwner_ = nullptr;
+        unsentWriteReport_ = nullptr;
+    }
+}
+
 void CatLink::Send(const QByteArray& bytes) {
+    if (!HasPort() && unsentWriteReport_) {
+        unsentWriteReport_();
+        return;
+    }
     if (onSend) {
         onSend(bytes);
     }

@@ -40,12 +40,19 @@ public:
     // Every write, in order (for the benchmark's and a debugging reader's sake); off unless set.
     std::function<void(const QByteArray&)> onSend;
 
+    // A write without a port is dropped and reported to `report` instead (radio 2's missing
+    // port). The report belongs to `owner`: a later owner replaces it, and an owner's
+    // `nullptr` clears only its own.
+    void ReportWritesWithoutPort(const void* owner, std::function<void()> report);
+
     // KCT mode: the tuner server's macro sink; when set, no port is used.
     std::function<void(const QString& macro)> kctMacro;
     bool KctMode() const { return static_cast<bool>(kctMacro); }
 
 private:
     SerialPort* port_ = nullptr;
+    const void* unsentWriteOwner_ = nullptr;
+    std::function<void()> unsentWriteReport_;
     int catDelayMs_ = 0;
 };
 

@@ -300,11 +300,9 @@ bool DopplerTracker::VfoStep(int hertz) {
     }
     RadioContext context = Context();
     commands_->SendDownlink(context, downlink);
-    const bool yaesu =
-        commands_->Family() == RadioFamily::Yaesu || commands_->Family() == RadioFamily::YaesuII;
     const bool vu = NextBandPair(BandPair::VU, transponder_.downlinkKHz, transponder_.uplinkKHz) ==
                     BandPair::VU;
-    if (yaesu && vu && options_.uplinkEnabled && t.transmit != 0 && !options_.secondRadio) {
+    if (commands_->VfoStepSendsUplink() && vu && options_.uplinkEnabled && t.transmit != 0 && !options_.secondRadio) {
         link_.Delay();
         commands_->SendUplink(context, uplink);
     }
@@ -454,12 +452,22 @@ void DopplerTracker::CatOff() {
     }
 }
 
+void DopplerTracker::ResynchroniseVfos() {
+    if (!commands_ || !commands_->ResynchronisesVfos() || !tuning_.catOn) {
+        return;  // nothing is tracked that the radio could be out of step with
+    }
+    CatOff();
+    RadioContext context = Context();
+    commands_->ResynchroniseVfos(context);
+    CatOn();
+}
+
 void DopplerTracker::SatelliteModeOff() {
     tuning_.catOn = false;
     if (commands_ && link_.HasPort()) {
         RadioContext context = Context();
         commands_->SatelliteModeOff(context);
-        link_.Delay(commands_->Family() == RadioFamily::Kenwood ? 1 : 2);
+        link_.Delay(commands_->DelaysAfterSatelliteModeOff());
     }
 }
 

@@ -92,6 +92,9 @@ public:
     QString CatClicked();
     void CatOn();
     void CatOff();
+    // The Esc key: a radio that can lose track of its VFO is put back in step (CAT off,
+    // the radio's own step, CAT on); nothing for the others or with CAT off.
+    void ResynchroniseVfos();
     void SatelliteModeOff();
     void TransmitReceive(bool transmit);
     bool Transmitting() const { return transmitting_; }

@@ -1,10 +1,13 @@
 // The Mode dialog's operations on the running tuning and its store.
 #include "radio/ModeSettings.h"
 
-#include "radio/IcomCommandSet.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
+
+QList<IcomAddressPair> ModeDialogPairs(const RadioFiles& radio1Files) {
+    return radio1Files.Get<IcomParameters>().addressPairs;
+}
 
 ModeSettings::ModeSettings(DopplerTracker& tracker, QString korrModPath,
                            QList<IcomAddressPair> pairs, Notifier& notifier)
@@ -35,12 +38,11 @@ QStringList ModeSettings::PairTexts() const {
 }
 
 bool ModeSettings::ApplyPair(int index) {
-    auto* icom = dynamic_cast<IcomCommandSet*>(tracker_.Commands());
-    if (!icom || index < 0 || index >= pairs_.size()) {
+    RadioCommandSet* commands = tracker_.Commands();
+    if (commands == nullptr || index < 0 || index >= pairs_.size()) {
         return false;
     }
-    icom->SetAddressPair(pairs_[index]);
-    return true;
+    return commands->UseAddressPair(pairs_[index].receive, pairs_[index].transmit);
 }
 
 bool ModeSettings::Store() {

@@ -7,11 +7,15 @@
 #include <functional>
 
 #include "radio/DopplerTracker.h"
-#include "radio/IcomFiles.h"
+#include "radio/RadioFiles.h"
+#include "radio/icom/IcomFiles.h"
 #include "radio/TuningFiles.h"
 #include "settings/Notifier.h"
 
 namespace orbivox {
+
+// Radio 1's address pairs (IcomPar.SQF) among its files, as the Mode dialog lists them.
+QList<IcomAddressPair> ModeDialogPairs(const RadioFiles& radio1Files);
 
 class ModeSettings {
 public:

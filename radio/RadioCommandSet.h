@@ -1,36 +1,42 @@
 #pragma once
 // A radio family's command set: the operations Doppler tracking calls by name, each family
-// one module behind this interface with a capability record per model. Adding a family is
-// its module plus one line in CommandSets.cpp.
+// one folder (radio/<family>/) behind this interface with a record per model. Adding a
+// family is its folder plus one line in the registry (radio/RadioFamilies.cpp).
 //
 // Responsibilities: turning frequencies, modes and switches into the family's bytes, the
-// readback and the transmit check, in the order of bytes and CAT delays the radio expects.
+// readback and the transmit check, in the order of bytes and CAT delays the radio expects;
+// as radio 2 (the uplink role, SecondRadio) the uplink, its mode and the transmit switch;
+// the family's own steps (tones, VFO resynchronisation, band set-up, address pairs), each a
+// virtual operation with a do-nothing default so that callers ask rather than cast.
 // Collaborations: CatLink (the port and its waits), TuningState (read and updated),
 // SelectedTransponder (the entry being worked).
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <functional>
 #include <memory>
+#include <optional>
 
 #include "radio/CatLink.h"
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/RadioFamily.h"
-#include "radio/ToneCommands.h"
+#include "radio/RadioFiles.h"
+#include "radio/ToneTable.h"
 #include "radio/TransponderSelection.h"
 #include "radio/TuningState.h"
-#include "radio/YaesuFiles.h"
 
 namespace orbivox {
 
-// What a model can and must do; one record per model, in its family's module.
+// What a model can and must do; one record per model, in its family's folder, written
+// with designated initializers. The name is spelled there and nowhere else.
 struct RadioModel {
-    QString name;                    // "FT-847"
-    bool oneVfoInUse = false;        // FT-817 type: the uplink by toggling VFOs
-    bool readsBack = true;           // false: sent without readback (FT-736R)
+    QString name = {};               // as the parameter file and the Radio Setup spell it
+    bool oneVfoInUse = false;        // the uplink by toggling VFOs; loses track of its VFO
+    bool readsBack = true;           // false: sent without readback
     bool fixedLine = false;          // 4800 baud, 2 stop bits whatever the file says
-    bool uplinkReadback = false;     // reads the satellite transmit frequency back (FT-847)
-    bool satelliteModeBand = false;  // main/sub band commands (FT-736R, FT-847)
+    bool uplinkReadback = false;     // reads the satellite transmit frequency back
+    bool satelliteModeBand = false;  // main/sub band commands
     int satelliteModeOnOpcode = -1;  // -1: none
+    bool bandSetup = false;          // as radio 2: its main band is checked and exchanged
+    bool radio2StartsWithCatOff = false;  // as radio 1: a classic radio 2 starts with CAT off
 };
 
 // What a command set works with on each call.
@@ -42,23 +48,24 @@ struct RadioContext {
     bool secondRadio = false;   // radio 2 configured: the uplink goes there
 };
 
-// The files a command set is made from.
+// What a command set is made from.
 struct CommandSetSettings {
-    YaesuParameters yaesu;
-    YaesuIIParameters yaesuII;
-    KenwoodParameters kenwood;
-    IcomParameters icom;
-    IcomModel icomModel;
+    RadioFiles files;                  // radio 1's files, or radio 2's in the uplink role
     bool satelliteModeOption = false;  // SatStart.SQF line 16
-    bool secondRadio = false;
+    bool secondRadio = false;          // radio 1 beside a radio 2 that takes the uplink
+    bool uplinkRole = false;           // this is radio 2 (SecondRadio); files are radio 2's
+    const RadioModel* radio1Model = nullptr;  // in the uplink role: radio 1's model, if any
 };
+
+// When radio 2's band set-up runs, as radio 1's family asks for it.
+enum class Radio2BandCheck { Never, AtEntrySelection, EveryTick };
 
 class RadioCommandSet {
 public:
     virtual ~RadioCommandSet() = default;
     virtual RadioFamily Family() const = 0;
     virtual const RadioModel& Model() const = 0;
-    // "0000000.00" width of the KCT macro numbers ("000000.000" for YaesuII).
+    // "0000000.00" width of the KCT macro numbers.
     virtual const char* KctPattern() const { return "0000000.000"; }
 
     // `Set frequencies`: the transmit check (true: the radio transmits, nothing is sent).
@@ -69,6 +76,8 @@ public:
     // One frequency at once, for the VFO and correction steppers.
     virtual void SendDownlink(RadioContext& context, double downlinkKHz) = 0;
     virtual void SendUplink(RadioContext& context, double uplinkKHz) = 0;
+    // Whether the VFO stepper sends the uplink after the downlink (on a V/U pair).
+    virtual bool VfoStepSendsUplink() const { return false; }
     // `Read dial`: asks for the receive frequency; sets or clears tuning.dialMoved.
     virtual void ReadDial(RadioContext& context) = 0;
     // `Mode set-up`, once after each entry selection.
@@ -78,31 +87,72 @@ public:
     virtual void Transmit(RadioContext& context) = 0;
     virtual void Receive(RadioContext& context) = 0;
     virtual void SatelliteModeOff(RadioContext& context) = 0;
+    // CAT delays after the satellite mode is switched off.
+    virtual int DelaysAfterSatelliteModeOff() const { return 2; }
     // `Close commands`: the family's part of closing (before `CAT off`).
     virtual void CloseCommands(RadioContext& context, bool windowClosed) = 0;
-    // At each satellite change (the FT-817 type's N, the band set-up of other families).
+    // At each satellite change (the every-N-th uplink, the band set-up of some families).
     virtual void SatelliteChanged(RadioContext& context) { (void)context; }
     // Whether the dial adoption subtracts the receive correction.
     virtual bool DialSubtractsReceiveCorrection() const = 0;
     // The port has just opened: the family's first commands.
     virtual void PortOpened(RadioContext& context) { (void)context; }
-    // Where this radio's tone commands go, and sending them (each with a CAT delay, with
-    // whatever VFO selection the radio needs around them).
-    virtual ToneTarget Tone() const { return {Family(), Model().name, 0}; }
+
+    // The Esc key: a radio that can lose track of its VFO is put back in step (between
+    // CAT off and CAT on, which the tracker sends around it).
+    virtual bool ResynchronisesVfos() const { return false; }
+    virtual void ResynchroniseVfos(RadioContext& context) { (void)context; }
+    // Two radios on one port with a receive and a transmit address: the pair to use for a
+    // band pair, and the Mode dialog's choice. False where the radio has no such pair.
+    virtual bool BandPairChanged(BandPair next) {
+        (void)next;
+        return false;
+    }
+    virtual bool UseAddressPair(int receive, int transmit) {
+        (void)receive, (void)transmit;
+        return false;
+    }
+    // As radio 1: when radio 2's band set-up runs, and whether an entry selection switches
+    // the tone off.
+    virtual Radio2BandCheck Radio2BandCheckTime() const { return Radio2BandCheck::Never; }
+    virtual bool ToneOffAtEntrySelection() const { return false; }
+
+    // The subaudible tone: the commands that switch it off, or set `entry`'s tone and switch
+    // it on, in order. Nothing (and `refusal` says why) when the entry's value is out of
+    // range for this radio; an empty list for a radio without tone commands.
+    virtual std::optional<QList<QByteArray>> ToneCommands(bool on, const ToneEntry& entry,
+                                                          QString* refusal) const {
+        (void)on, (void)entry, (void)refusal;
+        return QList<QByteArray>{};
+    }
+    // What a click of the tone switch to off sends after the tone-off commands.
+    virtual QList<QByteArray> ToneClickedOffCommands() const { return {}; }
+    // Sending tone commands, each with a CAT delay, with whatever VFO selection the radio
+    // needs around them.
     virtual void SendTone(CatLink& link, const QList<QByteArray>& commands) {
         for (const QByteArray& command : commands) {
             link.Send(command);
             link.Delay();
         }
     }
+
+    // As radio 2, which transmits the uplink while radio 1 receives (a command set made with
+    // `uplinkRole`). Writes go through `link`, which reports those made without a port.
+    virtual void UplinkPortOpened(CatLink& link) { (void)link; }
+    virtual void UplinkFrequency(CatLink& link, double uplinkKHz) = 0;
+    // Before each send: true while radio 2 transmits. `lastSentTarget` is cleared where the
+    // radio's check asks for a full resend.
+    virtual bool UplinkTransmitting(CatLink& link, bool catOn, double& lastSentTarget) {
+        (void)link, (void)catOn, (void)lastSentTarget;
+        return false;
+    }
+    // The uplink mode, at radio 1's mode set-up.
+    virtual void UplinkMode(CatLink& link, const QString& mode, bool dialMoved) = 0;
+    virtual void UplinkTransmitReceive(CatLink& link, bool transmit) = 0;
+    // The main band on the downlink's band, for a model with `bandSetup`.
+    virtual void UplinkBandSetup(CatLink& link, double downlinkKHz, double downlinkOffsetKHz) {
+        (void)link, (void)downlinkKHz, (void)downlinkOffsetKHz;
+    }
 };
-
-// The command set of radio 1's family; null for a family whose module is not built yet.
-std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,
-                                                const CommandSetSettings& settings);
-
-// The line settings of a family's port: the parameter file's baud text, or 4800 baud and
-// two stop bits for the models that need them.
-LineSettings LineSettingsFor(RadioFamily family, const CommandSetSettings& settings);
 
 }  // namespace orbivox

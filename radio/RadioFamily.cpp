@@ -2,38 +2,29 @@
 // settings of radio 2.
 #include "radio/RadioFamily.h"
 
-#include <array>
-#include <utility>
-
+#include "radio/RadioFamilies.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
 
 namespace {
 
-constexpr std::array<std::pair<RadioFamily, const char*>, 5> kFamilyWords{{
-    {RadioFamily::None, "None"},
-    {RadioFamily::Yaesu, "Yaesu"},
-    {RadioFamily::YaesuII, "YaesuII"},
-    {RadioFamily::Kenwood, "Kenwood"},
-    {RadioFamily::Icom, "Icom"},
-}};
+const QLatin1String kNoFamily("None");
 
 }  // namespace
 
 QString RadioFamilyText(RadioFamily family) {
-    for (const auto& [value, word] : kFamilyWords) {
-        if (value == family) {
-            return QString::fromLatin1(word);
-        }
-    }
-    return QString();
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr ? QString::fromLatin1(descriptor->word) : QString(kNoFamily);
 }
 
 std::optional<RadioFamily> ParseRadioFamily(const QString& text) {
-    for (const auto& [value, word] : kFamilyWords) {
-        if (text == QLatin1String(word)) {
-            return value;
+    if (text == kNoFamily) {
+        return RadioFamily::None;
+    }
+    for (const RadioFamilyDescriptor* descriptor : RadioFamilies()) {
+        if (text == QLatin1String(descriptor->word)) {
+            return descriptor->family;
         }
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 // Which radio family drives each radio: TRX.SQF names radio 1's, Radio2\TRX_Semi.SQF
-// radio 2's together with its port and the automatic RX/TX exchange.
+// radio 2's together with its port and the automatic RX/TX exchange. Each family's value
+// here has its descriptor in the registry (radio/RadioFamilies.h).
 #include <QString>
 #include <optional>
 
@@ -8,7 +9,7 @@ namespace orbivox {
 
 enum class RadioFamily { None, Yaesu, YaesuII, Kenwood, Icom };
 
-// The family's word as the files spell it: "None", "Yaesu", "YaesuII", "Kenwood", "Icom".
+// The family's word as the files spell it ("None", or the family descriptor's word).
 QString RadioFamilyText(RadioFamily family);
 // The family for a file's word (exact spelling); std::nullopt for any other text.
 std::optional<RadioFamily> ParseRadioFamily(const QString& text);

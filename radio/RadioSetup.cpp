@@ -19,16 +19,6 @@ constexpr int kKctLine = 11;
 constexpr int kSatelliteModeLine = 16;
 constexpr int kMaxPort = 99;
 
-const QStringList kYaesuModels = {"FT-736R", "FT-847", "FT-817", "FT-857", "FT-897"};
-const QStringList kYaesuIIModels = {"FT-991", "FT-991A"};
-const QStringList kKenwoodModels = {"TS-790", "TS-2000", "Others"};
-const QStringList kIcomModels = {"IC-820H", "IC-821H",     "IC-910H", "IC-9100",
-                                 "IC-9700", "IC-706MKIIG", "IC-7000", "Others"};
-const QStringList kYaesuBauds = {"4800", "9600", "38400", "57600", "115200"};
-const QStringList kSixBauds = {"4800", "9600", "19200", "38400", "57600", "115200"};
-const QStringList kRadio2KenwoodBauds = {"4800", "9600", "57600", "115200"};
-const QStringList kIcomBauds = {"1200", "4800", "9600", "19200", "57600", "115200"};
-
 // The whole text as a whole number in [low, high] ("x5", "5x" and "" are none).
 std::optional<int> NumberIn(const QString& text, int low, int high) {
     bool ok = false;
@@ -56,11 +46,11 @@ QString RadioSetup::Radio2File(const QString& name) const {
 void RadioSetup::Load() {
     RadioSetupValues v;
     v.radio1 = ReadRadio1Family(Config("TRX.SQF"));
-    v.yaesu = ReadYaesuParameters(Config("YaesuPar.SQF"));
-    v.yaesuII = ReadYaesuIIParameters(Config("YaesuIIPar.SQF"));
-    v.kenwood = ReadKenwoodParameters(Config("KenwoodPar.SQF"));
-    v.icom = ReadIcomParameters(Config("IcomPar.SQF"));
-    v.icomModel = ReadIcomModel(Config("IcomName.SQF"));
+    for (const RadioFamilyDescriptor* family : RadioFamilies()) {
+        for (const RadioParameterFile& file : family->radio1Files) {
+            file.read(Config(QLatin1String(file.name)), v.radio1Files);
+        }
+    }
     const QStringList satIni = ReadSqfLines(Config("SatIni.SQF"));
     v.port = NumberIn(satIni.value(kPortLine - 1), 0, kMaxPort).value_or(0);
     v.catDelayMs = NumberIn(satIni.value(kCatDelayLine - 1), 0, kMaxCatDelayMs).value_or(0);
@@ -70,11 +60,11 @@ void RadioSetup::Load() {
     v.satelliteMode = satStart.value(kSatelliteModeLine - 1).trimmed() == QLatin1String("+");
     v.radio2 = ReadSecondRadioSettings(Radio2File("TRX_Semi.SQF"));
     if (v.radio2.family != RadioFamily::None) {
-        v.radio2Yaesu = ReadYaesuParameters(Radio2File("YaesuParSemi.SQF"));
-        v.radio2YaesuII = ReadYaesuIIParameters(Radio2File("YaesuIIParSemi.SQF"));
-        v.radio2Kenwood = ReadKenwoodParameters(Radio2File("KenwoodParSemi.SQF"));
-        v.radio2IcomModel = ReadSecondIcomModel(Radio2File("IcomNameSemi.SQF"));
-        v.radio2Icom = ReadSecondIcomParameters(Radio2File("IcomParSemi.SQF"));
+        for (const RadioFamilyDescriptor* family : RadioFamilies()) {
+            for (const RadioParameterFile& file : family->radio2Files) {
+                file.read(Radio2File(QLatin1String(file.name)), v.radio2Files);
+            }
+        }
     }
     devices_ = ReadPortMap(Config("ComPorts.SQF"));
     chosenDevices_.clear();
@@ -83,17 +73,8 @@ void RadioSetup::Load() {
 }
 
 QList<RadioSetupItem> RadioSetup::ItemKinds(RadioFamily family) {
-    switch (family) {
-        case RadioFamily::Kenwood:
-            return {RadioSetupItem::Model, RadioSetupItem::BaudRate,
-                    RadioSetupItem::SatelliteMemory, RadioSetupItem::Trace};
-        case RadioFamily::Icom:
-            return {RadioSetupItem::Model, RadioSetupItem::BaudRate, RadioSetupItem::Addresses};
-        case RadioFamily::None:
-            return {};
-        default:
-            return {RadioSetupItem::Model, RadioSetupItem::BaudRate};
-    }
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr ? descriptor->setupItems : QList<RadioSetupItem>{};
 }
 
 QStringList RadioSetup::Items(RadioFamily family) {
@@ -121,70 +102,23 @@ QStringList RadioSetup::Items(RadioFamily family) {
 }
 
 QStringList RadioSetup::Choices(RadioFamily family, RadioSetupItem item, int radio) {
-    if (item == RadioSetupItem::SatelliteMemory) {
-        return {"0", "1", "2"};
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    if (descriptor == nullptr || !descriptor->setupItems.contains(item)) {
+        return {};
     }
-    if (item == RadioSetupItem::Trace) {
-        return {"TraceOn", "TraceOff"};
-    }
-    const bool model = item == RadioSetupItem::Model;
-    switch (family) {
-        case RadioFamily::Yaesu:
-            return model ? kYaesuModels : kYaesuBauds;
-        case RadioFamily::YaesuII:
-            return model ? kYaesuIIModels : kSixBauds;
-        case RadioFamily::Kenwood:
-            return model ? kKenwoodModels : (radio == 2 ? kRadio2KenwoodBauds : kSixBauds);
-        case RadioFamily::Icom:
-            return item == RadioSetupItem::Addresses ? QStringList()
-                                                     : (model ? kIcomModels : kIcomBauds);
-        case RadioFamily::None:
-            break;
-    }
-    return {};
+    return descriptor->choices(item, radio);
 }
 
 QString RadioSetup::Chosen(RadioFamily family, RadioSetupItem item, int radio) const {
-    const RadioSetupValues& v = values_;
-    const bool model = item == RadioSetupItem::Model;
-    const bool first = radio == 1;
-    switch (family) {
-        case RadioFamily::Yaesu: {
-            const YaesuParameters& p = first ? v.yaesu : v.radio2Yaesu;
-            return model ? p.model : p.baudRate;
-        }
-        case RadioFamily::YaesuII: {
-            const YaesuIIParameters& p = first ? v.yaesuII : v.radio2YaesuII;
-            return model ? p.model : p.baudRate;
-        }
-        case RadioFamily::Kenwood: {
-            const KenwoodParameters& p = first ? v.kenwood : v.radio2Kenwood;
-            switch (item) {
-                case RadioSetupItem::Model:
-                    return p.model;
-                case RadioSetupItem::BaudRate:
-                    return p.baudRate;
-                case RadioSetupItem::SatelliteMemory:
-                    return QString(p.satelliteMemory);
-                case RadioSetupItem::Trace:
-                    return p.traceOn ? QStringLiteral("TraceOn") : QStringLiteral("TraceOff");
-                case RadioSetupItem::Addresses:
-                    break;
-            }
-            return {};
-        }
-        case RadioFamily::Icom:
-            if (item == RadioSetupItem::Addresses) {
-                return first ? PairTexts().value(pairIndex_) : Radio2AddressText();
-            }
-            if (model) {
-                return first ? v.icomModel.model : v.radio2IcomModel;
-            }
-            return first ? v.icom.baudRate : v.radio2Icom.baudRate;
-        case RadioFamily::None:
-            break;
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    if (descriptor == nullptr || !descriptor->setupItems.contains(item)) {
+        return {};
     }
-    return {};
+    const bool first = radio == 1;
+    if (item == RadioSetupItem::Addresses) {
+        return first ? PairTexts().value(pairIndex_) : Radio2AddressText();
+    }
+    return descriptor->chosen(first ? values_.radio1Files : values_.radio2Files, item, radio);
 }
 
 bool RadioSetup::Choose(RadioFamily family, RadioSetupItem item, int radio, const QString& choice) {
@@ -197,41 +131,8 @@ bool RadioSetup::Choose(RadioFamily family, RadioSetupItem item, int radio, cons
     if (!Choices(family, item, radio).contains(choice)) {
         return false;
     }
-    RadioSetupValues& v = values_;
-    const bool model = item == RadioSetupItem::Model;
-    const bool first = radio == 1;
-    switch (family) {
-        case RadioFamily::Yaesu: {
-            YaesuParameters& p = first ? v.yaesu : v.radio2Yaesu;
-            (model ? p.model : p.baudRate) = choice;
-            break;
-        }
-        case RadioFamily::YaesuII: {
-            YaesuIIParameters& p = first ? v.yaesuII : v.radio2YaesuII;
-            (model ? p.model : p.baudRate) = choice;
-            break;
-        }
-        case RadioFamily::Kenwood: {
-            KenwoodParameters& p = first ? v.kenwood : v.radio2Kenwood;
-            if (item == RadioSetupItem::SatelliteMemory) {
-                p.satelliteMemory = choice[0];
-            } else if (item == RadioSetupItem::Trace) {
-                p.traceOn = choice == QLatin1String("TraceOn");
-            } else {
-                (model ? p.model : p.baudRate) = choice;
-            }
-            break;
-        }
-        case RadioFamily::Icom:
-            if (model) {
-                (first ? v.icomModel.model : v.radio2IcomModel) = choice;
-            } else {
-                (first ? v.icom.baudRate : v.radio2Icom.baudRate) = choice;
-            }
-            break;
-        case RadioFamily::None:
-            return false;
-    }
+    FindRadioFamily(family)->choose(radio == 1 ? values_.radio1Files : values_.radio2Files, item,
+                                    radio, choice);
     return true;
 }
 
@@ -240,11 +141,10 @@ void RadioSetup::ChooseRadio1(RadioFamily family) {
         return;  // radio 1 always has a family
     }
     values_.radio1 = family;
-    if (family == RadioFamily::Icom && values_.radio2.family == RadioFamily::Icom) {
-        notifier_.Message(
-            QStringLiteral("The program will steer 2 Icom radios via a single CAT interface\r"
-                           "(to save a 2nd COM port). \rSelect \"None\" for Radio 2 and select "
-                           "both Icom device addresses\rin section \"Radio 1\"."));
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    if (family == values_.radio2.family && descriptor != nullptr &&
+        descriptor->bothRadiosMessage != nullptr) {
+        notifier_.Message(QString::fromLatin1(descriptor->bothRadiosMessage));
     }
 }
 
@@ -252,8 +152,8 @@ void RadioSetup::ChooseRadio2(RadioFamily family) {
     values_.radio2.family = family;
     if (family == RadioFamily::None) {
         values_.radio2.port = 0;
-    } else if (family == RadioFamily::Icom && values_.radio1 == RadioFamily::Icom) {
-        ChooseRadio1(RadioFamily::Icom);
+    } else if (family == values_.radio1) {
+        ChooseRadio1(family);  // says what two radios of one family take, if anything
     }
 }
 
@@ -311,12 +211,24 @@ QStringList RadioSetup::RowHelp(RadioSetupRow row) {
             "    "};
 }
 
+QList<IcomAddressPair>& RadioSetup::Pairs() {
+    return values_.radio1Files.Get<IcomParameters>().addressPairs;
+}
+
+const QList<IcomAddressPair>& RadioSetup::Pairs() const {
+    return values_.radio1Files.Get<IcomParameters>().addressPairs;
+}
+
+int& RadioSetup::Radio2Address() {
+    return values_.radio2Files.Get<SecondIcomParameters>().address;
+}
+
 QStringList RadioSetup::PairTexts() const {
-    return AddressPairTexts(values_.icom.addressPairs);
+    return AddressPairTexts(Pairs());
 }
 
 void RadioSetup::SelectPair(int index) {
-    const auto& pairs = values_.icom.addressPairs;
+    const auto& pairs = Pairs();
     pairIndex_ = index >= 0 && index < pairs.size() ? index : 0;
     editedPair_ = pairs.isEmpty() ? IcomAddressPair{} : pairs[pairIndex_];
 }
@@ -330,7 +242,7 @@ void RadioSetup::StepTransmit(int step) {
 }
 
 void RadioSetup::AcceptPair() {
-    auto& pairs = values_.icom.addressPairs;
+    auto& pairs = Pairs();
     if (pairs.isEmpty()) {
         pairs.append(editedPair_);
         pairIndex_ = 0;
@@ -340,11 +252,11 @@ void RadioSetup::AcceptPair() {
 }
 
 void RadioSetup::StepRadio2Address(int step) {
-    values_.radio2Icom.address = WrapByte(values_.radio2Icom.address + step);
+    Radio2Address() = WrapByte(Radio2Address() + step);
 }
 
 QString RadioSetup::Radio2AddressText() const {
-    return QLatin1Char(' ') + DollarHexByte(values_.radio2Icom.address);
+    return QLatin1Char(' ') + DollarHexByte(values_.radio2Files.Get<SecondIcomParameters>().address);
 }
 
 QString RadioSetup::DeviceFor(int port) const {
@@ -371,32 +283,22 @@ bool RadioSetup::Store() {
          }},
         {Config("RTS12.SQF"), [&v](const QString& p) { WritePortLines(p, v.lines); }},
         {Config("TRX.SQF"), [&v](const QString& p) { WriteRadio1Family(p, v.radio1); }},
-        {Config("YaesuPar.SQF"),
-         [&v](const QString& p) { WriteYaesuParameters(p, YaesuOpcodesForModel(v.yaesu)); }},
-        {Config("YaesuIIPar.SQF"),
-         [&v](const QString& p) { WriteYaesuIIParameters(p, v.yaesuII); }},
-        {Config("KenwoodPar.SQF"),
-         [&v](const QString& p) { WriteKenwoodParameters(p, v.kenwood); }},
-        {Config("IcomPar.SQF"), [&v](const QString& p) { WriteIcomParameters(p, v.icom); }},
-        {Config("IcomName.SQF"),
-         [&v](const QString& p) { WriteIcomModel(p, IcomVfoBytesForModel(v.icomModel)); }},
-        {Radio2File("TRX_Semi.SQF"),
-         [&v](const QString& p) { WriteSecondRadioSettings(p, v.radio2); }},
     };
+    for (const RadioFamilyDescriptor* family : RadioFamilies()) {
+        for (const RadioParameterFile& file : family->radio1Files) {
+            steps.push_back({Config(QLatin1String(file.name)),
+                             [&v, &file](const QString& p) { file.store(p, v.radio1Files); }});
+        }
+    }
+    steps.push_back({Radio2File("TRX_Semi.SQF"),
+                     [&v](const QString& p) { WriteSecondRadioSettings(p, v.radio2); }});
     if (Radio2Configured()) {
-        steps.insert(steps.end(),
-                     {{Radio2File("YaesuParSemi.SQF"),
-                       [&v](const QString& p) {
-                           WriteYaesuParameters(p, YaesuOpcodesForModel(v.radio2Yaesu));
-                       }},
-                      {Radio2File("YaesuIIParSemi.SQF"),
-                       [&v](const QString& p) { WriteYaesuIIParameters(p, v.radio2YaesuII); }},
-                      {Radio2File("KenwoodParSemi.SQF"),
-                       [&v](const QString& p) { WriteKenwoodParameters(p, v.radio2Kenwood); }},
-                      {Radio2File("IcomParSemi.SQF"),
-                       [&v](const QString& p) { WriteSecondIcomParameters(p, v.radio2Icom); }},
-                      {Radio2File("IcomNameSemi.SQF"),
-                       [&v](const QString& p) { WriteSecondIcomModel(p, v.radio2IcomModel); }}});
+        for (const RadioFamilyDescriptor* family : RadioFamilies()) {
+            for (const RadioParameterFile& file : family->radio2Files) {
+                steps.push_back({Radio2File(QLatin1String(file.name)),
+                                 [&v, &file](const QString& p) { file.store(p, v.radio2Files); }});
+            }
+        }
     }
     // The KCT-Tuner and Satellite Mode boxes live in SatStart.SQF; only their lines change.
     steps.push_back({Config("SatStart.SQF"), [this, &v](const QString& p) {

@@ -9,11 +9,11 @@
 #include <functional>
 #include <optional>
 
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
+#include "radio/RadioFamilies.h"
 #include "radio/RadioFamily.h"
-#include "radio/YaesuFiles.h"
+#include "radio/RadioFiles.h"
+#include "radio/icom/IcomFiles.h"
 #include "settings/Folders.h"
 #include "settings/Notifier.h"
 
@@ -25,31 +25,19 @@ inline const QString kRadioSetupRestart =
     QStringLiteral("Restart Orbivox32 when the settings changed!\r");
 inline constexpr int kMaxCatDelayMs = 2000;
 
-// What one radio's family shows in the two combo boxes: the left one names the item, the
-// right one lists its choices.
-enum class RadioSetupItem { Model, BaudRate, SatelliteMemory, Trace, Addresses };
-
 // The two rows of lstValue: SatIni.SQF lines 5 and 6.
 enum class RadioSetupRow { Port = 0, CatDelay = 1 };
 
 struct RadioSetupValues {
     RadioFamily radio1 = RadioFamily::Yaesu;  // TRX.SQF
-    YaesuParameters yaesu;
-    YaesuIIParameters yaesuII;
-    KenwoodParameters kenwood;
-    IcomParameters icom;
-    IcomModel icomModel;
+    RadioFiles radio1Files;                   // every family's files of radio 1
     int port = 0;                // SatIni.SQF line 5
     int catDelayMs = 0;          // SatIni.SQF line 6
     PortLines lines;             // RTS12.SQF
     bool kctTuner = false;       // SatStart.SQF line 11
     bool satelliteMode = false;  // SatStart.SQF line 16
     SecondRadioSettings radio2;  // Radio2\TRX_Semi.SQF: family, port, automatic RX/TX change
-    YaesuParameters radio2Yaesu;
-    YaesuIIParameters radio2YaesuII;
-    KenwoodParameters radio2Kenwood;
-    QString radio2IcomModel = QStringLiteral("IC-9700");
-    SecondIcomParameters radio2Icom;
+    RadioFiles radio2Files;      // every family's files of radio 2 (Radio2\*.SQF)
 };
 
 class RadioSetup {
@@ -64,7 +52,7 @@ public:
     RadioSetupValues& Values() { return values_; }
     const RadioSetupValues& Values() const { return values_; }
 
-    // The combo box lists. radio: 1 or 2 (radio 2's Kenwood has fewer baud rates).
+    // The combo box lists, from the family's descriptor. radio: 1 or 2.
     static QStringList Items(RadioFamily family);
     static QList<RadioSetupItem> ItemKinds(RadioFamily family);
     static QStringList Choices(RadioFamily family, RadioSetupItem item, int radio);
@@ -120,6 +108,10 @@ public:
 private:
     QString Config(const QString& name) const;
     QString Radio2File(const QString& name) const;
+    // Radio 1's Icom address pairs and radio 2's Icom address, as edited here.
+    QList<IcomAddressPair>& Pairs();
+    const QList<IcomAddressPair>& Pairs() const;
+    int& Radio2Address();
 
     const Folders& folders_;
     Notifier& notifier_;

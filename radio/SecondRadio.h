@@ -1,37 +1,31 @@
 #pragma once
-// The second radio: it transmits the uplink while radio 1 receives (and is read back). Its
-// commands are built from its own parameter files, apart from radio 1's, even when both
-// radios are of one family. Also here: the roles of the two radios for a band pair (the
-// automatic RX/TX exchange, two Icom radios on one port) and the antenna line.
+// The second radio: it transmits the uplink while radio 1 receives (and is read back). It is
+// its family's command set in the uplink role, made from radio 2's own parameter files,
+// apart from radio 1's even when both radios are of one family; this class only adds what
+// every family shares (the message for a missing port, the delay after the transmit
+// switch). Also here: the roles of the two radios for a band pair (the automatic RX/TX
+// exchange) and the antenna line.
 //
-// Responsibilities: radio 2's first commands, uplink, mode, transmit check, transmit and
-// receive, the IC-820H/821H band set-up, the tone target.
-// Collaborations: its own CatLink; the families' frame encoders; DopplerTracker calls it.
+// Collaborations: its own CatLink; the family's RadioCommandSet; DopplerTracker calls it.
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "radio/CatLink.h"
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/RadioCommandSet.h"
 #include "radio/RadioFamily.h"
+#include "radio/RadioFiles.h"
 #include "radio/SerialPort.h"
-#include "radio/ToneCommands.h"
 #include "radio/TransponderSelection.h"
-#include "radio/YaesuFiles.h"
 
 namespace orbivox {
 
-// Radio 2's files (Radio2\*.SQF).
+// Radio 2's family and files (Radio2\*.SQF).
 struct SecondRadioSetup {
     RadioFamily family = RadioFamily::None;
-    YaesuParameters yaesu;
-    YaesuIIParameters yaesuII;
-    KenwoodParameters kenwood;
-    QString icomModel = "IC-9700";
-    SecondIcomParameters icom;
-    bool radio1Ft736r = false;  // radio 1's CAT-off block then differs
+    RadioFiles files;
+    const RadioModel* radio1Model = nullptr;  // radio 1's model: its first commands may differ
 };
 
 // Said when radio 2 cannot be written to.
@@ -40,40 +34,36 @@ inline const QString kNoRadio2Port = QStringLiteral("No COM port opened for Radi
 class SecondRadio {
 public:
     SecondRadio(const SecondRadioSetup& setup, CatLink& link);
+    ~SecondRadio();
 
     RadioFamily Family() const { return setup_.family; }
     CatLink& Link() { return link_; }
     bool HasPort() const { return link_.HasPort(); }
+    // The family's command set in the uplink role (null for None); the tone switch asks it.
+    RadioCommandSet* Commands() const { return commands_.get(); }
 
     // After the port opened: the family's first commands.
     void PortOpened();
     // The uplink, radio offset already taken off.
     void SendUplink(double uplinkKHz);
     // Before each send: true while radio 2 transmits (nothing is sent to either radio).
-    // `lastSentTarget` is cleared by the YaesuII check.
+    // `lastSentTarget` is cleared where the family's check asks for a full resend.
     bool Transmitting(bool catOn, double& lastSentTarget);
     // The uplink mode, at the mode set-up of radio 1.
     void ModeSetup(const QString& uplinkMode, bool dialMoved);
     void TransmitReceive(bool transmit);
-    // The IC-820H/821H's main band on the downlink's band.
+    // The main band on the downlink's band, for a model that needs it.
     void BandSetup(double downlinkKHz, double downlinkOffsetKHz);
-    bool NeedsBandSetup() const;
 
-    ToneTarget Tone() const;
     void SendTone(const QList<QByteArray>& commands);
 
     // A write that did not reach radio 2 (for the operator: kNoRadio2Port).
     std::function<void(const QString&)> onMessage;
 
 private:
-    void Send(const QByteArray& bytes);
-    QByteArray IcomFrameFor(const QByteArray& body) const;
-
     SecondRadioSetup setup_;
     CatLink& link_;
-    QByteArray lastYaesuBlock_;
-    QByteArray icomModeBytes_ = QByteArray(1, '\x05');
-    bool transmitting_ = false;
+    std::unique_ptr<RadioCommandSet> commands_;
 };
 
 // The device and line settings of one radio, as the exchange moves them between ports.
@@ -104,9 +94,6 @@ bool ReopenPorts(const PortRoles& roles, SerialPort& port1, SerialPort& port2, i
 // when both radios are set and the option is on; a change to "VU" from the third tick on,
 // a change to "UV" at once.
 bool ExchangeDue(bool enabled, BandPair previous, BandPair next, int ticksSinceStart);
-
-// Two Icom radios on one port: "UV" works with the receive and transmit addresses exchanged.
-IcomAddressPair AddressPairForBandPair(BandPair pair, IcomAddressPair configured);
 
 // The antenna line (radio 2's DTR) for a band pair: set for all but "VU".
 inline bool AntennaDtrFor(BandPair pair) {

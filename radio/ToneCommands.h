@@ -1,6 +1,7 @@
 #pragma once
-// The subaudible tone's commands per radio family and model, and the tone switch T0/T1/T2
-// of the working satellite. The tone goes to the radio that transmits.
+// The tone switch T0/T1/T2 of the working satellite and what the families' tone commands
+// share; each family's command set forms its own commands. The tone goes to the radio that
+// transmits.
 //
 // Tones outside 60-260 Hz and codes that do not fit the command are never sent: the table
 // is a text file the operator edits, and a wrong number would set some other tone or
@@ -11,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-#include "radio/RadioFamily.h"
+#include "radio/RadioCommandSet.h"
 #include "radio/ToneTable.h"
 
 namespace orbivox {
@@ -19,18 +20,12 @@ namespace orbivox {
 inline constexpr double kLowestToneHz = 60.0;
 inline constexpr double kHighestToneHz = 260.0;
 
-// The radio a tone command is meant for.
-struct ToneTarget {
-    RadioFamily family = RadioFamily::None;
-    QString model;        // "FT-847", "TS-2000", "IC-9700", ...
-    int icomAddress = 0;  // the transmitting Icom address
-};
-
-// The commands that switch the tone off, or set `entry`'s tone and switch it on, in the
-// order they are sent. Nothing (and `refusal` says why) when the entry's value for this
-// radio is out of range; an empty list for a radio without tone commands.
-std::optional<QList<QByteArray>> ToneCommands(const ToneTarget& target, bool on,
-                                              const ToneEntry& entry, QString* refusal);
+// What the families' tone commands share: a refusal (always nothing, with `refusal` set
+// to "Tone of <satellite> not sent: <what>"), the check of a tone in Hz, and a tone in Hz as
+// four packed digits of tenths (88.5 Hz gives 08 85).
+std::nullopt_t RefuseTone(const ToneEntry& entry, const QString& what, QString* refusal);
+bool ToneHertzInRange(const ToneEntry& entry, QString* refusal);
+QByteArray PackedToneTenths(double toneHz);
 
 // The tone switch `lblTone` and what it sends: the tone state of the working satellite
 // (0 off, 1 tone 1, 2 tone 2), switched by satellite changes, clicks and the first uplink.
@@ -39,10 +34,12 @@ public:
     explicit ToneSwitch(QList<ToneEntry> table = {});
 
     void SetTable(QList<ToneEntry> table) { table_ = std::move(table); }
-    // Where the commands go; `send` writes one command with its CAT delay (and any VFO
-    // selection the radio needs around it). An empty `send`: no radio to tell (KCT mode,
-    // no port), the switch still shows its state.
-    void SetRadio(ToneTarget target, std::function<void(const QList<QByteArray>&)> send);
+    // The radio the commands are for (null: none) and where they go; `send` writes the
+    // commands, each with its CAT delay (and any VFO selection the radio needs around them).
+    // No radio or an empty `send`: no radio to tell (KCT mode, no port), the switch still
+    // shows its state.
+    void SetRadio(const RadioCommandSet* radio,
+                  std::function<void(const QList<QByteArray>&)> send);
 
     // The working satellite changed (and at each mode set-up): tone on with the current
     // state (at least 1, at most the number of tones) when the satellite has an entry, else
@@ -70,7 +67,7 @@ private:
     QList<ToneEntry> entries_;  // the working satellite's one or two tones
     QString satellite_;
     QList<QString> refusedOnce_;
-    ToneTarget target_;
+    const RadioCommandSet* radio_ = nullptr;
     std::function<void(const QList<QByteArray>&)> send_;
     int state_ = 0;
 };

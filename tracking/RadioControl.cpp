@@ -4,7 +4,7 @@
 #include <QDebug>
 #include <cmath>
 
-#include "radio/IcomCommandSet.h"
+#include "radio/RadioFamilies.h"
 #include "radio/PortMap.h"
 #include "settings/SqfFile.h"
 
@@ -13,11 +13,7 @@ namespace {
 
 CommandSetSettings CommandSettingsOf(const LoadedSettings& s, const StartValues& start) {
     CommandSetSettings settings;
-    settings.yaesu = s.yaesu;
-    settings.yaesuII = s.yaesuII;
-    settings.kenwood = s.kenwood;
-    settings.icom = s.icom;
-    settings.icomModel = s.icomModel;
+    settings.files = s.radio1Files;
     settings.satelliteModeOption = start.radioSatelliteMode;
     settings.secondRadio = s.radio2.family != RadioFamily::None;
     return settings;
@@ -72,12 +68,12 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
     tracker_->onCatDisabled = [this] { session_.engine().Switches().catControl = false; };
     radio1Settings_ = commandSettings;
     radio2Setup_.family = s.radio2.family;
-    radio2Setup_.yaesu = s.radio2Yaesu;
-    radio2Setup_.yaesuII = s.radio2YaesuII;
-    radio2Setup_.kenwood = s.radio2Kenwood;
-    radio2Setup_.icomModel = s.radio2IcomModel;
-    radio2Setup_.icom = s.radio2Icom;
-    radio2Setup_.radio1Ft736r = s.radio1Family == RadioFamily::Yaesu && s.yaesu.model == "FT-736R";
+    radio2Setup_.files = s.radio2Files;
+    if (const RadioCommandSet* radio1 = tracker_->Commands()) {
+        radio2Setup_.radio1Model = &radio1->Model();
+        radio2BandCheck_ = radio1->Radio2BandCheckTime();
+        toneOffAtEntrySelection_ = radio1->ToneOffAtEntrySelection();
+    }
     tone_.SetTable(s.tones);
     tone_.onRefused = [this](const QString& text) {
         if (onStatus) {
@@ -100,7 +96,6 @@ void RadioControl::OpenPorts() {
     } catch (const SqfError& e) {
         notifier_.Warning(QString::fromStdString(e.what()));
     }
-    const CommandSetSettings commandSettings = CommandSettingsOf(s, session_.startValues());
     const PortLines& lines = s.portLines;
     auto open = [&](SerialPort& port, int number, int radio, RadioFamily family, bool rts,
                     bool dtr) -> int {
@@ -108,7 +103,8 @@ void RadioControl::OpenPorts() {
             return 0;
         }
         const QString device = DeviceForPort(map, number);
-        if (!port.Open(device, LineSettingsFor(family, commandSettings))) {
+        if (!port.Open(device, LineSettingsFor(family, radio == 1 ? s.radio1Files : s.radio2Files,
+                                               radio))) {
             QString message = PortOpenFailureMessage(number, radio);
             if (port.LastOpenFailure() == OpenFailure::Permission) {
                 message += '\r' + PortPermissionHint(device);
@@ -121,9 +117,10 @@ void RadioControl::OpenPorts() {
         if (!port.SetRts(rts) || !port.SetDtr(dtr)) {
             qInfo().noquote() << "RTS/DTR could not be set on" << device;
         }
-        port.onError = [this, radio, family](const QString&) {
-            // Errors on a YaesuII port are not reported; radio 1's only while CAT is on.
-            if (family == RadioFamily::YaesuII) {
+        const bool reportsErrors = FindRadioFamily(family)->reportsPortErrors;
+        port.onError = [this, radio, reportsErrors](const QString&) {
+            // Some families' port errors are not reported; radio 1's only while CAT is on.
+            if (!reportsErrors) {
                 return;
             }
             if (radio == 1 && !tracker_->Tuning().catOn) {
@@ -142,11 +139,10 @@ void RadioControl::OpenPorts() {
         RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
         tracker_->Commands()->PortOpened(context);
     }
-    role1_ = {radio1_.Device(), LineSettingsFor(s.radio1Family, commandSettings), s.radio1Family,
+    role1_ = {radio1_.Device(), LineSettingsFor(s.radio1Family, s.radio1Files, 1), s.radio1Family,
               lines.rtsRadio1, lines.dtrRadio1};
-    role2_ = {radio2_.Device(),
-              LineSettingsFor(s.radio2.family, AsFirstRadio(radio2Setup_, commandSettings)),
-              s.radio2.family, lines.rtsRadio2, lines.dtrRadio2};
+    role2_ = {radio2_.Device(), LineSettingsFor(s.radio2.family, s.radio2Files, 2), s.radio2.family,
+              lines.rtsRadio2, lines.dtrRadio2};
     if (s.radio2.family != RadioFamily::None) {
         link2_.SetPort(radio2Number_ > 0 ? &radio2_ : nullptr);
         MakeSecondRadio(radio2Setup_);
@@ -172,16 +168,16 @@ void RadioControl::MakeSecondRadio(const SecondRadioSetup& setup) {
 void RadioControl::AimTone() {
     // Nothing goes out in KCT mode, without a radio 1 port, or to a radio 2 without a port.
     if (link_.KctMode() || !link_.HasPort()) {
-        tone_.SetRadio({}, {});
+        tone_.SetRadio(nullptr, {});
     } else if (secondRadio_) {
         SecondRadio* radio2 = secondRadio_.get();
-        tone_.SetRadio(radio2->Tone(), [radio2](const QList<QByteArray>& commands) {
+        tone_.SetRadio(radio2->Commands(), [radio2](const QList<QByteArray>& commands) {
             if (radio2->HasPort()) {
                 radio2->SendTone(commands);
             }
         });
     } else if (RadioCommandSet* commands = tracker_->Commands()) {
-        tone_.SetRadio(commands->Tone(), [this, commands](const QList<QByteArray>& bytes) {
+        tone_.SetRadio(commands, [this, commands](const QList<QByteArray>& bytes) {
             commands->SendTone(link_, bytes);
         });
     }
@@ -193,16 +189,10 @@ void RadioControl::BandPairChanged(BandPair next) {
     if (secondRadio_ && s.radio2.autoExchange && radio1Number_ > 0 && radio2Number_ > 0 &&
         ExchangeDue(true, bandPair_, next, ticks_)) {
         ExchangeRadios(next);
-    } else if (changed && !secondRadio_ && s.radio1Family == RadioFamily::Icom &&
-               !s.icom.addressPairs.isEmpty()) {
-        // Two Icom radios on one port exchange their addresses instead.
-        const IcomAddressPair configured = s.icom.addressPairs.first();
-        if (configured.receive != configured.transmit) {
-            if (auto* icom = dynamic_cast<IcomCommandSet*>(tracker_->Commands())) {
-                icom->SetAddressPair(AddressPairForBandPair(next, configured));
-                AimTone();
-            }
-        }
+    } else if (changed && !secondRadio_ && tracker_->Commands() != nullptr &&
+               tracker_->Commands()->BandPairChanged(next)) {
+        // Two radios on one port exchanged their addresses instead.
+        AimTone();
     }
     if (secondRadio_ && session_.startValues().radio2DtrToggles && radio2_.IsOpen() &&
         !radio2_.SetDtr(AntennaDtrFor(next))) {
@@ -259,13 +249,13 @@ void RadioControl::Select(int listOffset) {
         BandPairChanged(NextBandPair(bandPair_, selected.downlinkKHz, selected.uplinkKHz));
     }
     tracker_->SatelliteChanged(setIndex, selected);
-    const LoadedSettings& s = session_.settings();
-    if (secondRadio_ && s.radio1Family == RadioFamily::Kenwood && tracker_->Tuning().catOn) {
+    if (secondRadio_ && radio2BandCheck_ == Radio2BandCheck::AtEntrySelection &&
+        tracker_->Tuning().catOn) {
         secondRadio_->BandSetup(selected.downlinkKHz, selected.downlinkOffsetKHz);
     }
     tone_.SatelliteChanged(name);
     tracker_->tonePending = session_.startValues().subTone && tone_.Tones() > 0;
-    if (s.radio1Family == RadioFamily::Kenwood) {
+    if (toneOffAtEntrySelection_) {
         tone_.Reset();
     }
 }
@@ -295,10 +285,8 @@ void RadioControl::Install(TrackingHooks& hooks) {
         tracker_->ComputeDoppler(engine.View().Result().rangeRate);
     };
     hooks.radioStep = [this] {
-        const LoadedSettings& s = session_.settings();
-        // An IC-820H/821H radio 2 beside a classic Yaesu: its main band is checked each tick.
-        if (!lost_ && secondRadio_ && s.radio1Family == RadioFamily::Yaesu &&
-            tracker_->Commands() != nullptr && !tracker_->Commands()->Model().oneVfoInUse &&
+        // A radio 2 that needs the band set-up beside a radio 1 that asks for it each tick.
+        if (!lost_ && secondRadio_ && radio2BandCheck_ == Radio2BandCheck::EveryTick &&
             tracker_->Tuning().catOn && tracker_->Tuning().tickStage >= 2) {
             secondRadio_->BandSetup(tracker_->Transponder().downlinkKHz,
                                     tracker_->Transponder().downlinkOffsetKHz);

@@ -107,6 +107,9 @@ private:
     int ticks_ = 0;
     CommandSetSettings radio1Settings_;
     SecondRadioSetup radio2Setup_;
+    // What the configured radio 1's family asks for radio 2's band set-up and the tone.
+    Radio2BandCheck radio2BandCheck_ = Radio2BandCheck::Never;
+    bool toneOffAtEntrySelection_ = false;
     RadioPortRole role1_, role2_;
 };
 

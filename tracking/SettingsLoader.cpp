@@ -3,7 +3,9 @@
 #include "tracking/SettingsLoader.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
+#include "radio/RadioFamilies.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -40,7 +42,7 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         return LoaderStep{number, Label(name), [read, path = radio2 + name] { read(path); }};
     };
 
-    return {
+    std::vector<LoaderStep> steps = {
         step(1, "TRX.SQF", [&s](const QString& p) { s.radio1Family = ReadRadio1Family(p); }),
         step(2, "Flip.SQF", [&s](const QString& p) { s.flip = ReadFlipSettings(p); }),
         step(3, "Park.SQF", [&s](const QString& p) { s.autoPark = ReadAutoPark(p); }),
@@ -65,12 +67,6 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
              s.parallelPortAddress =
                  ParallelPortAddress(s.parallelPorts, s.station.parallelPortIndex);
          }},
-        step(7, "YaesuIIPar.SQF", [&s](const QString& p) { s.yaesuII = ReadYaesuIIParameters(p); }),
-        step(8, "YaesuPar.SQF", [&s](const QString& p) { s.yaesu = ReadYaesuParameters(p); }),
-        step(9, "IcomPar.SQF", [&s](const QString& p) { s.icom = ReadIcomParameters(p); }),
-        step(10, "IcomName.SQF", [&s](const QString& p) { s.icomModel = ReadIcomModel(p); }),
-        step(11, "KenwoodPar.SQF",
-             [&s](const QString& p) { s.kenwood = ReadKenwoodParameters(p); }),
         {12, Label("NelvoNames.Txt"),
          [&s, main] { s.namesList = ReadNamesList(main + QStringLiteral("NelvoNames.txt")); }},
         step(13, "SatNameOpt.SQF", [&s](const QString& p) { s.nameOptions = ReadNameOptions(p); }),
@@ -88,16 +84,6 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
              }),
         radio2Step(16, "TRX_Semi.SQF",
                    [&s](const QString& p) { s.radio2 = ReadSecondRadioSettings(p); }),
-        radio2Step(17, "YaesuParSemi.SQF",
-                   [&s](const QString& p) { s.radio2Yaesu = ReadYaesuParameters(p); }),
-        radio2Step(18, "YaesuIIParSemi.SQF",
-                   [&s](const QString& p) { s.radio2YaesuII = ReadYaesuIIParameters(p); }),
-        radio2Step(19, "KenwoodParSemi.SQF",
-                   [&s](const QString& p) { s.radio2Kenwood = ReadKenwoodParameters(p); }),
-        radio2Step(20, "IcomNameSemi.SQF",
-                   [&s](const QString& p) { s.radio2IcomModel = ReadSecondIcomModel(p); }),
-        radio2Step(21, "IcomParSemi.SQF",
-                   [&s](const QString& p) { s.radio2Icom = ReadSecondIcomParameters(p); }),
         // Radio 2's command strings are built from the files of steps 16-21.
         {22, Label("IcomParSemi.SQF"), [] {}},
         step(23, "Squint.SQF",
@@ -138,19 +124,39 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         step(37, "KorrMod.SQF",
              [&s](const QString& p) { s.correction = ReadCorrectionSettings(p); }),
     };
+    // Steps 7-11 and 17-21: each family's parameter files of radio 1 and radio 2.
+    for (const RadioFamilyDescriptor* family : RadioFamilies()) {
+        for (const RadioParameterFile& file : family->radio1Files) {
+            steps.push_back({file.loaderStep, Label(QLatin1String(file.name)),
+                             [&s, &file, path = cfg + QLatin1String(file.name)] {
+                                 file.read(path, s.radio1Files);
+                             }});
+        }
+        for (const RadioParameterFile& file : family->radio2Files) {
+            steps.push_back({file.loaderStep, Label(QLatin1String(file.name)),
+                             [&s, &file, path = radio2 + QLatin1String(file.name)] {
+                                 file.read(path, s.radio2Files);
+                             }});
+        }
+    }
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const LoaderStep& a, const LoaderStep& b) { return a.number < b.number; });
+    return steps;
 }
 
 std::optional<LoaderFailure> RunSettingsLoader(const Folders& folders, LoadedSettings& settings,
                                                const std::function<void()>& openSerialPorts) {
     const std::vector<LoaderStep> steps = SettingsLoaderSteps(folders, settings);
-    const auto firstPart = std::vector<LoaderStep>(steps.begin(), steps.begin() + 22);
-    if (auto failure = RunLoaderSteps(firstPart)) {
+    // The ports open after step 22.
+    const auto secondPart = std::find_if(steps.begin(), steps.end(),
+                                         [](const LoaderStep& step) { return step.number > 22; });
+    if (auto failure = RunLoaderSteps(std::vector<LoaderStep>(steps.begin(), secondPart))) {
         return failure;
     }
     if (openSerialPorts) {
         openSerialPorts();
     }
-    return RunLoaderSteps(std::vector<LoaderStep>(steps.begin() + 22, steps.end()));
+    return RunLoaderSteps(std::vector<LoaderStep>(secondPart, steps.end()));
 }
 
 }  // namespace orbivox

@@ -16,14 +16,12 @@
 #include "orbit/Countdown.h"
 #include "orbit/Priority.h"
 #include "orbit/Squint.h"
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
 #include "radio/RadioFamily.h"
+#include "radio/RadioFiles.h"
 #include "radio/ToneTable.h"
 #include "radio/TransponderTable.h"
 #include "radio/TuningFiles.h"
-#include "radio/YaesuFiles.h"
 #include "rotator/PositioningFiles.h"
 #include "rotator/ServerFiles.h"
 #include "rotator/StandardDirections.h"
@@ -45,21 +43,13 @@ struct LoadedSettings {
     AntennaCorrections antennaCorrections;         //   AntKorr.SQF
     QList<long long> parallelPorts;                //   ParPort.SQF
     long long parallelPortAddress = 0;
-    YaesuIIParameters yaesuII;               // 7
-    YaesuParameters yaesu;                   // 8
-    IcomParameters icom;                     // 9
-    IcomModel icomModel;                     // 10
-    KenwoodParameters kenwood;               // 11
+    RadioFiles radio1Files;                  // 7-11 every family's files of radio 1
     NamesList namesList;                     // 12
     NameOptions nameOptions;                 // 13
     PortLines portLines;                     // 14
     orbit::CountdownSettings countdown;      // 15
     SecondRadioSettings radio2;              // 16
-    YaesuParameters radio2Yaesu;             // 17
-    YaesuIIParameters radio2YaesuII;         // 18
-    KenwoodParameters radio2Kenwood;         // 19
-    QString radio2IcomModel;                 // 20
-    SecondIcomParameters radio2Icom;         // 21
+    RadioFiles radio2Files;                  // 17-21 every family's files of radio 2
     std::vector<orbit::SquintEntry> squint;  // 23
     QList<ToneEntry> tones;                  // 24
     double fmInterval = 0;                   // 25 Hz

@@ -255,23 +255,7 @@ void SwitchPanelState::BeforeRefresh() {
 }
 
 void SwitchPanelState::ResyncVfos() {
-    // Only the one-VFO Yaesu radios lose track of which VFO they are on.
-    const LoadedSettings& settings = session_.settings();
-    const QString& model = settings.yaesu.model;
-    if (settings.radio1Family != RadioFamily::Yaesu ||
-        !(model == QLatin1String("FT-817") || model == QLatin1String("FT-857") ||
-          model == QLatin1String("FT-897"))) {
-        return;
-    }
-    DopplerTracker& tracker = radios_->Tracker();
-    if (!tracker.Tuning().catOn) {
-        return;  // nothing is tracked that the radio could be out of step with
-    }
-    static const QByteArray kToggleVfo("\x00\x00\x00\x00\x81", 5);
-    tracker.CatOff();
-    radios_->Link().Send(kToggleVfo);
-    radios_->Link().Delay();
-    tracker.CatOn();
+    radios_->Tracker().ResynchroniseVfos();
 }
 
 bool SwitchPanelState::Key(int key, bool keypad) {

@@ -24,7 +24,7 @@ RadioDialogs::RadioDialogs(QMainWindow& window, TrackingSession& session, Notifi
     const LoadedSettings& s = session.settings();
     mode_ = std::make_unique<ModeSettings>(
         radios.Tracker(), session.folders().ConfigFile(QStringLiteral("KorrMod.SQF")),
-        s.icom.addressPairs, notifier);
+        ModeDialogPairs(s.radio1Files), notifier);
     mode_->onStatus = [&window](const QString& text) { window.statusBar()->showMessage(text); };
     CatTuningHooks hooks;
     hooks.satelliteName = [&session] {

@@ -16,17 +16,37 @@
 #include <QRadioButton>
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "radio/RadioFamilies.h"
 #include "radio/ui/DialogButton.h"
 
 namespace orbivox {
 namespace {
 
-const QList<RadioFamily> kRadio1Families = {RadioFamily::Yaesu, RadioFamily::YaesuII,
-                                            RadioFamily::Icom, RadioFamily::Kenwood};
-const QList<RadioFamily> kRadio2Families = {RadioFamily::None, RadioFamily::Yaesu,
-                                            RadioFamily::YaesuII, RadioFamily::Icom,
-                                            RadioFamily::Kenwood};
+// The family buttons of a radio in their rows: the families by their setup rows, radio 2's
+// "None" first.
+QList<RadioFamily> FamilyButtons(int radio) {
+    QList<const RadioFamilyDescriptor*> families = RadioFamilies();
+    std::stable_sort(families.begin(), families.end(), [](const auto* a, const auto* b) {
+        return a->setupRow < b->setupRow;
+    });
+    QList<RadioFamily> buttons;
+    if (radio == 2) {
+        buttons << RadioFamily::None;
+    }
+    for (const RadioFamilyDescriptor* family : families) {
+        buttons << family->family;
+    }
+    return buttons;
+}
+
+QString FamilyLabel(RadioFamily family) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr ? QString::fromLatin1(descriptor->label)
+                                 : RadioFamilyText(family);
+}
+
 const QString kRtsHint = QStringLiteral(
     "Check only to feed CAT interface without external power supply or if radio requires "
     "hardware handshaking");
@@ -76,13 +96,9 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
                                         : QStringLiteral("RdGrpOptTrx2"));
         auto* layout = new QGridLayout(group);
         c.family = new QButtonGroup(group);
-        const QList<RadioFamily>& families = radio == 1 ? kRadio1Families : kRadio2Families;
+        const QList<RadioFamily> families = FamilyButtons(radio);
         for (int k = 0; k < families.size(); ++k) {
-            QString text = RadioFamilyText(families[k]);
-            if (families[k] == RadioFamily::YaesuII) {
-                text = QStringLiteral("Yaesu II");
-            }
-            auto* button = new QRadioButton(text, group);
+            auto* button = new QRadioButton(FamilyLabel(families[k]), group);
             c.family->addButton(button, k);
             layout->addWidget(button, k, 0);
         }
@@ -291,7 +307,7 @@ void TSatSetupRad::Present() {
     for (int radio = 1; radio <= 2; ++radio) {
         const RadioControls& c = radio_[static_cast<size_t>(radio - 1)];
         const int id = static_cast<int>(
-            (radio == 1 ? kRadio1Families : kRadio2Families).indexOf(FamilyOf(radio)));
+            FamilyButtons(radio).indexOf(FamilyOf(radio)));
         if (QAbstractButton* button = c.family->button(id)) {
             button->setChecked(true);
         }

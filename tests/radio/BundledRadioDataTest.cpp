@@ -4,15 +4,16 @@
 #include <QDir>
 #include <QSet>
 
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
 #include "radio/PortMap.h"
 #include "radio/RadioFamily.h"
 #include "radio/ToneTable.h"
 #include "radio/TransponderTable.h"
 #include "radio/TuningFiles.h"
-#include "radio/YaesuFiles.h"
+#include "radio/icom/IcomFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {

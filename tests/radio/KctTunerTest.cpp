@@ -11,6 +11,7 @@
 #include "links/ClientConversation.h"
 #include "links/ConversationProtocol.h"
 #include "radio/DopplerTracker.h"
+#include "radio/RadioFamilies.h"
 #include "tests/support/QtPrinters.h"
 
 namespace orbivox {

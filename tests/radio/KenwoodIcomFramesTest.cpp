@@ -2,11 +2,14 @@
 // from the command sets without a port (the link records what it would write).
 #include <gtest/gtest.h>
 
-#include "radio/IcomCommandSet.h"
-#include "radio/IcomFrames.h"
-#include "radio/KenwoodCommandSet.h"
+#include "radio/RadioFamilies.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 #include "radio/SecondRadio.h"
 #include "radio/ToneCommands.h"
+#include "radio/icom/IcomCommandSet.h"
+#include "radio/icom/IcomFrames.h"
+#include "radio/kenwood/KenwoodCommandSet.h"
 #include "tests/support/QtPrinters.h"
 
 namespace orbivox {
@@ -47,8 +50,8 @@ struct Recorded {
 
 CommandSetSettings IcomSettings(const QString& model, int rx, int tx, bool satelliteOption) {
     CommandSetSettings settings;
-    settings.icomModel = IcomVfoBytesForModel(IcomModel{model, 0, 0});
-    settings.icom.addressPairs = {{rx, tx}};
+    settings.files.Get<IcomModel>() = IcomVfoBytesForModel(IcomModel{model, 0, 0});
+    settings.files.Get<IcomParameters>().addressPairs = {{rx, tx}};
     settings.satelliteModeOption = satelliteOption;
     return settings;
 }
@@ -139,7 +142,7 @@ TEST(KenwoodCommands, FrequenciesControlStringsAndModes) {
     EXPECT_EQ(KenwoodAnswerText("FA0043515x125;"), "");
 
     CommandSetSettings settings;
-    settings.kenwood = {"TS-2000", "9600", '1', true};
+    settings.files.Get<KenwoodParameters>() = {"TS-2000", "9600", '1', true};
     settings.satelliteModeOption = true;
     Recorded ts2000(RadioFamily::Kenwood, settings);
     RadioContext c = ts2000.Context();
@@ -149,7 +152,7 @@ TEST(KenwoodCommands, FrequenciesControlStringsAndModes) {
 
     // "Others" sends both frequencies with "FA", the uplink last; a mode word outside the
     // table sends the previous digit again.
-    settings.kenwood.model = "Others";
+    settings.files.Get<KenwoodParameters>().model = "Others";
     Recorded others(RadioFamily::Kenwood, settings, Entry("FM", "PKT", false));
     RadioContext o = others.Context();
     others.commands->SetFrequencies(o, 435150.125, 145900);
@@ -160,11 +163,26 @@ TEST(KenwoodCommands, FrequenciesControlStringsAndModes) {
     EXPECT_EQ(others.sent, (QList<QByteArray>{"AI0;", "MD4;", "FW0001;", "MD4;"}));
 }
 
+// The command set of a model, with its (transmit) address for an Icom radio.
+std::unique_ptr<RadioCommandSet> Radio(RadioFamily family, const QString& model, int address = 0) {
+    CommandSetSettings settings;
+    settings.files.Get<YaesuParameters>().model = model;
+    settings.files.Get<YaesuIIParameters>().model = model;
+    settings.files.Get<KenwoodParameters>().model = model;
+    settings.files.Get<IcomModel>().model = model;
+    settings.files.Get<IcomParameters>().addressPairs = {{address, address}};
+    return MakeCommandSet(family, settings);
+}
+
+std::optional<QList<QByteArray>> ToneCommands(RadioFamily family, const QString& model, int address,
+                                              bool on, const ToneEntry& entry, QString* refusal) {
+    return Radio(family, model, address)->ToneCommands(on, entry, refusal);
+}
+
 TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     const ToneEntry tone{"SO-50", 67.0, 63, 1};
     const auto bytes = [&](RadioFamily family, const QString& model, const ToneEntry& entry) {
-        return ToneCommands({family, model, 0x62}, true, entry, nullptr)
-            .value_or(QList<QByteArray>{});
+        return ToneCommands(family, model, 0x62, true, entry, nullptr).value_or(QList<QByteArray>{});
     };
     EXPECT_EQ(
         bytes(RadioFamily::Icom, "IC-9700", tone),
@@ -181,14 +199,14 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     for (const ToneEntry& bad : {ToneEntry{"X", 59.9, 63, 1}, ToneEntry{"X", 1000.0, 63, 1},
                                  ToneEntry{"X", -67.0, 63, 1}}) {
         QString refusal;
-        EXPECT_FALSE(ToneCommands({RadioFamily::Icom, "IC-9700", 0x60}, true, bad, &refusal));
+        EXPECT_FALSE(ToneCommands(RadioFamily::Icom, "IC-9700", 0x60, true, bad, &refusal));
         EXPECT_TRUE(refusal.startsWith("Tone of X not sent")) << refusal.toStdString();
     }
     EXPECT_FALSE(
-        ToneCommands({RadioFamily::Kenwood, "TS-2000", 0}, true, {"X", 67, 63, 99}, nullptr));
-    EXPECT_FALSE(ToneCommands({RadioFamily::Yaesu, "FT-847", 0}, true, {"X", 67, 300, 1}, nullptr));
+        ToneCommands(RadioFamily::Kenwood, "TS-2000", 0, true, {"X", 67, 63, 99}, nullptr));
+    EXPECT_FALSE(ToneCommands(RadioFamily::Yaesu, "FT-847", 0, true, {"X", 67, 300, 1}, nullptr));
     // Switching off needs no value.
-    EXPECT_EQ(ToneCommands({RadioFamily::Icom, "IC-9700", 0x60}, false, {"X", 999, -1, -1}, nullptr)
+    EXPECT_EQ(ToneCommands(RadioFamily::Icom, "IC-9700", 0x60, false, {"X", 999, -1, -1}, nullptr)
                   ->first(),
               Hex("FE FE 60 00 16 42 00 FD"));
 }
@@ -196,7 +214,8 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
 TEST(ToneSwitch, CyclesThroughTheSatellitesTonesAndReportsABadToneOnce) {
     ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}, {"BAD", 67.0, 63, 99}});
     QList<QByteArray> sent;
-    tone.SetRadio({RadioFamily::Kenwood, "TS-2000", 0},
+    const auto ts2000 = Radio(RadioFamily::Kenwood, "TS-2000");
+    tone.SetRadio(ts2000.get(),
                   [&](const QList<QByteArray>& commands) { sent += commands; });
     QStringList refused;
     tone.onRefused = [&](const QString& text) { refused << text; };

@@ -6,8 +6,12 @@
 #include <csignal>
 
 #include "radio/DopplerTracker.h"
+#include "radio/RadioFamilies.h"
 #include "radio/SecondRadio.h"
 #include "radio/SerialPort.h"
+#include "radio/icom/IcomFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/yaesu/YaesuFiles.h"
 #include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RadioEmulator.h"
@@ -58,8 +62,8 @@ struct Tracked {
 
 CommandSetSettings Icom(const QString& model, int rx, int tx) {
     CommandSetSettings settings;
-    settings.icomModel = IcomVfoBytesForModel(IcomModel{model, 0, 0});
-    settings.icom.addressPairs = {{rx, tx}};
+    settings.files.Get<IcomModel>() = IcomVfoBytesForModel(IcomModel{model, 0, 0});
+    settings.files.Get<IcomParameters>().addressPairs = {{rx, tx}};
     settings.satelliteModeOption = true;
     return settings;
 }
@@ -136,7 +140,7 @@ TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
     SecondRadioSetup setup;
     setup.family = RadioFamily::Yaesu;
-    setup.yaesu = {0x01, 0x01, "9600", "FT-847"};
+    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
     SecondRadio radio2(setup, transmitter.link);
     radio2.PortOpened();
     Tracked tracked(receiver, RadioFamily::Icom, Icom("IC-9700", 0x60, 0x60),
@@ -175,7 +179,7 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     icomSettings.secondRadio = true;
     SecondRadioSetup ft847Setup;
     ft847Setup.family = RadioFamily::Yaesu;
-    ft847Setup.yaesu = {0x01, 0x01, "9600", "FT-847"};
+    ft847Setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
     auto second = std::make_unique<SecondRadio>(ft847Setup, link2);
     DopplerOptions options;
     options.secondRadio = true;
@@ -218,7 +222,7 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
 TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
     Port radio(QStringList{"kenwood", "--model", "TS-2000"});
     CommandSetSettings settings;
-    settings.kenwood = {"TS-2000", "9600", '1', false};
+    settings.files.Get<KenwoodParameters>() = {"TS-2000", "9600", '1', false};
     Tracked tracked(radio, RadioFamily::Kenwood, settings, Linear(435150, 145900));
     tracked.Ticks(5, -5);
     const std::string context = radio.Dump().toStdString();
@@ -237,7 +241,7 @@ TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
     Port second(QStringList{"kenwood", "--model", "TS-790"});
     SecondRadioSetup setup;
     setup.family = RadioFamily::Kenwood;
-    setup.kenwood.model = "TS-790";
+    setup.files.Get<KenwoodParameters>().model = "TS-790";
     SecondRadio radio2(setup, second.link);
     radio2.TransmitReceive(true);
     radio2.TransmitReceive(false);
@@ -251,7 +255,7 @@ TEST(IcomSerialPath, TheToneSwitchCyclesThroughTwoTones) {
     std::unique_ptr<RadioCommandSet> commands =
         MakeCommandSet(RadioFamily::Icom, Icom("IC-9700", 0x60, 0x60));
     ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}});
-    tone.SetRadio(commands->Tone(),
+    tone.SetRadio(commands.get(),
                   [&](const QList<QByteArray>& bytes) { commands->SendTone(link, bytes); });
     tone.SatelliteChanged("TWO");
     tone.Click();

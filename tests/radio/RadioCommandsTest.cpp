@@ -3,8 +3,9 @@
 
 #include "radio/CatLink.h"
 #include "radio/DopplerTracker.h"
-#include "radio/YaesuCommandSet.h"
-#include "radio/YaesuIICommandSet.h"
+#include "radio/RadioFamilies.h"
+#include "radio/yaesu/YaesuCommandSet.h"
+#include "radio/yaesu2/YaesuIICommandSet.h"
 #include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 

@@ -6,12 +6,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "radio/IcomFiles.h"
-#include "radio/KenwoodFiles.h"
 #include "radio/PortLines.h"
 #include "radio/RadioFamily.h"
 #include "radio/TuningFiles.h"
-#include "radio/YaesuFiles.h"
+#include "radio/icom/IcomFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 #include "settings/SqfFile.h"
 #include "tests/support/ScratchFiles.h"
 

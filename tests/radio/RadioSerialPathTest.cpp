@@ -5,8 +5,11 @@
 #include <csignal>
 
 #include "radio/DopplerTracker.h"
+#include "radio/RadioFamilies.h"
 #include "radio/SerialPort.h"
 #include "radio/ToneCommands.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 #include "tests/support/LinearTransponder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RadioEmulator.h"
@@ -27,9 +30,10 @@ struct EmulatedRadio {
         EXPECT_TRUE(port.Open(emulator.Device(), {9600, false}));
         port.onError = [this](const QString&) { ++errors; };
         CommandSetSettings settings;
-        settings.yaesu.model = model;
-        settings.yaesu = YaesuOpcodesForModel(settings.yaesu);
-        settings.yaesuII.model = model;
+        YaesuParameters& yaesu = settings.files.Get<YaesuParameters>();
+        yaesu.model = model;
+        yaesu = YaesuOpcodesForModel(yaesu);
+        settings.files.Get<YaesuIIParameters>().model = model;
         settings.satelliteModeOption = true;
         tracker = std::make_unique<DopplerTracker>(link, MakeCommandSet(family, settings),
                                                    DopplerOptions{});
@@ -175,7 +179,7 @@ TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
         EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
         RadioCommandSet& commands = *radio.tracker->Commands();
         ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}});
-        tone.SetRadio(commands.Tone(), [&](const QList<QByteArray>& bytes) {
+        tone.SetRadio(&commands, [&](const QList<QByteArray>& bytes) {
             commands.SendTone(radio.link, bytes);
         });
         tone.SatelliteChanged("TWO");

@@ -2,6 +2,9 @@
 // the Icom address stepping, what Store writes (every file in order, only its own lines of
 // SatIni.SQF and SatStart.SQF), a failure in the middle, and the port map entry.
 #include "radio/RadioSetup.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/icom/IcomFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +67,7 @@ TEST_F(RadioSetupTest, PortAndDelayTakeOnlyWholeNumbersInRange) {
 }
 
 TEST_F(RadioSetupTest, IcomAddressesStepWrappingAndGoBackIntoTheList) {
-    setup_.Values().icom.addressPairs = {{0xA2, 0xA2}, {0x60, 0x00}};
+    setup_.Values().radio1Files.Get<IcomParameters>().addressPairs = {{0xA2, 0xA2}, {0x60, 0x00}};
     setup_.SelectPair(1);
     setup_.StepReceive(+1);
     setup_.StepTransmit(-1);
@@ -74,7 +77,7 @@ TEST_F(RadioSetupTest, IcomAddressesStepWrappingAndGoBackIntoTheList) {
     EXPECT_EQ(setup_.PairTexts(), QStringList({" $A2    $A2", " $61    $FF"}));
     EXPECT_EQ(setup_.SelectedPair(), 1);
 
-    setup_.Values().radio2Icom.address = 0xFF;
+    setup_.Values().radio2Files.Get<SecondIcomParameters>().address = 0xFF;
     setup_.StepRadio2Address(+1);
     EXPECT_EQ(setup_.Radio2AddressText(), " $00");
 }
@@ -153,7 +156,7 @@ TEST_F(RadioSetupTest, AFailureInTheMiddleNamesTheFileAndKeepsWhatWasWritten) {
     // A folder where YaesuIIPar.SQF should be: the rename onto it fails.
     ASSERT_TRUE(QFile::remove(Cfg("YaesuIIPar.SQF")));
     ASSERT_TRUE(QDir().mkdir(Cfg("YaesuIIPar.SQF")));
-    setup_.Values().kenwood.traceOn = !setup_.Values().kenwood.traceOn;
+    setup_.Values().radio1Files.Get<KenwoodParameters>().traceOn = !setup_.Values().radio1Files.Get<KenwoodParameters>().traceOn;
 
     EXPECT_FALSE(setup_.Store());
     ASSERT_EQ(notifier_.texts.size(), 1);

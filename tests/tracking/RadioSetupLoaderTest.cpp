@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "radio/RadioSetup.h"
+#include "radio/icom/IcomFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/yaesu/YaesuFiles.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 #include "tests/support/BundledData.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tracking/SettingsLoader.h"
@@ -57,20 +61,22 @@ TEST_F(RadioSetupLoaderTest, EveryStoredValueIsLoadedAtTheNextStart) {
         EXPECT_EQ(s.radio1Family, c.radio1);
         EXPECT_EQ(s.station.radio1Port, port);
         EXPECT_EQ(s.station.catDelayMs, port * 10);
-        EXPECT_EQ(s.yaesu.model, "FT-817");
-        EXPECT_EQ(s.yaesu.uplinkOpcode, 0x01);
-        EXPECT_EQ(s.icomModel.model, "IC-821H");
-        EXPECT_EQ(s.icomModel.subVfo, 0xD0);
-        EXPECT_EQ(s.icom.addressPairs, stored.icom.addressPairs);
-        EXPECT_EQ(s.kenwood.satelliteMemory, '1');
+        EXPECT_EQ(s.radio1Files.Get<YaesuParameters>().model, "FT-817");
+        EXPECT_EQ(s.radio1Files.Get<YaesuParameters>().uplinkOpcode, 0x01);
+        EXPECT_EQ(s.radio1Files.Get<IcomModel>().model, "IC-821H");
+        EXPECT_EQ(s.radio1Files.Get<IcomModel>().subVfo, 0xD0);
+        EXPECT_EQ(s.radio1Files.Get<IcomParameters>().addressPairs,
+              stored.radio1Files.Get<IcomParameters>().addressPairs);
+        EXPECT_EQ(s.radio1Files.Get<KenwoodParameters>().satelliteMemory, '1');
         EXPECT_EQ(s.portLines.dtrRadio2, port % 2 == 0);
         EXPECT_EQ(s.startValues.radioSatelliteMode, port % 2 == 1);
         EXPECT_EQ(s.radio2.family, c.radio2);
         EXPECT_EQ(s.radio2.port, port + 1);
         EXPECT_TRUE(s.radio2.autoExchange);
-        EXPECT_EQ(s.radio2YaesuII.baudRate, "4800");
-        EXPECT_EQ(s.radio2IcomModel, "IC-910H");
-        EXPECT_EQ(s.radio2Icom.address, stored.radio2Icom.address);
+        EXPECT_EQ(s.radio2Files.Get<YaesuIIParameters>().baudRate, "4800");
+        EXPECT_EQ(s.radio2Files.Get<SecondIcomModel>().model, "IC-910H");
+        EXPECT_EQ(s.radio2Files.Get<SecondIcomParameters>().address,
+              stored.radio2Files.Get<SecondIcomParameters>().address);
         ++port;
     }
 }

@@ -5,10 +5,9 @@
 #include <memory>
 
 #include "radio/RadioCommandSet.h"
+#include "radio/yaesu2/YaesuIIModels.h"
 
 namespace orbivox {
-
-const RadioModel* FindYaesuIIModel(const QString& name);
 
 // "FA" / "FB" + nine digits (1 Hz) + ";"; text: the digits with "." before the last three.
 struct YaesuIIFrequencyCommand {

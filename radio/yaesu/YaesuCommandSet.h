@@ -1,16 +1,14 @@
 #pragma once
-// The classic Yaesu command set (FT-736R, FT-847, FT-817, FT-857, FT-897): five-byte blocks.
+// The classic Yaesu command set: five-byte blocks.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
 
 #include "radio/RadioCommandSet.h"
+#include "radio/yaesu/YaesuModels.h"
 
 namespace orbivox {
-
-// The model's record; nullptr for a name that is not a classic Yaesu model.
-const RadioModel* FindYaesuModel(const QString& name);
 
 // The frequency block for f kHz (10 Hz resolution) and the text kept as last sent
 // ("0145900.00"); 145900.00 gives 14 59 00 00 + opcode.

@@ -3,10 +3,12 @@
 #include <QChar>
 #include <QString>
 
+#include "radio/kenwood/KenwoodModels.h"
+
 namespace orbivox {
 
 struct KenwoodParameters {
-    QString model = "TS-2000";    // 1  "TS-790", "TS-2000" or "Others"
+    QString model = DefaultKenwoodModel().radio.name;  // 1  a model record's name
     QString baudRate = "9600";    // 2  "4800" .. "115200"
     QChar satelliteMemory = '0';  // 3  "S-Store": "0", "1" or "2"
     bool traceOn = false;         // 4  "TraceOn" / "TraceOff"

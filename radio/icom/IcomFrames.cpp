@@ -1,5 +1,5 @@
 // CI-V frames.
-#include "radio/IcomFrames.h"
+#include "radio/icom/IcomFrames.h"
 
 #include "radio/FrequencyDigits.h"
 

@@ -1,29 +1,14 @@
 // The Icom CI-V command set.
-#include "radio/IcomCommandSet.h"
+#include "radio/icom/IcomCommandSet.h"
 
 #include <QList>
 #include <cmath>
 
-#include "radio/IcomFrames.h"
+#include "radio/ToneCommands.h"
+#include "radio/icom/IcomFrames.h"
 
 namespace orbivox {
 namespace {
-
-const QList<IcomModelRecord>& IcomModels() {
-    static const QByteArray sat9700On("\x16\x5A\x01", 3), sat9700Off("\x16\x5A\x00", 3),
-        sat910On("\x1A\x07\x01", 3), sat910Off("\x1A\x07\x00", 3);
-    static const QList<IcomModelRecord> models = {
-        {{"IC-820H"}, IcomClass::Other, {}, {}, false},
-        {{"IC-821H"}, IcomClass::Other, {}, {}, false},
-        {{"IC-910H"}, IcomClass::Satellite, sat910On, sat910Off, false},
-        {{"IC-9100"}, IcomClass::Satellite, sat9700On, sat9700Off, true},
-        {{"IC-9700"}, IcomClass::Satellite, sat9700On, sat9700Off, true},
-        {{"IC-706MKIIG"}, IcomClass::VfoPair, {}, {}, false},
-        {{"IC-7000"}, IcomClass::VfoPair, {}, {}, false},
-        {{"Others"}, IcomClass::Other, {}, {}, false},
-    };
-    return models;
-}
 
 const QByteArray kReadFrequency(1, '\x03');
 const QByteArray kExchangeBands("\x07\xB0", 2);
@@ -32,19 +17,25 @@ const QByteArray kTransmit("\x1C\x00\x01", 3), kReceive("\x1C\x00\x00", 3);
 const QByteArray kReadTransmitState("\x1C\x00", 2), kReadSMeter("\x15\x02", 2);
 const QByteArray kDataModeOn("\x1A\x06\x01\x01", 4);
 
-class IcomCommands : public IcomCommandSet {
+class IcomCommandSet : public RadioCommandSet {
 public:
-    IcomCommands(const IcomModelRecord& model, const CommandSetSettings& settings)
+    IcomCommandSet(const IcomModelRecord& model, const CommandSetSettings& settings)
         : model_(model),
           satelliteOption_(settings.satelliteModeOption),
           secondRadio_(settings.secondRadio),
           // With a radio 2 for the uplink, a VFO-pair radio only receives.
           vfoPair_(model.modelClass == IcomClass::VfoPair && !settings.secondRadio) {
-        if (!settings.icom.addressPairs.isEmpty()) {
-            pair_ = settings.icom.addressPairs.first();
+        if (settings.uplinkRole) {
+            const int address = settings.files.Get<SecondIcomParameters>().address;
+            pair_ = configuredPair_ = {address, address};
+        } else if (const auto& pairs = settings.files.Get<IcomParameters>().addressPairs;
+                   !pairs.isEmpty()) {
+            pair_ = configuredPair_ = pairs.first();
+            hasPairs_ = true;
         }
-        mainVfo_ = settings.icomModel.mainVfo;
-        subVfo_ = settings.icomModel.subVfo;
+        const IcomModel& vfos = settings.files.Get<IcomModel>();
+        mainVfo_ = vfos.mainVfo;
+        subVfo_ = vfos.subVfo;
         if (model.modelClass == IcomClass::VfoPair) {
             mainVfo_ = 0x00;
             subVfo_ = 0x01;
@@ -54,10 +45,19 @@ public:
     RadioFamily Family() const override { return RadioFamily::Icom; }
     const RadioModel& Model() const override { return model_.radio; }
     bool DialSubtractsReceiveCorrection() const override { return false; }
-    void SetAddressPair(IcomAddressPair pair) override { pair_ = pair; }
-    IcomAddressPair AddressPair() const override { return pair_; }
-    ToneTarget Tone() const override {
-        return {RadioFamily::Icom, model_.radio.name, pair_.transmit};
+
+    bool UseAddressPair(int receive, int transmit) override {
+        pair_ = {receive, transmit};
+        return true;
+    }
+
+    // Two radios on one port exchange their addresses for a "UV" pair.
+    bool BandPairChanged(BandPair next) override {
+        if (!hasPairs_ || configuredPair_.receive == configuredPair_.transmit) {
+            return false;
+        }
+        pair_ = AddressPairForBandPair(next, configuredPair_);
+        return true;
     }
 
     void PortOpened(RadioContext& c) override {
@@ -72,7 +72,7 @@ public:
             return false;
         }
         c.link.ClearInput();
-        const bool ic7000 = model_.radio.name == "IC-7000";
+        const bool ic7000 = model_.readsTransmitState;
         Send(c, pair_.receive, ic7000 ? kReadTransmitState : kReadSMeter);
         const QString hex =
             QString::fromLatin1(c.link.AwaitReply(ic7000 ? 16 : 15).toHex().toUpper());
@@ -242,6 +242,68 @@ public:
         }
     }
 
+    std::optional<QList<QByteArray>> ToneCommands(bool on, const ToneEntry& entry,
+                                                  QString* refusal) const override {
+        const int address = pair_.transmit;
+        if (!on) {
+            return QList<QByteArray>{IcomFrame(address, QByteArray("\x16\x42\x00", 3))};
+        }
+        if (!ToneHertzInRange(entry, refusal)) {
+            return std::nullopt;
+        }
+        return QList<QByteArray>{
+            IcomFrame(address, QByteArray("\x1B\x00", 2) + PackedToneTenths(entry.toneHz)),
+            IcomFrame(address, QByteArray("\x16\x42\x01", 3))};
+    }
+
+    void UplinkFrequency(CatLink& link, double uplinkKHz) override {
+        if (const auto frequency = EncodeIcomFrequency(uplinkKHz)) {
+            link.Send(IcomFrame(pair_.transmit, QByteArray(1, '\x05') + frequency->bytes));
+            link.Delay();
+        }
+    }
+
+    // Radio 2's own mode bytes: FM/FMN carry a filter only on a satellite radio with the
+    // older satellite switch; USB and LSB change only the mode byte; other words send the
+    // previous frame again.
+    void UplinkMode(CatLink& link, const QString& mode, bool) override {
+        if (!link.HasPort()) {
+            return;
+        }
+        if (mode == "FM" || mode == "FMN") {
+            uplinkModeBytes_ = model_.uplinkFmFilter
+                                   ? QByteArray(1, '\x05') + char(mode == "FM" ? 1 : 2)
+                                   : QByteArray(1, '\x05');
+        } else if (mode == "CW" || mode == "CWN") {
+            uplinkModeBytes_ = QByteArray("\x03\x01", 2);
+        } else if (mode == "USB" || mode == "LSB") {
+            uplinkModeBytes_[0] = mode == "USB" ? '\x01' : '\x00';
+        }
+        link.Send(IcomFrame(pair_.transmit, QByteArray(1, '\x06') + uplinkModeBytes_));
+        link.Delay();
+    }
+
+    void UplinkTransmitReceive(CatLink& link, bool transmit) override {
+        link.Send(IcomFrame(pair_.transmit, transmit ? kTransmit : kReceive));
+    }
+
+    void UplinkBandSetup(CatLink& link, double downlinkKHz, double downlinkOffsetKHz) override {
+        if (!model_.radio.bandSetup || !link.HasPort()) {
+            return;
+        }
+        link.ClearInput();
+        link.Send(IcomFrame(pair_.receive, kReadFrequency));
+        const QString text = IcomFrequencyAnswer(link.AwaitReply(16), pair_.receive);
+        if (text.isEmpty()) {
+            return;
+        }
+        const double away = std::abs(downlinkKHz - downlinkOffsetKHz - text.toDouble());
+        if (away > 50000 && away < 500000) {
+            link.Send(IcomFrame(pair_.receive, kExchangeBands));
+            link.Delay();
+        }
+    }
+
     static int UplinkEveryNthSend(double fD, double fU) {
         int n = 1;
         if (InsideReadbackWindow(fD, fU)) {
@@ -321,27 +383,28 @@ private:
     bool secondRadio_ = false;
     bool vfoPair_ = false;
     IcomAddressPair pair_;
+    IcomAddressPair configuredPair_;  // the first pair of the file, or radio 2's address
+    bool hasPairs_ = false;
     int mainVfo_ = 0xD0, subVfo_ = 0xD1;
     QByteArray modeBytes_ = QByteArray(1, '\x05');  // FM until a mode was sent
+    QByteArray uplinkModeBytes_ = QByteArray(1, '\x05');
 };
 
 }  // namespace
 
-const IcomModelRecord* FindIcomModel(const QString& name) {
-    for (const IcomModelRecord& model : IcomModels()) {
-        if (model.radio.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
+std::unique_ptr<RadioCommandSet> MakeIcomCommandSet(const CommandSetSettings& settings) {
+    const QString& name = settings.uplinkRole ? settings.files.Get<SecondIcomModel>().model
+                                              : settings.files.Get<IcomModel>().model;
+    const IcomModelRecord* model = FindIcomModel(name);
+    return std::make_unique<IcomCommandSet>(model != nullptr ? *model : OtherIcomModel(),
+                                            settings);
 }
 
-std::unique_ptr<RadioCommandSet> MakeIcomCommandSet(const CommandSetSettings& settings) {
-    const IcomModelRecord* model = FindIcomModel(settings.icomModel.model);
-    if (model == nullptr) {
-        model = FindIcomModel(QStringLiteral("Others"));
+IcomAddressPair AddressPairForBandPair(BandPair pair, IcomAddressPair configured) {
+    if (pair == BandPair::UV) {
+        std::swap(configured.receive, configured.transmit);
     }
-    return std::make_unique<IcomCommands>(*model, settings);
+    return configured;
 }
 
 }  // namespace orbivox

@@ -1,5 +1,5 @@
 // Reading and writing the Kenwood parameter file: model, baud rate, satellite memory, trace.
-#include "radio/KenwoodFiles.h"
+#include "radio/kenwood/KenwoodFiles.h"
 
 #include "settings/SqfFile.h"
 

@@ -1,29 +1,20 @@
 // The Kenwood command set.
-#include "radio/KenwoodCommandSet.h"
+#include "radio/kenwood/KenwoodCommandSet.h"
 
 #include <QList>
 #include <cmath>
 
 #include "radio/FrequencyDigits.h"
+#include "radio/ToneCommands.h"
 
 namespace orbivox {
 namespace {
-
-const QList<KenwoodModel>& KenwoodModels() {
-    // name, one VFO, reads back, 4800/2 stop bits; DC control, SA control, 10 Hz
-    static const QList<KenwoodModel> models = {
-        {{"TS-790", false, true, true, false, false, -1}, true, false, true},
-        {{"TS-2000", false, true, false, false, false, -1}, false, true, false},
-        {{"Others", false, true, false, false, false, -1}, false, false, false},
-    };
-    return models;
-}
 
 class KenwoodCommandSet : public RadioCommandSet {
 public:
     KenwoodCommandSet(const KenwoodModel& model, const CommandSetSettings& settings)
         : model_(model),
-          parameters_(settings.kenwood),
+          parameters_(settings.files.Get<KenwoodParameters>()),
           satelliteOption_(settings.satelliteModeOption),
           secondRadio_(settings.secondRadio) {
         control_ =
@@ -34,6 +25,11 @@ public:
     const RadioModel& Model() const override { return model_.radio; }
     bool DialSubtractsReceiveCorrection() const override { return true; }
     bool Transmitting(RadioContext&) override { return false; }
+    int DelaysAfterSatelliteModeOff() const override { return 1; }
+    Radio2BandCheck Radio2BandCheckTime() const override {
+        return Radio2BandCheck::AtEntrySelection;
+    }
+    bool ToneOffAtEntrySelection() const override { return true; }
 
     void PortOpened(RadioContext& c) override {
         if (model_.bandControl) {
@@ -75,7 +71,7 @@ public:
             c.link.Send("DC0;");
             c.link.Delay();
         }
-        // The TS-2000 has the uplink on VFO B; the others take it on the band just picked.
+        // The satellite-mode model has the uplink on VFO B; the others take it on the band just picked.
         const KenwoodFrequencyCommand command = EncodeKenwoodFrequency(
             model_.satelliteMode ? "FB" : "FA", uplinkKHz, model_.wholeTenHertz);
         c.link.Send(command.bytes);
@@ -141,7 +137,7 @@ public:
         }
     }
 
-    // The band set-up: a main band on the wrong band is fixed (TS-2000 only).
+    // The band set-up: a main band on the wrong band is fixed (satellite-mode model only).
     void SatelliteChanged(RadioContext& c) override {
         if (!c.link.HasPort() || !c.tuning.catOn) {
             return;
@@ -159,7 +155,7 @@ public:
     }
 
     void SendTone(CatLink& link, const QList<QByteArray>& commands) override {
-        // The TS-790 takes the tone on the sub band, then goes back to the main band.
+        // A band-control model takes the tone on the sub band, then goes back to the main band.
         if (model_.bandControl) {
             link.Send("DC0;");
             link.Delay();
@@ -169,6 +165,52 @@ public:
             link.Send("DC1;");
             link.Delay();
         }
+    }
+
+    std::optional<QList<QByteArray>> ToneCommands(bool on, const ToneEntry& entry,
+                                                  QString* refusal) const override {
+        if (!on) {
+            return QList<QByteArray>{"TO0;"};
+        }
+        // The tone numbers run from 01 to 42.
+        if (entry.code2 < 1 || entry.code2 > 42) {
+            return RefuseTone(
+                entry, QStringLiteral("tone number %1 is outside 1-42").arg(entry.code2), refusal);
+        }
+        return QList<QByteArray>{
+            QStringLiteral("TN%1;").arg(entry.code2, 2, 10, QChar('0')).toLatin1(), "TO1;"};
+    }
+
+    QList<QByteArray> ToneClickedOffCommands() const override {
+        return model_.satelliteMode ? QList<QByteArray>{"TN39;"} : QList<QByteArray>{};
+    }
+
+    void UplinkPortOpened(CatLink& link) override {
+        if (model_.bandAndVfoSelect) {
+            for (const char* command : {"DC0;", "FN0;"}) {
+                link.Send(command);
+                link.Delay();
+            }
+        }
+    }
+
+    void UplinkFrequency(CatLink& link, double uplinkKHz) override {
+        link.Send(EncodeKenwoodFrequency("FA", uplinkKHz, model_.wholeTenHertz).bytes);
+    }
+
+    void UplinkMode(CatLink& link, const QString& mode, bool dialMoved) override {
+        if (!link.HasPort() || dialMoved) {
+            return;
+        }
+        const int digit = KenwoodModeDigit(mode);
+        link.Send(QStringLiteral("MD%1;").arg(digit != 0 ? digit : 4).toLatin1());
+        link.Delay();
+        SendFmWidth(link, mode);
+    }
+
+    void UplinkTransmitReceive(CatLink& link, bool transmit) override {
+        link.Send(";");
+        link.Send(transmit ? "TX;" : "RX;");
     }
 
 private:
@@ -196,9 +238,13 @@ private:
         }
         c.link.Send(QStringLiteral("MD%1;").arg(modeDigit_).toLatin1());
         c.link.Delay();
+        SendFmWidth(c.link, mode);
+    }
+
+    static void SendFmWidth(CatLink& link, const QString& mode) {
         if (mode == "FMN" || mode == "FM") {
-            c.link.Send(mode == "FMN" ? "FW0000;" : "FW0001;");
-            c.link.Delay();
+            link.Send(mode == "FMN" ? "FW0000;" : "FW0001;");
+            link.Delay();
         }
     }
 
@@ -211,15 +257,6 @@ private:
 };
 
 }  // namespace
-
-const KenwoodModel* FindKenwoodModel(const QString& name) {
-    for (const KenwoodModel& model : KenwoodModels()) {
-        if (model.radio.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
-}
 
 KenwoodFrequencyCommand EncodeKenwoodFrequency(const char* prefix, double kHz, bool wholeTenHertz) {
     QString digits = ZeroPadded(FrequencyUnits(kHz, 1), 11);
@@ -277,11 +314,9 @@ KenwoodControl KenwoodControlStrings(const KenwoodModel& model, const KenwoodPar
 }
 
 std::unique_ptr<RadioCommandSet> MakeKenwoodCommandSet(const CommandSetSettings& settings) {
-    const KenwoodModel* model = FindKenwoodModel(settings.kenwood.model);
-    if (model == nullptr) {
-        model = FindKenwoodModel(QStringLiteral("Others"));
-    }
-    return std::make_unique<KenwoodCommandSet>(*model, settings);
+    const KenwoodModel* model = FindKenwoodModel(settings.files.Get<KenwoodParameters>().model);
+    return std::make_unique<KenwoodCommandSet>(model != nullptr ? *model : OtherKenwoodModel(),
+                                               settings);
 }
 
 }  // namespace orbivox

@@ -1,25 +1,16 @@
 // The classic Yaesu command set.
-#include "radio/YaesuCommandSet.h"
+#include "radio/yaesu/YaesuCommandSet.h"
 
 #include <QList>
+#include <QThread>
 #include <cmath>
 
 #include "radio/FrequencyDigits.h"
+#include "radio/ToneCommands.h"
+#include "radio/yaesu/YaesuFiles.h"
 
 namespace orbivox {
 namespace {
-
-const QList<RadioModel>& YaesuModels() {
-    static const QList<RadioModel> models = {
-        // name, one VFO, reads back, 4800/2 stop bits, uplink readback, main/sub, sat on
-        {"FT-736R", false, false, true, false, true, 0x0E},
-        {"FT-847", false, true, false, true, true, 0x4E},
-        {"FT-817", true, true, false, false, false, -1},
-        {"FT-857", true, true, false, false, false, -1},
-        {"FT-897", true, true, false, false, false, -1},
-    };
-    return models;
-}
 
 QByteArray Block(std::uint8_t opcode) {
     QByteArray block(5, '\0');
@@ -32,21 +23,29 @@ constexpr std::uint8_t kCatOn = 0x00, kSatelliteOff = 0x8E, kSplitOn = 0x02, kSp
                        kReadSatelliteTransmit = 0x23, kReadTransmitStatus = 0xF7, kTransmit = 0x08,
                        kReceive = 0x88;
 const QByteArray kCatOffBlock(5, '\x80');
+// About 0.1 s (1/860000 day): radio 2's pause after its mode block.
+constexpr unsigned long kUplinkModePauseMs = 100;
 
 class YaesuCommandSet : public RadioCommandSet {
 public:
-    YaesuCommandSet(const RadioModel& model, const CommandSetSettings& settings)
-        : model_(model), satelliteOption_(settings.satelliteModeOption) {
-        downlinkOpcode_ = static_cast<std::uint8_t>(settings.yaesu.downlinkOpcode);
-        uplinkOpcode_ = static_cast<std::uint8_t>(settings.yaesu.uplinkOpcode);
-        if (!satelliteOption_) {
+    YaesuCommandSet(const YaesuModel& model, const CommandSetSettings& settings)
+        : model_(model),
+          satelliteOption_(settings.satelliteModeOption),
+          startsUplinkWithCatOff_(settings.radio1Model != nullptr &&
+                                  settings.radio1Model->radio2StartsWithCatOff) {
+        const YaesuParameters& parameters = settings.files.Get<YaesuParameters>();
+        downlinkOpcode_ = static_cast<std::uint8_t>(parameters.downlinkOpcode);
+        uplinkOpcode_ = static_cast<std::uint8_t>(parameters.uplinkOpcode);
+        // Radio 2 sends its uplink with its file's opcode, whatever the satellite mode.
+        if (!satelliteOption_ && !settings.uplinkRole) {
             downlinkOpcode_ = uplinkOpcode_ = 0x01;
         }
-        oneVfo_ = model.oneVfoInUse && !settings.secondRadio;
+        oneVfo_ = model.radio.oneVfoInUse && !settings.secondRadio;
     }
 
     RadioFamily Family() const override { return RadioFamily::Yaesu; }
-    const RadioModel& Model() const override { return model_; }
+    const RadioModel& Model() const override { return model_.radio; }
+    bool VfoStepSendsUplink() const override { return true; }
     bool DialSubtractsReceiveCorrection() const override { return oneVfo_; }
 
     bool Transmitting(RadioContext& c) override {
@@ -118,7 +117,7 @@ public:
         TuningState& t = c.tuning;
         c.link.ClearInput();
         t.dialMoved = true;
-        const bool satelliteRead = model_.name == "FT-847" && satelliteOption_;
+        const bool satelliteRead = model_.satelliteReceiveRead && satelliteOption_;
         c.link.Send(Block(satelliteRead ? kReadReceiveSatellite : kReadReceive));
         const QByteArray answer = c.link.AwaitReply(4);
         const bool complete = oneVfo_ ? answer.size() == 5 : answer.size() >= 4;
@@ -139,7 +138,7 @@ public:
         }
         CompareDialAnswer(t, c.transponder, text, YaesuTextKHz(text),
                           DialSubtractsReceiveCorrection());
-        if (!t.dialMoved && model_.uplinkReadback && !c.secondRadio) {
+        if (!t.dialMoved && model_.radio.uplinkReadback && !c.secondRadio) {
             ReadSatelliteTransmit(c, moved);
         }
     }
@@ -151,8 +150,8 @@ public:
             return;
         }
         const std::uint8_t downlinkModeOpcode =
-            model_.satelliteModeBand && satelliteOption_ ? 0x17 : 0x07;
-        const std::uint8_t uplinkModeOpcode = model_.satelliteModeBand ? 0x27 : 0x07;
+            model_.radio.satelliteModeBand && satelliteOption_ ? 0x17 : 0x07;
+        const std::uint8_t uplinkModeOpcode = model_.radio.satelliteModeBand ? 0x27 : 0x07;
         SendMode(c, s.downlinkMode, downlinkModeOpcode);
         c.link.Delay();
         if (s.uplinkKHz == 0 || !c.uplinkEnabled) {
@@ -184,8 +183,8 @@ public:
         }
         c.link.Send(Block(kCatOn));
         c.link.Delay();
-        if (satelliteOption_ && model_.satelliteModeOnOpcode >= 0) {
-            c.link.Send(Block(static_cast<std::uint8_t>(model_.satelliteModeOnOpcode)));
+        if (satelliteOption_ && model_.radio.satelliteModeOnOpcode >= 0) {
+            c.link.Send(Block(static_cast<std::uint8_t>(model_.radio.satelliteModeOnOpcode)));
         }
     }
 
@@ -227,8 +226,96 @@ public:
         t.uplinkEvery = std::max(t.uplinkEvery, 1);
     }
 
+    bool ResynchronisesVfos() const override { return model_.radio.oneVfoInUse; }
+    void ResynchroniseVfos(RadioContext& c) override {
+        c.link.Send(Block(kToggleVfo));
+        c.link.Delay();
+    }
+
+    Radio2BandCheck Radio2BandCheckTime() const override {
+        return model_.radio.oneVfoInUse ? Radio2BandCheck::Never : Radio2BandCheck::EveryTick;
+    }
+
+    std::optional<QList<QByteArray>> ToneCommands(bool on, const ToneEntry& entry,
+                                                  QString* refusal) const override {
+        if (model_.tone == YaesuToneEncoding::PackedHertz) {
+            if (!on) {
+                return QList<QByteArray>{QByteArray("\x8A\x00\x00\x00\x0A", 5)};
+            }
+            if (!ToneHertzInRange(entry, refusal)) {
+                return std::nullopt;
+            }
+            const QByteArray packed = PackedToneTenths(entry.toneHz);
+            return QList<QByteArray>{packed + packed + '\x0B',
+                                     QByteArray("\x4A\x00\x00\x00\x0A", 5)};
+        }
+        const bool satellite = model_.tone == YaesuToneEncoding::SatelliteCode;
+        if (!on) {
+            return QList<QByteArray>{satellite ? QByteArray("\x8A\x00\x00\x00\x2A", 5)
+                                               : QByteArray("\x00\x00\x00\x00\x8A", 5)};
+        }
+        if (entry.code1 < 0 || entry.code1 > 0xFF) {
+            return RefuseTone(
+                entry, QStringLiteral("tone code %1 is outside 0-255").arg(entry.code1), refusal);
+        }
+        const QByteArray code = char(entry.code1) + QByteArray(3, '\0');
+        return QList<QByteArray>{code + (satellite ? '\x2B' : '\xFA'),
+                                 satellite ? QByteArray("\x4A\x00\x00\x00\x2A", 5)
+                                           : QByteArray("\x00\x00\x00\x00\x4A", 5)};
+    }
+
+    void UplinkPortOpened(CatLink& link) override {
+        QByteArray block = kCatOffBlock;
+        if (!startsUplinkWithCatOff_) {
+            block[4] = static_cast<char>(kSatelliteOff);
+        }
+        link.Send(block);
+        link.Delay();
+        // A satellite radio is switched on for CAT.
+        if (model_.radio.satelliteModeBand) {
+            link.Send(Block(kCatOn));
+            link.Delay();
+        }
+    }
+
+    void UplinkFrequency(CatLink& link, double uplinkKHz) override {
+        const YaesuFrequencyBlock block = EncodeYaesuFrequency(uplinkKHz, uplinkOpcode_);
+        if (!block.bytes.isEmpty()) {
+            lastBlock_ = block.bytes;
+            link.Send(block.bytes);
+        }
+    }
+
+    bool UplinkTransmitting(CatLink& link, bool, double&) override {
+        if (!model_.radio.readsBack) {
+            return false;
+        }
+        link.ClearInput();
+        link.Send(Block(kReadTransmitStatus));
+        const QByteArray answer = link.AwaitReply(0);
+        return !answer.isEmpty() && (static_cast<std::uint8_t>(answer[0]) & 0x80) == 0;
+    }
+
+    void UplinkMode(CatLink& link, const QString& mode, bool) override {
+        if (!link.HasPort()) {
+            return;
+        }
+        const int byte = YaesuModeByte(mode);
+        if (byte >= 0) {
+            QByteArray block = lastBlock_.size() == 5 ? lastBlock_ : Block(0);
+            block[0] = static_cast<char>(byte);
+            block[4] = '\x07';
+            link.Send(block);
+        }
+        QThread::msleep(kUplinkModePauseMs);
+    }
+
+    void UplinkTransmitReceive(CatLink& link, bool transmit) override {
+        link.Send(Block(transmit ? kTransmit : kReceive));
+    }
+
 private:
-    // The FT-817 type's dial changed: a mode turned on the radio brings the mode set-up
+    // The one-VFO radio's dial changed: a mode turned on the radio brings the mode set-up
     // back, a frequency far off the transponder (the other VFO, another band) or the end of
     // a transmission a complete resend. False when that settled the tick.
     bool OneVfoDialChecks(RadioContext& c, const QByteArray& answer, const QString& text) {
@@ -313,23 +400,15 @@ private:
         }
     }
 
-    const RadioModel& model_;
+    const YaesuModel& model_;
     bool satelliteOption_ = false;
+    bool startsUplinkWithCatOff_ = false;
     bool oneVfo_ = false;
     std::uint8_t downlinkOpcode_ = 0x11, uplinkOpcode_ = 0x21;
     QByteArray lastBlock_;
 };
 
 }  // namespace
-
-const RadioModel* FindYaesuModel(const QString& name) {
-    for (const RadioModel& model : YaesuModels()) {
-        if (model.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
-}
 
 YaesuFrequencyBlock EncodeYaesuFrequency(double kHz, std::uint8_t opcode) {
     QString digits = ZeroPadded(FrequencyUnits(kHz, 10), 9);
@@ -376,11 +455,9 @@ int YaesuModeByte(const QString& mode) {
 }
 
 std::unique_ptr<RadioCommandSet> MakeYaesuCommandSet(const CommandSetSettings& settings) {
-    const RadioModel* model = FindYaesuModel(settings.yaesu.model);
-    if (model == nullptr) {
-        model = FindYaesuModel(QStringLiteral("FT-847"));
-    }
-    return std::make_unique<YaesuCommandSet>(*model, settings);
+    const YaesuModel* model = FindYaesuModel(settings.files.Get<YaesuParameters>().model);
+    return std::make_unique<YaesuCommandSet>(model != nullptr ? *model : DefaultYaesuModel(),
+                                             settings);
 }
 
 }  // namespace orbivox

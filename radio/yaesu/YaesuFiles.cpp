@@ -1,6 +1,6 @@
-// Reading and writing both Yaesu parameter files, and the opcodes that go with each classic
+// Reading and writing the classic Yaesu parameter file, and the opcodes that go with each
 // model.
-#include "radio/YaesuFiles.h"
+#include "radio/yaesu/YaesuFiles.h"
 
 #include "radio/HexByte.h"
 #include "settings/SqfFile.h"
@@ -29,29 +29,10 @@ void WriteYaesuParameters(const QString& path, const YaesuParameters& parameters
 }
 
 YaesuParameters YaesuOpcodesForModel(YaesuParameters parameters) {
-    if (parameters.model == QLatin1String("FT-736R")) {
-        parameters.downlinkOpcode = 0x1E;
-        parameters.uplinkOpcode = 0x2E;
-    } else if (parameters.model == QLatin1String("FT-847")) {
-        parameters.downlinkOpcode = 0x11;
-        parameters.uplinkOpcode = 0x21;
-    } else {
-        parameters.downlinkOpcode = 0x01;
-        parameters.uplinkOpcode = 0x01;
-    }
+    const YaesuModel* model = FindYaesuModel(parameters.model);
+    parameters.downlinkOpcode = model != nullptr ? model->downlinkOpcode : 0x01;
+    parameters.uplinkOpcode = model != nullptr ? model->uplinkOpcode : 0x01;
     return parameters;
-}
-
-YaesuIIParameters ReadYaesuIIParameters(const QString& path) {
-    SqfReader file(path);
-    YaesuIIParameters parameters;
-    parameters.baudRate = file.Text();
-    parameters.model = file.Text();
-    return parameters;
-}
-
-void WriteYaesuIIParameters(const QString& path, const YaesuIIParameters& parameters) {
-    SqfWriter().Text(parameters.baudRate).Text(parameters.model).Commit(path);
 }
 
 }  // namespace orbivox

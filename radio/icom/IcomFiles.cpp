@@ -1,6 +1,6 @@
 // Reading and writing the CI-V files of both radios (address pairs skip ";" and blank lines),
 // and the VFO bytes that go with each radio 1 model.
-#include "radio/IcomFiles.h"
+#include "radio/icom/IcomFiles.h"
 
 #include "radio/HexByte.h"
 #include "settings/SqfFile.h"
@@ -65,18 +65,9 @@ void WriteIcomModel(const QString& path, const IcomModel& model) {
 }
 
 IcomModel IcomVfoBytesForModel(IcomModel model) {
-    const QString& name = model.model;
-    if (name == QLatin1String("IC-910H") || name == QLatin1String("IC-9100") ||
-        name == QLatin1String("IC-9700")) {
-        model.subVfo = 0xD1;
-        model.mainVfo = 0xD0;
-    } else if (name == QLatin1String("IC-821H") || name == QLatin1String("IC-820H")) {
-        model.subVfo = 0xD0;
-        model.mainVfo = 0xD1;
-    } else {
-        model.subVfo = 0x01;
-        model.mainVfo = 0x00;
-    }
+    const IcomModelRecord* record = FindIcomModel(model.model);
+    model.subVfo = record != nullptr ? record->subVfo : 0x01;
+    model.mainVfo = record != nullptr ? record->mainVfo : 0x00;
     return model;
 }
 

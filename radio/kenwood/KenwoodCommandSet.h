@@ -1,23 +1,14 @@
 #pragma once
-// The Kenwood command set (TS-790, TS-2000 and "Others"): text commands ending in ";".
+// The Kenwood command set: text commands ending in ";".
 #include <QByteArray>
 #include <QString>
 #include <memory>
 
 #include "radio/RadioCommandSet.h"
+#include "radio/kenwood/KenwoodFiles.h"
+#include "radio/kenwood/KenwoodModels.h"
 
 namespace orbivox {
-
-// What a Kenwood model needs beyond the common record.
-struct KenwoodModel {
-    RadioModel radio;
-    bool bandControl = false;    // "DC1;" / "DC0;" pick main and sub (TS-790)
-    bool satelliteMode = false;  // "SA..." control strings, "TS1;" band fix, "TN39;" (TS-2000)
-    bool wholeTenHertz = false;  // the 1 Hz digit is always sent as 0 (TS-790)
-};
-
-// The record of a model name; nullptr for a name that is not a Kenwood model.
-const KenwoodModel* FindKenwoodModel(const QString& name);
 
 // "FA" / "FB" + 11 digits of Hz + ";"; text: the digits with "." before the last three.
 struct KenwoodFrequencyCommand {
@@ -35,7 +26,7 @@ QString KenwoodAnswerText(const QByteArray& answer);
 // any other word.
 int KenwoodModeDigit(const QString& mode);
 
-// The TS-2000's main and sub control strings: "SA" + satellite option + memory digit + ...
+// The satellite-mode model's main and sub control strings: "SA" + satellite option + memory digit + ...
 struct KenwoodControl {
     QByteArray main, sub;
 };

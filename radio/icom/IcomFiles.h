@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "radio/icom/IcomModels.h"
+
 namespace orbivox {
 
 struct IcomAddressPair {
@@ -32,7 +34,7 @@ void WriteIcomParameters(const QString& path, const IcomParameters& parameters);
 
 // IcomName.SQF.
 struct IcomModel {
-    QString model = "IC-9700";  // 1
+    QString model = DefaultIcomModel().radio.name;  // 1  a model record's name
     int subVfo = 0xD1;          // 2  "$D1": the transmit VFO byte
     int mainVfo = 0xD0;         // 3  "$D0": the receive VFO byte
 };
@@ -40,8 +42,8 @@ struct IcomModel {
 IcomModel ReadIcomModel(const QString& path);
 void WriteIcomModel(const QString& path, const IcomModel& model);
 
-// The VFO bytes the Radio Setup writes for a model: $D1/$D0 for the IC-910H, IC-9100 and
-// IC-9700, $D0/$D1 for the IC-821H and IC-820H, $01/$00 for any other.
+// The VFO bytes the Radio Setup writes for the model: its record's, $01/$00 for a name
+// without one.
 IcomModel IcomVfoBytesForModel(IcomModel model);
 
 // Radio2\IcomParSemi.SQF.
@@ -54,6 +56,9 @@ SecondIcomParameters ReadSecondIcomParameters(const QString& path);
 void WriteSecondIcomParameters(const QString& path, const SecondIcomParameters& parameters);
 
 // Radio2\IcomNameSemi.SQF: line 1, radio 2's model.
+struct SecondIcomModel {
+    QString model = DefaultIcomModel().radio.name;
+};
 QString ReadSecondIcomModel(const QString& path);
 void WriteSecondIcomModel(const QString& path, const QString& model);
 

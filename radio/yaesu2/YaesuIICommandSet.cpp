@@ -1,20 +1,14 @@
 // The YaesuII command set.
-#include "radio/YaesuIICommandSet.h"
+#include "radio/yaesu2/YaesuIICommandSet.h"
 
 #include <QList>
 
 #include "radio/FrequencyDigits.h"
+#include "radio/ToneCommands.h"
+#include "radio/yaesu2/YaesuIIFiles.h"
 
 namespace orbivox {
 namespace {
-
-const QList<RadioModel>& YaesuIIModels() {
-    static const QList<RadioModel> models = {
-        {"FT-991", false, true, false, false, false, -1},
-        {"FT-991A", false, true, false, false, false, -1},
-    };
-    return models;
-}
 
 class YaesuIICommandSet : public RadioCommandSet {
 public:
@@ -124,6 +118,49 @@ public:
     void Receive(RadioContext& c) override { c.link.Send("TX0;"); }
     void SatelliteModeOff(RadioContext&) override {}
     void CloseCommands(RadioContext&, bool) override {}
+    bool VfoStepSendsUplink() const override { return true; }
+
+    std::optional<QList<QByteArray>> ToneCommands(bool on, const ToneEntry& entry,
+                                                  QString* refusal) const override {
+        if (!on) {
+            return QList<QByteArray>{"CT00;"};
+        }
+        // The tone numbers run from 000 to 049; the table's 1 stands for 000.
+        if (entry.code2 < 0 || entry.code2 > 49) {
+            return RefuseTone(entry, QStringLiteral("tone number %1 is outside 0-49").arg(entry.code2),
+                              refusal);
+        }
+        const int number = entry.code2 == 1 ? 0 : entry.code2;
+        return QList<QByteArray>{QStringLiteral("CN00%1;").arg(number, 3, 10, QChar('0')).toLatin1(),
+                                 "CT02;"};
+    }
+
+    void UplinkFrequency(CatLink& link, double uplinkKHz) override {
+        link.Send(EncodeYaesuIIFrequency("FA", uplinkKHz).bytes);
+    }
+
+    bool UplinkTransmitting(CatLink& link, bool catOn, double& lastSentTarget) override {
+        if (!catOn) {
+            return false;
+        }
+        link.ClearInput();
+        link.Send("TX;");
+        const bool transmitting = link.AwaitReply(2).contains("TX2;");
+        lastSentTarget = 0;
+        return transmitting;
+    }
+
+    // Sent even without a port, so that the operator hears of the missing one.
+    void UplinkMode(CatLink& link, const QString& mode, bool dialMoved) override {
+        if (!dialMoved) {
+            link.Send(("MD" + YaesuIIModeCode(mode, true) + ";").toLatin1());
+            link.Delay();
+        }
+    }
+
+    void UplinkTransmitReceive(CatLink& link, bool transmit) override {
+        link.Send(transmit ? "TX1;" : "TX0;");
+    }
 
 private:
     const RadioModel& model_;
@@ -131,15 +168,6 @@ private:
 };
 
 }  // namespace
-
-const RadioModel* FindYaesuIIModel(const QString& name) {
-    for (const RadioModel& model : YaesuIIModels()) {
-        if (model.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
-}
 
 YaesuIIFrequencyCommand EncodeYaesuIIFrequency(const char* prefix, double kHz) {
     const QString digits = ZeroPadded(FrequencyUnits(kHz, 1), 9);
@@ -165,11 +193,9 @@ QString YaesuIIModeCode(const QString& mode, bool uplink) {
 }
 
 std::unique_ptr<RadioCommandSet> MakeYaesuIICommandSet(const CommandSetSettings& settings) {
-    const RadioModel* model = FindYaesuIIModel(settings.yaesuII.model);
-    if (model == nullptr) {
-        model = FindYaesuIIModel(QStringLiteral("FT-991A"));
-    }
-    return std::make_unique<YaesuIICommandSet>(*model, settings);
+    const RadioModel* model = FindYaesuIIModel(settings.files.Get<YaesuIIParameters>().model);
+    return std::make_unique<YaesuIICommandSet>(model != nullptr ? *model : DefaultYaesuIIModel(),
+                                               settings);
 }
 
 }  // namespace orbivox

@@ -1,0 +1,57 @@
+// The registry of radio families (one line each), and what is asked of all of them alike.
+#include "radio/RadioFamilies.h"
+
+#include "radio/icom/IcomFamily.h"
+#include "radio/kenwood/KenwoodFamily.h"
+#include "radio/yaesu/YaesuFamily.h"
+#include "radio/yaesu2/YaesuIIFamily.h"
+
+namespace orbivox {
+
+const QList<const RadioFamilyDescriptor*>& RadioFamilies() {
+    static const QList<const RadioFamilyDescriptor*> families = {
+        &YaesuFamily(),
+        &YaesuIIFamily(),
+        &KenwoodFamily(),
+        &IcomFamily(),
+    };
+    return families;
+}
+
+const RadioFamilyDescriptor* FindRadioFamily(RadioFamily family) {
+    for (const RadioFamilyDescriptor* descriptor : RadioFamilies()) {
+        if (descriptor->family == family) {
+            return descriptor;
+        }
+    }
+    return nullptr;
+}
+
+QStringList ModelNames(const RadioFamilyDescriptor& family) {
+    QStringList names;
+    for (const RadioModel* model : family.models()) {
+        names << model->name;
+    }
+    return names;
+}
+
+std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,
+                                                const CommandSetSettings& settings) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor == nullptr ? nullptr : descriptor->makeCommandSet(settings);
+}
+
+LineSettings LineSettingsFor(RadioFamily family, const RadioFiles& files, int radio) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    if (descriptor == nullptr) {
+        return {};
+    }
+    const RadioModel* model =
+        descriptor->findModel(descriptor->chosen(files, RadioSetupItem::Model, radio));
+    if (model != nullptr && model->fixedLine) {
+        return {4800, true};
+    }
+    return {BaudFromText(descriptor->chosen(files, RadioSetupItem::BaudRate, radio)), false};
+}
+
+}  // namespace orbivox

@@ -1,0 +1,45 @@
+// The classic Yaesu model records.
+#include "radio/yaesu/YaesuModels.h"
+
+namespace orbivox {
+
+const QList<YaesuModel>& YaesuModels() {
+    static const QList<YaesuModel> models = {
+        {.radio = {.name = "FT-736R",
+                   .readsBack = false,
+                   .fixedLine = true,
+                   .satelliteModeBand = true,
+                   .satelliteModeOnOpcode = 0x0E,
+                   .radio2StartsWithCatOff = true},
+         .downlinkOpcode = 0x1E,
+         .uplinkOpcode = 0x2E,
+         .tone = YaesuToneEncoding::MainBandCode},
+        {.radio = {.name = "FT-847",
+                   .uplinkReadback = true,
+                   .satelliteModeBand = true,
+                   .satelliteModeOnOpcode = 0x4E},
+         .downlinkOpcode = 0x11,
+         .uplinkOpcode = 0x21,
+         .satelliteReceiveRead = true,
+         .tone = YaesuToneEncoding::SatelliteCode},
+        {.radio = {.name = "FT-817", .oneVfoInUse = true}},
+        {.radio = {.name = "FT-857", .oneVfoInUse = true}},
+        {.radio = {.name = "FT-897", .oneVfoInUse = true}},
+    };
+    return models;
+}
+
+const YaesuModel* FindYaesuModel(const QString& name) {
+    for (const YaesuModel& model : YaesuModels()) {
+        if (model.radio.name == name) {
+            return &model;
+        }
+    }
+    return nullptr;
+}
+
+const YaesuModel& DefaultYaesuModel() {
+    return YaesuModels()[1];
+}
+
+}  // namespace orbivox

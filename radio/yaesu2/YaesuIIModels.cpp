@@ -1,0 +1,27 @@
+// The YaesuII model records.
+#include "radio/yaesu2/YaesuIIModels.h"
+
+namespace orbivox {
+
+const QList<RadioModel>& YaesuIIModels() {
+    static const QList<RadioModel> models = {
+        {.name = "FT-991"},
+        {.name = "FT-991A"},
+    };
+    return models;
+}
+
+const RadioModel* FindYaesuIIModel(const QString& name) {
+    for (const RadioModel& model : YaesuIIModels()) {
+        if (model.name == name) {
+            return &model;
+        }
+    }
+    return nullptr;
+}
+
+const RadioModel& DefaultYaesuIIModel() {
+    return YaesuIIModels().back();
+}
+
+}  // namespace orbivox
