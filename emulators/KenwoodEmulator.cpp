@@ -1,5 +1,5 @@
-// The Kenwood radios (TS-790, TS-2000, "Others") on the far end of the line: text commands
-// ending in ";", VFO A and VFO B, modes, the control strings, transmit and the tone, "?;"
+// The Kenwood radios (the models of radio/kenwood/KenwoodModels.cpp) on the far end of the
+// line: text commands ending in ";", VFO A and VFO B, modes, the control strings, transmit and the tone, "?;"
 // for what the radio does not understand.
 #include <QStringList>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 // Cutting a text protocol's byte stream into commands at their terminator (";" for the
-// Kenwood and FT-991 families, CR for a GS-232 controller): half a command waits for the
+// Kenwood and YaesuII families, CR for a GS-232 controller): half a command waits for the
 // rest, and a run longer than any command without a terminator is dropped as line noise.
 #include <QByteArray>
 #include <QList>

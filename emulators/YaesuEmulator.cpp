@@ -1,4 +1,4 @@
-// The classic Yaesu radios (FT-736R, FT-847, FT-817, FT-857, FT-897) on the far end of the
+// The classic Yaesu radios (the models of radio/yaesu/YaesuModels.cpp) on the far end of the
 // line: five-byte blocks, frequencies in packed digits, answers to the read commands.
 #include <QStringList>
 #include <array>
@@ -92,8 +92,8 @@ public:
     }
 
 private:
-    // FT-847/FT-736R: VFO 0 is the main (downlink) band, 1 the sub (uplink) band. The
-    // FT-817 type: VFO-A and VFO-B, one of them in use.
+    // A satellite radio: VFO 0 is the main (downlink) band, 1 the sub (uplink) band. A
+    // one-VFO radio: VFO-A and VFO-B, one of them in use.
     Vfo& Receiving() { return vfos_[oneVfo_ ? current_ : 0]; }
     QString VfoName(int index) const {
         if (oneVfo_) {
@@ -158,7 +158,7 @@ private:
                 return SetMode(target, block);
             case 0x27:
                 return SetMode(1, block);
-            // The tone: FT-847 on its satellite transmit side, FT-817 type, FT-736R.
+            // The tone: on the satellite transmit side, of a one-VFO radio, on the main band.
             case 0x0A:
             case 0x2A:
                 return ToneSwitch(static_cast<std::uint8_t>(block[0]));

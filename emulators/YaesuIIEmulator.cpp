@@ -1,5 +1,5 @@
-// The FT-991 and FT-991A on the far end of the line: text commands ending in ";", VFO-A and
-// VFO-B with a frequency and a mode each, "?;" for what the radio does not understand.
+// The YaesuII radios (radio/yaesu2/YaesuIIModels.cpp) on the far end of the line: text
+// commands ending in ";", VFO-A and VFO-B with a frequency and a mode each, "?;" for what the radio does not understand.
 #include <QStringList>
 #include <array>
 #include <cstdint>

@@ -72,7 +72,7 @@ public:
     // The interval steppers (FM or SSB), +-10 or +-100 Hz; the changed one takes effect.
     void StepInterval(bool ssb, int hertz);
     // The receive-correction steppers, only with VFO mode and CAT on. True when the
-    // downlink was re-sent at once (FT-817 type): the caller then holds the tick as after a
+    // downlink was re-sent at once (a one-VFO radio): the caller then holds the tick as after a
     // VFO step.
     bool StepReceiveCorrection(int hertz);
     // The uplink-calibration steppers: the working satellite's calibration for this run.

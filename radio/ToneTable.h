@@ -2,7 +2,7 @@
 // The subaudible tone table, SubTone.SQF: the satellites whose uplink must carry a CTCSS
 // tone. ";" lines are comments; every other line is
 //
-//   name,tone Hz,code for the FT-847 and FT-736R,code for Kenwood and YaesuII radios
+//   name,tone Hz,code for the classic Yaesu radios,code for Kenwood and YaesuII radios
 //
 // A satellite with a second tone has a second line with the same name right after the first.
 #include <QList>
@@ -12,8 +12,8 @@ namespace orbivox {
 
 struct ToneEntry {
     QString satelliteName;  // compared whole and case-sensitively
-    double toneHz = 0;      // for Icom radios and the FT-817 type
-    int code1 = 0;          // tone number for the FT-847 and FT-736R
+    double toneHz = 0;      // for Icom radios and the one-VFO Yaesu radios
+    int code1 = 0;          // tone code for the classic Yaesu radios with tone codes
     int code2 = 0;          // tone number for Kenwood and YaesuII radios
 };
 

@@ -36,7 +36,7 @@ struct TuningState {
     int tickStage = 0;  // 0, 1, 2
     int modeSetupCounter = 0;
     bool cwSwitch = false;  // "CW+"
-    // The FT-817 type's send counter and its N; whether the last transmit check saw the
+    // The one-VFO radio's send counter and its N; whether the last transmit check saw the
     // radio transmitting.
     int sendCounter = 0;
     int uplinkEvery = 1;

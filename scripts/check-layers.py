@@ -7,9 +7,14 @@
     floor 3  tracking
     floor 4  app, servers, tools, bench, fuzz, tests, emulators
 
+    radio/yaesu, radio/yaesu2, radio/kenwood, radio/icom: one folder per radio family
+
 A folder includes itself and the floors below it. A logic library (a folder's files outside
-its ui/ folder) never includes QtWidgets nor a ui/ header. Prints one line per offending
-include and exits 1 when there is any.
+its ui/ folder) never includes QtWidgets nor a ui/ header. A radio family's folder includes
+radio/ but no other family's folder; outside radio/ only the programs on floor 4 but app
+(emulators, tests, bench, fuzz, servers, tools) include a family's folder: tracking and app
+ask the family registry (radio/RadioFamilies.h). Prints one line per offending include and
+exits 1 when there is any.
 
 Usage: check-layers.py [ROOT]   (ROOT defaults to the project folder this script lives in)
 """
@@ -26,6 +31,7 @@ FLOORS = {
     "emulators": 4,
 }
 TOP_FLOOR = 4
+RADIO_FAMILIES = {"yaesu", "yaesu2", "kenwood", "icom"}
 # Headers outside the standard library that the orbit core may still use: compiler intrinsics.
 ORBIT_EXTRA_HEADERS = {"immintrin.h"}
 QT_MODULE_DIRS = ["QtCore", "QtGui", "QtWidgets", "QtNetwork", "QtSerialPort", "QtTextToSpeech"]
@@ -55,6 +61,26 @@ def qt_module(header, qt_folder):
     return "Qt?"  # a Qt-looking header we cannot place: treated as beyond Qt Core
 
 
+def radio_family(path):
+    """The radio family folder a project path lies in ("icom"), or None."""
+    parts = path.split("/")
+    return parts[1] if len(parts) > 2 and parts[0] == "radio" and parts[1] in RADIO_FAMILIES \
+        else None
+
+
+def family_problem(relative, folder, header):
+    """Why an include of a radio family's header is wrong here, or None."""
+    target = radio_family(header)
+    if target is None:
+        return None
+    own = radio_family(relative)
+    if own is not None and own != target:
+        return f'the radio family {own} includes the family {target} ("{header}"): sideways'
+    if folder in ("tracking", "app"):
+        return f'{folder} includes the family header "{header}": ask the family registry'
+    return None
+
+
 def problems_in(root, path, qt_folder):
     relative = os.path.relpath(path, root).replace(os.sep, "/")
     folder = relative.split("/", 1)[0]
@@ -78,6 +104,9 @@ def problems_in(root, path, qt_folder):
                     kind = "sideways" if target_floor == floor else "upwards"
                     found.append(where + f'{folder} (floor {floor}) includes "{header}" '
                                  f"(floor {target_floor}): {kind}")
+                family = family_problem(relative, folder, header)
+                if family:
+                    found.append(where + family)
                 if not is_ui and folder != "tests" and floor != TOP_FLOOR and "/ui/" in header:
                     found.append(where + f'logic file includes the dialog header "{header}"')
                 continue

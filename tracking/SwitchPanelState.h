@@ -79,7 +79,7 @@ inline const QString kTxRxHint = QStringLiteral("Click to switch TX on/off");
 
 // The keyboard table: what a key does while the main window is active.
 enum class KeyStep {
-    Resync,          // Esc: the FT-817 type's VFO resynchronisation
+    Resync,          // Esc: a one-VFO radio's VFO resynchronisation
     SecondObserver,  // Space: the "Observer 2" dialog
     Calibration,     // uplink calibration, or receive correction in VFO mode
     Receive,         // receive correction
@@ -136,8 +136,8 @@ public:
     std::function<void()> zoneChanged;
 
 private:
-    // Esc with an FT-817, FT-857 or FT-897: CAT off, the Toggle VFO block, a CAT delay, CAT
-    // on, so the radio's VFOs are in step with the tracking again.
+    // Esc with a radio that can lose track of its VFO: CAT off, the radio's own step, CAT
+    // on, so the radio's VFOs are in step with the tracking again (DopplerTracker).
     void ResyncVfos();
 
     TrackingSession& session_;

@@ -12,9 +12,8 @@ namespace orbivox::cli {
 const char* const kEmulateUsage =
     "usage: orbivox emulate FAMILY [--model M] [--silent | --garbage] [--unplug-after N]\n"
     "                       [--address HEX[,HEX]] [--no-echo] [--collide]\n"
-    "       FAMILY: yaesu (FT-736R, FT-847, FT-817, FT-857, FT-897), yaesu2 (FT-991, FT-991A),\n"
-    "               kenwood (TS-790, TS-2000, Others), icom (IC-820H, IC-821H, IC-910H,\n"
-    "               IC-9100, IC-9700, IC-706MKIIG, IC-7000, Others)\n"
+    "       FAMILY: yaesu, yaesu2, kenwood, icom (radios), gs232 (a rotor controller)\n"
+    "       --model: a model of the family (a name it does not have lists its models)\n"
     "       --address, --no-echo, --collide: the icom family's CI-V bus\n"
     "       the first line of output is the device to put into ComPorts.SQF\n";
 

@@ -370,7 +370,7 @@ private:
         c.link.Send(block);
     }
 
-    // The FT-847's transmit dial: a turn there goes into the uplink calibration.
+    // The satellite transmit dial (a model with its readback): a turn there goes into the uplink calibration.
     void ReadSatelliteTransmit(RadioContext& c, bool receiveDialMoved) {
         TuningState& t = c.tuning;
         if (!t.vfoMode) {

@@ -1,5 +1,5 @@
 #pragma once
-// The YaesuII command set (FT-991, FT-991A): text commands ending in ";".
+// The YaesuII command set: text commands ending in ";".
 #include <QByteArray>
 #include <QString>
 #include <memory>

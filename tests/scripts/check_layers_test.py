@@ -34,6 +34,10 @@ class LayerCheckTest(unittest.TestCase):
             "app/Main.cpp": "#include \"tracking/Engine.h\"\n#include \"map/ui/Dialog.h\"",
             "tests/map/MapTest.cpp": "#include \"tests/support/Scratch.h\"\n"
                                      "#include \"map/ui/Dialog.h\"",
+            "radio/RadioFamilies.cpp": "#include \"radio/icom/IcomFamily.h\"",
+            "radio/icom/IcomFamily.cpp": "#include \"radio/RadioFamilies.h\"\n"
+                                         "#include \"radio/icom/IcomFiles.h\"",
+            "emulators/IcomEmulator.cpp": "#include \"radio/icom/IcomFamily.h\"",
         })
         self.assertEqual(code, 0, out)
 
@@ -51,6 +55,9 @@ class LayerCheckTest(unittest.TestCase):
             ("tracking/Engine.cpp", "#include <QtWidgets/QWidget>", "no widgets"),
             ("tracking/Engine.cpp", '#include "tracking/ui/Options.h"', "dialog header"),
             ("links/Talk.cpp", '#include "Talk.h"', "not a project path"),
+            ("radio/yaesu/Set.cpp", '#include "radio/icom/IcomFrames.h"', "sideways"),
+            ("tracking/Control.cpp", '#include "radio/icom/IcomFiles.h"', "family registry"),
+            ("app/desktop/Dialogs.cpp", '#include "radio/kenwood/Files.h"', "family registry"),
         ]
         for path, include, reason in cases:
             with self.subTest(path=path, include=include):
