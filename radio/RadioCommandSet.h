@@ -15,6 +15,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 #include "radio/CatLink.h"
 #include "radio/RadioFamily.h"
@@ -38,6 +39,26 @@ struct RadioModel {
     bool bandSetup = false;          // as radio 2: its main band is checked and exchanged
     bool radio2StartsWithCatOff = false;  // as radio 1: a classic radio 2 starts with CAT off
 };
+
+// The common part of a family's model record (a RadioModel, or a record holding one as
+// `radio`), and the record of a name in a family's list (null: none).
+template <class Record>
+const RadioModel& CommonRecord(const Record& record) {
+    if constexpr (std::is_same_v<Record, RadioModel>) {
+        return record;
+    } else {
+        return record.radio;
+    }
+}
+template <class Record>
+const Record* FindModelRecord(const QList<Record>& records, const QString& name) {
+    for (const Record& record : records) {
+        if (CommonRecord(record).name == name) {
+            return &record;
+        }
+    }
+    return nullptr;
+}
 
 // What a command set works with on each call.
 struct RadioContext {

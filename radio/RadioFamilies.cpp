@@ -35,6 +35,15 @@ QStringList ModelNames(const RadioFamilyDescriptor& family) {
     return names;
 }
 
+const RadioModel* FindModel(const RadioFamilyDescriptor& family, const QString& name) {
+    for (const RadioModel* model : family.models()) {
+        if (model->name == name) {
+            return model;
+        }
+    }
+    return nullptr;
+}
+
 std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,
                                                 const CommandSetSettings& settings) {
     const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
@@ -47,7 +56,7 @@ LineSettings LineSettingsFor(RadioFamily family, const RadioFiles& files, int ra
         return {};
     }
     const RadioModel* model =
-        descriptor->findModel(descriptor->chosen(files, RadioSetupItem::Model, radio));
+        FindModel(*descriptor, descriptor->chosen(files, RadioSetupItem::Model, radio));
     if (model != nullptr && model->fixedLine) {
         return {4800, true};
     }

@@ -48,9 +48,8 @@ struct RadioFamilyDescriptor {
     const char* bothRadiosMessage = nullptr;
     std::unique_ptr<RadioCommandSet> (*makeCommandSet)(const CommandSetSettings& settings) =
         nullptr;
-    // The model records in the Radio Setup's order; the record of a name (null: none).
+    // The model records in the Radio Setup's order.
     QList<const RadioModel*> (*models)() = nullptr;
-    const RadioModel* (*findModel)(const QString& name) = nullptr;
     // The Radio Setup: the items, an item's choices for radio 1 or 2, the chosen value as
     // the combo box shows it, and a choice taken (already checked against the choices).
     // The Icom address pairs are edited by RadioSetup itself.
@@ -88,14 +87,36 @@ template <class Record>
 void SetModelOrBaudRate(Record& record, RadioSetupItem item, const QString& choice) {
     (item == RadioSetupItem::Model ? record.model : record.baudRate) = choice;
 }
+// A descriptor's `chosen` and `choose` for a family whose items are the model and the baud
+// rate of one record, the same for both radios.
+template <class Record>
+QString ChosenModelOrBaudRate(const RadioFiles& files, RadioSetupItem item, int) {
+    return ModelOrBaudRate(files.Get<Record>(), item);
+}
+template <class Record>
+void ChooseModelOrBaudRate(RadioFiles& files, RadioSetupItem item, int, const QString& choice) {
+    SetModelOrBaudRate(files.Get<Record>(), item, choice);
+}
+// A descriptor's `models`: the common part of each of a family's records (a RadioModel, or a
+// record holding one as `radio`).
+template <class Record, const QList<Record>& (*Records)()>
+QList<const RadioModel*> CommonModelRecords() {
+    QList<const RadioModel*> models;
+    for (const Record& record : Records()) {
+        models << &CommonRecord(record);
+    }
+    return models;
+}
 
 // Every family, in the order their files are read and stored.
 const QList<const RadioFamilyDescriptor*>& RadioFamilies();
 // Null for None.
 const RadioFamilyDescriptor* FindRadioFamily(RadioFamily family);
 
-// The families' model names, for a family's --model list or the Radio Setup.
+// A family's model names, for its --model list or the Radio Setup; the record of a name
+// (null: none).
 QStringList ModelNames(const RadioFamilyDescriptor& family);
+const RadioModel* FindModel(const RadioFamilyDescriptor& family, const QString& name);
 
 // The command set of a family (radio 1's, or radio 2's with `uplinkRole`); null for None.
 std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,

@@ -61,7 +61,8 @@ public:
     // The right combo box's choice of item: false when it is not one of Choices().
     bool Choose(RadioFamily family, RadioSetupItem item, int radio, const QString& choice);
 
-    // " Radio 1 " and " Radio 2 " groups. Both Icom gives the single-interface information.
+    // " Radio 1 " and " Radio 2 " groups. Both radios of one family give that family's
+    // notice, if it has one (two Icom radios share one CAT interface).
     void ChooseRadio1(RadioFamily family);
     // "None" sets radio 2's port to 0.
     void ChooseRadio2(RadioFamily family);

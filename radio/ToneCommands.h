@@ -47,7 +47,8 @@ public:
     void SatelliteChanged(const QString& satelliteName);
     // A click on the switch: 0 -> 1 -> 2 -> 0 (1 -> 0 with one tone).
     void Click();
-    // Closing and Kenwood entry selections: the switch steps to 0 (tone off).
+    // Closing, and entry selections where radio 1's family asks for it: the switch steps to
+    // 0 (tone off).
     void Reset();
     // The first uplink after an entry selection: tone 1 on when the satellite has a tone.
     void FirstUplink();

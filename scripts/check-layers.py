@@ -7,7 +7,7 @@
     floor 3  tracking
     floor 4  app, servers, tools, bench, fuzz, tests, emulators
 
-    radio/yaesu, radio/yaesu2, radio/kenwood, radio/icom: one folder per radio family
+    radio/<family> (every folder of radio/ but ui/): one folder per radio family
 
 A folder includes itself and the floors below it. A logic library (a folder's files outside
 its ui/ folder) never includes QtWidgets nor a ui/ header. A radio family's folder includes
@@ -31,7 +31,6 @@ FLOORS = {
     "emulators": 4,
 }
 TOP_FLOOR = 4
-RADIO_FAMILIES = {"yaesu", "yaesu2", "kenwood", "icom"}
 # Headers outside the standard library that the orbit core may still use: compiler intrinsics.
 ORBIT_EXTRA_HEADERS = {"immintrin.h"}
 QT_MODULE_DIRS = ["QtCore", "QtGui", "QtWidgets", "QtNetwork", "QtSerialPort", "QtTextToSpeech"]
@@ -64,8 +63,7 @@ def qt_module(header, qt_folder):
 def radio_family(path):
     """The radio family folder a project path lies in ("icom"), or None."""
     parts = path.split("/")
-    return parts[1] if len(parts) > 2 and parts[0] == "radio" and parts[1] in RADIO_FAMILIES \
-        else None
+    return parts[1] if len(parts) > 2 and parts[0] == "radio" and parts[1] != "ui" else None
 
 
 def family_problem(relative, folder, header):

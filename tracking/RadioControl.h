@@ -83,8 +83,8 @@ private:
     // transmits.
     void MakeSecondRadio(const SecondRadioSetup& setup);
     void AimTone();
-    // The band pair of a new entry: the automatic RX/TX exchange, two Icom radios' address
-    // pair, the antenna line.
+    // The band pair of a new entry: the automatic RX/TX exchange, the address pair of two
+    // radios on one port, the antenna line.
     void BandPairChanged(BandPair next);
     void ExchangeRadios(BandPair pair);
 

@@ -8,19 +8,6 @@
 namespace orbivox {
 namespace {
 
-QList<const RadioModel*> Models() {
-    QList<const RadioModel*> models;
-    for (const IcomModelRecord& model : IcomModels()) {
-        models << &model.radio;
-    }
-    return models;
-}
-
-const RadioModel* FindModel(const QString& name) {
-    const IcomModelRecord* model = FindIcomModel(name);
-    return model != nullptr ? &model->radio : nullptr;
-}
-
 QStringList Choices(RadioSetupItem item, int) {
     static const QStringList kBaudRates = {"1200", "4800", "9600", "19200", "57600", "115200"};
     switch (item) {
@@ -106,8 +93,7 @@ const RadioFamilyDescriptor& IcomFamily() {
             "(to save a 2nd COM port). \rSelect \"None\" for Radio 2 and select both Icom "
             "device addresses\rin section \"Radio 1\".",
         .makeCommandSet = MakeIcomCommandSet,
-        .models = Models,
-        .findModel = FindModel,
+        .models = CommonModelRecords<IcomModelRecord, IcomModels>,
         .setupItems = {RadioSetupItem::Model, RadioSetupItem::BaudRate, RadioSetupItem::Addresses},
         .choices = Choices,
         .chosen = Chosen,

@@ -38,12 +38,7 @@ const QList<IcomModelRecord>& IcomModels() {
 }
 
 const IcomModelRecord* FindIcomModel(const QString& name) {
-    for (const IcomModelRecord& model : IcomModels()) {
-        if (model.radio.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
+    return FindModelRecord(IcomModels(), name);
 }
 
 const IcomModelRecord& OtherIcomModel() {

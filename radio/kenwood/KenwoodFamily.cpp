@@ -9,19 +9,6 @@ namespace {
 
 const QLatin1String kTraceOn("TraceOn"), kTraceOff("TraceOff");
 
-QList<const RadioModel*> Models() {
-    QList<const RadioModel*> models;
-    for (const KenwoodModel& model : KenwoodModels()) {
-        models << &model.radio;
-    }
-    return models;
-}
-
-const RadioModel* FindModel(const QString& name) {
-    const KenwoodModel* model = FindKenwoodModel(name);
-    return model != nullptr ? &model->radio : nullptr;
-}
-
 QStringList Choices(RadioSetupItem item, int radio) {
     static const QStringList kBaudRates = {"4800", "9600", "19200", "38400", "57600", "115200"};
     static const QStringList kRadio2BaudRates = {"4800", "9600", "57600", "115200"};
@@ -77,8 +64,7 @@ const RadioFamilyDescriptor& KenwoodFamily() {
         .radio2Files = {{19, "KenwoodParSemi.SQF", ReadRecord<Parameters, ReadKenwoodParameters>,
                          WriteRecord<Parameters, WriteKenwoodParameters>}},
         .makeCommandSet = MakeKenwoodCommandSet,
-        .models = Models,
-        .findModel = FindModel,
+        .models = CommonModelRecords<KenwoodModel, KenwoodModels>,
         .setupItems = {RadioSetupItem::Model, RadioSetupItem::BaudRate,
                        RadioSetupItem::SatelliteMemory, RadioSetupItem::Trace},
         .choices = Choices,

@@ -16,12 +16,7 @@ const QList<KenwoodModel>& KenwoodModels() {
 }
 
 const KenwoodModel* FindKenwoodModel(const QString& name) {
-    for (const KenwoodModel& model : KenwoodModels()) {
-        if (model.radio.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
+    return FindModelRecord(KenwoodModels(), name);
 }
 
 const KenwoodModel& OtherKenwoodModel() {

@@ -12,19 +12,6 @@ void StoreParameters(const QString& path, const RadioFiles& files) {
     WriteYaesuParameters(path, YaesuOpcodesForModel(files.Get<YaesuParameters>()));
 }
 
-QList<const RadioModel*> Models() {
-    QList<const RadioModel*> models;
-    for (const YaesuModel& model : YaesuModels()) {
-        models << &model.radio;
-    }
-    return models;
-}
-
-const RadioModel* FindModel(const QString& name) {
-    const YaesuModel* model = FindYaesuModel(name);
-    return model != nullptr ? &model->radio : nullptr;
-}
-
 QStringList Choices(RadioSetupItem item, int) {
     static const QStringList kBaudRates = {"4800", "9600", "38400", "57600", "115200"};
     return item == RadioSetupItem::Model ? ModelNames(YaesuFamily()) : kBaudRates;
@@ -43,16 +30,11 @@ const RadioFamilyDescriptor& YaesuFamily() {
         .radio2Files = {{17, "YaesuParSemi.SQF",
                          ReadRecord<YaesuParameters, ReadYaesuParameters>, StoreParameters}},
         .makeCommandSet = MakeYaesuCommandSet,
-        .models = Models,
-        .findModel = FindModel,
+        .models = CommonModelRecords<YaesuModel, YaesuModels>,
         .setupItems = {RadioSetupItem::Model, RadioSetupItem::BaudRate},
         .choices = Choices,
-        .chosen = [](const RadioFiles& files, RadioSetupItem item,
-                     int) { return ModelOrBaudRate(files.Get<YaesuParameters>(), item); },
-        .choose = [](RadioFiles& files, RadioSetupItem item, int,
-                     const QString& choice) {
-            SetModelOrBaudRate(files.Get<YaesuParameters>(), item, choice);
-        },
+        .chosen = ChosenModelOrBaudRate<YaesuParameters>,
+        .choose = ChooseModelOrBaudRate<YaesuParameters>,
         .radio1AsRadio2 = CopyRecord<YaesuParameters>,
         .radio2AsRadio1 = CopyRecord<YaesuParameters>,
     };

@@ -30,12 +30,7 @@ const QList<YaesuModel>& YaesuModels() {
 }
 
 const YaesuModel* FindYaesuModel(const QString& name) {
-    for (const YaesuModel& model : YaesuModels()) {
-        if (model.radio.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
+    return FindModelRecord(YaesuModels(), name);
 }
 
 const YaesuModel& DefaultYaesuModel() {

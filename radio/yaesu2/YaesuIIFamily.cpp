@@ -7,14 +7,6 @@
 namespace orbivox {
 namespace {
 
-QList<const RadioModel*> Models() {
-    QList<const RadioModel*> models;
-    for (const RadioModel& model : YaesuIIModels()) {
-        models << &model;
-    }
-    return models;
-}
-
 QStringList Choices(RadioSetupItem item, int) {
     static const QStringList kBaudRates = {"4800", "9600", "19200", "38400", "57600", "115200"};
     return item == RadioSetupItem::Model ? ModelNames(YaesuIIFamily()) : kBaudRates;
@@ -36,16 +28,11 @@ const RadioFamilyDescriptor& YaesuIIFamily() {
         // Errors on its port are not reported.
         .reportsPortErrors = false,
         .makeCommandSet = MakeYaesuIICommandSet,
-        .models = Models,
-        .findModel = FindYaesuIIModel,
+        .models = CommonModelRecords<RadioModel, YaesuIIModels>,
         .setupItems = {RadioSetupItem::Model, RadioSetupItem::BaudRate},
         .choices = Choices,
-        .chosen = [](const RadioFiles& files, RadioSetupItem item,
-                     int) { return ModelOrBaudRate(files.Get<Parameters>(), item); },
-        .choose = [](RadioFiles& files, RadioSetupItem item, int,
-                     const QString& choice) {
-            SetModelOrBaudRate(files.Get<Parameters>(), item, choice);
-        },
+        .chosen = ChosenModelOrBaudRate<Parameters>,
+        .choose = ChooseModelOrBaudRate<Parameters>,
         .radio1AsRadio2 = CopyRecord<Parameters>,
         .radio2AsRadio1 = CopyRecord<Parameters>,
     };

@@ -12,12 +12,7 @@ const QList<RadioModel>& YaesuIIModels() {
 }
 
 const RadioModel* FindYaesuIIModel(const QString& name) {
-    for (const RadioModel& model : YaesuIIModels()) {
-        if (model.name == name) {
-            return &model;
-        }
-    }
-    return nullptr;
+    return FindModelRecord(YaesuIIModels(), name);
 }
 
 const RadioModel& DefaultYaesuIIModel() {

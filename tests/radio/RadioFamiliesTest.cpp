@@ -22,7 +22,7 @@ TEST(RadioFamilies, WordsReadBackAndFilesTakeDistinctLoaderSteps) {
         EXPECT_EQ(FindRadioFamily(family->family), family);
         EXPECT_FALSE(ModelNames(*family).isEmpty());
         for (const QString& name : ModelNames(*family)) {
-            EXPECT_EQ(family->findModel(name)->name, name);
+            EXPECT_EQ(FindModel(*family, name)->name, name);
         }
         for (const auto& [files, low, high] :
              {std::tuple{&family->radio1Files, 7, 11}, std::tuple{&family->radio2Files, 17, 21}}) {
