@@ -56,9 +56,11 @@ struct Station {
         values.downlinkHz = 437800000;
         values.uplinkMode = "FM";
         values.downlinkMode = "FM";
-        items.PublishNameTick(values.name, elevation, -3, losStandby);
+        items.PublishNameTick(values.name, previousElevation, elevation, -3, losStandby);
+        previousElevation = elevation;
         items.PublishDataTick(values, true, true, '.');
     }
+    double previousElevation = 0;
 };
 
 void BM_PublishTickTenClients(benchmark::State& state) {

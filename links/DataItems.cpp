@@ -68,11 +68,11 @@ void DataItems::Publish(const QString& topic, const QString& item, const QString
     }
 }
 
-void DataItems::PublishNameTick(const std::string& name, double elevation, double minElevation,
-                                bool& losStandby) {
+void DataItems::PublishNameTick(const std::string& name, double previousElevation,
+                                double elevation, double minElevation, bool& losStandby) {
     const QString shown = QString::fromStdString(name);
     const QString standby = QString::fromStdString(name + kStandby);
-    double previous = previousElevation_;
+    double previous = previousElevation;
     if (name != rememberedName_) {
         Publish(kNameTopic, kNameItem, elevation > minElevation ? shown : standby);
         previous = 0;
@@ -88,7 +88,6 @@ void DataItems::PublishNameTick(const std::string& name, double elevation, doubl
     if (previous < minElevation) {
         losStandby = false;
     }
-    previousElevation_ = elevation;
 }
 
 void DataItems::PublishDataTick(const DataLineValues& values, bool alwaysPublish,

@@ -68,10 +68,11 @@ public:
     // Makes the two items on `server` with their start texts.
     static void AddTo(ConversationServer& server);
 
-    // The name item's rules for one tick of the working satellite; sets and clears
-    // `losStandby` as the rotor's standby rule has it.
-    void PublishNameTick(const std::string& name, double elevation, double minElevation,
-                         bool& losStandby);
+    // The name item's rules for one tick of the working satellite, with its elevation of
+    // the tick before (the tracking engine keeps it); sets and clears `losStandby` as the
+    // rotor's standby rule has it.
+    void PublishNameTick(const std::string& name, double previousElevation, double elevation,
+                         double minElevation, bool& losStandby);
     // The data item: the line, or the no-satellite text while the satellite is down and
     // `alwaysPublish` (DivOptions line 2) is off.
     void PublishDataTick(const DataLineValues& values, bool alwaysPublish, bool radioFrequencies,
@@ -87,7 +88,6 @@ private:
 
     ItemSink* sink_ = nullptr;
     std::string rememberedName_;
-    double previousElevation_ = 0;
 };
 
 }  // namespace orbivox

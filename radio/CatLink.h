@@ -46,8 +46,8 @@ public:
     void ReportWritesWithoutPort(const void* owner, std::function<void()> report);
 
     // KCT mode: the tuner server's macro sink; when set, no port is used.
-    std::function<void(const QString& macro)> kctMacro;
-    bool KctMode() const { return static_cast<bool>(kctMacro); }
+    std::function<void(const QString& macro)> kctMacroSink;
+    bool KctMode() const { return static_cast<bool>(kctMacroSink); }
 
 private:
     SerialPort* port_ = nullptr;

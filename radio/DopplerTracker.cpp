@@ -60,10 +60,10 @@ void DopplerTracker::SatelliteChanged(int setIndex, const SelectedTransponder& s
     tuning_.modeSetupCounter = 0;
     tuning_.vfoMode = !IsFmMode(selected.downlinkMode);
     tuning_.cwSwitch = false;
-    tuning_.tickStage = 0;
+    tuning_.ticksSinceSelection = 0;
     tuning_.dialMoved = false;
     tuning_.sendCount = 0;
-    tuning_.sense = selected.inverting ? 1 : -1;
+    tuning_.crossTermSign = selected.inverting ? 1 : -1;
     if (commands_) {
         RadioContext context = Context();
         commands_->SatelliteChanged(context);
@@ -72,18 +72,18 @@ void DopplerTracker::SatelliteChanged(int setIndex, const SelectedTransponder& s
 
 void DopplerTracker::ComputeDoppler(double rangeRateKmS) {
     TuningState& t = tuning_;
-    t.v = -rangeRateKmS;
-    t.downlinkShift = DownlinkShiftKHz(t.v, transponder_.downlinkKHz);
+    t.closingSpeedKmS = -rangeRateKmS;
+    t.downlinkShift = DownlinkShiftKHz(t.closingSpeedKmS, transponder_.downlinkKHz);
     t.downlinkShiftChange = t.downlinkShift - t.previousDownlinkShift;
     t.previousDownlinkShift = t.downlinkShift;
     if (transponder_.uplinkKHz != 0) {
-        t.uplinkShift = UplinkShiftKHz(t.v, transponder_.uplinkKHz);
+        t.uplinkShift = UplinkShiftKHz(t.closingSpeedKmS, transponder_.uplinkKHz);
     }
     ApplyCorrections();
-    if (t.tickStage < 2) {
-        ++t.tickStage;
+    if (t.ticksSinceSelection < 2) {
+        ++t.ticksSinceSelection;
     }
-    if (t.tickStage < 2) {
+    if (t.ticksSinceSelection < 2) {
         shiftLine_ = QString(25, ' ');
     } else if (transponder_.found) {
         DrawWindow();
@@ -102,11 +102,11 @@ void DopplerTracker::ApplyCorrections() {
             break;
         case CorrectionMode::Uplink:
             t.receive = fD;
-            t.transmit = fU + t.sense * t.downlinkShift + t.uplinkShift;
+            t.transmit = fU + t.crossTermSign * t.downlinkShift + t.uplinkShift;
             break;
         case CorrectionMode::Downlink:
             t.transmit = fU;
-            t.receive = fD + t.downlinkShift + t.sense * t.uplinkShift;
+            t.receive = fD + t.downlinkShift + t.crossTermSign * t.uplinkShift;
             break;
     }
     if (!t.vfoMode) {
@@ -119,7 +119,7 @@ void DopplerTracker::ApplyCorrections() {
         }
     } else {
         t.receive += t.VfoOffsetKHz() + t.ReceiveCorrectionKHz();
-        t.transmit += t.CalibrationKHz() - t.sense * t.VfoOffsetKHz();
+        t.transmit += t.CalibrationKHz() - t.crossTermSign * t.VfoOffsetKHz();
     }
     if (!transponder_.found) {
         t.receive = t.transmit = 0;
@@ -143,7 +143,7 @@ void DopplerTracker::DrawWindow() {
     if (t.downlinkShift != 0) {
         frequencyLine_ = pair(t.receive, t.transmit);
     }
-    if (std::fabs(t.v) > 0.0001) {
+    if (std::fabs(t.closingSpeedKmS) > 0.0001) {
         if (t.correction.display == FrequencyDisplay::DopplerShift) {
             auto shift = [&](double kHz) {
                 return QString::fromStdString(orbit::FormatNumber(kHz, "##0.000", separator));
@@ -174,7 +174,7 @@ QString DopplerTracker::CorrectionStatus() const {
 
 void DopplerTracker::RadioStep() {
     TuningState& t = tuning_;
-    if (!commands_ || !transponder_.found || t.tickStage < 2 || !t.catOn || t.catDisabled ||
+    if (!commands_ || !transponder_.found || t.ticksSinceSelection < 2 || !t.catOn || t.catDisabled ||
         t.downlinkShift == 0) {
         return;
     }
@@ -184,7 +184,7 @@ void DopplerTracker::RadioStep() {
     RadioContext context = Context();
     if (t.modeSetupCounter < kModeSetupRuns) {
         if (t.modeSetupCounter++ == 0) {
-            t.sense = transponder_.inverting ? 1 : -1;
+            t.crossTermSign = transponder_.inverting ? 1 : -1;
             const bool fm = IsFmMode(transponder_.downlinkMode);
             t.activeThresholdHz = fm ? t.fmIntervalHz : t.ssbIntervalHz;
             t.vfoMode = !fm;
@@ -200,9 +200,6 @@ void DopplerTracker::RadioStep() {
             // The radio was switched off or unplugged: no more CAT for this run.
             t.catOn = false;
             t.catDisabled = true;
-            if (onCatDisabled) {
-                onCatDisabled();
-            }
             return;
         }
         if (t.dialMoved) {
@@ -229,11 +226,11 @@ void DopplerTracker::SendFrequencies() {
                           : t.receive > t.transmit                        ? t.receive
                                                                           : t.transmit;
     RadioContext context = Context();
-    if (t.manual) {
-        t.manual = false;
+    if (t.manualFrequencies) {
+        t.manualFrequencies = false;
     } else {
-        if (t.force) {
-            t.force = false;
+        if (t.sendWithoutChecks) {
+            t.sendWithoutChecks = false;
         } else {
             // Compared in millihertz, so 0.100 kHz against a 100 Hz interval is due.
             const double differenceHz =
@@ -254,7 +251,7 @@ void DopplerTracker::SendFrequencies() {
     const bool withUplink = options_.uplinkEnabled && t.transmit != 0;
     if (link_.KctMode()) {
         const char* pattern = commands_->KctPattern();
-        link_.kctMacro("SF" + KctNumber(downlink, pattern) + " " +
+        link_.kctMacroSink("SF" + KctNumber(downlink, pattern) + " " +
                        KctNumber(withUplink ? uplink : 0, pattern));
         link_.Delay();
     } else {
@@ -292,7 +289,7 @@ bool DopplerTracker::VfoStep(int hertz) {
     double downlink = 0, uplink = 0;
     RadioOffsets(downlink, uplink);
     if (link_.KctMode()) {
-        link_.kctMacro("SF" + KctNumber(downlink, commands_->KctPattern()));
+        link_.kctMacroSink("SF" + KctNumber(downlink, commands_->KctPattern()));
         return true;
     }
     if (!link_.HasPort()) {
@@ -406,7 +403,7 @@ void DopplerTracker::ManualInput(double receiveKHz, double transmitKHz) {
     if (transmitKHz > 0) {
         tuning_.transmit = transmitKHz;
     }
-    tuning_.manual = true;
+    tuning_.manualFrequencies = true;
     SendFrequencies();
     // So the next tick does not tune away from what was typed.
     tuning_.catOn = false;
@@ -429,10 +426,10 @@ QString DopplerTracker::CatClicked() {
 
 void DopplerTracker::CatOn() {
     tuning_.catOn = true;
-    tuning_.tickStage = 0;
+    tuning_.ticksSinceSelection = 0;
     tuning_.lastSentTarget = 0;
     if (link_.KctMode()) {
-        link_.kctMacro(QStringLiteral("RaOpen"));
+        link_.kctMacroSink(QStringLiteral("RaOpen"));
     } else if (commands_ && link_.HasPort()) {
         RadioContext context = Context();
         commands_->CatOn(context);
@@ -445,7 +442,7 @@ void DopplerTracker::CatOn() {
 void DopplerTracker::CatOff() {
     tuning_.catOn = false;
     if (link_.KctMode()) {
-        link_.kctMacro(QStringLiteral("RaClose"));
+        link_.kctMacroSink(QStringLiteral("RaClose"));
     } else if (commands_ && link_.HasPort()) {
         RadioContext context = Context();
         commands_->CatOff(context);
@@ -501,7 +498,7 @@ void DopplerTracker::Close(bool windowClosed) {
         }
     }
     if (link_.KctMode()) {
-        link_.kctMacro(QStringLiteral("Close"));
+        link_.kctMacroSink(QStringLiteral("Close"));
     }
 }
 

@@ -112,9 +112,6 @@ public:
         return tuning_.vfoMode ? QStringLiteral("V+") : QStringLiteral("V-");
     }
 
-    // Called when a read failed and CAT was switched off for the run.
-    std::function<void()> onCatDisabled;
-
     // A configured radio 2 (it takes the uplink, its mode, its transmit check and the
     // transmit switch) and the tone switch; the caller owns both, either may be null.
     SecondRadio* radio2 = nullptr;

@@ -11,7 +11,7 @@
 namespace orbivox {
 
 struct TuningState {
-    double v = 0;  // km/s, closing speed (- range rate)
+    double closingSpeedKmS = 0;  // the range rate with its sign turned
     double downlinkShift = 0, previousDownlinkShift = 0, downlinkShiftChange = 0;  // dD, kHz
     double uplinkShift = 0;                                                        // dU, kHz
     double receive = 0;                                                            // D, kHz
@@ -22,18 +22,18 @@ struct TuningState {
     double receiveCorrectionHz = 0;       // "Downl.-Corr.(Hz)"
     QMap<int, double> uplinkCalibration;  // Hz, per set index, for this run only
     int workingSetIndex = 0;
-    int sense = -1;  // +1 REV, -1 otherwise
+    int crossTermSign = -1;  // +1 for an inverting ("REV") transponder, -1 otherwise
     double fmIntervalHz = 0, ssbIntervalHz = 0, activeThresholdHz = 0;
     double lastSentTarget = 0;     // kHz; 0 forces the next send
     double lastDownlinkValue = 0;  // kHz
     QString lastSentDownlinkText, lastSentUplinkText;
     int sendCount = 0;
     bool dialMoved = false;
-    bool force = false;
-    bool manual = false;
+    bool sendWithoutChecks = false;  // the next send skips the threshold and transmit check
+    bool manualFrequencies = false;  // typed frequencies: the next send goes out as it is
     bool catOn = false;
     bool catDisabled = false;
-    int tickStage = 0;  // 0, 1, 2
+    int ticksSinceSelection = 0;  // 0, 1, 2: the radio is tuned from the second on
     int modeSetupCounter = 0;
     bool cwSwitch = false;  // "CW+"
     // The one-VFO radio's send counter and its N; whether the last transmit check saw the

@@ -117,8 +117,8 @@ public:
     // The working pass's flip and overlap, as the data item publishes them.
     FlipState WorkingFlipState() const;
 
-    double SetAzimuth() const { return setAzimuth_; }
-    double SetElevation() const { return setElevation_; }
+    double SetPointAzimuth() const { return setAzimuth_; }
+    double SetPointElevation() const { return setElevation_; }
     bool Parked() const { return parked_; }
     int RotorCounter() const { return rotorCounter_; }
 

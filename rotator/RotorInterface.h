@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "links/ClientConversation.h"
+#include "links/ServerTopics.h"
 #include "settings/Notifier.h"
 
 namespace orbivox {
@@ -31,11 +32,9 @@ public:
 
 inline constexpr int kServerStartWaitMs = 1200;
 inline constexpr int kServerCloseWaitMs = 1000;
-inline const QString kRotorTopic = QStringLiteral("RotServConv");
 inline const QString kArsTopic = QStringLiteral("RCI");
 inline const QString kArsItem = QStringLiteral("AZIMUTH");
 inline const QString kCatService = QStringLiteral("ServerKCT");
-inline const QString kCatTopic = QStringLiteral("CatServConv");
 
 // The program a stored server path names: backslashes mapped to "/", and nothing added
 // on Linux (Windows' programs end in ".exe").

@@ -23,8 +23,6 @@
 
 namespace orbivox::servers {
 
-inline const QString kCatServerTopic = QStringLiteral("CatServConv");
-
 // How the radio takes its uplink: a split transmit VFO, or the sub VFO of a satellite mode.
 enum class CatStyle { Split, SubVfo };
 

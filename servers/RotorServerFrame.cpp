@@ -62,7 +62,7 @@ public:
             log_.Line(text);
         } else if (const auto point = ParseSetPoint(text)) {
             log_.Line(QStringLiteral("position ") + text);
-            items_.PublishItem(kRotorServerTopic, QStringLiteral("Position"), text);
+            items_.PublishItem(kRotorTopic, QStringLiteral("Position"), text);
             driver_->Move(*point);
         } else {
             log_.Line(QStringLiteral("not a position: ") + text);
@@ -78,7 +78,7 @@ private:
 }  // namespace
 
 ServedTopic RotorTopic(std::unique_ptr<RotorDriver> driver, ServerLog& log, ItemSink& items) {
-    return {kRotorServerTopic, QStringLiteral("Position"),
+    return {kRotorTopic, QStringLiteral("Position"),
             std::make_unique<RotorTopicHandler>(std::move(driver), log, items)};
 }
 

@@ -14,12 +14,11 @@
 #include <vector>
 
 #include "links/ConversationServer.h"
+#include "links/ServerTopics.h"
 
 #include "settings/Folders.h"
 
 namespace orbivox::servers {
-
-inline const QString kRotorServerTopic = QStringLiteral("RotServConv");
 
 // One position of a macro "az el"; nothing for any other text.
 struct SetPoint {

@@ -111,7 +111,7 @@ void PreviewMode::ComputeAt(double dayNumber) {
     TrackingSwitches& switches = engine_.Switches();
     // No rotor, radio, voice or satellite change for an instant that is not now.
     const TrackingSwitches kept = switches;
-    switches.catControl = false;
+    switches.radioHeld = true;
     switches.rotorControl = false;
     switches.autoChange = false;
     switches.announcements = false;

@@ -63,9 +63,8 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
     t.correction = s.correction;
     t.catOn = start.catControl;
     if (start.catServerInUse && catServer != nullptr) {
-        link_.kctMacro = [catServer](const QString& macro) { catServer->ExecuteMacro(macro); };
+        link_.kctMacroSink = [catServer](const QString& macro) { catServer->ExecuteMacro(macro); };
     }
-    tracker_->onCatDisabled = [this] { session_.engine().Switches().catControl = false; };
     radio1Settings_ = commandSettings;
     radio2Setup_.family = s.radio2.family;
     radio2Setup_.files = s.radio2Files;
@@ -267,7 +266,6 @@ void RadioControl::SelectEntry(int listOffset) {
 QString RadioControl::CatClicked() {
     const QString message = tracker_->CatClicked();
     if (message.isEmpty()) {
-        session_.engine().Switches().catControl = tracker_->Tuning().catOn;
         Select(listOffset_);
     }
     return message;
@@ -275,7 +273,6 @@ QString RadioControl::CatClicked() {
 
 void RadioControl::Install(TrackingHooks& hooks) {
     TrackingEngine& engine = session_.engine();
-    engine.Switches().catControl = tracker_->Tuning().catOn;
     hooks.selectTransponder = [this] {
         tracker_->WorkingSatelliteChosen();
         Select(0);
@@ -287,7 +284,7 @@ void RadioControl::Install(TrackingHooks& hooks) {
     hooks.radioStep = [this] {
         // A radio 2 that needs the band set-up beside a radio 1 that asks for it each tick.
         if (!lost_ && secondRadio_ && radio2BandCheck_ == Radio2BandCheck::EveryTick &&
-            tracker_->Tuning().catOn && tracker_->Tuning().tickStage >= 2) {
+            tracker_->Tuning().catOn && tracker_->Tuning().ticksSinceSelection >= 2) {
             secondRadio_->BandSetup(tracker_->Transponder().downlinkKHz,
                                     tracker_->Transponder().downlinkOffsetKHz);
         }

@@ -100,7 +100,8 @@ QString SwitchPanelState::Caption(SwitchId id) const {
         case SwitchId::Rotor:
             return rotor_ ? rotor_->RotorSwitchText() : OnOff(s.rotorControl, "R+", "R-");
         case SwitchId::Cat:
-            return tracker ? tracker->CatLabel() : OnOff(s.catControl, "C+", "C-");
+            return tracker ? tracker->CatLabel()
+                           : OnOff(session_.startValues().catControl, "C+", "C-");
         case SwitchId::Wechsel:
             return OnOff(s.autoChange, "A+", "A-");
         case SwitchId::Vfo:

@@ -30,15 +30,13 @@ void TrackingEngine::SetSquintEntries(std::vector<orbit::SquintEntry> entries) {
 }
 
 void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workingSlot) {
-    selected_.assign(setIndices.begin(),
-                     setIndices.begin() + std::min<size_t>(setIndices.size(), kMaxSelected));
-    view_.SetSelection(selected_);
+    view_.SetSelection(setIndices);
     for (int k = 0; k < SelectedCount(); ++k) {
         view_.PrepareSquint(k);
     }
     repaintAll_ = true;
     workingSlot_ = -1;
-    if (!selected_.empty()) {
+    if (SelectedCount() > 0) {
         ApplyWorkingChange(std::clamp(workingSlot, 0, SelectedCount() - 1));
     }
 }
@@ -53,7 +51,7 @@ int TrackingEngine::TickIntervalMs() const {
 }
 
 int TrackingEngine::WorkingSetIndex() const {
-    return workingSlot_ >= 0 ? selected_[static_cast<size_t>(workingSlot_)] : 0;
+    return workingSlot_ >= 0 ? Selected()[static_cast<size_t>(workingSlot_)] : 0;
 }
 
 std::string TrackingEngine::WorkingName() const {
@@ -82,7 +80,6 @@ void TrackingEngine::TrackingTick() {
     }
     startupTicks_ = std::min(startupTicks_, kStartupTicks);
     view_.UpdateClock();
-    Call(hooks_.markRadioDisplay);
     TrackAll();
 }
 
@@ -90,80 +87,84 @@ void TrackingEngine::TrackAll() {
     refreshTick_ = false;
     const int n = SelectedCount();
     for (int k = 0; k < n; ++k) {
-        const int i = selected_[static_cast<size_t>(k)];
-        Letter& letter = letters_[static_cast<size_t>(k)];
-        const bool wasUp = lastElevation_[static_cast<size_t>(i)] > 0;
-        const LetterColour oldColour = letter.colour;
-
-        view_.Evaluate(k);
-        const orbit::TrackResult result = view_.Result();
-        // A set that cannot be propagated stays silver and is skipped by what follows.
-        const bool isUp = result.ok && result.elevation > 0;
-        letter.colour = isUp ? LetterColour::White : LetterColour::Silver;
-        if (wasUp != isUp || repaintAll_) {
-            letter.repaint = true;
-        }
-        const double previousElevation = lastElevation_[static_cast<size_t>(i)];
-        lastElevation_[static_cast<size_t>(i)] = result.ok ? result.elevation : 0.0;
-
+        const SlotTick tick = EvaluateSlot(k);
         if (k == workingSlot_) {
-            if (result.ok) {
-                dataItems_.PublishNameTick(orbit_.Sets()[i].name, result.elevation,
-                                           switches_.minElevation, losStandby_);
-            }
-            view_.ComputeSubPoint();
-            refreshTick_ = mapRefreshCounter_ == 0;
-            if (refreshTick_) {
-                Call(hooks_.refreshFootprint);
-                if (switches_.sunDisplay) {
-                    SunNow();
-                    Call(hooks_.refreshSunPosition);
-                }
-            }
-            if (switches_.sunDisplay) {
-                CheckWorkingEclipse();
-                Call(hooks_.checkEclipse);
-            }
-            if (++mapRefreshCounter_ > mapUpdateTicks_) {
-                mapRefreshCounter_ = 0;
-            }
-            previousRange_ = working_.range;
-            Call(hooks_.computeDoppler);
-            view_.ComputeSquint(k);
-            working_ = view_.Result();
-            ShowListLine();
-            if (working_.ok) {
-                PublishDataItem();
-            }
-            if (refreshTick_) {
-                Call(hooks_.drawDirectionArrow);
-            }
+            WorkingSatelliteStep(k, tick);
         }
-        // The countdown is recomputed when a satellite crosses its elevation, either way.
-        const double c = switches_.countdownElevation;
-        if (result.ok && (previousElevation > c) != (result.elevation > c)) {
-            Call(hooks_.countdownCrossing, i);
-        }
-        if (switches_.announcements && StartupComplete() && oldColour == LetterColour::Silver &&
-            letter.colour == LetterColour::White &&
-            !orbit::IsGeostationary(orbit_.Sets()[i].meanMotionRevPerDay)) {
-            Call(hooks_.announceRise, i);
-        }
-        if (k == workingSlot_ && switches_.catControl) {
-            Call(hooks_.radioStep);
-        }
+        SlotEvents(k, tick);
     }
     for (int k = n; k < kMaxSelected; ++k) {
         letters_[static_cast<size_t>(k)] = Letter{LetterColour::Silver, true};
     }
+    AfterTheLoop();
+}
 
-    Call(hooks_.secondObserverReadout);
-    if (refreshTick_) {
-        if (switches_.sunDisplay) {
-            Call(hooks_.drawSunTerminator);
-        }
-        Call(hooks_.drawOtherSatellites);
+TrackingEngine::SlotTick TrackingEngine::EvaluateSlot(int slot) {
+    SlotTick tick;
+    tick.setIndex = view_.Selection()[static_cast<size_t>(slot)];
+    Letter& letter = letters_[static_cast<size_t>(slot)];
+    double& lastElevation = lastElevation_[static_cast<size_t>(tick.setIndex)];
+    tick.previousElevation = lastElevation;
+    tick.oldColour = letter.colour;
+
+    view_.Evaluate(slot);
+    tick.result = view_.Result();
+    // A set that cannot be propagated stays silver and is skipped by what follows.
+    const bool isUp = tick.result.ok && tick.result.elevation > 0;
+    letter.colour = isUp ? LetterColour::White : LetterColour::Silver;
+    if ((tick.previousElevation > 0) != isUp || repaintAll_) {
+        letter.repaint = true;
     }
+    lastElevation = tick.result.ok ? tick.result.elevation : 0.0;
+    return tick;
+}
+
+void TrackingEngine::WorkingSatelliteStep(int slot, const SlotTick& tick) {
+    if (tick.result.ok) {
+        dataItems_.PublishNameTick(orbit_.Sets()[tick.setIndex].name, tick.previousElevation,
+                                   tick.result.elevation, switches_.minElevation, losStandby_);
+    }
+    view_.ComputeSubPoint();
+    refreshTick_ = mapRefreshCounter_ == 0;
+    if (switches_.sunDisplay) {
+        if (refreshTick_) {
+            SunNow();
+        }
+        CheckWorkingEclipse();
+        Call(hooks_.checkEclipse);
+    }
+    if (++mapRefreshCounter_ > mapUpdateTicks_) {
+        mapRefreshCounter_ = 0;
+    }
+    previousRange_ = working_.range;
+    Call(hooks_.computeDoppler);
+    view_.ComputeSquint(slot);
+    working_ = view_.Result();
+    ShowListLine();
+    if (working_.ok) {
+        PublishDataItem();
+    }
+}
+
+void TrackingEngine::SlotEvents(int slot, const SlotTick& tick) {
+    // The countdown is recomputed when a satellite crosses its elevation, either way.
+    const double c = switches_.countdownElevation;
+    if (tick.result.ok && (tick.previousElevation > c) != (tick.result.elevation > c)) {
+        Call(hooks_.countdownCrossing, tick.setIndex);
+    }
+    const Letter& letter = letters_[static_cast<size_t>(slot)];
+    if (switches_.announcements && StartupComplete() && tick.oldColour == LetterColour::Silver &&
+        letter.colour == LetterColour::White &&
+        !orbit::IsGeostationary(orbit_.Sets()[tick.setIndex].meanMotionRevPerDay)) {
+        Call(hooks_.announceRise, tick.setIndex);
+    }
+    if (slot == workingSlot_ && !switches_.radioHeld) {
+        Call(hooks_.radioStep);
+    }
+}
+
+void TrackingEngine::AfterTheLoop() {
+    Call(hooks_.secondObserverReadout);
     repaintAll_ = false;
     if (refreshTick_) {
         Call(hooks_.refreshCountdownWindow);
@@ -255,13 +256,8 @@ void TrackingEngine::ApplyWorkingChange(int slot) {
     // satellite kept the same side of the horizon); search every such pass afresh.
     view_.ClearStalePasses();
     Call(hooks_.selectTransponder);
-    if (StartupComplete()) {
-        Call(hooks_.sendBandSetup);
-    }
     Call(hooks_.resetRotorCounter);
     mapRefreshCounter_ = 0;
-    Call(hooks_.resetDoppler);
-    Call(hooks_.refreshTuningDialog);
 }
 
 void TrackingEngine::QuitProgram(const QuitHooks& hooks, bool quitCommand, bool switchingSlot) {

@@ -44,7 +44,9 @@ struct TrackingSwitches {
     MapViewSwitches map;            // window size, zoom, map set: the list follows the size
     bool countdownColumns = false;  // "Ct": countdowns in the list and the map labels
     bool sunDisplay = true;         // the Sun's position, eclipse and the map's sun line
-    bool catControl = false;
+    // Preview: no radio step for an instant that is not now. CAT on or off is the radio's
+    // own state (TuningState::catOn), which the radio step reads.
+    bool radioHeld = false;
     bool rotorControl = false;
     bool autoChange = false;
     bool announcements = false;
@@ -105,8 +107,9 @@ public:
     int WorkingSetIndex() const;
     // The working satellite's name; empty with no satellite selected.
     std::string WorkingName() const;
-    int SelectedCount() const { return static_cast<int>(selected_.size()); }
-    const std::vector<int>& Selected() const { return selected_; }
+    // The selection is the station view's; the engine reads it from there.
+    int SelectedCount() const { return static_cast<int>(view_.Selection().size()); }
+    const std::vector<int>& Selected() const { return view_.Selection(); }
     bool IsRefreshTick() const { return refreshTick_; }
     bool StartupComplete() const { return startupTicks_ >= 3; }
     const orbit::PassData& WorkingPass() const;
@@ -114,6 +117,19 @@ public:
     void RequestMapRefresh() { mapRefreshCounter_ = 0; }
 
 private:
+    // One selected satellite's part of a tick: its set, the evaluation, the elevation and
+    // letter colour of the tick before.
+    struct SlotTick {
+        int setIndex = 0;
+        orbit::TrackResult result;
+        double previousElevation = 0;
+        LetterColour oldColour = LetterColour::Silver;
+    };
+    // The steps of TrackAll, in their order for each slot, then once after the loop.
+    SlotTick EvaluateSlot(int slot);
+    void WorkingSatelliteStep(int slot, const SlotTick& tick);
+    void SlotEvents(int slot, const SlotTick& tick);
+    void AfterTheLoop();
     void ShowListLine();
     void PublishDataItem();
     void CheckWorkingEclipse();
@@ -123,9 +139,10 @@ private:
     TrackingHooks hooks_;
     TrackingSwitches switches_;
 
-    std::vector<int> selected_;
     int workingSlot_ = -1;
-    std::vector<double> lastElevation_;  // per set index
+    // The previous tick's elevation per set index: the one place it is kept (letters,
+    // countdown crossings and the name item read it).
+    std::vector<double> lastElevation_;
     std::array<Letter, kMaxSelected> letters_{};
     bool repaintAll_ = true;
     int mapRefreshCounter_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The places in the tracking cycle where other subsystems do their part. Each is empty
-// until its subsystem is built; an empty hook is skipped.
+// The places in the tracking cycle where other subsystems do their part (the radios, the
+// rotor, speech, the countdown window, the second observer). An empty hook is skipped.
 #include <functional>
 #include <string>
 
@@ -12,38 +12,29 @@ struct TrackingHooks {
     // TrackingTick
     std::function<void()> startAnnouncement;     // first tick: speech settings and greeting
     std::function<void()> openCountdownAtStart;  // second tick, when its option is set
-    std::function<void()> markRadioDisplay;
 
-    // TrackAll, working satellite
-    std::function<void()> refreshFootprint;    // refresh tick: globe or map footprint frame
-    std::function<void()> refreshSunPosition;  // refresh tick with the sun display on
-    std::function<void()> checkEclipse;        // every tick with the sun display on
+    // TrackAll, the working satellite's step
+    std::function<void()> checkEclipse;  // every tick with the sun display on
     std::function<void()> computeDoppler;
     // The data item's frequencies, modes and converter offsets (radio) and the flip and
     // overlap state (rotor); until they fill them, 0, no modes and the plain look angles.
     std::function<void(DataLineValues& values)> dataLineRadio;
     std::function<void(DataLineValues& values)> dataLineRotor;
-    std::function<void()> drawDirectionArrow;  // refresh tick
 
-    // TrackAll, every satellite
+    // TrackAll, every satellite after its evaluation
     std::function<void(int setIndex)> countdownCrossing;
     std::function<void(int setIndex)> announceRise;
-    std::function<void()> radioStep;  // working satellite with CAT control on
+    std::function<void()> radioStep;  // working satellite, not in preview (it reads CAT on)
 
     // After the loop
     std::function<void()> secondObserverReadout;
-    std::function<void()> drawSunTerminator;
-    std::function<void()> drawOtherSatellites;
-    std::function<void()> refreshCountdownWindow;
+    std::function<void()> refreshCountdownWindow;  // refresh tick
     std::function<void()> rotorUpdate;
     std::function<void()> automaticChange;
 
     // ApplyWorkingChange
-    std::function<void()> selectTransponder;
-    std::function<void()> sendBandSetup;  // Icom and Kenwood, after start-up
+    std::function<void()> selectTransponder;  // the entry, the radios' band set-up, the tone
     std::function<void()> resetRotorCounter;
-    std::function<void()> resetDoppler;
-    std::function<void()> refreshTuningDialog;
 };
 
 // QuitProgram's steps, in their order.

@@ -69,7 +69,6 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     switches.map = MapViewFromStart(runValues_);
     switches.countdownColumns = runValues_.countdownColumns;
     switches.sunDisplay = runValues_.sunDisplay;
-    switches.catControl = runValues_.catControl;
     switches.rotorControl = runValues_.rotorControl;
     switches.autoChange = runValues_.autoChange;
     switches.announcements = runValues_.voiceAnnounce;

@@ -133,7 +133,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
                                      return std::nullopt;
                                  }
                                  const AntennaPositioning& p = rotor_->Positioning();
-                                 return std::pair{p.SetAzimuth(), p.SetElevation()};
+                                 return std::pair{p.SetPointAzimuth(), p.SetPointElevation()};
                              },
                              [this](int slot) { SelectWorkingSatellite(slot); }},
         this);

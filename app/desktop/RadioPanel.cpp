@@ -110,7 +110,6 @@ void RadioPanel::ShowTxRx() {
 
 void RadioPanel::SatelliteModeOff() {
     radios_.Tracker().SatelliteModeOff();
-    session_.engine().Switches().catControl = false;
     Refresh();
 }
 

@@ -95,7 +95,7 @@ public:
     void ModeSetup(RadioContext& c) override {
         const SelectedTransponder& s = c.transponder;
         if (c.link.KctMode()) {
-            c.link.kctMacro("SM" + s.downlinkMode + " " + s.uplinkMode);
+            c.link.kctMacroSink("SM" + s.downlinkMode + " " + s.uplinkMode);
             return;
         }
         const bool trace = model_.satelliteMode && c.tuning.vfoMode;

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         argc, argv, [](const orbivox::Folders& folders, ServerLog& log, orbivox::ItemSink& items) {
             std::vector<ServedTopic> topics;
             topics.push_back(
-                {kCatServerTopic, QStringLiteral("Radio"),
+                {orbivox::kCatTopic, QStringLiteral("Radio"),
                  std::make_unique<CatBridge>(
                      ReadCatSettings(folders.ConfigFile(QStringLiteral("HamlibCat.SQF")), log),
                      log)});

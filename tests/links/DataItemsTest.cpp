@@ -126,7 +126,7 @@ TEST(DataItems, TextsAreReducedToTheEightBitRepertoire) {
     v.name =
         "\xC5\x81\xC3\xB3"
         "d\xC5\xBA \xE2\x82\xAC";  // "Łódź €": Ł and ź are not in it
-    items.PublishNameTick(v.name, 20, -3, losStandby);
+    items.PublishNameTick(v.name, 0, 20, -3, losStandby);
     items.PublishDataTick(v, true, false, '.');
     ASSERT_EQ(sink.published.size(), 2u);
     EXPECT_EQ(sink.published[0].text, QString::fromUtf8("?\xC3\xB3"
@@ -188,7 +188,8 @@ TEST(DataItems, NameItemFollowsSettingAndRisingThroughTheMinimumElevation) {
     bool losStandby = false;
     for (size_t t = 0; t < ticks.size(); ++t) {
         sink.published.clear();
-        items.PublishNameTick("AO-07", ticks[t].elevation, -3, losStandby);
+        const double previous = t == 0 ? 0 : ticks[t - 1].elevation;
+        items.PublishNameTick("AO-07", previous, ticks[t].elevation, -3, losStandby);
         EXPECT_EQ(sink.Names(), ticks[t].published) << "tick " << t;
         EXPECT_EQ(losStandby, ticks[t].losStandby) << "tick " << t;
     }
@@ -199,17 +200,17 @@ TEST(DataItems, ForgottenNameIsPublishedAgainAndPreviewPublishesStandby) {
     DataItems items;
     items.SetSink(&sink);
     bool losStandby = false;
-    items.PublishNameTick("AO-07", 20, -3, losStandby);
-    items.PublishNameTick("AO-07", 21, -3, losStandby);
+    items.PublishNameTick("AO-07", 0, 20, -3, losStandby);
+    items.PublishNameTick("AO-07", 20, 21, -3, losStandby);
     // A new client on the name topic: the next tick gives the bare name again.
     items.ForgetName();
-    items.PublishNameTick("AO-07", 22, -3, losStandby);
+    items.PublishNameTick("AO-07", 21, 22, -3, losStandby);
     // Preview or MA: standby; back in real time the name comes again.
     items.PublishStandby("AO-07");
     items.ForgetName();
-    items.PublishNameTick("AO-07", 22, -3, losStandby);
+    items.PublishNameTick("AO-07", 22, 22, -3, losStandby);
     // Another working satellite below the minimum.
-    items.PublishNameTick("FO-29", -20, -3, losStandby);
+    items.PublishNameTick("FO-29", 22, -20, -3, losStandby);
     EXPECT_EQ(sink.Names(),
               (std::vector<QString>{"AO-07", "AO-07", "AO-07 Standby", "AO-07", "FO-29 Standby"}));
 }
@@ -217,8 +218,8 @@ TEST(DataItems, ForgottenNameIsPublishedAgainAndPreviewPublishesStandby) {
 TEST(DataItems, WithoutASinkTheStandbyRuleStillRuns) {
     DataItems items;
     bool losStandby = false;
-    items.PublishNameTick("AO-07", 10, -3, losStandby);
-    items.PublishNameTick("AO-07", -1, -3, losStandby);
+    items.PublishNameTick("AO-07", 0, 10, -3, losStandby);
+    items.PublishNameTick("AO-07", 10, -1, -3, losStandby);
     EXPECT_TRUE(losStandby);
     items.PublishDataTick(Sample(), true, true, '.');
 }

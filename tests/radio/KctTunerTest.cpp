@@ -50,7 +50,7 @@ TEST(KctTuner, MacrosForCatOnModesFrequenciesAndClosing) {
     ClientConversation cat(ClientOpening::WhenLinked, folder.path());
     cat.SetLink("KctServer", "KctTopic");
     CatLink link(nullptr, 0);
-    link.kctMacro = [&cat](const QString& macro) { cat.ExecuteMacro(macro); };
+    link.kctMacroSink = [&cat](const QString& macro) { cat.ExecuteMacro(macro); };
     DopplerTracker tracker(link, MakeCommandSet(RadioFamily::Yaesu, {}), {});
     SelectedTransponder entry;
     entry.found = true;

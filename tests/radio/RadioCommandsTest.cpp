@@ -111,7 +111,7 @@ TEST(DopplerArithmetic, NoUplinkAndNoEntry) {
 // KCT mode needs no port: the macros show what would be sent.
 struct KctTracker {
     KctTracker() : tracker(link, MakeCommandSet(RadioFamily::Yaesu, {}), {}) {
-        link.kctMacro = [this](const QString& macro) { macros << macro; };
+        link.kctMacroSink = [this](const QString& macro) { macros << macro; };
         tracker.SatelliteChanged(1, Linear(435150, 145900, true));
         tracker.Tuning().catOn = true;
     }

@@ -135,7 +135,7 @@ TEST(AntennaPositioning, StandbyAndMinimumElevationHoldTheAntennaAndParkOnce) {
     ASSERT_EQ(r.sent.size(), 2u);
     EXPECT_EQ(r.sent[1], (Sent{"180", "005"}));
     EXPECT_TRUE(r.positioning.Parked());
-    EXPECT_EQ(r.positioning.SetElevation(), 0);
+    EXPECT_EQ(r.positioning.SetPointElevation(), 0);
 }
 
 TEST(AntennaPositioning, IntervalModeSendsEveryIntervalForItsMiddle) {

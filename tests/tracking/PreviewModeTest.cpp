@@ -69,7 +69,6 @@ protected:
         engine_->Hooks().rotorUpdate = [this] { ++rotorCalls_; };
         engine_->Hooks().radioStep = [this] { ++radioCalls_; };
         engine_->Switches().rotorControl = true;
-        engine_->Switches().catControl = true;
         engine_->TrackingTick();
         now_ = engine_->Time().dayNumber;
         rotorCalls_ = radioCalls_ = 0;

@@ -100,7 +100,7 @@ TEST_F(RotorControlTest, AServerThatNeverReadsLeavesTheTickRunning) {
     double azimuths = 0;
     for (int tick = 0; tick < 12000; ++tick) {
         session->engine().TrackingTick();
-        azimuths += rotor.Positioning().SetAzimuth();
+        azimuths += rotor.Positioning().SetPointAzimuth();
         clock_.Advance(0.04 / 86400);
     }
     EXPECT_GT(azimuths, 0);  // the satellite was followed
