@@ -110,8 +110,8 @@ void BM_PassTableOf24SatellitesOverADay(benchmark::State& state) {
                 bench.view.Pass(position) = orbit::PassData{};
                 const orbit::PassOutcome outcome = bench.view.ComputePass(position);
                 const orbit::PassData& pass = bench.view.Pass(position);
-                if (outcome != orbit::PassOutcome::Searched || pass.aosText == orbit::kNoPassText ||
-                    pass.neverSets) {
+                if (outcome != orbit::PassOutcome::Searched ||
+                    pass.finding == orbit::PassFinding::NoPass || pass.neverSets) {
                     break;
                 }
                 ++passes;
@@ -142,7 +142,7 @@ int DayOfPasses(orbit::OrbitEngine& engine, int index, const orbit::GeodeticSite
             ++evaluations;
             return look(at);
         });
-        if (outcome != orbit::PassOutcome::Searched || pass.aosText == orbit::kNoPassText ||
+        if (outcome != orbit::PassOutcome::Searched || pass.finding == orbit::PassFinding::NoPass ||
             pass.aosTime >= end)
             return passes;
         ++passes;

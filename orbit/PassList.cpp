@@ -45,7 +45,7 @@ SetPasses ListPasses(OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
             list.end = PassListEnd::Unavailable;
             return list;
         }
-        if (next.pass.aosText == kNoPassText) {
+        if (next.pass.finding == PassFinding::NoPass) {
             list.end = PassListEnd::NoMorePasses;
             return list;
         }

@@ -15,7 +15,7 @@ namespace orbit {
 
 enum class PassListEnd {
     Listed,         // as many passes as asked for, or up to the end instant
-    NoMorePasses,   // the search found no further rise ("-----")
+    NoMorePasses,   // the search found no further rise
     NeverSets,      // the last pass listed does not end within the search
     Geostationary,  // no passes to list
     Unavailable,    // the set cannot be propagated at the start

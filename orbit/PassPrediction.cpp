@@ -60,8 +60,7 @@ PassOutcome PredictPass(PassData& pass, OrbitEngine& orbit, int setIndex, const 
             return SearchPass(pass, request, LookAtCurrentSet(orbit, site, computationShift));
         }
     }
-    pass.aosText = kNoPassText;
-    pass.losText = kNoPassText;
+    pass.finding = PassFinding::NoPass;
     return PassOutcome::Unavailable;
 }
 

@@ -40,7 +40,7 @@ PassRequest MakePassRequest(const ElementSet& set, const GeodeticSite& site, dou
 
 // The pass of set `setIndex` from `site`, searched from `start` when it is due for `pass`
 // (its searched flags); the search steps day numbers and takes them to UTC with the shift A.
-// A set that cannot be propagated at `start` gets the no-pass texts and Unavailable.
+// A set that cannot be propagated at `start` is found to have no pass, and Unavailable.
 PassOutcome PredictPass(PassData& pass, OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
                         const TimeState& start, double computationShift);
 

@@ -1,11 +1,11 @@
-// The pass search: a coarse step to the horizon crossing and back with finer steps for AOS,
-// climbing to the culmination, walking on to LOS; geostationary satellites are left out.
+// The pass search in its three searches, each a coarse step and finer ones back where it
+// turns: the rise, the culmination, the set; and the bound that lets the rise search skip
+// stretches the satellite cannot rise through. Geostationary satellites are left out.
 #include "orbit/PassSearch.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "orbit/DisplayFormat.h"
 #include "orbit/OrbitConstants.h"
 #include "orbit/TimeScales.h"
 
@@ -44,11 +44,6 @@ double CentralAngle(double elevation, double site, double satellite) {
     return std::acos(site / satellite * std::cos(elevation)) - elevation;
 }
 
-void MarkNoPass(PassData& pass) {
-    pass.aosText = kNoPassText;
-    pass.losText = kNoPassText;
-}
-
 }  // namespace
 
 double CoarseStep(double semiMajorAxis) {
@@ -57,14 +52,6 @@ double CoarseStep(double semiMajorAxis) {
 
 bool IsGeostationary(double meanMotionRevPerDay) {
     return meanMotionRevPerDay > kGeostationaryLow && meanMotionRevPerDay < kGeostationaryHigh;
-}
-
-std::string TimeOfDayText(double dayNumber) {
-    return FormatDateTime(dayNumber + kDayNumberToJulianDate, "hh:nn");
-}
-
-std::string DurationText(double days) {
-    return TimeOfDayText(days);
 }
 
 int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request, double stepDays) {
@@ -102,17 +89,187 @@ int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request
 void ResetPass(PassData& pass) {
     pass.upSearched = false;
     pass.downSearched = false;
-    pass.previousElevation = kStoredElevationReset;
     pass.aosRounded = 0.0;
 }
 
-std::string PassCountdownText(const PassData& pass, double elevation, double now) {
-    return DurationText(elevation >= 0.0 ? pass.recomputeAfter - now : pass.aosRounded - now);
+namespace {
+
+// Where the searches stand, handed from one to the next.
+struct Walk {
+    double t = 0.0;          // the instant reached, day number
+    double step = 0.0;       // days
+    double elevation = 0.0;  // what the next sample's elevation is compared with
+    LookSample sample;       // the last look angles taken
+};
+
+enum class Reached {
+    Found,
+    NoPass,     // no rise within a day, or the set could not be propagated
+    OutOfTime,  // still up when the LOS search's simulated time ran out
+};
+
+double LosLimit(const PassRequest& request) {
+    return request.now + kLosSearchDays;
 }
 
+// One step on and the look angles there; false when the set could not be propagated.
+bool StepOn(Walk& walk, const LookAtFunction& lookAt) {
+    walk.t += walk.step;
+    walk.sample = lookAt(walk.t);
+    return walk.sample.ok;
+}
+
+// Back to `kept` with a fifth of the step; true once the step has been refined enough.
+bool StepBackFiner(Walk& walk, double kept, int& refinements) {
+    walk.t = kept;
+    walk.step *= kStepFactor;
+    return ++refinements == kRefinements;
+}
+
+// AOS: step until the elevation passes the horizon, then go back and refine. Fills the rise
+// and leaves the walk half a minute after it; false when there is no pass.
+bool SearchRise(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
+                Walk& walk) {
+    const double aosLimit = walk.t + kAosSearchDays;
+    double prev = walk.elevation;
+    int refinements = 0;
+    for (;;) {
+        if (refinements == 0) {
+            // Steps the satellite cannot rise through are taken without looking, by the same
+            // additions, so the search lands on the instants it would have tried. Looking
+            // would have found it below (or the set failing, or the day over: no pass either
+            // way).
+            for (int k = StepsSurelyBelowHorizon(walk.sample, request, walk.step); k > 0; --k) {
+                walk.t += walk.step;
+                if (walk.t > aosLimit)
+                    return false;
+            }
+        }
+        const double kept = walk.t;
+        if (!StepOn(walk, lookAt))
+            return false;
+        if (Crossed(prev, walk.sample.elevation, kPassHorizon)) {
+            if (StepBackFiner(walk, kept, refinements))
+                break;
+            continue;
+        }
+        if (walk.t > aosLimit)
+            return false;
+        prev = walk.sample.elevation;
+    }
+    pass.aosAzimuth = walk.sample.azimuth;
+    pass.aosTime = walk.t;
+    walk.t += kThirtySeconds;
+    pass.aosRounded = walk.t;
+    pass.recomputeAfter = walk.t;
+    return true;
+}
+
+// Culmination after the rise: climb with the coarse step while the elevation grows, refine
+// where it turns. Leaves the walk at the top with the elevation there; false when the set
+// could not be propagated.
+bool SearchCulmination(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
+                       Walk& walk) {
+    const double losLimit = LosLimit(request);
+    walk.step = CoarseStep(request.semiMajorAxis);
+    double prev = 0.1;
+    pass.maxElevation = 0.0;
+    int refinements = 0;
+    bool elevationKnown = false;
+    while (walk.t < losLimit) {
+        const double kept = walk.t;
+        if (!StepOn(walk, lookAt))
+            return false;
+        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        if (walk.sample.elevation >= prev) {
+            prev = walk.sample.elevation;
+            walk.elevation = prev;
+            elevationKnown = true;
+            continue;
+        }
+        if (StepBackFiner(walk, kept, refinements))
+            break;
+    }
+    if (!elevationKnown) {
+        walk.sample = lookAt(walk.t);
+        if (!walk.sample.ok)
+            return false;
+        walk.elevation = walk.sample.elevation;
+    }
+    return true;
+}
+
+// Culmination of a satellite up at the start: step on until the elevation first drops, then
+// walk over the top with a twelfth of the step for the maximum. The LOS search goes on from
+// there with five twelfths of the step, comparing with the last elevation before the drop.
+Reached SearchCulminationWhileUp(PassData& pass, const PassRequest& request,
+                                 const LookAtFunction& lookAt, Walk& walk) {
+    const double losLimit = LosLimit(request);
+    for (;;) {
+        const double kept = walk.t;
+        if (!StepOn(walk, lookAt))
+            return Reached::NoPass;
+        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        if (walk.elevation > walk.sample.elevation) {
+            walk.t = kept;
+            walk.step /= 12.0;
+            do {
+                if (!StepOn(walk, lookAt))
+                    return Reached::NoPass;
+                pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+            } while (walk.sample.elevation >= walk.elevation && walk.t < losLimit);
+            walk.step *= 5.0;
+            return walk.t > losLimit ? Reached::OutOfTime : Reached::Found;
+        }
+        // Still climbing, so above the horizon: no set to look for before the top.
+        walk.elevation = walk.sample.elevation;
+        if (walk.t > losLimit)
+            return Reached::OutOfTime;
+    }
+}
+
+// LOS: step on until the elevation passes the horizon, then go back and refine. A pass that
+// ended within the half minute after its rise has its LOS where the walk stands.
+Reached SearchSet(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
+                  Walk& walk) {
+    if (walk.elevation < kPassHorizon)
+        return Reached::Found;
+    const double losLimit = LosLimit(request);
+    int refinements = 0;
+    for (;;) {
+        const double kept = walk.t;
+        if (!StepOn(walk, lookAt))
+            return Reached::NoPass;
+        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        if (Crossed(walk.elevation, walk.sample.elevation, kPassHorizon)) {
+            if (StepBackFiner(walk, kept, refinements))
+                return Reached::Found;
+            continue;
+        }
+        walk.elevation = walk.sample.elevation;
+        if (walk.t > losLimit)
+            return Reached::OutOfTime;
+    }
+}
+
+// The set where the walk ended, or what the search found instead.
+void KeepSet(PassData& pass, const Walk& walk, Reached reached) {
+    if (reached == Reached::NoPass) {
+        pass.finding = PassFinding::NoPass;
+        return;
+    }
+    pass.finding = PassFinding::Pass;
+    pass.neverSets = reached == Reached::OutOfTime;
+    pass.losAzimuth = walk.sample.azimuth;
+    pass.losTime = walk.t;
+    // A satellite that never sets is searched again from where the search gave up.
+    pass.recomputeAfter = pass.neverSets ? walk.t : walk.t + kThirtySeconds;
+}
+
+}  // namespace
+
 PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt) {
-    const double n = request.meanMotionRevPerDay;
-    if (IsGeostationary(n)) {
+    if (IsGeostationary(request.meanMotionRevPerDay)) {
         pass.geostationary = true;
         return PassOutcome::Geostationary;
     }
@@ -133,156 +290,22 @@ PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtF
     pass.neverSets = false;
 
     const double coarse = CoarseStep(request.semiMajorAxis);
-    const double losLimit = request.now + kLosSearchDays;
-    double t = request.now;
-    double s = coarse;
-    bool culminationPending = false;
-    LookSample sample = request.current;
-    double elevationAtT = el0;
-
-    if (el0 > kPassHorizon) {
+    Walk walk{request.now, coarse, el0, request.current};
+    Reached reached = Reached::NoPass;
+    pass.alreadyUp = el0 > kPassHorizon;
+    if (pass.alreadyUp) {
         pass.aosAzimuth = request.current.azimuth;
-        pass.aosTime = t;
-        pass.aosText = kAlreadyUpText;
+        pass.aosTime = walk.t;
         pass.maxElevation = el0;
-        culminationPending = true;
-    } else {
-        // AOS: step until the elevation passes the horizon, then go back and refine.
-        const double aosLimit = t + kAosSearchDays;
-        double prev = el0;
-        int refinements = 0;
-        for (;;) {
-            if (refinements == 0) {
-                // Steps the satellite cannot rise through are taken without looking, by the
-                // same additions, so the search lands on the instants it would have tried.
-                // Looking would have found it below (or the set failing, or the day over:
-                // no pass either way).
-                for (int k = StepsSurelyBelowHorizon(sample, request, s); k > 0; --k) {
-                    t += s;
-                    if (t > aosLimit) {
-                        MarkNoPass(pass);
-                        return PassOutcome::Searched;
-                    }
-                }
-            }
-            const double kept = t;
-            t += s;
-            sample = lookAt(t);
-            if (!sample.ok) {
-                MarkNoPass(pass);
-                return PassOutcome::Searched;
-            }
-            if (Crossed(prev, sample.elevation, kPassHorizon)) {
-                t = kept;
-                s *= kStepFactor;
-                if (++refinements == kRefinements)
-                    break;
-                continue;
-            }
-            if (t > aosLimit) {
-                MarkNoPass(pass);
-                return PassOutcome::Searched;
-            }
-            prev = sample.elevation;
-        }
-        pass.aosAzimuth = sample.azimuth;
-        pass.aosTime = t;
-        t += kThirtySeconds;
-        pass.aosRounded = t;
-        pass.recomputeAfter = t;
-        pass.aosText = TimeOfDayText(t);
-
-        // Culmination: climb while the elevation grows, refine where it turns.
-        s = coarse;
-        prev = 0.1;
-        pass.maxElevation = 0.0;
-        refinements = 0;
-        bool elevationKnown = false;
-        while (t < losLimit) {
-            const double kept = t;
-            t += s;
-            sample = lookAt(t);
-            if (!sample.ok) {
-                MarkNoPass(pass);
-                return PassOutcome::Searched;
-            }
-            pass.maxElevation = std::max(pass.maxElevation, sample.elevation);
-            if (sample.elevation >= prev) {
-                prev = sample.elevation;
-                elevationAtT = prev;
-                elevationKnown = true;
-                continue;
-            }
-            t = kept;
-            s *= kStepFactor;
-            if (++refinements == kRefinements)
-                break;
-        }
-        if (!elevationKnown) {
-            sample = lookAt(t);
-            if (!sample.ok) {
-                MarkNoPass(pass);
-                return PassOutcome::Searched;
-            }
-            elevationAtT = sample.elevation;
-        }
+        reached = SearchCulminationWhileUp(pass, request, lookAt, walk);
+    } else if (SearchRise(pass, request, lookAt, walk) &&
+               SearchCulmination(pass, request, lookAt, walk)) {
+        walk.step = coarse;
+        reached = Reached::Found;
     }
-
-    // LOS: a pass that ended within the half minute after its rise has its LOS here.
-    bool losFound = elevationAtT < kPassHorizon;
-    s = coarse;
-    double prev = elevationAtT;
-    int refinements = 0;
-    while (!losFound) {
-        const double kept = t;
-        t += s;
-        sample = lookAt(t);
-        if (!sample.ok) {
-            MarkNoPass(pass);
-            return PassOutcome::Searched;
-        }
-        pass.maxElevation = std::max(pass.maxElevation, sample.elevation);
-        if (culminationPending && prev > sample.elevation) {
-            // Past the top: walk over it with a fine step for the maximum.
-            t = kept;
-            s /= 12.0;
-            do {
-                t += s;
-                sample = lookAt(t);
-                if (!sample.ok) {
-                    MarkNoPass(pass);
-                    return PassOutcome::Searched;
-                }
-                pass.maxElevation = std::max(pass.maxElevation, sample.elevation);
-            } while (sample.elevation >= prev && t < losLimit);
-            s *= 5.0;
-            culminationPending = false;
-        } else if (Crossed(prev, sample.elevation, kPassHorizon)) {
-            t = kept;
-            s *= kStepFactor;
-            if (++refinements == kRefinements)
-                losFound = true;
-            continue;
-        } else {
-            prev = sample.elevation;
-        }
-        if (t > losLimit)
-            break;
-    }
-
-    if (!losFound) {
-        pass.neverSets = true;
-        pass.losAzimuth = sample.azimuth;
-        pass.losTime = t;
-        pass.recomputeAfter = t;
-        pass.losText = kAlreadyUpText;
-        return PassOutcome::Searched;
-    }
-    pass.losAzimuth = sample.azimuth;
-    pass.losTime = t;
-    t += kThirtySeconds;
-    pass.recomputeAfter = t;
-    pass.losText = TimeOfDayText(t);
+    if (reached == Reached::Found)
+        reached = SearchSet(pass, request, lookAt, walk);
+    KeepSet(pass, walk, reached);
     return PassOutcome::Searched;
 }
 

@@ -1,12 +1,10 @@
 #pragma once
-// The next pass of a satellite: AOS, LOS, azimuths, maximum elevation and their times of day
-// as texts. How a window lays the two texts out is for the window to say.
-// Times are day numbers of the display scale (days since
+// The next pass of a satellite: AOS, LOS, azimuths and maximum elevation, found by a rise, a
+// culmination and a set search. Times are day numbers of the display scale (days since
 // 1978-01-01 00:00); the search steps through time and asks for the look angles at each
-// instant it tries.
+// instant it tries. The texts shown of a pass are formed from these in tracking/PassTexts.
 
 #include <functional>
-#include <string>
 
 namespace orbit {
 
@@ -20,10 +18,12 @@ inline constexpr double kAosSearchDays = 1.0;
 // A satellite that never sets for this station would keep the LOS search running; after
 // this much simulated time it is shown as up.
 inline constexpr double kLosSearchDays = 3.0;
-inline constexpr double kStoredElevationReset = -96.0;
-
-inline constexpr const char* kAlreadyUpText = "*****";
-inline constexpr const char* kNoPassText = "-----";
+// What the last search of a pass found.
+enum class PassFinding {
+    NotSearched,
+    Pass,    // the times and azimuths below hold the pass
+    NoPass,  // no rise within a day, or the set could not be propagated along the way
+};
 
 struct PassData {
     double aosTime = 0.0;
@@ -33,13 +33,12 @@ struct PassData {
     double losAzimuth = 0.0;
     double recomputeAfter = 0.0;
     double maxElevation = 0.0;
-    std::string aosText;  // "hh:nn" of aosRounded, "*****" when already up, "-----" when none
-    std::string losText;  // "hh:nn" of losTime + 30 s, "*****" when it never sets, "-----"
+    PassFinding finding = PassFinding::NotSearched;
+    bool alreadyUp = false;  // up when the search started: aosTime is that instant
     bool upSearched = false;
     bool downSearched = false;
     bool geostationary = false;
-    bool neverSets = false;                            // the LOS search ran out of simulated time
-    double previousElevation = kStoredElevationReset;  // last tick's elevation (crossings)
+    bool neverSets = false;  // the LOS search ran out of simulated time
 };
 
 // Look angles at one instant; ok is false when the set could not be propagated there.
@@ -56,11 +55,6 @@ using LookAtFunction = std::function<LookSample(double dayNumber)>;
 // else 1 minute.
 double CoarseStep(double semiMajorAxis);
 bool IsGeostationary(double meanMotionRevPerDay);
-
-// "hh:nn" of the time of day of a day number.
-std::string TimeOfDayText(double dayNumber);
-// "hh:nn" of a length of time (days).
-std::string DurationText(double days);
 
 struct PassRequest {
     double now = 0.0;    // day number, display scale
@@ -86,17 +80,16 @@ enum class PassOutcome {
     NotDue,         // searched already for this visibility state
     Geostationary,  // no pass data
     Searched,
-    Unavailable,  // the set cannot be propagated (texts "-----")
+    Unavailable,  // the set cannot be propagated (found: no pass)
 };
 
-// Runs the search when it is due and fills `pass`. Does not touch anything but `pass`; the
-// caller keeps its own time and set (see PassPrediction.h).
+// Runs the search when it is due and fills `pass`: the rise, the culmination and the set
+// searched in turn, as libpredict separates predict_next_aos and predict_next_los; a satellite
+// up at `request.now` starts from there and finds its culmination on the way down. Does not
+// touch anything but `pass`; the caller keeps its own time and set (see PassPrediction.h).
 PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt);
 
-// Clears the searched flags, the stored previous elevation and aosRounded.
+// Clears the searched flags and aosRounded.
 void ResetPass(PassData& pass);
-
-// The list's countdown column: time to LOS while up, else time to AOS.
-std::string PassCountdownText(const PassData& pass, double elevation, double now);
 
 }  // namespace orbit

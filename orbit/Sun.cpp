@@ -161,10 +161,4 @@ Illumination CheckEclipse(const SunState& sun, double subLatitude, double subLon
     return angle > shadowHalfAngle ? Illumination::InSun : Illumination::Eclipsed;
 }
 
-IlluminationLabel LabelFor(Illumination illumination) {
-    if (illumination == Illumination::InSun)
-        return {" Sat in Sun ", 0xFFFF00, 0x808080};
-    return {" Sat eclipsed ", 0xFFFFFF, 0x000000};
-}
-
 }  // namespace orbit

@@ -44,17 +44,9 @@ double ArcTan2Degrees(double y, double x);
 
 enum class Illumination { InSun, Eclipsed };
 
-struct IlluminationLabel {
-    const char* text;
-    unsigned foreground;  // 0xRRGGBB
-    unsigned background;
-};
-
 // Cylindrical shadow: eclipsed when the sub-satellite point lies within the shadow's half
 // angle of the anti-solar point.
 Illumination CheckEclipse(const SunState& sun, double subLatitude, double subLongitude,
                           double height);
-
-IlluminationLabel LabelFor(Illumination illumination);
 
 }  // namespace orbit

@@ -17,8 +17,7 @@ QPoint AttachedPosition(const QRect& mainFrame, int ownWidth, int screenRight, i
     return {right, top};
 }
 
-CountdownControl::CountdownControl(TrackingEngine& engine, orbit::CountdownSettings settings,
-                                   QString file)
+CountdownControl::CountdownControl(TrackingEngine& engine, CountdownSettings settings, QString file)
     : engine_(engine), settings_(std::move(settings)), file_(std::move(file)) {}
 
 void CountdownControl::ConnectHooks(std::function<void()> redraw,
@@ -54,14 +53,14 @@ void CountdownControl::Compute() {
     engine_.Switches().countdownElevation = settings_.MinElevationDegrees();
 }
 
-std::vector<orbit::CountdownRow> CountdownControl::Rows() const {
+std::vector<CountdownRow> CountdownControl::Rows() const {
     std::vector<std::string> names;
     for (int i : engine_.Selected()) {
         names.push_back(engine_.Orbit().Sets()[i].name);
     }
     std::vector<orbit::CountdownEntry> entries = entries_;
     entries.resize(names.size());
-    return orbit::ShowCountdown(names, entries, engine_.Time().dayNumber, settings_.sortByLetters);
+    return ShowCountdown(names, entries, engine_.Time().dayNumber, settings_.sortByLetters);
 }
 
 void CountdownControl::SetSortByLetters(bool byLetters) {
@@ -79,7 +78,7 @@ void CountdownControl::Store(int minElevation, QPoint windowPosition) {
     settings_.left = windowPosition.x();
     settings_.top = windowPosition.y();
     QStringList lines;
-    for (const std::string& line : orbit::CountdownSettingsLines(settings_)) {
+    for (const std::string& line : CountdownSettingsLines(settings_)) {
         lines << QString::fromStdString(line);
     }
     SqfWriter().Lines(lines).Commit(file_);

@@ -4,8 +4,9 @@
 //
 // Responsibilities: the entries of the last computation, the window's settings as stored,
 // the triggers of the tracking cycle (a crossing of the countdown elevation, a map refresh).
-// Collaborations: orbit/PassPrediction (the entries), orbit/Countdown (the rows and the
-// file's lines), TrackingEngine (selection, names, time, the countdown elevation).
+// Collaborations: orbit/PassPrediction (the entries), CountdownRows (the rows),
+// CountdownSettings (the file's lines), TrackingEngine (selection, names, time, the countdown
+// elevation).
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "orbit/Countdown.h"
+#include "tracking/CountdownRows.h"
+#include "tracking/CountdownSettings.h"
 
 namespace orbivox {
 
@@ -25,20 +28,20 @@ QPoint AttachedPosition(const QRect& mainFrame, int ownWidth, int screenRight, i
 
 class CountdownControl {
 public:
-    CountdownControl(TrackingEngine& engine, orbit::CountdownSettings settings, QString file);
+    CountdownControl(TrackingEngine& engine, CountdownSettings settings, QString file);
 
     // Fills the cycle's countdown hooks. `redraw` shows the rows of the last computation.
     void ConnectHooks(std::function<void()> redraw, std::function<void()> openAtStart);
 
     // ComputeCountdown: every selected satellite's entry from the current time.
     void Compute();
-    std::vector<orbit::CountdownRow> Rows() const;
+    std::vector<CountdownRow> Rows() const;
     // The window has been opened from the menu or at the start; the cycle's triggers
     // recompute and redraw only from then on.
     void SetOpened() { opened_ = true; }
     bool Opened() const { return opened_; }
 
-    const orbit::CountdownSettings& Settings() const { return settings_; }
+    const CountdownSettings& Settings() const { return settings_; }
     void SetSortByLetters(bool byLetters);
     void SetOpenAtStart(bool open) { settings_.openAtStart = open; }
     void SetAttached(bool attached) { settings_.attached = attached; }
@@ -49,7 +52,7 @@ public:
 
 private:
     TrackingEngine& engine_;
-    orbit::CountdownSettings settings_;
+    CountdownSettings settings_;
     QString file_;
     std::vector<orbit::CountdownEntry> entries_;
     bool opened_ = false;

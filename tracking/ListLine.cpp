@@ -31,10 +31,10 @@ double SignedLongitude(double longitude) {
 }  // namespace
 
 std::string AosLosText(const orbit::PassData& pass, int sizeCode) {
-    if (pass.aosText.empty() || pass.aosText == orbit::kNoPassText) {
-        return pass.aosText;
+    if (pass.finding != orbit::PassFinding::Pass) {
+        return AosText(pass);
     }
-    return pass.aosText + (NarrowLayout(sizeCode) ? " " : "  ") + pass.losText;
+    return AosText(pass) + (NarrowLayout(sizeCode) ? " " : "  ") + LosText(pass);
 }
 
 std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "orbit/PassSearch.h"
+#include "tracking/PassTexts.h"
 
 namespace orbivox {
 
@@ -31,8 +32,8 @@ struct PassColumns {
     double maxElevation = 0;
 };
 
-// The AOS text followed, once the LOS was searched, by the LOS text: one blank apart in the
-// narrow layout, two in the wide one.
+// The AOS text followed, once a pass was found, by the LOS text (tracking/PassTexts): one
+// blank apart in the narrow layout, two in the wide one.
 std::string AosLosText(const orbit::PassData& pass, int sizeCode);
 
 // The data fields, without the pass columns. The pass search runs between the two.

@@ -4,6 +4,7 @@
 
 #include "orbit/PassSearch.h"
 #include "orbit/Sun.h"
+#include "tracking/PassTexts.h"
 
 namespace orbivox {
 namespace {
@@ -121,8 +122,8 @@ MapScene ComposeMapScene(TrackingEngine& engine, const MapSwitches& switches,
             view.ComputePass(k);
             const orbit::PassData& pass = view.Pass(k);
             LabelPass labelPass;
-            labelPass.aosText = pass.aosText;
-            labelPass.losText = pass.losText;
+            labelPass.aosText = AosText(pass);
+            labelPass.losText = LosText(pass);
             labelPass.aos = pass.aosTime;
             labelPass.los = pass.losTime;
             labelPass.maxElevation = pass.maxElevation;

@@ -75,7 +75,7 @@ std::vector<LoaderStep> SettingsLoaderSteps(const Folders& folders, LoadedSettin
         step(15, "CountDownPos.SQF",
              [&s](const QString& p) {
                  std::string error;
-                 const auto settings = orbit::ParseCountdownSettings(StdLines(p), &error);
+                 const auto settings = ParseCountdownSettings(StdLines(p), &error);
                  if (!settings) {
                      throw SqfError(QStringLiteral("CountDownPos.SQF"),
                                     QString::fromStdString(error));

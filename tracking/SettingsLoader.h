@@ -13,7 +13,6 @@
 #include "catalogue/GroupFiles.h"
 #include "catalogue/LauncherLists.h"
 #include "catalogue/SatelliteNames.h"
-#include "orbit/Countdown.h"
 #include "orbit/Priority.h"
 #include "orbit/Squint.h"
 #include "radio/PortLines.h"
@@ -26,6 +25,7 @@
 #include "rotator/ServerFiles.h"
 #include "rotator/StandardDirections.h"
 #include "settings/Folders.h"
+#include "tracking/CountdownSettings.h"
 #include "tracking/LoaderSteps.h"
 #include "tracking/StartValues.h"
 #include "tracking/StationSettings.h"
@@ -47,7 +47,7 @@ struct LoadedSettings {
     NamesList namesList;                     // 12
     NameOptions nameOptions;                 // 13
     PortLines portLines;                     // 14
-    orbit::CountdownSettings countdown;      // 15
+    CountdownSettings countdown;             // 15
     SecondRadioSettings radio2;              // 16
     RadioFiles radio2Files;                  // 17-21 every family's files of radio 2
     std::vector<orbit::SquintEntry> squint;  // 23

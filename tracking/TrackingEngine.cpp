@@ -209,7 +209,7 @@ void TrackingEngine::ShowListLine() {
     columns.untilRecompute = pass.recomputeAfter - Time().dayNumber;
     columns.untilAos = pass.aosRounded - Time().dayNumber;
     columns.aosText = AosLosText(pass, sizeCode);
-    columns.losText = pass.losText;
+    columns.losText = LosText(pass);
     columns.maxElevation = pass.maxElevation;
     listText_ = fields + FormatPassColumns(columns, working_.elevation, sizeCode,
                                            switches_.decimalSeparator);

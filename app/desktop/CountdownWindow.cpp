@@ -20,7 +20,7 @@ TCountDown::TCountDown(CountdownControl& control, Notifier& notifier, QWidget* m
     setObjectName(QStringLiteral("TCountDown"));
     setWindowTitle(QStringLiteral("CountDown"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const orbit::CountdownSettings& s = control_.Settings();
+    const CountdownSettings& s = control_.Settings();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -143,7 +143,7 @@ void TCountDown::ShowAt() {
 
 void TCountDown::Draw() {
     lstCountDown_->clear();
-    for (const orbit::CountdownRow& row : control_.Rows()) {
+    for (const CountdownRow& row : control_.Rows()) {
         auto* item = new QListWidgetItem(QString::fromStdString(row.text), lstCountDown_);
         item->setSelected(row.highlighted);
     }
@@ -157,7 +157,7 @@ void TCountDown::Attach() {
     lastMainFrame_ = main_->frameGeometry();
     const QScreen* screen = main_->screen();
     const int screenRight = screen ? screen->availableGeometry().right() + 1 : 1 << 20;
-    const orbit::CountdownSettings& s = control_.Settings();
+    const CountdownSettings& s = control_.Settings();
     move(AttachedPosition(lastMainFrame_, frameGeometry().width(), screenRight, s.horizontalOffset,
                           s.verticalOffset));
 }

@@ -31,6 +31,7 @@
 #include "rotator/ui/RotorSetupDialog.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
+#include "tracking/IlluminationLabel.h"
 #include "tracking/SwitchOptions.h"
 #include "tracking/ui/ConfigDialog.h"
 #include "tracking/ui/OptionsDialog.h"
@@ -426,7 +427,7 @@ void TAusgabe::FillSunHooks() {
         if (!illumination) {
             return;
         }
-        const orbit::IlluminationLabel label = orbit::LabelFor(*illumination);
+        const IlluminationLabel label = IlluminationLabelFor(*illumination);
         lblIll_->setText(QString::fromLatin1(label.text));
         lblIll_->setStyleSheet(QStringLiteral("color: #%1; background-color: #%2;")
                                    .arg(label.foreground, 6, 16, QLatin1Char('0'))

@@ -28,6 +28,7 @@
 #include "tests/support/BundledData.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingNotifier.h"
+#include "tracking/IlluminationLabel.h"
 
 namespace orbivox {
 namespace {
@@ -103,7 +104,7 @@ TEST_F(MainWindowTest, EclipseLabelFollowsTheWorkingSatellite) {
         orbit::SunState sun;
         orbit::SetSunTime(sun, engine.Time().dayNumber, engine.View().Shifts().computation);
         orbit::ComputeSun(sun);
-        const orbit::IlluminationLabel expected = orbit::LabelFor(
+        const IlluminationLabel expected = IlluminationLabelFor(
             orbit::CheckEclipse(sun, working.subLatitude, working.subLongitude, working.height));
         EXPECT_EQ(window_->illumination().text(), QLatin1String(expected.text)) << minute;
     }

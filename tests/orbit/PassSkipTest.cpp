@@ -53,8 +53,8 @@ void ExpectSamePass(const Search& plain, const Search& skipped, const std::strin
     EXPECT_EQ(a.losAzimuth, b.losAzimuth) << where;
     EXPECT_EQ(a.recomputeAfter, b.recomputeAfter) << where;
     EXPECT_EQ(a.maxElevation, b.maxElevation) << where;
-    EXPECT_EQ(a.aosText, b.aosText) << where;
-    EXPECT_EQ(a.losText, b.losText) << where;
+    EXPECT_EQ(a.finding, b.finding) << where;
+    EXPECT_EQ(a.alreadyUp, b.alreadyUp) << where;
     EXPECT_EQ(a.upSearched, b.upSearched) << where;
     EXPECT_EQ(a.downSearched, b.downSearched) << where;
     EXPECT_EQ(a.geostationary, b.geostationary) << where;
@@ -107,7 +107,8 @@ std::pair<long, long> CompareWeek(const std::string& file, double startDay,
                 plainLooks += plain.evaluations;
                 skippedLooks += skipped.evaluations;
                 const bool found = plain.outcome == PassOutcome::Searched &&
-                                   plain.pass.aosText != kNoPassText && !plain.pass.neverSets;
+                                   plain.pass.finding != PassFinding::NoPass &&
+                                   !plain.pass.neverSets;
                 // On from the end of the pass, else a few hours on to search from elsewhere.
                 t = found && plain.pass.recomputeAfter > t ? plain.pass.recomputeAfter : t + 0.3;
             }

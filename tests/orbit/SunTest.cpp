@@ -66,9 +66,6 @@ TEST(Eclipse, CylindricalShadowAroundTheAntiSolarPoint) {
     for (const Case& c : cases) {
         EXPECT_EQ(CheckEclipse(sun, c.latitude, c.longitude, 800.0), c.expected) << c.latitude;
     }
-    EXPECT_STREQ(LabelFor(Illumination::InSun).text, " Sat in Sun ");
-    EXPECT_EQ(LabelFor(Illumination::InSun).background, 0x808080u);
-    EXPECT_STREQ(LabelFor(Illumination::Eclipsed).text, " Sat eclipsed ");
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CountdownControlTest, StoreWritesTheFileAndTheNewElevation) {
     const QString file = dir_.filePath("CountDownPos.SQF");
-    orbit::CountdownSettings settings;
+    CountdownSettings settings;
     settings.attached = true;
     settings.horizontalOffset = -4;
     CountdownControl countdown(*engine_, settings, file);
@@ -67,7 +67,7 @@ TEST_F(CountdownControlTest, TriggersActOnlyOnceOpenedAndTheGeostationaryRowHasN
     hooks.refreshCountdownWindow();
     EXPECT_EQ(redraws, 2);
 
-    const std::vector<orbit::CountdownRow> rows = countdown.Rows();
+    const std::vector<CountdownRow> rows = countdown.Rows();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].satellite, 0);
     EXPECT_TRUE(rows[2].text.ends_with(" ----- --")) << rows[2].text;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "map/WindowSizes.h"
+#include "tests/tracking/PassStates.h"
 
 namespace orbivox {
 namespace {
@@ -77,18 +78,10 @@ TEST(ListLine, PassColumnsByModeAndLayout) {
 }
 
 TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
-    orbit::PassData pass;
-    pass.aosText = "12:34";
-    pass.losText = "12:45";
-    orbit::PassData up;
-    up.aosText = "*****";
-    up.losText = "12:45";
-    orbit::PassData neverSets;
-    neverSets.aosText = "*****";
-    neverSets.losText = "*****";
-    orbit::PassData none;
-    none.aosText = "-----";
-    none.losText = "-----";
+    const orbit::PassData pass = test::FoundPass();
+    const orbit::PassData up = test::UpPass();
+    const orbit::PassData neverSets = test::NeverSettingPass();
+    const orbit::PassData none = test::NoPass();
     const orbit::PassData notSearched;
     const struct {
         const orbit::PassData& pass;
@@ -117,7 +110,7 @@ TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
     // The narrow columns show the first six characters, the wide ones the first five.
     PassColumns columns;
     columns.aosText = AosLosText(none, 1);
-    columns.losText = none.losText;
+    columns.losText = LosText(none);
     EXPECT_EQ(FormatPassColumns(columns, -5, 1, '.'), "----------");
     EXPECT_EQ(FormatPassColumns(columns, -5, 3, '.'), "   ----- -----  00");
 }

@@ -95,8 +95,8 @@ TEST_F(MapRefreshTest, LabelsFollowTheEnginesCountdownSwitch) {
     MapSwitches switches;
     const std::string aosLos = ComposeMapScene(*engine_, switches).others.at(0).label;
     const orbit::PassData& pass = engine_->View().Pass(1);
-    const bool found = aosLos.find("s:" + pass.aosText + " maxE:") != std::string::npos ||
-                       aosLos.find("s:" + pass.losText + " maxE:") != std::string::npos;
+    const bool found = aosLos.find("s:" + AosText(pass) + " maxE:") != std::string::npos ||
+                       aosLos.find("s:" + LosText(pass) + " maxE:") != std::string::npos;
     EXPECT_TRUE(found) << aosLos;
     engine_->Switches().countdownColumns = true;
     const std::string countdown = ComposeMapScene(*engine_, switches).others.at(0).label;

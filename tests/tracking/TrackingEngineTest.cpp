@@ -134,7 +134,7 @@ TEST_F(TrackingEngineTest, ChoosingASatelliteWhosePassWentByRenewsItsPass) {
     engine_->TrackingTick();
     const orbit::PassData& renewed = engine_->WorkingPass();
     EXPECT_GT(renewed.aosRounded, engine_->Time().dayNumber);
-    EXPECT_NE(renewed.aosText, first.aosText);
+    EXPECT_NE(AosText(renewed), AosText(first));
 }
 
 class ItemRecorder : public ItemSink {
