@@ -78,6 +78,8 @@ TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
                station.home.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.count('\n'), 482);  // the header and 481 ticks
+    // The emulator takes the commands in order: with the last one, it has logged them all.
+    ASSERT_TRUE(emulator.Logged("CAT off")) << emulator.Log().join('\n').toStdString();
     const QStringList downlinks = emulator.Lines("set downlink");
     ASSERT_GE(downlinks.size(), 20) << emulator.Log().mid(0, 40).join('\n').toStdString();
     // fD + dD: above 435150 while the satellite approaches, below it when it recedes,

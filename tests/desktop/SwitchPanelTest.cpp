@@ -23,6 +23,7 @@
 #include "tests/catalogue/ScriptedFileChooser.h"
 #include "tests/support/BundledData.h"
 #include "tests/support/RecordingNotifier.h"
+#include "tests/support/Spin.h"
 #include "tracking/ui/OptionsDialog.h"
 
 namespace orbivox {
@@ -136,7 +137,7 @@ TEST_F(SwitchPanelTest, Timer2RestartsOnlyATrackingThatWasRunning) {
     const auto waitForTimer2 = [&panel] {
         QEventLoop loop;
         QObject::connect(&panel.Timer2(), &QTimer::timeout, &loop, &QEventLoop::quit);
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kWaitDeadlineMs, &loop, &QEventLoop::quit);
         loop.exec();
     };
     window_->Timer1().start(1000);

@@ -61,10 +61,10 @@ TEST_F(ClientConversationTest, ServerThatStartsLateOrGoesAwayIsReachedAtTheNextS
     }
     // The server went away; a text sent before we noticed is lost, the next one reaches
     // the new server over a new connection.
-    Spin([&] { return !cat.IsOpen(); }, 1000);
+    ASSERT_TRUE(Spin([&] { return !cat.IsOpen(); }));
     cat.ExecuteMacro("lost or not");
     RecordingServer again(Path("CatServer"));
-    Spin([&] { return !cat.IsOpen(); }, 1000);
+    ASSERT_TRUE(Spin([&] { return !cat.IsOpen(); }));
     cat.ExecuteMacro("second");
     ASSERT_TRUE(again.WaitLines(2));
     EXPECT_EQ(again.lines.front(), "CONNECT CatTopic");

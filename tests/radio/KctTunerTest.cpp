@@ -2,8 +2,6 @@
 // over the CAT server conversation; here a local test server writes down what arrives.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -13,6 +11,7 @@
 #include "radio/DopplerTracker.h"
 #include "radio/RadioFamilies.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/Spin.h"
 
 namespace orbivox {
 namespace {
@@ -32,11 +31,7 @@ public:
         EXPECT_TRUE(server_.listen(path));
     }
     bool WaitLines(qsizetype n) {
-        const QDeadlineTimer deadline(5000);
-        while (lines.size() < n && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return lines.size() >= n;
+        return Spin([&] { return lines.size() >= n; });
     }
     QStringList lines;
 

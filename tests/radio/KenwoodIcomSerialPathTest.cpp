@@ -26,6 +26,7 @@ struct Port {
     explicit Port(const QStringList& args) : emulator(args) {
         EXPECT_TRUE(port.Open(emulator.Device(), {9600, false}));
         port.onError = [this](const QString&) { ++errors; };
+        emulator.Follow(link);
     }
     QString Dump() { return emulator.Log().join('\n'); }
     RadioEmulator emulator;
@@ -86,7 +87,6 @@ TEST(IcomSerialPath, AnIc9700PassAdoptsADialTurnWithEchoWithoutEchoAndWithCollis
         EXPECT_GE(radio.emulator.Lines("60 read frequency").size(), 3);
 
         radio.emulator.Signal(SIGUSR2);  // the dial, up 1 kHz
-        radio.Dump();
         tracked.Ticks(1, -5);
         EXPECT_NEAR(tracked.tracker->Tuning().vfoOffsetHz, 1000, 10) << context;
         tracked.Ticks(2, -5);
@@ -195,8 +195,8 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     };
     tracker.SatelliteChanged(1, Linear(435150, 145900));  // "VU"
     ticks(3);
-    EXPECT_FALSE(icom.Lines("60 set frequency 435.").isEmpty());
-    EXPECT_FALSE(ft847.Lines("set downlink 145.").isEmpty());
+    EXPECT_FALSE(icom.Lines("60 set frequency 435.", 1).isEmpty());
+    EXPECT_FALSE(ft847.Lines("set downlink 145.", 1).isEmpty());
 
     // A "UV" satellite: the FT-847 now receives on port 1, the Icom transmits on port 2.
     int failed = 0;
@@ -212,9 +212,11 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     tracker.SatelliteChanged(2, uv);
     t.lastSentTarget = 0;
     ticks(3);
+    // 145950 + 2.434 (5 km/s) down, 435200 - 7.258 up.
+    EXPECT_TRUE(ft847.Logged("set downlink 145.95243 MHz"));
+    EXPECT_TRUE(icom.Logged("60 set frequency 435.192742 MHz"));
     const std::string context =
         icom.Log().join('\n').toStdString() + "\n--\n" + ft847.Log().join('\n').toStdString();
-    // 145950 + 2.434 (5 km/s) down, 435200 - 7.258 up.
     EXPECT_EQ(ft847.Lines("set downlink").last(), "set downlink 145.95243 MHz") << context;
     EXPECT_EQ(icom.Lines("60 set frequency").last(), "60 set frequency 435.192742 MHz") << context;
 }
@@ -231,7 +233,6 @@ TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
     EXPECT_FALSE(radio.emulator.Lines("satellite control 0110000").isEmpty()) << context;
     EXPECT_GE(radio.emulator.Lines("read VFO-A").size(), 3);
     radio.emulator.Signal(SIGUSR2);
-    radio.Dump();
     tracked.Ticks(1, -5);
     EXPECT_NEAR(tracked.tracker->Tuning().vfoOffsetHz, 1000, 10) << radio.Dump().toStdString();
     tracked.tracker->Close(true);

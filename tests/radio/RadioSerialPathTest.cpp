@@ -29,6 +29,7 @@ struct EmulatedRadio {
               faults) {
         EXPECT_TRUE(port.Open(emulator.Device(), {9600, false}));
         port.onError = [this](const QString&) { ++errors; };
+        emulator.Follow(link);
         CommandSetSettings settings;
         YaesuParameters& yaesu = settings.files.Get<YaesuParameters>();
         yaesu.model = model;

@@ -1,34 +1,20 @@
 #pragma once
 // Local-socket stand-ins for the programs our conversations talk to: a server that writes
-// down every line its clients send, one that accepts and never reads, and a wait that
-// keeps the event loop turning until something has happened.
+// down every line its clients send, and one that accepts and never reads.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <cstring>
-#include <functional>
 #include <vector>
 
-namespace orbivox {
+#include "tests/support/Spin.h"
 
-// Turns the event loop until `done` or the deadline; false when the deadline came first.
-inline bool Spin(const std::function<bool()>& done, int ms = 5000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
+namespace orbivox {
 
 // A server that writes down every line its clients send.
 class RecordingServer {

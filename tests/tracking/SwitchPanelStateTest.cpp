@@ -206,7 +206,8 @@ TEST_F(SwitchPanelStateTest, EscapeTogglesTheVfoOfAnFt817Only) {
         radios_->OpenPorts();
         ASSERT_TRUE(radios_->Radio1Port().IsOpen()) << model;
         EXPECT_TRUE(state_->Key(Qt::Key_Escape, false));
-        EXPECT_EQ(radio.Lines("toggle VFO").size(), model == QString("FT-817") ? 1 : 0) << model;
+        const qsizetype toggles = model == QString("FT-817") ? 1 : 0;
+        EXPECT_EQ(radio.Lines("toggle VFO", toggles).size(), toggles) << model;
         EXPECT_EQ(state_->Caption(SwitchId::Cat), "C+");
         radios_.reset();
     }
