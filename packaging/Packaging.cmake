@@ -16,7 +16,6 @@ set(ORBIVOX_CHANGELOG_DATE "Thu, 10 Dec 2026 12:00:00 +0000")
 set(ORBIVOX_MAINTAINER "Orbivox32 developers <orbivox32@orbivox.org>")
 set(ORBIVOX_DEB_RELEASE 1)
 set(ORBIVOX_DEB_VERSION ${PROJECT_VERSION}-${ORBIVOX_DEB_RELEASE})
-set(ORBIVOX_DOC_DESTINATION share/doc/orbivox32)
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
 set(generated ${PROJECT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${generated})
@@ -29,10 +28,13 @@ install(DIRECTORY ${ORBIVOX_PROGRAM_FOLDER}/ DESTINATION share/Orbivox32
 install(DIRECTORY ${ORBIVOX_SERVER_FOLDER}/ DESTINATION lib/orbivox32
         FILES_MATCHING PATTERN "Readme*.txt")
 
-# Documents for users (the developers' documents stay in the source tree).
+# Documents for users, and those the manual pages and the README send them to (the
+# developers' documents stay in the source tree).
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/guide.md
               ${PROJECT_SOURCE_DIR}/docs/cli.md ${PROJECT_SOURCE_DIR}/docs/conversations.md
-              ${PROJECT_SOURCE_DIR}/docs/data-files.md ${packaging}/copyright
+              ${PROJECT_SOURCE_DIR}/docs/data-files.md ${PROJECT_SOURCE_DIR}/docs/radio.md
+              ${PROJECT_SOURCE_DIR}/docs/rotor.md ${PROJECT_SOURCE_DIR}/docs/robustness.md
+              ${packaging}/copyright
         DESTINATION ${ORBIVOX_DOC_DESTINATION})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images DESTINATION ${ORBIVOX_DOC_DESTINATION})
 configure_file(${packaging}/changelog.in ${generated}/changelog @ONLY)
