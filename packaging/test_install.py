@@ -3,7 +3,8 @@
 the programs in bin/, no executable under share/, every server program of the build tree
 in lib/orbivox32/ and every shipped interface-list entry that points there finding its
 program from the installed program folder, the program folder found by the installed
-command-line tool, the desktop files and manual pages in place, every document the manual
+command-line tool, the bundled element file dated as in the build tree (by its newest epoch), the desktop
+files and manual pages in place, every document the manual
 pages and the README send users to installed, and the tool's --help pointing there."""
 
 import gzip
@@ -77,6 +78,11 @@ class InstallTest(unittest.TestCase):
                      ("share", "doc", "orbivox32", "copyright"),
                      ("share", "doc", "orbivox32", "guide.md")]:
             self.assertTrue(os.path.isfile(self.installed(*path)), "/".join(path))
+
+    def test_bundled_element_file_keeps_the_date_of_its_newest_epoch(self):
+        element_file = os.path.join("share", "Orbivox32", "data", "Kepler", "amateur.txt")
+        built = os.stat(os.path.join(BUILD, element_file)).st_mtime
+        self.assertAlmostEqual(os.stat(self.installed(element_file)).st_mtime, built, delta=1)
 
     def test_documents_the_manual_pages_and_readme_name_are_installed(self):
         documents = self.installed("share", "doc", "orbivox32")
