@@ -75,11 +75,16 @@ install(FILES ${generated}/changelog.Debian.gz DESTINATION ${ORBIVOX_DOC_DESTINA
 
 # Every command of the command-line tool's document must reach its manual page; an install
 # into a scratch prefix must give the layout the programs find their files in.
-add_test(NAME manpage COMMAND ${Python3_EXECUTABLE} ${packaging}/test_manpage.py
-                              ${PROJECT_SOURCE_DIR}/docs/cli.md)
-add_test(NAME install COMMAND ${Python3_EXECUTABLE} ${packaging}/test_install.py ${PROJECT_BINARY_DIR})
-# A sanitizer build must not fail over what Qt keeps until exit.
-set_tests_properties(install PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+if(ORBIVOX_TESTS)
+  add_test(NAME manpage COMMAND ${Python3_EXECUTABLE} ${packaging}/test_manpage.py
+                                ${PROJECT_SOURCE_DIR}/docs/cli.md)
+  add_test(NAME install COMMAND ${Python3_EXECUTABLE} ${packaging}/test_install.py
+                                ${PROJECT_BINARY_DIR})
+  # A sanitizer build must not fail over what Qt keeps until exit.
+  set_tests_properties(install PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+  # The package build (scripts/package.sh) builds what is installed and nothing else.
+  add_test(NAME package_build COMMAND ${Python3_EXECUTABLE} ${packaging}/test_package_build.py)
+endif()
 
 # Desktop entry, metainfo and icon.
 install(FILES ${packaging}/${ORBIVOX_APP_ID}.desktop DESTINATION share/applications)
