@@ -26,6 +26,13 @@ QString MemoryKey(const QString& elementFile) {
            stamp.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
+// "20.4 days old (more than 14 days): fresh ones with orbivox download"
+std::string AgeAndRemedy(const ElementAge& age) {
+    return OneDecimal(age.days, '.').toStdString() + " days old (more than " +
+           QString::number(age.limitDays).toStdString() +
+           " days): fresh ones with orbivox download";
+}
+
 }  // namespace
 
 ElementAge AgeOf(const orbit::ElementSet& set, double julianDate) {
@@ -48,9 +55,13 @@ QString ElementAgePanelStyle(const ElementAge& age) {
 }
 
 std::string OldElementsWarning(const std::string& name, const ElementAge& age) {
-    return "elements of \"" + name + "\" are " + OneDecimal(age.days, '.').toStdString() +
-           " days old (more than " + QString::number(age.limitDays).toStdString() +
-           " days): fresh ones with orbivox download";
+    return "elements of \"" + name + "\" are " + AgeAndRemedy(age);
+}
+
+std::string OldElementsInFileWarning(int oldSets, const std::string& file,
+                                     const std::string& oldestName, const ElementAge& oldest) {
+    return "elements of " + std::to_string(oldSets) + " satellites in \"" + file +
+           "\" are old, the oldest \"" + oldestName + "\" " + AgeAndRemedy(oldest);
 }
 
 bool OfferUpdateKeps(Notifier& notifier, const QString& memoryPath, const QString& elementFile,

@@ -37,6 +37,10 @@ QString ElementAgePanelStyle(const ElementAge& age);
 
 // "elements of "NAME" are 20.4 days old (more than 14 days): fresh ones with orbivox download"
 std::string OldElementsWarning(const std::string& name, const ElementAge& age);
+// One line for many old sets of a file: "elements of 35 satellites in "FILE" are old, the
+// oldest "NAME" 20.4 days (more than 14 days): fresh ones with orbivox download"
+std::string OldElementsInFileWarning(int oldSets, const std::string& file,
+                                     const std::string& oldestName, const ElementAge& oldest);
 
 // Asks once per element file whether to update the elements, through the notifier, and keeps
 // the answer. True when the operator wants to update now. Nothing is asked (false) when the

@@ -81,7 +81,7 @@ void ElementDownload::Start(const QString& address) {
         return;
     }
     destinationName_ = DestinationName(address_);
-    const QString problem = DestinationNameProblem(destinationName_);
+    const QString problem = DestinationProblem(address_);
     if (!problem.isEmpty()) {
         DownloadReport report = Report(DownloadOutcome::Refused);
         report.message = problem;

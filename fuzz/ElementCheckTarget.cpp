@@ -11,8 +11,9 @@ namespace orbivox::fuzz {
 
 void FuzzElementCheck(const std::uint8_t* data, std::size_t size) {
     const HeadAndBody input = SplitFirstLine(data, size);
-    const QString name = DestinationName(QString::fromUtf8(input.head));
-    (void)DestinationNameProblem(name);
+    const QString address = QString::fromUtf8(input.head);
+    (void)DestinationNameProblem(DestinationName(address));
+    (void)DestinationProblem(address);
     QByteArray body = input.body;
     QBuffer buffer(&body);
     buffer.open(QIODevice::ReadOnly);

@@ -3,9 +3,13 @@
 the programs in bin/, no executable under share/, every server program of the build tree
 in lib/orbivox32/ and every shipped interface-list entry that points there finding its
 program from the installed program folder, the program folder found by the installed
-command-line tool, and the desktop files and manual pages in place."""
+command-line tool, the bundled element file dated as in the build tree (by its newest epoch), the desktop
+files and manual pages in place, every document the manual
+pages and the README send users to installed, and the tool's --help pointing there."""
 
+import gzip
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -74,6 +78,36 @@ class InstallTest(unittest.TestCase):
                      ("share", "doc", "orbivox32", "copyright"),
                      ("share", "doc", "orbivox32", "guide.md")]:
             self.assertTrue(os.path.isfile(self.installed(*path)), "/".join(path))
+
+    def test_bundled_element_file_keeps_the_date_of_its_newest_epoch(self):
+        element_file = os.path.join("share", "Orbivox32", "data", "Kepler", "amateur.txt")
+        built = os.stat(os.path.join(BUILD, element_file)).st_mtime
+        self.assertAlmostEqual(os.stat(self.installed(element_file)).st_mtime, built, delta=1)
+
+    def test_documents_the_manual_pages_and_readme_name_are_installed(self):
+        documents = self.installed("share", "doc", "orbivox32")
+        named = set()
+        for page in ["orbivox.1.gz", "Orbivox32.1.gz"]:
+            with gzip.open(self.installed("share", "man", "man1", page), "rt") as f:
+                # The text users read: no comment lines (the page's source), no font marks.
+                text = "\n".join(line for line in f.read().splitlines()
+                                  if not line.startswith('.\\"'))
+                text = re.sub(r"\\f[BIRP]", "", text).replace("\\-", "-")
+            named.update(re.findall(r"([\w-]+)\.md\b", text))
+        self.assertIn("radio", named)
+        # The README's pointers for users; the developers' documents stay in the source tree.
+        named.update(["guide", "rotor", "robustness", "conversations", "data-files"])
+        for name in sorted(named):
+            self.assertTrue(os.path.isfile(os.path.join(documents, name + ".md")), name + ".md")
+
+    def test_installed_tool_help_names_the_manual_page_and_the_documents(self):
+        output = subprocess.run([self.installed("bin", "orbivox"), "--help"], check=True,
+                                capture_output=True, text=True).stdout
+        self.assertIn("man orbivox", output)
+        self.assertIn(self.installed("share", "doc", "orbivox32") + "/", output)
+        command = subprocess.run([self.installed("bin", "orbivox"), "passes", "--help"],
+                                 check=True, capture_output=True, text=True).stdout
+        self.assertIn("man orbivox", command)
 
 
 if __name__ == "__main__":

@@ -56,6 +56,15 @@ const char* const kDdeUsage =
     "       orbivox dde execute SERVICE TOPIC TEXT\n"
     "       orbivox dde poke SERVICE TOPIC ITEM TEXT\n";
 
+const char* const kDdeHelp =
+    "A client of the conversation protocol the programs publish their tracking data on.\n"
+    "  request     print the item's text once\n"
+    "  advise      print the item's text and every update, one line each\n"
+    "  --count N   advise: stop after N texts (default: until the server goes away)\n"
+    "  execute     send TEXT to the topic and end\n"
+    "  poke        send TEXT to the item and end\n"
+    "Example: orbivox dde advise Orbivox32 OrbivoxDdeConv OrbivoxDdeItem --count 2\n";
+
 int RunDde(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string verb = args.empty() ? std::string() : args[0];
     long count = -1;  // advise: until the server goes away

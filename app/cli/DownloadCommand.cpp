@@ -12,6 +12,15 @@ namespace orbivox::cli {
 
 const char* const kDownloadUsage = "usage: orbivox download [--timeout SECONDS] [URL...]\n";
 
+const char* const kDownloadHelp =
+    "Fetches element files into the Kepler folder of the main data folder, as \"Download Keps\"\n"
+    "does; without URLs every address of Celestrak.SQF in the main data folder.\n"
+    "  URL                 an http or https address; the file is stored as Kepler/ + the text "
+    "after\n"
+    "                      the address's last \"/\". An address with a query names its file after\n"
+    "                      \"#/\": .../gp.php?GROUP=amateur&FORMAT=csv#/amateur.txt\n"
+    "  --timeout SECONDS   give up when no data arrives for SECONDS (default 30)\n";
+
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
     HttpOptions options;
     QStringList addresses;

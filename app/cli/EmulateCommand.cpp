@@ -17,6 +17,18 @@ const char* const kEmulateUsage =
     "       --address, --no-echo, --collide: the icom family's CI-V bus\n"
     "       the first line of output is the device to put into ComPorts.SQF\n";
 
+const char* const kEmulateHelp =
+    "A radio or a rotor controller on a pseudo-terminal, to try settings without the device.\n"
+    "  --model M             a model of the family; a name it lacks lists its models\n"
+    "  --silent              never answer\n"
+    "  --garbage             answer with short junk instead\n"
+    "  --unplug-after N      close the pseudo-terminal after N commands, as a pulled cable\n"
+    "  --address HEX[,HEX]   icom: the CI-V addresses of one or two radios (default 60)\n"
+    "  --no-echo             icom: no echo of the frames sent, as a radio on USB\n"
+    "  --collide             icom: a jammed frame and another station's before every second\n"
+    "                        answer\n"
+    "SIGTERM or Ctrl-C ends it; SIGUSR1 presses or releases PTT; SIGUSR2 tunes up 1 kHz.\n";
+
 int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << kEmulateUsage;

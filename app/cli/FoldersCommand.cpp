@@ -9,6 +9,10 @@ namespace orbivox::cli {
 
 const char* const kFoldersUsage = "usage: orbivox folders\n";
 
+const char* const kFoldersHelp =
+    "Prints the folders in use (program folder, data root, main data folder, configuration\n"
+    "data folder, configuration), one \"name: path\" line each. No options.\n";
+
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) {
         err << kFoldersUsage;

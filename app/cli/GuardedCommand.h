@@ -20,10 +20,12 @@ inline bool AsksForHelp(const Arguments& args) {
     return false;
 }
 
+// `help` follows the usage text in the answer to --help.
 inline int RunGuarded(const std::string& name, const Command& command, const char* usage,
-                      const Arguments& args, std::ostream& out, std::ostream& err) {
+                      const Arguments& args, std::ostream& out, std::ostream& err,
+                      const std::string& help = std::string()) {
     if (AsksForHelp(args)) {
-        out << usage;
+        out << usage << help;
         return 0;
     }
     try {

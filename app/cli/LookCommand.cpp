@@ -11,6 +11,14 @@ const char* const kLookUsage =
     "--at T1[,T2...] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
+const char* const kLookHelp =
+    "The look angles of each satellite of FILE from the site at the instants, one line each.\n"
+    "  --site LAT,LON,ALT   the observer: degrees north, degrees east, metres above sea level\n"
+    "  --at T1[,T2...]      the UTC instants\n"
+    "  --sat NAME           only the satellite of that name\n"
+    "  --model sgp4|sgp8    the orbit model (default sgp4)\n"
+    "  FILE                 an element file: two-line, verbose or OMM (CSV, XML, JSON)\n";
+
 int RunLook(const Arguments& args, std::ostream& out, std::ostream& err) {
     SkyArguments sky;
     std::optional<std::vector<double>> instants;

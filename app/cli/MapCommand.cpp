@@ -20,6 +20,17 @@ const char* const kMapUsage =
     "                   --out FILE.png|.jpg|.bmp\n"
     "       T is UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
+const char* const kMapHelp =
+    "Draws the world map frame the main window would show at T for the current group of the\n"
+    "configuration in use, without a display. The defaults come from SatStart.SQF.\n"
+    "  --at T                                  the UTC instant\n"
+    "  --size W1..W5                           the window size: W1 600x299 ... W5 1500x750\n"
+    "  --zoom 1|2                              zoom 2 shows the quarter around the satellite\n"
+    "  --set political|physical                the map set\n"
+    "  --centre observer|greenwich|satellite   what the map is centred on\n"
+    "  --globe 1|2                             the globe view 3D1 or 3D2 instead of the flat map\n"
+    "  --out FILE                              the picture; its type follows the name\n";
+
 namespace {
 
 template <typename T>

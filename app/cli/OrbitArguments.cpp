@@ -51,6 +51,35 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
     return parts;
 }
 
+// The old-element warnings of LoadSets(): a line per old set, or one line for them all.
+void WarnOfOldElements(const orbit::OrbitEngine& engine, const std::vector<int>& sets,
+                       const std::string& file, double julianDate, const std::string& command,
+                       AgeWarnings ageWarnings, std::ostream& err) {
+    int oldSets = 0;
+    const orbit::ElementSet* oldest = nullptr;
+    ElementAge oldestAge;
+    for (const int index : sets) {
+        const orbit::ElementSet& set = engine.Sets()[index];
+        const ElementAge age = AgeOf(set, julianDate);
+        if (!age.old)
+            continue;
+        ++oldSets;
+        if (ageWarnings == AgeWarnings::EachSatellite) {
+            err << "orbivox " << command << ": warning: " << OldElementsWarning(set.name, age)
+                << '\n';
+        } else if (!oldest || age.days > oldestAge.days) {
+            oldest = &set;
+            oldestAge = age;
+        }
+    }
+    if (ageWarnings == AgeWarnings::OncePerFile && oldest) {
+        err << "orbivox " << command << ": warning: "
+            << (oldSets == 1 ? OldElementsWarning(oldest->name, oldestAge)
+                             : OldElementsInFileWarning(oldSets, file, oldest->name, oldestAge))
+            << '\n';
+    }
+}
+
 }  // namespace
 
 std::optional<double> ParseInstant(const std::string& s) {
@@ -153,7 +182,7 @@ int YearOf(double julianDate) {
 std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
                                          const std::optional<std::string>& satellite,
                                          double julianDate, const std::string& command,
-                                         std::ostream& err) {
+                                         std::ostream& err, AgeWarnings ageWarnings) {
     const orbit::ElementReadResult read = ReadElementFileByContent(file, engine);
     if (!read.fileRead) {
         err << "orbivox " << command << ": " << read.error << '\n';
@@ -177,13 +206,7 @@ std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::
         err << "orbivox " << command << ": warning: " << read.skipped << " records of \"" << file
             << "\" are for another model than SGP4 and were left out\n";
     }
-    for (const int index : sets) {
-        const orbit::ElementSet& set = engine.Sets()[index];
-        const ElementAge age = AgeOf(set, julianDate);
-        if (age.old)
-            err << "orbivox " << command << ": warning: " << OldElementsWarning(set.name, age)
-                << '\n';
-    }
+    WarnOfOldElements(engine, sets, file, julianDate, command, ageWarnings, err);
     return sets;
 }
 

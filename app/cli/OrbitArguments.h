@@ -27,14 +27,19 @@ std::optional<orbit::ModelChoice> ParseModel(const std::string& text);
 // The year of a UTC Julian date: it fixes the century of two-digit epoch years.
 int YearOf(double julianDate);
 
+// How old elements are warned about: a line per satellite where the output has a line per
+// satellite, one line for the whole file where it mixes them (a table of passes).
+enum class AgeWarnings { EachSatellite, OncePerFile };
+
 // Reads the element file into the engine and lists the set indices to report (all sets, or
-// those named `satellite`). Writes the message and returns nothing on failure. A warning line
-// goes to `err` for each set whose elements are old at `julianDate` (UTC), the first instant
-// asked about, and for OMM records left out.
+// those named `satellite`). Writes the message and returns nothing on failure. Warnings go to
+// `err` for the sets whose elements are old at `julianDate` (UTC), the first instant asked
+// about, as `ageWarnings` says, and for OMM records left out.
 std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
                                          const std::optional<std::string>& satellite,
                                          double julianDate, const std::string& command,
-                                         std::ostream& err);
+                                         std::ostream& err,
+                                         AgeWarnings ageWarnings = AgeWarnings::EachSatellite);
 
 // The options look and passes share: --site, --model, --sat and the element file.
 struct SkyArguments {

@@ -15,6 +15,19 @@ const char* const kPassesUsage =
     "[--model sgp4|sgp8] [--sat NAME] [--table] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
+const char* const kPassesHelp =
+    "The next passes of each satellite of FILE over the site.\n"
+    "  --site LAT,LON,ALT   the observer: degrees north, degrees east, metres above sea level\n"
+    "  --from T             where the search starts\n"
+    "  --until T            list every pass rising before T (later than --from)\n"
+    "  --count N            passes per satellite (default 5, at most 1000); with --table the\n"
+    "                       number of lines\n"
+    "  --sat NAME           only the satellite of that name\n"
+    "  --model sgp4|sgp8    the orbit model (default sgp4)\n"
+    "  --table              one table of all passes by rise time, as the sky view window shows\n"
+    "                       it (up to --until, else the next 24 hours)\n"
+    "  FILE                 an element file: two-line, verbose or OMM (CSV, XML, JSON)\n";
+
 namespace {
 
 constexpr int kMaxCount = 1000;
@@ -107,7 +120,9 @@ int RunPasses(const Arguments& args, std::ostream& out, std::ostream& err) {
     const orbit::ObserverSite& site = *sky.site;
 
     orbit::OrbitEngine engine(YearOf(*from), sky.model);
-    const auto sets = LoadSets(engine, *sky.file, sky.satellite, *from, "passes", err);
+    // The table mixes the satellites: one warning for the file, not a line per satellite.
+    const auto sets = LoadSets(engine, *sky.file, sky.satellite, *from, "passes", err,
+                               table ? AgeWarnings::OncePerFile : AgeWarnings::EachSatellite);
     if (!sets)
         return 1;
     const orbit::GeodeticSite geodetic = orbit::ObserverToSite(site);

@@ -17,6 +17,14 @@ const char* const kPropagateUsage =
     "usage: orbivox propagate [--model sgp4|sgp8] [--now YYYY-MM-DDTHH:MM:SSZ] "
     "[--times T1,T2,...] FILE\n";
 
+const char* const kPropagateHelp =
+    "Position and velocity of every set of FILE at the given times.\n"
+    "  --model sgp4|sgp8   SGP4/SDP4 (default) or SGP8/SDP8\n"
+    "  --now T             the clock for the run (its year decides the century of two-digit\n"
+    "                      epoch years); default: the system clock\n"
+    "  --times T1,T2,...   minutes since each set's epoch (default 0,360,720,1080,1440)\n"
+    "  FILE                an element file: two-line, verbose or OMM (CSV, XML, JSON)\n";
+
 }  // namespace orbivox::cli
 
 using orbivox::cli::kPropagateUsage;

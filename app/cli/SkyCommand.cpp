@@ -15,6 +15,17 @@ const char* const kSkyUsage =
     "                   [--light] [--model sgp4|sgp8] FILE\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
+const char* const kSkyHelp =
+    "Draws the sky view's polar plot of one satellite's pass in progress at T, or its next.\n"
+    "  --site LAT,LON,ALT   the observer: degrees north, degrees east, metres above sea level\n"
+    "  --sat NAME           the satellite\n"
+    "  --from T             the UTC instant\n"
+    "  --out IMAGE          the picture; its type follows the name (.png, .jpg, .bmp)\n"
+    "  --size N             the picture's side in pixels (120-4000, default 400)\n"
+    "  --light              a light background\n"
+    "  --model sgp4|sgp8    the orbit model (default sgp4)\n"
+    "  FILE                 an element file: two-line, verbose or OMM (CSV, XML, JSON)\n";
+
 namespace {
 
 constexpr int kDefaultSize = 400;

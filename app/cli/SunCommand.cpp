@@ -10,6 +10,11 @@ const char* const kSunUsage =
     "usage: orbivox sun --at T1[,T2...]\n"
     "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
 
+const char* const kSunHelp =
+    "The Sun at each UTC instant: ecliptic longitude, declination, right ascension, sidereal\n"
+    "time, the sub-solar point and the distance, one line each.\n"
+    "  --at T1[,T2...]   the UTC instants\n";
+
 int RunSun(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::optional<std::vector<double>> instants;
     for (size_t i = 0; i < args.size(); ++i) {

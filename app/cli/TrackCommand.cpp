@@ -87,6 +87,16 @@ const char* const kTrackUsage =
     "usage: orbivox track [--now YYYY-MM-DDTHH:MM:SSZ] [--ticks N] [--until YYYY-MM-DDTHH:MM:SSZ]\n"
     "                     [--speed 1|5|10] [--speak]\n";
 
+const char* const kTrackHelp =
+    "Runs the tracking cycle of the desktop program without a window on the configuration in\n"
+    "use and prints the working satellite's list line every tick; Ctrl-C ends it.\n"
+    "  --now T          a stepped clock: the first tick at the UTC instant T, the next ones one\n"
+    "                   tick interval later without waiting; each line starts with its instant\n"
+    "  --ticks N        stop after N ticks\n"
+    "  --until T        the last instant that gets a tick\n"
+    "  --speed 1|5|10   a tick every 1000, 200 or 100 ms (default 1)\n"
+    "  --speak          say \"Satellite NAME rising!\" through the speech service\n";
+
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::optional<TrackOptions> options = ParseTrackOptions(args, err);
     if (!options) {

@@ -1,6 +1,8 @@
 // orbivox: the command-line companion of the desktop program, for scripts and headless
 // stations. Same engine, same data folders. Output formats are documented in docs/cli.md.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <functional>
 #include <iostream>
@@ -17,33 +19,50 @@ using namespace orbivox::cli;
 struct CommandEntry {
     Command run;
     const char* usage;
+    const char* help;
 };
 
 const std::map<std::string, CommandEntry>& CommandTable() {
     static const std::map<std::string, CommandEntry> table = {
-        {"download", {RunDownload, kDownloadUsage}},
-        {"folders", {RunFolders, kFoldersUsage}},
-        {"track", {RunTrack, kTrackUsage}},
-        {"look", {RunLook, kLookUsage}},
-        {"passes", {RunPasses, kPassesUsage}},
-        {"sun", {RunSun, kSunUsage}},
-        {"map", {RunMap, kMapUsage}},
-        {"propagate", {RunPropagate, kPropagateUsage}},
-        {"dde", {RunDde, kDdeUsage}},
-        {"emulate", {RunEmulate, kEmulateUsage}},
-        {"sky", {RunSky, kSkyUsage}},
+        {"download", {RunDownload, kDownloadUsage, kDownloadHelp}},
+        {"folders", {RunFolders, kFoldersUsage, kFoldersHelp}},
+        {"track", {RunTrack, kTrackUsage, kTrackHelp}},
+        {"look", {RunLook, kLookUsage, kLookHelp}},
+        {"passes", {RunPasses, kPassesUsage, kPassesHelp}},
+        {"sun", {RunSun, kSunUsage, kSunHelp}},
+        {"map", {RunMap, kMapUsage, kMapHelp}},
+        {"propagate", {RunPropagate, kPropagateUsage, kPropagateHelp}},
+        {"dde", {RunDde, kDdeUsage, kDdeHelp}},
+        {"emulate", {RunEmulate, kEmulateUsage, kEmulateHelp}},
+        {"sky", {RunSky, kSkyUsage, kSkyHelp}},
     };
     return table;
+}
+
+// Where the documents are: installed, share/doc/orbivox32 beside the programs' bin/; a build
+// tree has none, its documents are the source tree's docs/.
+std::string DocumentFolder() {
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/../" ORBIVOX_DOC_FOLDER));
+    return QFileInfo::exists(installed + QStringLiteral("/cli.md"))
+               ? installed.toStdString() + "/"
+               : std::string("docs/ of the source tree");
+}
+
+// Where to read more, after the usage of the tool or of a command.
+std::string WhereToReadMore() {
+    return "Read more: man orbivox; cli.md and the other documents in " + DocumentFolder() + "\n";
 }
 
 void PrintUsage(std::ostream& out) {
     out << "usage: orbivox --version\n"
            "       orbivox COMMAND [ARGUMENTS]\n"
+           "       orbivox COMMAND --help\n"
            "commands:";
     for (const auto& [name, command] : CommandTable()) {
         out << ' ' << name;
     }
-    out << "\nSee docs/cli.md for each command's arguments and output.\n";
+    out << "\nEach command's --help describes its options. " << WhereToReadMore();
 }
 
 }  // namespace
@@ -81,5 +100,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Arguments args(argv + 2, argv + argc);
-    return RunGuarded(name, found->second.run, found->second.usage, args, std::cout, std::cerr);
+    const CommandEntry& command = found->second;
+    return RunGuarded(name, command.run, command.usage, args, std::cout, std::cerr,
+                      std::string(command.help) + WhereToReadMore());
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <sstream>
 #include <stdexcept>
@@ -15,19 +16,42 @@ namespace {
 
 const QString kElements = QString(ORBIVOX_TEST_DATA) + "/elements-2026.txt";
 
-TEST(CliCommands, EveryCommandAnswersHelpOnStandardOutput) {
+// --help answers with the usage, then a line for each option the usage names (a help line
+// that starts with it), then where to read more.
+TEST(CliCommands, EveryCommandAnswersHelpDescribingEachOption) {
     QTemporaryDir home;
-    for (const QString command :
-         {"download", "folders", "track", "look", "passes", "sun", "map", "propagate"}) {
+    const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+    for (const QString command : {"download", "folders", "track", "look", "passes", "sun", "map",
+                                  "propagate", "dde", "emulate", "sky"}) {
+        SCOPED_TRACE(command.toStdString());
         for (const QStringList& extra : {QStringList{"--help"}, QStringList{"--at", "x", "-h"}}) {
             const CliRun run = RunCli(QStringList{command} + extra, home.path());
-            EXPECT_EQ(run.exitCode, 0) << command.toStdString();
-            EXPECT_TRUE(run.out.startsWith("usage: orbivox " + command))
-                << command.toStdString() << ": " << run.out.toStdString();
-            EXPECT_TRUE(run.err.isEmpty())
-                << command.toStdString() << ": " << run.err.toStdString();
+            EXPECT_EQ(run.exitCode, 0);
+            EXPECT_TRUE(run.out.startsWith("usage: orbivox " + command)) << run.out.toStdString();
+            EXPECT_TRUE(run.out.contains("man orbivox")) << run.out.toStdString();
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        }
+        const QStringList lines = RunCli({command, "--help"}, home.path()).out.split('\n');
+        qsizetype helpStart = 0;  // the usage is "usage:" and its indented continuation lines
+        while (helpStart < lines.size() &&
+               (lines[helpStart].startsWith("usage:") || lines[helpStart].startsWith(' '))) {
+            ++helpStart;
+        }
+        const QStringList usage = lines.mid(0, helpStart);
+        const QStringList help = lines.mid(helpStart);
+        auto named = option.globalMatch(usage.join('\n'));
+        while (named.hasNext()) {
+            const QString name = named.next().captured();
+            const QRegularExpression described("^\\s+" + name + "(\\s.*)?$");  // whole line
+            EXPECT_TRUE(help.indexOf(described) >= 0)
+                << name.toStdString() << " is not described in:\n"
+                << help.join('\n').toStdString();
         }
     }
+    const CliRun tool = RunCli({"--help"}, home.path());
+    EXPECT_EQ(tool.exitCode, 0);
+    EXPECT_TRUE(tool.out.contains("man orbivox")) << tool.out.toStdString();
+    EXPECT_TRUE(tool.out.contains("documents in ")) << tool.out.toStdString();
 }
 
 TEST(CliCommands, AFailureEscapingACommandIsAMessageAndStatus1) {

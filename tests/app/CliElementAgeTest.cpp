@@ -1,5 +1,6 @@
-// orbivox look and passes on old elements: a warning line on standard error per old set, the
-// output itself unchanged; OMM files read like two-line ones.
+// orbivox look and passes on old elements: a warning line on standard error per old set (one
+// for the whole file under a table of passes), the output itself unchanged; OMM files read
+// like two-line ones.
 #include <gtest/gtest.h>
 
 #include "tests/app/CliRunner.h"
@@ -24,6 +25,11 @@ TEST(CliElementAge, OldElementsAreWarnedAboutOnStandardError) {
           "ISS (ZARYA)", kSets},
          "orbivox passes: warning: elements of \"ISS (ZARYA)\" are 21.0 days old (more than 14 "
          "days): fresh ones with orbivox download\n"},
+        // A table of one satellite warns as the list does.
+        {{"passes", "--site", kSite, "--from", "2026-09-12T12:00:00Z", "--table", "--sat",
+          "ISS (ZARYA)", kSets},
+         "orbivox passes: warning: elements of \"ISS (ZARYA)\" are 21.0 days old (more than 14 "
+         "days): fresh ones with orbivox download\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -32,6 +38,23 @@ TEST(CliElementAge, OldElementsAreWarnedAboutOnStandardError) {
         EXPECT_EQ(run.err, c.expectedErr);
         EXPECT_FALSE(run.out.isEmpty());
     }
+}
+
+// All five sets are old on 12 September: the list names each, the table mixes them and says
+// so once, with the oldest.
+TEST(CliElementAge, ThePassTableWarnsOnceForTheWholeFile) {
+    const QStringList passes{"passes", "--site", kSite, "--from", "2026-09-12T12:00:00Z"};
+    const CliRun list = RunCli(passes + QStringList{kSets});
+    ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
+    EXPECT_EQ(list.err.count("orbivox passes: warning: elements of \""), 5)
+        << list.err.toStdString();
+
+    const CliRun table = RunCli(passes + QStringList{"--table", kSets});
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    EXPECT_EQ(table.err, "orbivox passes: warning: elements of 5 satellites in \"" + kSets +
+                             "\" are old, the oldest \"COSMOS 2510\" 81.1 days old (more than 14 "
+                             "days): fresh ones with orbivox download\n");
+    EXPECT_FALSE(table.out.isEmpty());
 }
 
 TEST(CliElementAge, OmmFilesGiveTheSameLinesAsTwoLineFiles) {

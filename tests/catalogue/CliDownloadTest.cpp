@@ -120,5 +120,38 @@ TEST_F(CliDownloadTest, BadUsageAndAMissingListAreReported) {
     EXPECT_TRUE(server.requests().isEmpty());
 }
 
+// The stored file is named after the address's last segment; with a query that segment is no
+// file name, so the tool asks for "#/NAME" and fetches nothing, and a file already stored
+// under the plain name stays as it was.
+TEST_F(CliDownloadTest, AnAddressWithAQueryIsRefusedUntilItNamesItsFile) {
+    server.Serve("/fresh.txt?GROUP=x", [&] {
+        Answer good;
+        good.body = elements;
+        return good;
+    }());
+    QDir().mkpath(mainData + "Kepler");
+    SqfWriter().Lines({"an older file"}).Commit(mainData + "Kepler/fresh.txt");
+
+    const CliRun refused = Run({server.Url("/fresh.txt?GROUP=x")});
+    EXPECT_EQ(refused.exitCode, 1);
+    ASSERT_EQ(refused.out.size(), 1);
+    EXPECT_TRUE(refused.out[0].startsWith("Cannot store the download: "))
+        << refused.out[0].toStdString();
+    EXPECT_TRUE(refused.out[0].contains("#/")) << refused.out[0].toStdString();
+    EXPECT_TRUE(server.requests().isEmpty());
+    EXPECT_EQ(KeplerFiles(), QStringList{"fresh.txt"});
+    QFile older(mainData + "Kepler/fresh.txt");
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(older.readAll().startsWith("an older file"));
+    older.close();
+
+    const CliRun named = Run({server.Url("/fresh.txt?GROUP=x#/fresh.txt")});
+    EXPECT_EQ(named.exitCode, 0) << named.err.toStdString();
+    EXPECT_EQ(named.out, QStringList{"Download succesful!"});
+    EXPECT_EQ(KeplerFiles(), QStringList{"fresh.txt"});
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), elements);
+}
+
 }  // namespace
 }  // namespace orbivox

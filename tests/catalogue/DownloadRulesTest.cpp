@@ -77,6 +77,33 @@ TEST(DestinationName, RefusesNamesThatAreNoFileInTheKeplerFolder) {
     }
 }
 
+// A query is no part of a file name: an address with one names its file after "#/".
+TEST(DestinationName, AnAddressWithAQueryNeedsItsNameAfterHashSlash) {
+    const struct {
+        const char* address;
+        bool refusedForTheQuery;
+    } cases[] = {
+        {"http://host/fresh.txt?GROUP=x", true},
+        {"http://host/gp.php?GROUP=x&FORMAT=tle", true},
+        {"http://host/get?file=dir/keps.txt", true},  // a segment of the query is no name either
+        {"http://host/fresh.txt?GROUP=x#top", true},
+        {"http://host/gp.php?GROUP=x#/fresh.txt", false},
+        {"http://host/fresh.txt", false},
+        {"http://host/fresh.txt#/other.txt", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.address);
+        const QString problem = DestinationProblem(QString::fromLatin1(c.address));
+        EXPECT_EQ(problem.contains("#/"), c.refusedForTheQuery) << problem.toStdString();
+        if (!c.refusedForTheQuery) {
+            EXPECT_EQ(problem, QString());
+        }
+    }
+    // The name's own rules still hold for an address without a query.
+    EXPECT_EQ(DestinationProblem(QStringLiteral("http://host/")),
+              DestinationNameProblem(QString()));
+}
+
 TEST(DownloadAddresses, SkipsCommentsAndBlankLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QLatin1String(kDownloadAddressFile));
@@ -97,7 +124,7 @@ TEST(DownloadAddresses, EveryShippedAddressIsHttpsAndNamesAFileTheSatellitesDial
         EXPECT_TRUE(url.isValid());
         EXPECT_EQ(url.scheme(), "https");
         const QString name = DestinationName(address);
-        EXPECT_EQ(DestinationNameProblem(name), QString());
+        EXPECT_EQ(DestinationProblem(address), QString());
         EXPECT_TRUE(name.endsWith(".txt"));  // the bundled source file mask is "*.txt"
     }
 }
