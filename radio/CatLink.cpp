@@ -30,6 +30,13 @@ void CatLink::Send(const QByteArray& bytes) {
     }
 }
 
+void CatLink::SendEach(const QList<QByteArray>& commands) {
+    for (const QByteArray& command : commands) {
+        Send(command);
+        Delay();
+    }
+}
+
 void CatLink::Delay(int times) const {
     if (catDelayMs_ > 0 && times > 0) {
         QThread::msleep(static_cast<unsigned long>(catDelayMs_) * times);

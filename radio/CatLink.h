@@ -6,6 +6,7 @@
 // The waits block: nothing else of the program runs during them (the next tick, a timer or
 // a click is taken afterwards), which keeps the order of bytes and delays the radio expects.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -28,6 +29,8 @@ public:
     int CatDelayMs() const { return catDelayMs_; }
 
     void Send(const QByteArray& bytes);
+    // Each command followed by a CAT delay.
+    void SendEach(const QList<QByteArray>& commands);
     void Delay(int times = 1) const;
     void HalfDelay() const;
     void ClearInput();

@@ -151,10 +151,7 @@ public:
     // Sending tone commands, each with a CAT delay, with whatever VFO selection the radio
     // needs around them.
     virtual void SendTone(CatLink& link, const QList<QByteArray>& commands) {
-        for (const QByteArray& command : commands) {
-            link.Send(command);
-            link.Delay();
-        }
+        link.SendEach(commands);
     }
 
     // As radio 2, which transmits the uplink while radio 1 receives (a command set made with

@@ -72,10 +72,7 @@ void SecondRadio::BandSetup(double downlinkKHz, double downlinkOffsetKHz) {
 }
 
 void SecondRadio::SendTone(const QList<QByteArray>& commands) {
-    for (const QByteArray& command : commands) {
-        link_.Send(command);
-        link_.Delay();
-    }
+    link_.SendEach(commands);
 }
 
 PortRoles RolesForBandPair(BandPair pair, const RadioPortRole& radio1,
