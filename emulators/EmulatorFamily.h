@@ -44,6 +44,9 @@ struct FamilyOptions {
     QList<int> addresses;
     bool echo = true;
     bool collide = false;
+    // --round-to HZ: set frequencies are stored rounded to this step, as a radio that keeps
+    // coarser steps than its commands carry; 0 stores them as sent.
+    int roundToHz = 0;
 };
 
 // A radio family's --model: empty (the family's default) or a name of its model records; for

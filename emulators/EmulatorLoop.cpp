@@ -74,7 +74,7 @@ int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ost
             char code = 0;
             if (::read(signalPipe[0], &code, 1) == 1) {
                 if (code == SIGUSR2) {
-                    if (const QString turned = family.TurnDial(1000); !turned.isEmpty()) {
+                    if (const QString turned = family.TurnDial(options.dialStepHz); !turned.isEmpty()) {
                         out << turned.toStdString() << std::endl;
                     }
                 } else if (code == SIGUSR1) {
@@ -106,7 +106,9 @@ int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ost
         for (const EmulatedCommand& command : family.Feed(QByteArray(buffer, got))) {
             QString line = command.log;
             QByteArray answer = command.answer;
-            if (!answer.isEmpty() && options.fault == AnswerFault::Silent) {
+            ++commands;
+            if (!answer.isEmpty() &&
+                (options.fault == AnswerFault::Silent || commands <= options.silentFor)) {
                 answer.clear();
                 line += QStringLiteral(" (no answer: silent)");
             } else if (!answer.isEmpty() && options.fault == AnswerFault::Garbage) {
@@ -117,7 +119,7 @@ int RunEmulator(EmulatorFamily& family, const EmulatorOptions& options, std::ost
                 pty.Write(answer);
             }
             out << line.toStdString() << std::endl;
-            if (options.unplugAfter && ++commands >= *options.unplugAfter) {
+            if (options.unplugAfter && commands >= *options.unplugAfter) {
                 pty.Close();
                 out << "unplugged" << std::endl;
                 return 0;

@@ -18,4 +18,11 @@ QString MegahertzText(std::int64_t hertz, int decimals) {
         .arg(scaled % perMegahertz, decimals, 10, QLatin1Char('0'));
 }
 
+std::int64_t StoredFrequency(std::int64_t hertz, int stepHz) {
+    if (stepHz <= 1 || hertz < 0) {
+        return hertz;
+    }
+    return (hertz + stepHz / 2) / stepHz * stepHz;
+}
+
 }  // namespace orbivox

@@ -69,7 +69,7 @@ QByteArray EncodeHertz(std::int64_t hertz) {
 class IcomEmulator : public EmulatorFamily {
 public:
     explicit IcomEmulator(const FamilyOptions& options)
-        : echo_(options.echo), collide_(options.collide) {
+        : echo_(options.echo), collide_(options.collide), roundToHz_(options.roundToHz) {
         for (int address : options.addresses) {
             radios_[address] = Radio{};
         }
@@ -179,8 +179,9 @@ private:
                     reply = Acknowledge(address, false);
                     return QStringLiteral("bad frequency frame");
                 }
-                radio.vfos[radio.selected] = hertz;
-                return QStringLiteral("set frequency %1").arg(MegahertzText(hertz, 6));
+                radio.vfos[radio.selected] = StoredFrequency(hertz, roundToHz_);
+                return QStringLiteral("set frequency %1")
+                    .arg(MegahertzText(radio.vfos[radio.selected], 6));
             }
             case 0x06:
                 return QStringLiteral("mode %1").arg(ModeName(data));
@@ -251,6 +252,7 @@ private:
     std::map<int, Radio> radios_;
     bool echo_ = true;
     bool collide_ = false;
+    int roundToHz_ = 0;
     long frames_ = 0;
     QByteArray pending_;
 };

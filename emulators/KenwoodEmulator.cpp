@@ -1,6 +1,8 @@
 // The Kenwood radios (the models of radio/kenwood/KenwoodModels.cpp) on the far end of the
 // line: text commands ending in ";", VFO A and VFO B, modes, the control strings, transmit and the tone, "?;"
-// for what the radio does not understand.
+// for what the radio does not understand. A band-control model (TS-790) has a main and a sub
+// band: "DC0;"/"DC1;" give the sub or main band the control, and "FA" sets and reads the VFO
+// of the band in control.
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -9,6 +11,7 @@
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
 #include "radio/kenwood/KenwoodFamily.h"
+#include "radio/kenwood/KenwoodModels.h"
 #include "emulators/TextCommands.h"
 
 namespace orbivox {
@@ -32,6 +35,9 @@ bool AllDigits(const QString& text) {
 
 class KenwoodEmulator : public EmulatorFamily {
 public:
+    KenwoodEmulator(bool bandControl, int roundToHz)
+        : bandControl_(bandControl), roundToHz_(roundToHz) {}
+
     QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
         return TakeTextCommands(pending_, bytes, ';', kLongestCommand,
                                 [this](const QString& text) { return Take(text); });
@@ -39,9 +45,11 @@ public:
 
     void SetMicrophonePtt(bool) override {}
 
+    // The main band's dial (the receive side).
     QString TurnDial(int hertz) override {
-        vfos_[0] += hertz;
-        return QStringLiteral("dial turned to %1").arg(MegahertzText(vfos_[0], 6));
+        std::int64_t& dial = bandControl_ ? bands_[1] : vfos_[0];
+        dial += hertz;
+        return QStringLiteral("dial turned to %1").arg(MegahertzText(dial, 6));
     }
 
 private:
@@ -51,14 +59,14 @@ private:
             return {QStringLiteral("empty command"), {}};
         }
         if (text == "FA" || text == "FB") {
-            const std::int64_t hertz = vfos_[text == "FA" ? 0 : 1];
+            const std::int64_t hertz = Vfo(text);
             return {QStringLiteral("read VFO-%1: %2").arg(text.at(1)).arg(MegahertzText(hertz, 6)),
                     (text + QStringLiteral("%1;").arg(hertz, 11, 10, QLatin1Char('0'))).toLatin1()};
         }
         if ((text.startsWith("FA") || text.startsWith("FB")) && text.size() == 13 &&
             AllDigits(text.mid(2))) {
-            std::int64_t& hertz = vfos_[text.startsWith("FA") ? 0 : 1];
-            hertz = text.mid(2).toLongLong();
+            std::int64_t& hertz = Vfo(text.left(2));
+            hertz = StoredFrequency(text.mid(2).toLongLong(), roundToHz_);
             return {QStringLiteral("set VFO-%1 %2").arg(text.at(1)).arg(MegahertzText(hertz, 6)),
                     {}};
         }
@@ -72,6 +80,7 @@ private:
             return {QStringLiteral("auto information %1").arg(text.at(2)), {}};
         }
         if (text == "DC0" || text == "DC1") {
+            controlBand_ = text == "DC1" ? 1 : 0;
             return {QStringLiteral("control %1 band").arg(text == "DC1" ? "main" : "sub"), {}};
         }
         if (text == "FN0") {
@@ -97,7 +106,19 @@ private:
         return {QStringLiteral("unknown command \"%1;\"").arg(text), unknown};
     }
 
+    // "FA" or "FB": VFO A or B; on a band-control model "FA" is the band in control.
+    std::int64_t& Vfo(const QString& name) {
+        if (bandControl_ && name == "FA") {
+            return bands_[controlBand_];
+        }
+        return vfos_[name == "FA" ? 0 : 1];
+    }
+
+    bool bandControl_ = false;
+    int roundToHz_ = 0;
     std::array<std::int64_t, 2> vfos_{435000000, 145900000};
+    std::array<std::int64_t, 2> bands_{145900000, 435000000};  // sub, main
+    int controlBand_ = 1;
     QByteArray pending_;
 };
 
@@ -107,7 +128,9 @@ std::unique_ptr<EmulatorFamily> MakeKenwoodEmulator(const FamilyOptions& options
     if (!KnownRadioModel(KenwoodFamily(), "kenwood", options.model, error)) {
         return nullptr;
     }
-    return std::make_unique<KenwoodEmulator>();
+    const KenwoodModel* model = FindKenwoodModel(options.model);
+    return std::make_unique<KenwoodEmulator>(model != nullptr && model->bandControl,
+                                             options.roundToHz);
 }
 
 }  // namespace orbivox

@@ -1,5 +1,8 @@
 // The classic Yaesu radios (the models of radio/yaesu/YaesuModels.cpp) on the far end of the
-// line: five-byte blocks, frequencies in packed digits, answers to the read commands.
+// line: five-byte blocks, frequencies in packed digits, answers to the read commands. As the
+// radios do, a satellite radio (FT-847, FT-736R) ignores every command until its CAT ON
+// block; a one-VFO radio (FT-817 type) keeps a tone per VFO and transmits on the other VFO
+// only with split on.
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -15,6 +18,8 @@ namespace {
 struct Vfo {
     std::int64_t hertz = 145900000;
     std::uint8_t mode = 0x01;
+    bool toneOn = false;  // the one-VFO radio's tone, per VFO
+    QString toneHz;
 };
 
 QString ModeName(std::uint8_t mode) {
@@ -68,9 +73,10 @@ QByteArray EncodeHertz(std::int64_t hertz) {
 
 class YaesuEmulator : public EmulatorFamily {
 public:
-    explicit YaesuEmulator(QString model) : model_(std::move(model)) {
+    YaesuEmulator(QString model, int roundToHz) : model_(std::move(model)), roundToHz_(roundToHz) {
         const YaesuModel* record = FindYaesuModel(model_);
         oneVfo_ = record != nullptr && record->radio.oneVfoInUse;
+        catOn_ = oneVfo_;  // the satellite radios wait for CAT ON
         vfos_[1].hertz = 435000000;
     }
 
@@ -78,8 +84,15 @@ public:
         pending_ += bytes;
         QList<EmulatedCommand> commands;
         while (pending_.size() >= 5) {
-            commands.append(Take(pending_.left(5)));
+            const QByteArray block = pending_.left(5);
             pending_.remove(0, 5);
+            if (!catOn_ && static_cast<std::uint8_t>(block[4]) != 0x00) {
+                commands.append({QStringLiteral("ignored (CAT off): %1")
+                                     .arg(QString::fromLatin1(block.toHex(' ').toUpper())),
+                                 {}});
+                continue;
+            }
+            commands.append(Take(block));
         }
         return commands;
     }
@@ -107,8 +120,10 @@ private:
         const int target = oneVfo_ ? current_ : 0;
         switch (opcode) {
             case 0x00:
+                catOn_ = true;
                 return {QStringLiteral("CAT on"), {}};
             case 0x80:
+                catOn_ = oneVfo_;  // a one-VFO radio has no CAT on/off
                 return {QStringLiteral("CAT off"), {}};
             case 0x4E:
             case 0x0E:
@@ -116,15 +131,17 @@ private:
             case 0x8E:
                 return {QStringLiteral("satellite mode off"), {}};
             case 0x02:
+                split_ = true;
                 return {QStringLiteral("split on"), {}};
             case 0x82:
+                split_ = false;
                 return {QStringLiteral("split off"), {}};
             case 0x81:
                 current_ = 1 - current_;
                 return {QStringLiteral("toggle VFO, now %1").arg(VfoName(current_)), {}};
             case 0x08:
                 catPtt_ = true;
-                return {QStringLiteral("transmit"), {}};
+                return {QStringLiteral("transmit") + TransmitVfo(), {}};
             case 0x88:
                 catPtt_ = false;
                 return {QStringLiteral("receive"), {}};
@@ -161,21 +178,21 @@ private:
             // The tone: on the satellite transmit side, of a one-VFO radio, on the main band.
             case 0x0A:
             case 0x2A:
-                return ToneSwitch(static_cast<std::uint8_t>(block[0]));
+                return ToneSwitch(static_cast<std::uint8_t>(block[0]), opcode == 0x0A);
             case 0x4A:
             case 0x8A:
-                return ToneSwitch(opcode);
+                return ToneSwitch(opcode, false);
             case 0x2B:
             case 0xFA:
                 return {QString::asprintf("tone number %02X", static_cast<std::uint8_t>(block[0])),
                         {}};
-            case 0x0B:
+            case 0x0B: {
                 // Tone x 10 as four packed digits: 67.0 Hz is 06 70.
-                return {
-                    QStringLiteral("tone %1 Hz")
-                        .arg(QString::number(
-                            DecodeHertz(block.left(2) + QByteArray(2, '\0')) / 1000000.0, 'f', 1)),
-                    {}};
+                const QString hertz = QString::number(
+                    DecodeHertz(block.left(2) + QByteArray(2, '\0')) / 1000000.0, 'f', 1);
+                vfos_[current_].toneHz = hertz;
+                return {QStringLiteral("tone %1 Hz").arg(hertz) + OnVfo(), {}};
+            }
             default:
                 break;
         }
@@ -184,18 +201,37 @@ private:
                 {}};
     }
 
-    static EmulatedCommand ToneSwitch(std::uint8_t code) {
-        if (code == 0x4A) {
-            return {QStringLiteral("tone on"), {}};
-        }
-        if (code == 0x8A) {
-            return {QStringLiteral("tone off"), {}};
+    // The one-VFO radio's own tone switch (opcode 0A) belongs to the VFO in use.
+    EmulatedCommand ToneSwitch(std::uint8_t code, bool perVfo) {
+        if (code == 0x4A || code == 0x8A) {
+            if (perVfo) {
+                vfos_[current_].toneOn = code == 0x4A;
+            }
+            return {QStringLiteral("tone %1").arg(code == 0x4A ? "on" : "off") +
+                        (perVfo ? OnVfo() : QString()),
+                    {}};
         }
         return {QString::asprintf("unknown tone switch %02X", code), {}};
     }
 
+    // " (VFO-A)" after what a one-VFO radio keeps per VFO; nothing for the others.
+    QString OnVfo() const { return oneVfo_ ? QStringLiteral(" (%1)").arg(VfoName(current_)) : QString(); }
+
+    // Where a one-VFO radio transmits: the VFO in use, the other one with split on; with
+    // that VFO's frequency and tone.
+    QString TransmitVfo() const {
+        if (!oneVfo_) {
+            return {};
+        }
+        const int index = split_ ? 1 - current_ : current_;
+        const Vfo& vfo = vfos_[index];
+        return QStringLiteral(" on %1 %2%3")
+            .arg(VfoName(index), MegahertzText(vfo.hertz, 5),
+                 vfo.toneOn ? QStringLiteral(" with tone %1 Hz").arg(vfo.toneHz) : QString());
+    }
+
     EmulatedCommand SetFrequency(int index, const QByteArray& block) {
-        vfos_[index].hertz = DecodeHertz(block);
+        vfos_[index].hertz = StoredFrequency(DecodeHertz(block), roundToHz_);
         return {
             QStringLiteral("set %1 %2").arg(VfoName(index), MegahertzText(vfos_[index].hertz, 5)),
             {}};
@@ -207,7 +243,10 @@ private:
     }
 
     QString model_;
+    int roundToHz_ = 0;
     bool oneVfo_ = false;
+    bool catOn_ = false;
+    bool split_ = false;
     std::array<Vfo, 2> vfos_{};
     int current_ = 0;
     bool catPtt_ = false;
@@ -222,7 +261,8 @@ std::unique_ptr<EmulatorFamily> MakeYaesuEmulator(const FamilyOptions& options, 
         return nullptr;
     }
     return std::make_unique<YaesuEmulator>(
-        options.model.isEmpty() ? DefaultYaesuModel().radio.name : options.model);
+        options.model.isEmpty() ? DefaultYaesuModel().radio.name : options.model,
+        options.roundToHz);
 }
 
 }  // namespace orbivox

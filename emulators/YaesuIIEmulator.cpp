@@ -1,5 +1,6 @@
 // The YaesuII radios (radio/yaesu2/YaesuIIModels.cpp) on the far end of the line: text
-// commands ending in ";", VFO-A and VFO-B with a frequency and a mode each, "?;" for what the radio does not understand.
+// commands ending in ";", VFO-A and VFO-B with a frequency and a mode each, split (FT), the
+// CTCSS tone (CN, CT), "?;" for what the radio does not understand.
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -40,9 +41,20 @@ bool AllDigits(const QString& text) {
     return !text.isEmpty();
 }
 
+// The CTCSS tones by their number 000..049.
+const QStringList& ToneTable() {
+    static const QStringList tones = {
+        "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+        "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
+        "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
+        "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
+    return tones;
+}
+
 class YaesuIIEmulator : public EmulatorFamily {
 public:
-    YaesuIIEmulator() { vfos_[1].hertz = 435000000; }
+    explicit YaesuIIEmulator(int roundToHz) : roundToHz_(roundToHz) { vfos_[1].hertz = 435000000; }
 
     QList<EmulatedCommand> Feed(const QByteArray& bytes) override {
         return TakeTextCommands(pending_, bytes, ';', kLongestCommand,
@@ -68,7 +80,7 @@ private:
         if ((text.startsWith("FA") || text.startsWith("FB")) && text.size() == 11 &&
             AllDigits(text.mid(2))) {
             Vfo& vfo = vfos_[text.startsWith("FA") ? 0 : 1];
-            vfo.hertz = text.mid(2).toLongLong();
+            vfo.hertz = StoredFrequency(text.mid(2).toLongLong(), roundToHz_);
             return {QStringLiteral("set VFO-%1 %2").arg(text.at(1), MegahertzText(vfo.hertz, 6)),
                     {}};
         }
@@ -84,11 +96,36 @@ private:
             return {QStringLiteral("swap VFO-A and VFO-B"), {}};
         }
         if (text == "FT3" || text == "FT2") {
-            return {QStringLiteral("transmit on VFO-%1").arg(text == "FT3" ? "B" : "A"), {}};
+            split_ = text == "FT3";
+            return {QStringLiteral("transmit on VFO-%1").arg(split_ ? "B" : "A"), {}};
         }
         if (text == "TX1" || text == "TX0") {
             catPtt_ = text == "TX1";
-            return {catPtt_ ? QStringLiteral("transmit") : QStringLiteral("receive"), {}};
+            if (!catPtt_) {
+                return {QStringLiteral("receive"), {}};
+            }
+            const Vfo& vfo = vfos_[split_ ? 1 : 0];
+            return {QStringLiteral("transmit on VFO-%1 %2%3")
+                        .arg(split_ ? "B" : "A", MegahertzText(vfo.hertz, 6),
+                             toneMode_ == '2' ? QStringLiteral(" with tone %1 Hz").arg(tone_)
+                                              : QString()),
+                    {}};
+        }
+        // CN P1 P2 P3P4P5: P1 0, P2 0 for CTCSS (1 DCS), the tone number 000..049.
+        if (text.startsWith("CN") && text.size() == 7 && AllDigits(text.mid(2))) {
+            const int number = text.mid(4).toInt();
+            if (text.mid(2, 2) != "00" || number >= ToneTable().size()) {
+                return {QStringLiteral("bad tone number \"%1;\"").arg(text), unknown};
+            }
+            tone_ = ToneTable()[number];
+            return {QStringLiteral("tone number %1 (%2 Hz)").arg(text.mid(4), tone_), {}};
+        }
+        // CT P1 P2: P1 0, P2 0 off, 1 encode and decode, 2 encode, 3 DCS.
+        if (text.startsWith("CT") && text.size() == 4 && text.at(2) == '0' &&
+            text.at(3) >= '0' && text.at(3) <= '3') {
+            toneMode_ = text.at(3).toLatin1();
+            static const QStringList modes = {"off", "encode and decode", "encode", "DCS"};
+            return {QStringLiteral("tone %1").arg(modes[toneMode_ - '0']), {}};
         }
         if (text == "TX") {
             // 0 receiving, 1 keyed by CAT, 2 keyed by the microphone.
@@ -99,7 +136,11 @@ private:
         return {QStringLiteral("unknown command \"%1;\"").arg(text), unknown};
     }
 
+    int roundToHz_ = 0;
     std::array<Vfo, 2> vfos_{};
+    bool split_ = false;
+    QString tone_ = ToneTable().first();
+    char toneMode_ = '0';
     bool catPtt_ = false;
     bool microphonePtt_ = false;
     QByteArray pending_;
@@ -111,7 +152,7 @@ std::unique_ptr<EmulatorFamily> MakeYaesuIIEmulator(const FamilyOptions& options
     if (!KnownRadioModel(YaesuIIFamily(), "yaesu2", options.model, error)) {
         return nullptr;
     }
-    return std::make_unique<YaesuIIEmulator>();
+    return std::make_unique<YaesuIIEmulator>(options.roundToHz);
 }
 
 }  // namespace orbivox

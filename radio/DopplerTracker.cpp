@@ -439,6 +439,15 @@ void DopplerTracker::CatOn() {
     link_.Delay();
 }
 
+void DopplerTracker::CatOnAtStart() {
+    if (!tuning_.catOn || !commands_ || !link_.HasPort() || link_.KctMode()) {
+        return;
+    }
+    RadioContext context = Context();
+    commands_->CatOnAtStart(context);
+    link_.Delay();
+}
+
 void DopplerTracker::CatOff() {
     tuning_.catOn = false;
     if (link_.KctMode()) {
@@ -497,8 +506,10 @@ void DopplerTracker::Close(bool windowClosed) {
             commands_->CatOff(context);
         }
     }
-    if (link_.KctMode()) {
-        link_.kctMacroSink(QStringLiteral("Close"));
+    // The tuner server switches split off on "RaClose"; its "Close" comes with the server's
+    // own shutdown, once.
+    if (link_.KctMode() && tuning_.catOn) {
+        link_.kctMacroSink(QStringLiteral("RaClose"));
     }
 }
 

@@ -91,6 +91,10 @@ public:
     // lblCat: the message to show when CAT was disabled by a failed read, else empty.
     QString CatClicked();
     void CatOn();
+    // "C+" at start, radio 1's port just opened: the family's CAT-on sequence, so the radio
+    // listens (and splits) before its first frequency. The satellite re-selection follows
+    // when the working satellite is set up.
+    void CatOnAtStart();
     void CatOff();
     // The Esc key: a radio that can lose track of its VFO is put back in step (CAT off,
     // the radio's own step, CAT on); nothing for the others or with CAT off.
@@ -98,7 +102,8 @@ public:
     void SatelliteModeOff();
     void TransmitReceive(bool transmit);
     bool Transmitting() const { return transmitting_; }
-    // Closing: the family's close commands and CAT off (nothing after a failed read).
+    // Closing: the family's close commands and CAT off (nothing after a failed read); in KCT
+    // mode "RaClose" while CAT is on.
     void Close(bool windowClosed);
 
     // The frequency window and labels.

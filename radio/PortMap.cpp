@@ -9,7 +9,7 @@
 
 namespace orbivox {
 
-PortMap ReadPortMap(const QString& path) {
+PortMap ReadPortMap(const QString& path, QStringList* skipped) {
     PortMap map;
     if (!QFileInfo::exists(path)) {
         return map;
@@ -25,10 +25,16 @@ PortMap ReadPortMap(const QString& path) {
         const auto number = equals < 0 ? std::nullopt : ParseSqfInteger(line.left(equals));
         const QString device = equals < 0 ? QString() : line.mid(equals + 1).trimmed();
         if (!number || *number < 1 || *number > 99 || device.isEmpty()) {
-            throw SqfError(fileName,
-                           QStringLiteral("line %1 is not \"n=device\" with n in 1..99 (\"%2\")")
-                               .arg(i + 1)
-                               .arg(line));
+            // One typo must not send every other port back to its guessed device.
+            if (skipped != nullptr) {
+                *skipped << QStringLiteral(
+                                "%1: line %2 is not \"n=device\" with n in 1..99 (\"%3\"); "
+                                "the line is left out")
+                                .arg(fileName)
+                                .arg(i + 1)
+                                .arg(line);
+            }
+            continue;
         }
         map.insert(static_cast<int>(*number), device);
     }
@@ -40,6 +46,12 @@ QString DeviceForPort(const PortMap& map, int port) {
         return QString();
     }
     return map.value(port, QStringLiteral("/dev/ttyUSB%1").arg(port - 1));
+}
+
+QString PortDeviceLine(const PortMap& map, int port) {
+    return QStringLiteral("COM%1 opens %2 on this machine (ComPorts.SQF).")
+        .arg(port)
+        .arg(DeviceForPort(map, port));
 }
 
 void StorePortMapEntry(const QString& path, int port, const QString& device) {

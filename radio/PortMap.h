@@ -10,17 +10,22 @@
 // A number without a line opens /dev/ttyUSB<n-1>; a missing file maps nothing.
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace orbivox {
 
 using PortMap = QMap<int, QString>;
 
-// Throws SqfError naming the line for a line that is not "n=device" with n in 1..99 and a
-// device; a missing file gives an empty map (not an error).
-PortMap ReadPortMap(const QString& path);
+// A line that is not "n=device" with n in 1..99 and a device is left out, the others keep
+// their devices; `skipped` (when given) gets "ComPorts.SQF: line 2 is not ..." for each.
+// A missing file gives an empty map (not an error). Throws SqfError when the file cannot
+// be read.
+PortMap ReadPortMap(const QString& path, QStringList* skipped = nullptr);
 
 // The device port number n opens: the map's line, else /dev/ttyUSB<n-1>. Empty for 0.
 QString DeviceForPort(const PortMap& map, int port);
+// "COM3 opens /dev/ttyUSB2 on this machine (ComPorts.SQF)." for port messages.
+QString PortDeviceLine(const PortMap& map, int port);
 
 // Sets the line of port number n (1..99) to "n=device": an existing line of n is replaced,
 // else one is added; comments and every other line stay. A missing file is created. The

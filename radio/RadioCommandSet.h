@@ -38,6 +38,9 @@ struct RadioModel {
     int satelliteModeOnOpcode = -1;  // -1: none
     bool bandSetup = false;          // as radio 2: its main band is checked and exchanged
     bool radio2StartsWithCatOff = false;  // as radio 1: a classic radio 2 starts with CAT off
+    // The finest step the radio keeps a set frequency in: it stores what it is sent rounded
+    // or truncated to this, and answers the readback with that.
+    int tuningStepHz = 1;
 };
 
 // The common part of a family's model record (a RadioModel, or a record holding one as
@@ -104,6 +107,8 @@ public:
     // `Mode set-up`, once after each entry selection.
     virtual void ModeSetup(RadioContext& context) = 0;
     virtual void CatOn(RadioContext& context) = 0;
+    // CAT on at start, after PortOpened: the CAT-on sequence without what PortOpened sent.
+    virtual void CatOnAtStart(RadioContext& context) { CatOn(context); }
     virtual void CatOff(RadioContext& context) = 0;
     virtual void Transmit(RadioContext& context) = 0;
     virtual void Receive(RadioContext& context) = 0;

@@ -50,6 +50,30 @@ std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,
     return descriptor == nullptr ? nullptr : descriptor->makeCommandSet(settings);
 }
 
+QString UnknownModelWarning(RadioFamily family, const RadioFiles& files, int radio,
+                            const QString& taken) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    if (descriptor == nullptr) {
+        return {};
+    }
+    const QString named = descriptor->chosen(files, RadioSetupItem::Model, radio);
+    if (FindModel(*descriptor, named) != nullptr) {
+        return {};
+    }
+    const QList<RadioParameterFile>& parameterFiles =
+        radio == 1 ? descriptor->radio1Files : descriptor->radio2Files;
+    QString file = parameterFiles.isEmpty() ? QString() : parameterFiles.first().name;
+    for (const RadioParameterFile& parameterFile : parameterFiles) {
+        if (parameterFile.holdsModel) {
+            file = parameterFile.name;
+        }
+    }
+    return QStringLiteral("Radio %1: %2 names the model \"%3\", which the %4 family does not "
+                          "have.\rThe radio is controlled as the %5.")
+        .arg(radio)
+        .arg(file, named, descriptor->label, taken);
+}
+
 LineSettings LineSettingsFor(RadioFamily family, const RadioFiles& files, int radio) {
     const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
     if (descriptor == nullptr) {

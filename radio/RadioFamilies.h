@@ -33,6 +33,9 @@ struct RadioParameterFile {
     void (*read)(const QString& path, RadioFiles& files) = nullptr;
     // As the Radio Setup stores it (with the bytes the model fixes). Throws SqfError.
     void (*store)(const QString& path, const RadioFiles& files) = nullptr;
+    // The file that names the model, where a family keeps it apart from the other values
+    // (otherwise the first file holds it).
+    bool holdsModel = false;
 };
 
 struct RadioFamilyDescriptor {
@@ -121,6 +124,11 @@ const RadioModel* FindModel(const RadioFamilyDescriptor& family, const QString& 
 // The command set of a family (radio 1's, or radio 2's with `uplinkRole`); null for None.
 std::unique_ptr<RadioCommandSet> MakeCommandSet(RadioFamily family,
                                                 const CommandSetSettings& settings);
+
+// For radio 1 or 2 whose parameter file names a model its family does not know: the
+// warning naming the file, the name and the model `taken` instead; empty otherwise.
+QString UnknownModelWarning(RadioFamily family, const RadioFiles& files, int radio,
+                            const QString& taken);
 
 // The line settings of a radio's port (radio 1 or 2): its file's baud text, or 4800 baud
 // and two stop bits for the models that need them.

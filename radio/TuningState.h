@@ -27,7 +27,12 @@ struct TuningState {
     double lastSentTarget = 0;     // kHz; 0 forces the next send
     double lastDownlinkValue = 0;  // kHz
     QString lastSentDownlinkText, lastSentUplinkText;
+    double lastSentDownlinkKHz = 0;  // the value lastSentDownlinkText carries
     int sendCount = 0;
+    // The readbacks and transmit queries sent, and those whose answer could be read: a radio
+    // that is off, or on another baud rate or address, shows in the first running ahead.
+    int repliesAwaited = 0;
+    int repliesUnderstood = 0;
     bool dialMoved = false;
     bool sendWithoutChecks = false;  // the next send skips the threshold and transmit check
     bool manualFrequencies = false;  // typed frequencies: the next send goes out as it is
@@ -48,11 +53,29 @@ struct TuningState {
     double CalibrationKHz() const { return CalibrationHz() / 1000.0; }
 };
 
-// A dial answer compared with the last sent downlink text: equal clears the dial-moved
-// flag; otherwise the answer is remembered and, when it lies within fD +- 50000 kHz, becomes
-// the new VFO offset (less the receive correction when `subtractReceiveCorrection`).
+// A readback or transmit query was answered with something readable, or not.
+void NoteReply(TuningState& tuning, bool understood);
+
+// A downlink went out as `text`, which stands for `kHz`.
+void NoteSentDownlink(TuningState& tuning, const QString& text, double kHz);
+
+// How a family's readback is compared: whether the adoption subtracts the receive
+// correction, and the radio's tuning step.
+struct DialComparison {
+    bool subtractReceiveCorrection = false;
+    int tuningStepHz = 1;
+};
+
+// Whether `answerKHz` is what a radio with `tuningStepHz` keeps of `sentKHz`: the sent
+// frequency itself, or rounded or truncated to the step.
+bool StoredAsSent(double sentKHz, double answerKHz, int tuningStepHz);
+
+// A dial answer compared with the last sent downlink: the same text, or the sent value as
+// the radio stores it (StoredAsSent), clears the dial-moved flag; otherwise the operator
+// turned the dial: the answer is remembered and, when it lies within fD +- 50000 kHz,
+// becomes the new VFO offset (less the receive correction when the comparison says so).
 // `answerKHz` is the answer's value as the radio shows it.
 void CompareDialAnswer(TuningState& tuning, const SelectedTransponder& transponder,
-                       const QString& answerText, double answerKHz, bool subtractReceiveCorrection);
+                       const QString& answerText, double answerKHz, DialComparison comparison);
 
 }  // namespace orbivox

@@ -35,6 +35,19 @@ QString PortOpenFailureMessage(int port, int radio) {
                "select 0 for the COM port number.");
 }
 
+QString RadioSilentMessage(const QString& radio) {
+    return radio + QStringLiteral(" does not answer");
+}
+
+QString RadioAnswersAgainMessage(const QString& radio) {
+    return radio + QStringLiteral(" answers again");
+}
+
+QString QuietRadioLostMessage(const QString& radio) {
+    return radio + QStringLiteral(" was lost (cable pulled or switched off): CAT control is "
+                                  "disabled until the program is started again");
+}
+
 QString PortPermissionHint(const QString& device) {
     return QStringLiteral("No permission to open ") + device +
            QStringLiteral(
@@ -74,12 +87,34 @@ RadioControl::RadioControl(TrackingSession& session, Notifier& notifier,
         toneOffAtEntrySelection_ = radio1->ToneOffAtEntrySelection();
     }
     tone_.SetTable(s.tones);
-    tone_.onRefused = [this](const QString& text) {
-        if (onStatus) {
-            onStatus(text);
-        }
-    };
+    tone_.onRefused = [this](const QString& text) { Say(text, false); };
     tracker_->tone = &tone_;
+    WarnOfUnknownModel(1, s.radio1Family, s.radio1Files, tracker_->Commands());
+}
+
+void RadioControl::WarnOfUnknownModel(int radio, RadioFamily family, const RadioFiles& files,
+                                      const RadioCommandSet* commands) {
+    if (commands == nullptr) {
+        return;
+    }
+    const QString warning = UnknownModelWarning(family, files, radio, commands->Model().name);
+    if (!warning.isEmpty()) {
+        notifier_.Warning(warning);
+    }
+}
+
+void RadioControl::Say(const QString& text, bool lasting) {
+    if (onStatus) {
+        onStatus(text, lasting);
+    }
+}
+
+QString RadioControl::RadioName(int radio) const {
+    const RadioCommandSet* commands =
+        radio == 1 ? tracker_->Commands() : (secondRadio_ ? secondRadio_->Commands() : nullptr);
+    const QString model = commands != nullptr ? commands->Model().name : QString();
+    const QString device = (radio == 1 ? radio1_ : radio2_).Device();
+    return QStringLiteral("Radio %1 (%2 on %3)").arg(radio).arg(model, device);
 }
 
 RadioControl::~RadioControl() = default;
@@ -91,7 +126,11 @@ void RadioControl::OpenPorts() {
     const LoadedSettings& s = session_.settings();
     PortMap map;
     try {
-        map = ReadPortMap(session_.folders().ConfigFile(QStringLiteral("ComPorts.SQF")));
+        QStringList skipped;
+        map = ReadPortMap(session_.folders().ConfigFile(QStringLiteral("ComPorts.SQF")), &skipped);
+        for (const QString& line : skipped) {
+            notifier_.Warning(line);
+        }
     } catch (const SqfError& e) {
         notifier_.Warning(QString::fromStdString(e.what()));
     }
@@ -104,7 +143,8 @@ void RadioControl::OpenPorts() {
         const QString device = DeviceForPort(map, number);
         if (!port.Open(device, LineSettingsFor(family, radio == 1 ? s.radio1Files : s.radio2Files,
                                                radio))) {
-            QString message = PortOpenFailureMessage(number, radio);
+            QString message = PortOpenFailureMessage(number, radio) + '\r' +
+                              PortDeviceLine(map, number);
             if (port.LastOpenFailure() == OpenFailure::Permission) {
                 message += '\r' + PortPermissionHint(device);
             }
@@ -118,8 +158,9 @@ void RadioControl::OpenPorts() {
         }
         const bool reportsErrors = FindRadioFamily(family)->reportsPortErrors;
         port.onError = [this, radio, reportsErrors](const QString&) {
-            // Some families' port errors are not reported; radio 1's only while CAT is on.
+            // Some families' port errors do not end the program; radio 1's only while CAT is on.
             if (!reportsErrors) {
+                QuietPortFailed(radio);
                 return;
             }
             if (radio == 1 && !tracker_->Tuning().catOn) {
@@ -137,6 +178,7 @@ void RadioControl::OpenPorts() {
     if (link_.HasPort() && tracker_->Commands() != nullptr) {
         RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
         tracker_->Commands()->PortOpened(context);
+        tracker_->CatOnAtStart();
     }
     role1_ = {radio1_.Device(), LineSettingsFor(s.radio1Family, s.radio1Files, 1), s.radio1Family,
               lines.rtsRadio1, lines.dtrRadio1};
@@ -145,6 +187,7 @@ void RadioControl::OpenPorts() {
     if (s.radio2.family != RadioFamily::None) {
         link2_.SetPort(radio2Number_ > 0 ? &radio2_ : nullptr);
         MakeSecondRadio(radio2Setup_);
+        WarnOfUnknownModel(2, s.radio2.family, s.radio2Files, secondRadio_->Commands());
     }
     AimTone();
 }
@@ -234,6 +277,42 @@ void RadioControl::PortFailed(int radio) {
     }
 }
 
+void RadioControl::QuietPortFailed(int radio) {
+    SerialPort& port = radio == 1 ? radio1_ : radio2_;
+    bool& said = radio == 1 ? quietLost1_ : quietLost2_;
+    if (said) {
+        return;
+    }
+    said = true;
+    const QString name = RadioName(radio);
+    if (radio == 1) {
+        tracker_->Tuning().catOn = false;
+        tracker_->Tuning().catDisabled = true;
+    } else {
+        noRadio2Said_ = true;  // its closed port is not "no port opened"
+    }
+    port.Close();
+    Say(QuietRadioLostMessage(name), true);
+    if (everyLostRadioEnds) {
+        PortFailed(radio);
+    }
+}
+
+void RadioControl::WatchAnswers() {
+    const TuningState& t = tracker_->Tuning();
+    const double seconds = session_.engine().Time().computationInstant * 86400.0;
+    switch (answers_.Tick(t.repliesAwaited, t.repliesUnderstood, seconds)) {
+        case AnswerWatch::Change::Silent:
+            Say(RadioSilentMessage(RadioName(1)), true);
+            break;
+        case AnswerWatch::Change::AnswersAgain:
+            Say(RadioAnswersAgainMessage(RadioName(1)), false);
+            break;
+        case AnswerWatch::Change::None:
+            break;
+    }
+}
+
 void RadioControl::Select(int listOffset) {
     listOffset_ = listOffset;
     TrackingEngine& engine = session_.engine();
@@ -290,6 +369,7 @@ void RadioControl::Install(TrackingHooks& hooks) {
         }
         if (!lost_) {
             tracker_->RadioStep();
+            WatchAnswers();
         }
     };
     hooks.dataLineRadio = [this](DataLineValues& values) {

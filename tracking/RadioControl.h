@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "links/ClientConversation.h"
+#include "radio/AnswerWatch.h"
 #include "radio/CalibrationTarget.h"
 #include "radio/CatLink.h"
 #include "radio/DopplerTracker.h"
@@ -31,6 +32,11 @@ inline const QString kRadioLostMessage = QStringLiteral(
 
 // The start-up message for a port that would not open (radio 1 or 2, port number n).
 QString PortOpenFailureMessage(int port, int radio);
+// What is said about radio 1 or 2 (its name as RadioControl gives it, e.g. "Radio 1 (FT-991
+// on /dev/ttyUSB0)") when it stops answering, answers again, or its port fails quietly.
+QString RadioSilentMessage(const QString& radio);
+QString RadioAnswersAgainMessage(const QString& radio);
+QString QuietRadioLostMessage(const QString& radio);
 // The line that follows it when the device refused us for lack of permission.
 QString PortPermissionHint(const QString& device);
 
@@ -71,14 +77,29 @@ public:
     // A radio port failed while it mattered: the tracking must stop and the program end
     // with kRadioLostMessage. Called once.
     std::function<void()> onRadioLost;
-    // A line for the status bar (a tone that cannot be sent).
-    std::function<void(const QString&)> onStatus;
+    // A line for the status bar: a tone that cannot be sent (for a while), a radio that does
+    // not answer or was lost (`lasting`: until the next line replaces it).
+    std::function<void(const QString& text, bool lasting)> onStatus;
+    // A lost radio of a family whose port errors do not end the desktop program (CAT is
+    // disabled and the operator told) ends the run all the same: the command line's rule.
+    bool everyLostRadioEnds = false;
     ToneSwitch& Tone() { return tone_; }
     bool RadioLost() const { return lost_; }
 
 private:
     void Select(int listOffset);
     void PortFailed(int radio);
+    // A port of a family whose errors do not end the program failed: said once, the port
+    // closed so nothing more is written to it, CAT disabled for radio 1.
+    void QuietPortFailed(int radio);
+    // "Radio 1 (IC-9700 on /dev/ttyUSB0)".
+    QString RadioName(int radio) const;
+    void Say(const QString& text, bool lasting);
+    // After the tick's radio step: a radio 1 that stopped answering, or answers again.
+    void WatchAnswers();
+    // A parameter file naming a model its family does not know: which one is used instead.
+    void WarnOfUnknownModel(int radio, RadioFamily family, const RadioFiles& files,
+                            const RadioCommandSet* commands);
     // Radio 2's commands for the files of `setup` on port 2; the tone to the radio that
     // transmits.
     void MakeSecondRadio(const SecondRadioSetup& setup);
@@ -111,6 +132,8 @@ private:
     Radio2BandCheck radio2BandCheck_ = Radio2BandCheck::Never;
     bool toneOffAtEntrySelection_ = false;
     RadioPortRole role1_, role2_;
+    AnswerWatch answers_;
+    bool quietLost1_ = false, quietLost2_ = false;
 };
 
 }  // namespace orbivox

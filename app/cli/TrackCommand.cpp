@@ -134,10 +134,14 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     // The radios, driven exactly as the window drives them (in KCT mode through the CAT
     // server the rotor start-up launched).
     RadioControl radios(session, notifier, &rotor.Conversations().CatClientConv);
-    radios.OpenPorts();
-    radios.Install(engine.Hooks());
     bool radioLost = false;
     radios.onRadioLost = [&] { radioLost = true; };
+    radios.everyLostRadioEnds = true;
+    radios.onStatus = [&err](const QString& text, bool) {
+        err << "orbivox track: " << text.toStdString() << std::endl;
+    };
+    radios.OpenPorts();
+    radios.Install(engine.Hooks());
     // Announcements through the speech engine, made when the first satellite rises.
     SpeechAnnouncer announcer(
         [] { return MakeQtSpeechEngine(); },

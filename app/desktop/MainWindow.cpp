@@ -178,7 +178,9 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         return running;
     };
     radios.startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
-    radios.onStatus = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
+    radios.onStatus = [this](const QString& text, bool lasting) {
+        statusBar()->showMessage(text, lasting ? 0 : 10000);
+    };
     radios.onRadioLost = [this] {
         timer1_.stop();
         QTimer::singleShot(0, this, [this] {

@@ -76,6 +76,12 @@ public:
         Send(c, pair_.receive, ic7000 ? kReadTransmitState : kReadSMeter);
         const QString hex =
             QString::fromLatin1(c.link.AwaitReply(ic7000 ? 16 : 15).toHex().toUpper());
+        // The radio's answer: from its address to ours, the command echoed.
+        const QString answerStart = QStringLiteral("FEFE00%1%2")
+                                        .arg(pair_.receive, 2, 16, QLatin1Char('0'))
+                                        .toUpper()
+                                        .arg(ic7000 ? "1C00" : "1502");
+        NoteReply(c.tuning, hex.contains(answerStart));
         c.tuning.transmitting = ic7000 ? !hex.contains("1C0000") : hex.contains("0000");
         return c.tuning.transmitting;
     }
@@ -118,7 +124,7 @@ public:
         const auto frequency = EncodeIcomFrequency(downlinkKHz);
         if (frequency) {
             SendFrequency(c, pair_.receive, *frequency);
-            c.tuning.lastSentDownlinkText = frequency->text;
+            NoteSentDownlink(c.tuning, frequency->text, frequency->text.toDouble());
         }
     }
 
@@ -134,6 +140,7 @@ public:
         TuningState& t = c.tuning;
         t.dialMoved = true;
         const QString text = ReadFrequency(c);
+        NoteReply(t, !text.isEmpty());
         if (text.isEmpty()) {
             return;  // missing or garbled: nothing is sent this tick
         }
@@ -151,7 +158,7 @@ public:
             t.sendCounter = 0;
             return;
         }
-        CompareDialAnswer(t, c.transponder, text, kHz, false);
+        CompareDialAnswer(t, c.transponder, text, kHz, {false, model_.radio.tuningStepHz});
     }
 
     void ModeSetup(RadioContext& c) override {
@@ -184,6 +191,11 @@ public:
         } else if (vfoPair_) {
             Send(c, pair_.receive, kSplitOn);
             c.link.Delay();
+        }
+    }
+    void CatOnAtStart(RadioContext& c) override {
+        if (!(SingleSatelliteRadio() && satelliteOption_)) {
+            CatOn(c);  // the satellite-mode frame went out with PortOpened
         }
     }
     void CatOff(RadioContext&) override {}

@@ -83,11 +83,11 @@ const RadioFamilyDescriptor& IcomFamily() {
         .setupRow = 2,
         .radio1Files = {{9, "IcomPar.SQF", ReadRecord<IcomParameters, ReadIcomParameters>,
                          WriteRecord<IcomParameters, WriteIcomParameters>},
-                        {10, "IcomName.SQF", ReadRecord<IcomModel, ReadIcomModel>, StoreModel}},
+                        {10, "IcomName.SQF", ReadRecord<IcomModel, ReadIcomModel>, StoreModel, true}},
         .radio2Files = {{21, "IcomParSemi.SQF",
                          ReadRecord<SecondIcomParameters, ReadSecondIcomParameters>,
                          WriteRecord<SecondIcomParameters, WriteSecondIcomParameters>},
-                        {20, "IcomNameSemi.SQF", ReadSecondModel, StoreSecondModel}},
+                        {20, "IcomNameSemi.SQF", ReadSecondModel, StoreSecondModel, true}},
         .bothRadiosMessage =
             "The program will steer 2 Icom radios via a single CAT interface\r"
             "(to save a 2nd COM port). \rSelect \"None\" for Radio 2 and select both Icom "

@@ -37,9 +37,14 @@ public:
                 c.link.Send(command);
                 c.link.Delay();
             }
-        } else if (model_.satelliteMode && !secondRadio_) {
+        } else if (ControlStringAtPortOpening()) {
             c.link.Send(control_.main);
             c.link.Delay();
+        }
+    }
+    void CatOnAtStart(RadioContext& c) override {
+        if (!ControlStringAtPortOpening()) {
+            CatOn(c);
         }
     }
 
@@ -63,7 +68,7 @@ public:
         const KenwoodFrequencyCommand command =
             EncodeKenwoodFrequency("FA", downlinkKHz, model_.wholeTenHertz);
         c.link.Send(command.bytes);
-        c.tuning.lastSentDownlinkText = command.text;
+        NoteSentDownlink(c.tuning, command.text, command.text.toDouble());
     }
 
     void SendUplink(RadioContext& c, double uplinkKHz) override {
@@ -82,6 +87,7 @@ public:
         TuningState& t = c.tuning;
         t.dialMoved = true;
         const QString text = ReadVfoA(c, false);
+        NoteReply(t, !text.isEmpty());
         if (text.isEmpty()) {
             return;  // missing, short or garbled: nothing is sent this tick
         }
@@ -89,7 +95,8 @@ public:
             t.dialMoved = false;
             return;
         }
-        CompareDialAnswer(t, c.transponder, text, text.toDouble(), true);
+        CompareDialAnswer(t, c.transponder, text, text.toDouble(),
+                          {true, model_.radio.tuningStepHz});
     }
 
     void ModeSetup(RadioContext& c) override {
@@ -214,6 +221,11 @@ public:
     }
 
 private:
+    // The satellite-mode model beside no radio 2 gets its control string when the port opens.
+    bool ControlStringAtPortOpening() const {
+        return !model_.bandControl && model_.satelliteMode && !secondRadio_;
+    }
+
     // "FA;" and its answer's text; the band set-up waits a CAT delay longer.
     QString ReadVfoA(RadioContext& c, bool bandSetup) {
         c.link.ClearInput();

@@ -5,7 +5,7 @@ namespace orbivox {
 
 const QList<KenwoodModel>& KenwoodModels() {
     static const QList<KenwoodModel> models = {
-        {.radio = {.name = "TS-790", .fixedLine = true},
+        {.radio = {.name = "TS-790", .fixedLine = true, .tuningStepHz = 10},
          .bandControl = true,
          .wholeTenHertz = true,
          .bandAndVfoSelect = true},

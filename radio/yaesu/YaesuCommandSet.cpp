@@ -55,6 +55,7 @@ public:
         c.link.ClearInput();
         c.link.Send(Block(kReadTransmitStatus));
         const QByteArray answer = c.link.AwaitReply(0);
+        NoteReply(c.tuning, answer.size() == 1);
         // A byte whose top bit is clear: the radio transmits.
         c.tuning.transmitting =
             !answer.isEmpty() && (static_cast<std::uint8_t>(answer[0]) & 0x80) == 0;
@@ -100,7 +101,7 @@ public:
         }
         lastBlock_ = block.bytes;
         c.link.Send(block.bytes);
-        c.tuning.lastSentDownlinkText = block.text;
+        NoteSentDownlink(c.tuning, block.text, YaesuTextKHz(block.text));
     }
 
     void SendUplink(RadioContext& c, double uplinkKHz) override {
@@ -121,6 +122,7 @@ public:
         c.link.Send(Block(satelliteRead ? kReadReceiveSatellite : kReadReceive));
         const QByteArray answer = c.link.AwaitReply(4);
         const bool complete = oneVfo_ ? answer.size() == 5 : answer.size() >= 4;
+        NoteReply(t, complete);
         if (!complete) {
             return;  // missing, short or garbled: nothing is sent this tick
         }
@@ -132,12 +134,14 @@ public:
         if (text.isEmpty()) {
             return;
         }
-        const bool moved = text != t.lastSentDownlinkText;
+        const bool moved =
+            text != t.lastSentDownlinkText &&
+            !StoredAsSent(t.lastSentDownlinkKHz, YaesuTextKHz(text), model_.radio.tuningStepHz);
         if (moved && oneVfo_ && !OneVfoDialChecks(c, answer, text)) {
             return;
         }
         CompareDialAnswer(t, c.transponder, text, YaesuTextKHz(text),
-                          DialSubtractsReceiveCorrection());
+                          {DialSubtractsReceiveCorrection(), model_.radio.tuningStepHz});
         if (!t.dialMoved && model_.radio.uplinkReadback && !c.secondRadio) {
             ReadSatelliteTransmit(c, moved);
         }
@@ -380,6 +384,7 @@ private:
         c.link.ClearInput();
         c.link.Send(Block(kReadSatelliteTransmit));
         const QByteArray answer = c.link.AwaitReply(4);
+        NoteReply(t, answer.size() == 5);
         if (answer.size() != 5) {
             t.dialMoved = true;
             return;

@@ -3,6 +3,7 @@
 
 namespace orbivox {
 
+// The five-byte blocks carry 10 Hz: every model keeps its frequencies in 10 Hz steps.
 const QList<YaesuModel>& YaesuModels() {
     static const QList<YaesuModel> models = {
         {.radio = {.name = "FT-736R",
@@ -10,21 +11,23 @@ const QList<YaesuModel>& YaesuModels() {
                    .fixedLine = true,
                    .satelliteModeBand = true,
                    .satelliteModeOnOpcode = 0x0E,
-                   .radio2StartsWithCatOff = true},
+                   .radio2StartsWithCatOff = true,
+                   .tuningStepHz = 10},
          .downlinkOpcode = 0x1E,
          .uplinkOpcode = 0x2E,
          .tone = YaesuToneEncoding::MainBandCode},
         {.radio = {.name = "FT-847",
                    .uplinkReadback = true,
                    .satelliteModeBand = true,
-                   .satelliteModeOnOpcode = 0x4E},
+                   .satelliteModeOnOpcode = 0x4E,
+                   .tuningStepHz = 10},
          .downlinkOpcode = 0x11,
          .uplinkOpcode = 0x21,
          .satelliteReceiveRead = true,
          .tone = YaesuToneEncoding::SatelliteCode},
-        {.radio = {.name = "FT-817", .oneVfoInUse = true}},
-        {.radio = {.name = "FT-857", .oneVfoInUse = true}},
-        {.radio = {.name = "FT-897", .oneVfoInUse = true}},
+        {.radio = {.name = "FT-817", .oneVfoInUse = true, .tuningStepHz = 10}},
+        {.radio = {.name = "FT-857", .oneVfoInUse = true, .tuningStepHz = 10}},
+        {.radio = {.name = "FT-897", .oneVfoInUse = true, .tuningStepHz = 10}},
     };
     return models;
 }

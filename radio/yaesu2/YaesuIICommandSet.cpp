@@ -27,6 +27,8 @@ public:
         c.link.ClearInput();
         c.link.Send("TX;");
         const QByteArray answer = c.link.AwaitReply(2);
+        NoteReply(c.tuning, answer.contains("TX0;") || answer.contains("TX1;") ||
+                                answer.contains("TX2;"));
         c.tuning.lastSentTarget = 0;
         c.tuning.transmitting = answer.contains("TX2;");
         return c.tuning.transmitting;
@@ -44,7 +46,7 @@ public:
     void SendDownlink(RadioContext& c, double downlinkKHz) override {
         const YaesuIIFrequencyCommand command = EncodeYaesuIIFrequency("FA", downlinkKHz);
         c.link.Send(command.bytes);
-        c.tuning.lastSentDownlinkText = command.text;
+        NoteSentDownlink(c.tuning, command.text, command.text.toDouble());
     }
 
     void SendUplink(RadioContext& c, double uplinkKHz) override {
@@ -61,11 +63,13 @@ public:
         const QByteArray answer = c.link.AwaitReply(11);
         const qsizetype at = answer.indexOf("FA");
         if (at < 0 || answer.size() < at + 12 || answer[at + 11] != ';') {
+            NoteReply(t, false);
             return;  // missing, short or garbled
         }
         const QString digits = QString::fromLatin1(answer.mid(at + 2, 9));
         bool ok = false;
         const qlonglong hertz = digits.toLongLong(&ok);
+        NoteReply(t, ok);
         if (!ok) {
             return;
         }
@@ -74,7 +78,7 @@ public:
             return;
         }
         const QString text = digits.left(6) + '.' + digits.mid(6);
-        CompareDialAnswer(t, c.transponder, text, hertz / 1000.0, true);
+        CompareDialAnswer(t, c.transponder, text, hertz / 1000.0, {true, model_.tuningStepHz});
     }
 
     void ModeSetup(RadioContext& c) override {

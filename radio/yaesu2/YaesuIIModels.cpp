@@ -5,8 +5,9 @@ namespace orbivox {
 
 const QList<RadioModel>& YaesuIIModels() {
     static const QList<RadioModel> models = {
-        {.name = "FT-991"},
-        {.name = "FT-991A"},
+        // The commands carry 1 Hz; the radios keep 10 Hz.
+        {.name = "FT-991", .tuningStepHz = 10},
+        {.name = "FT-991A", .tuningStepHz = 10},
     };
     return models;
 }

@@ -13,17 +13,28 @@
 
 namespace {
 
-// A station whose radio 1 is a Yaesu FT-847 on port 3, mapped to the emulator's device, with
-// CAT on and the ISS's first entry a linear inverting transponder.
+// A line of a settings file as a test sets it.
+struct FileLine {
+    const char* file;
+    int index;
+    QByteArray text;
+};
+
+// A station whose radio 1 (a Yaesu FT-847 unless `radio` says otherwise: TRX.SQF's word and
+// the lines of its parameter files) is on port 3, mapped to the emulator's device, with CAT
+// on and the ISS's first entry a linear inverting transponder.
 class RadioStation {
 public:
-    explicit RadioStation(const QString& device) {
+    explicit RadioStation(const QString& device, const QList<FileLine>& radio = {}) {
         EXPECT_EQ(RunCli({"folders"}, home.path()).exitCode, 0);
         Replace("TRX.SQF", 0, "Yaesu");
         Replace("SatIni.SQF", 4, "3");     // radio 1's port
         Replace("SatIni.SQF", 5, "10");    // CAT delay, ms
         Replace("SatStart.SQF", 1, "+");   // CAT on
         Replace("SatStart.SQF", 15, "+");  // the radio's satellite mode
+        for (const FileLine& line : radio) {
+            Replace(line.file, line.index, line.text);
+        }
         Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
         WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
     }
@@ -126,9 +137,110 @@ TEST(CliRadioTrack, APortThatCannotBeOpenedIsReportedAndTheRunGoesOn) {
         run.err.contains("Could not open COM3 for Radio 1!\nCheck whether COM3 is available "
                          "on your system.\nIf not,  open menu Setup / Radio Setup and "
                          "select and store another COM port.\n If no port is available "
-                         "select 0 for the COM port number."))
+                         "select 0 for the COM port number.\nCOM3 opens " +
+                         nowhere.path() + "/no-such-device on this machine (ComPorts.SQF)."))
         << run.err.toStdString();
     EXPECT_EQ(run.out.count('\n'), 3);
+}
+
+// With "C+" at start each family is switched on for CAT (and split) before its first
+// frequency, and what the port opening sends already does not go twice.
+TEST(CliRadioTrack, CatOnAtStartReachesEveryFamilyBeforeItsFirstFrequency) {
+    const struct {
+        QStringList emulator;
+        QList<FileLine> radio;
+        const char* catOn;      // the start of the CAT-on sequence's log line
+        const char* frequency;  // the start of the downlink's log lines
+        int catOnLines;         // how often that line comes in the whole run (0: not counted)
+    } families[] = {
+        {{"yaesu", "--model", "FT-847"}, {}, "CAT on", "set downlink 435.", 1},
+        {{"yaesu", "--model", "FT-736R"},
+         {{"YaesuPar.SQF", 0, "$1E"}, {"YaesuPar.SQF", 1, "$2E"}, {"YaesuPar.SQF", 3, "FT-736R"}},
+         "CAT on", "set downlink 435.", 1},
+        {{"yaesu", "--model", "FT-817"},
+         {{"YaesuPar.SQF", 0, "$01"}, {"YaesuPar.SQF", 1, "$01"}, {"YaesuPar.SQF", 3, "FT-817"}},
+         "split on", "set VFO-A 435.", 1},
+        {{"yaesu2", "--model", "FT-991A"}, {{"TRX.SQF", 0, "YaesuII"}}, "transmit on VFO-B",
+         "set VFO-A 435.", 1},
+        {{"kenwood", "--model", "TS-2000"}, {{"TRX.SQF", 0, "Kenwood"}}, "satellite control",
+         "set VFO-A 435.", 0},
+        {{"icom", "--model", "IC-9700", "--address", "A2"}, {{"TRX.SQF", 0, "Icom"}},
+         "A2 satellite mode on", "A2 set frequency 435.", 1},
+    };
+    for (const auto& f : families) {
+        RadioEmulator emulator(f.emulator);
+        RadioStation station(emulator.Device(), f.radio);
+        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "12"},
+                                  station.home.path());
+        const std::string context = f.emulator.join(' ').toStdString() + '\n' +
+                                    run.err.toStdString() +
+                                    emulator.Log().join('\n').toStdString();
+        ASSERT_EQ(run.exitCode, 0) << context;
+        ASSERT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+        const QStringList log = emulator.Log();
+        const QStringList frequencies = emulator.Lines(f.frequency);
+        ASSERT_FALSE(frequencies.isEmpty()) << context;
+        const QStringList catOn = emulator.Lines(f.catOn);
+        ASSERT_FALSE(catOn.isEmpty()) << context;
+        EXPECT_LT(log.indexOf(catOn.first()), log.indexOf(frequencies.first())) << context;
+        if (f.catOnLines > 0) {
+            EXPECT_EQ(catOn.size(), f.catOnLines) << context;
+        }
+        EXPECT_TRUE(emulator.Lines("ignored").isEmpty()) << context;
+        // fD + dD: the ISS approaches at 21:53: above 435150 by a few kHz.
+        const double first = LoggedKHz(frequencies.first());
+        EXPECT_GT(first, 435150 + 1) << context;
+        EXPECT_LT(first, 435150 + 10) << context;
+    }
+}
+
+// A radio that is off (or on the wrong baud rate or address) is said within about five
+// seconds of the tick clock, once; again once it answers.
+TEST(CliRadioTrack, ARadioThatDoesNotAnswerIsSaidOnceAndWhenItAnswersAgain) {
+    const struct {
+        QStringList fault;
+        bool recovers;
+    } cases[] = {
+        {{"--silent"}, false},
+        {{"--garbage"}, false},
+        {{"--silent-for", "16"}, true},
+    };
+    for (const auto& c : cases) {
+        RadioEmulator emulator(QStringList{"yaesu", "--model", "FT-847"} + c.fault);
+        RadioStation station(emulator.Device());
+        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "30"},
+                                  station.home.path());
+        const std::string context = c.fault.join(' ').toStdString() + '\n' + run.err.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << context;
+        const QString radio = "Radio 1 (FT-847 on " + emulator.Device() + ")";
+        EXPECT_EQ(run.err.count("orbivox track: " + radio + " does not answer\n"), 1) << context;
+        EXPECT_EQ(run.err.count(radio + " answers again"), c.recovers ? 1 : 0) << context;
+    }
+}
+
+// A YaesuII radio whose cable is pulled is said and ends the run as every lost radio does.
+TEST(CliRadioTrack, ALostYaesuIIRadioEndsTheRunWithStatusOne) {
+    RadioEmulator emulator({"yaesu2", "--model", "FT-991A", "--unplug-after", "10"});
+    RadioStation station(emulator.Device(), {{"TRX.SQF", 0, "YaesuII"}});
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "100"}, station.home.path());
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Radio 1 (FT-991A on " + emulator.Device() + ") was lost"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("The program will now be closed.")) << run.err.toStdString();
+    EXPECT_LT(run.out.count('\n'), 100);
+}
+
+TEST(CliRadioTrack, AnUnknownModelIsWarnedOfWithTheModelTakenInstead) {
+    QTemporaryDir nowhere;
+    RadioStation station(nowhere.path() + "/no-such-device", {{"YaesuPar.SQF", 3, "FT-8470"}});
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "1"}, station.home.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("Radio 1: YaesuPar.SQF names the model \"FT-8470\", which the "
+                                 "Yaesu family does not have.\nThe radio is controlled as the "
+                                 "FT-847."))
+        << run.err.toStdString();
 }
 
 }  // namespace

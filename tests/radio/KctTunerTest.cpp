@@ -63,8 +63,11 @@ TEST(KctTuner, MacrosForCatOnModesFrequenciesAndClosing) {
     }
     tracker.Close(true);
     ASSERT_TRUE(server.WaitLines(5)) << server.lines.join('\n').toStdString();
-    EXPECT_EQ(server.lines, (QStringList{"CONNECT KctTopic", "EXECUTE RaOpen", "EXECUTE SMUSB LSB",
-                                         "EXECUTE SF0035157.258 0145897.567", "EXECUTE Close"}));
+    // Closing with CAT on switches split off; "Close" is the server's shutdown's, sent once
+    // by the rotor interface, not here as well.
+    EXPECT_EQ(server.lines,
+              (QStringList{"CONNECT KctTopic", "EXECUTE RaOpen", "EXECUTE SMUSB LSB",
+                           "EXECUTE SF0035157.258 0145897.567", "EXECUTE RaClose"}));
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ struct Tracked {
         t.fmIntervalHz = t.ssbIntervalHz = 0;  // every tick sends
         RadioContext context{radio1.link, t, tracker->Transponder()};
         tracker->Commands()->PortOpened(context);
+        tracker->CatOnAtStart();
         tracker->SatelliteChanged(1, entry);
     }
     void Ticks(int count, double rangeRate, double step = 0) {
@@ -181,6 +182,7 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     ft847Setup.family = RadioFamily::Yaesu;
     ft847Setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
     auto second = std::make_unique<SecondRadio>(ft847Setup, link2);
+    second->PortOpened();  // an FT-847 takes nothing before its CAT ON
     DopplerOptions options;
     options.secondRadio = true;
     DopplerTracker tracker(link1, MakeCommandSet(RadioFamily::Icom, icomSettings), options);

@@ -28,20 +28,20 @@ TEST(PortMap, MappedNumbersOpenTheirDeviceOthersTheUsbDefault) {
     EXPECT_EQ(DeviceForPort(map, 0), "");
 }
 
-TEST(PortMap, ALineThatIsNotNumberEqualsDeviceFails) {
+// A typo in one line is reported and left out; the other ports keep their devices rather
+// than falling back to a guessed one that may be another device.
+TEST(PortMap, ALineThatIsNotNumberEqualsDeviceIsLeftOutAndTheOthersStay) {
     for (const QByteArray line : {"3:/dev/ttyS0", "0=/dev/ttyS0", "100=/dev/ttyS0", "3="}) {
         QTemporaryDir dir;
         QFile file(dir.filePath("ComPorts.SQF"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(";c\r\n" + line + "\r\n");
+        file.write(";c\r\n" + line + "\r\n4=/dev/ttyACM1\r\n");
         file.close();
-        try {
-            ReadPortMap(file.fileName());
-            ADD_FAILURE() << line.constData();
-        } catch (const SqfError& error) {
-            EXPECT_EQ(error.fileName(), "ComPorts.SQF");
-            EXPECT_TRUE(error.reason().startsWith("line 2")) << error.reason().toStdString();
-        }
+        QStringList skipped;
+        const PortMap map = ReadPortMap(file.fileName(), &skipped);
+        EXPECT_EQ(map, (PortMap{{4, "/dev/ttyACM1"}})) << line.constData();
+        ASSERT_EQ(skipped.size(), 1) << line.constData();
+        EXPECT_TRUE(skipped[0].startsWith("ComPorts.SQF: line 2 is not")) << skipped[0].toStdString();
     }
 }
 

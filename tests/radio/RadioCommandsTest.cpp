@@ -165,15 +165,39 @@ TEST(DopplerSending, ADialAnswerBecomesTheVfoOffsetOnlyNearTheTransponder) {
     t.lastSentDownlinkText = "0435157.25";
     t.downlinkShift = 7.255;
     const SelectedTransponder s = Linear(435150, 145900, true);
-    CompareDialAnswer(t, s, "0435157.25", 435157.25, false);
+    CompareDialAnswer(t, s, "0435157.25", 435157.25, {});
     EXPECT_FALSE(t.dialMoved);
-    CompareDialAnswer(t, s, "0435158.25", 435158.25, false);
+    CompareDialAnswer(t, s, "0435158.25", 435158.25, {});
     EXPECT_TRUE(t.dialMoved);
     EXPECT_NEAR(t.vfoOffsetHz, 995, 1e-6);  // 8.25 - 7.255 kHz
     // 60 MHz away: remembered, but the offset stays.
-    CompareDialAnswer(t, s, "0495150.00", 495150, false);
+    CompareDialAnswer(t, s, "0495150.00", 495150, {});
     EXPECT_EQ(t.lastSentDownlinkText, "0495150.00");
     EXPECT_NEAR(t.vfoOffsetHz, 995, 1e-6);
+}
+
+// A radio that keeps 10 Hz steps answers 435157.255 with 435157.26 (or .25): that is what
+// was sent, not a turn of the dial; one step beyond it is.
+TEST(DopplerSending, AReadbackOfTheSentFrequencyAsTheRadioStoresItIsNoTurn) {
+    const struct {
+        double answerKHz;
+        int stepHz;
+        bool turn;
+    } cases[] = {
+        {435157.255, 1, false},  {435157.26, 10, false}, {435157.25, 10, false},
+        {435157.26, 1, true},    {435157.27, 10, true},  {435157.24, 10, true},
+        {435158.26, 10, true},   {435157.30, 100, false}, {435157.20, 100, false},
+    };
+    const SelectedTransponder s = Linear(435150, 145900, true);
+    for (const auto& c : cases) {
+        TuningState t;
+        t.downlinkShift = 7.255;
+        NoteSentDownlink(t, "435157.255", 435157.255);
+        CompareDialAnswer(t, s, QString::number(c.answerKHz, 'f', 3), c.answerKHz,
+                          {false, c.stepHz});
+        EXPECT_EQ(t.dialMoved, c.turn) << c.answerKHz << " step " << c.stepHz;
+        EXPECT_EQ(t.vfoOffsetHz != 0, c.turn) << c.answerKHz << " step " << c.stepHz;
+    }
 }
 
 TEST(DopplerOperator, SteppersAndTheDeviationCorrection) {

@@ -41,6 +41,7 @@ struct EmulatedRadio {
         TuningState& t = tracker->Tuning();
         t.catOn = true;
         t.fmIntervalHz = t.ssbIntervalHz = 0;  // every tick sends
+        tracker->CatOnAtStart();  // as at start with "C+"
         tracker->SatelliteChanged(1, entry);
     }
     void Ticks(int count, double rangeRate, double step = 0) {
@@ -127,6 +128,32 @@ TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
     EXPECT_FALSE(radio.emulator.Lines("read VFO-A").isEmpty());
 }
 
+// An FT-991A keeps 10 Hz: it answers the readback with what it was sent, rounded. Over a
+// linear pass in VFO mode every send stays within a step of fD + dD (no drift from taking
+// the rounding for the operator's hand); a turn of the dial, one step or 1 kHz, is adopted.
+TEST(RadioSerialPath, ARadioThatRoundsToItsStepDoesNotDriftAndADialTurnIsAdopted) {
+    for (const int dialStepHz : {10, 1000}) {
+        const SelectedTransponder entry = Linear(435150, 145900);
+        EmulatedRadio radio(RadioFamily::YaesuII, "FT-991A",
+                            {"--round-to", "10", "--dial-step", QString::number(dialStepHz)},
+                            entry);
+        const TuningState& t = radio.tracker->Tuning();
+        radio.Ticks(40, -6, 0.3);  // closing at 6 km/s, receding at 5.7: dD moves 437 Hz a tick
+        const std::string context = radio.emulator.Log().join('\n').toStdString();
+        ASSERT_GE(radio.emulator.Lines("set VFO-A").size(), 35) << context;
+        EXPECT_EQ(t.vfoOffsetHz, 0) << context;
+        const double expectedKHz = 435150 + DownlinkShiftKHz(-(-6 + 39 * 0.3), 435150);
+        const QString last = radio.emulator.Lines("set VFO-A").last();
+        const double sentKHz = last.section(' ', 2, 2).toDouble() * 1000;
+        EXPECT_NEAR(sentKHz, expectedKHz, 0.010) << last.toStdString();
+
+        radio.emulator.Signal(SIGUSR2);
+        radio.Ticks(1, 5.7);
+        EXPECT_TRUE(t.dialMoved);
+        EXPECT_NEAR(t.vfoOffsetHz, dialStepHz, 6) << dialStepHz;
+    }
+}
+
 TEST(RadioSerialPath, WithCatDelayZeroTheReadbackStillGetsItsAnswer) {
     // Twice a delay of 0 would give up on the answer at once and never send again.
     EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900), 0);
@@ -174,7 +201,9 @@ TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
     } models[] = {
         {"FT-847", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
         {"FT-736R", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-817", {"tone 67.0 Hz", "tone on", "tone 141.3 Hz", "tone on", "tone off"}},
+        {"FT-817",
+         {"tone 67.0 Hz (VFO-A)", "tone on (VFO-A)", "tone 141.3 Hz (VFO-A)", "tone on (VFO-A)",
+          "tone off (VFO-A)"}},
     };
     for (const auto& m : models) {
         EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
