@@ -299,7 +299,10 @@ TEST_F(CatServerPass, TrackNowTunesThePassThroughRigctld) {
     EXPECT_NEAR(static_cast<double>(downlink), 437.8e6, 15e3);
     EXPECT_NEAR(static_cast<double>(uplink), 145.99e6, 5e3);
     EXPECT_EQ(ReadBack(port), (QStringList{QString::number(downlink), "FM", QString::number(uplink),
-                                           "FM", "1", "VFOB"}));
+                                           "FM", "0", "VFOA"}));
+    // The end of the run switched split off ("RaClose") and closed the server once.
+    EXPECT_EQ(own.count(" macro RaClose\n"), 1) << own.toStdString();
+    EXPECT_EQ(own.count(" macro Close\n"), 1) << own.toStdString();
     EXPECT_TRUE(own.contains(" command M FM 0\n"));
     EXPECT_TRUE(own.contains(" macro ClientOn\n"));
     EXPECT_TRUE(own.contains(" macro SMFM FM\n"));
@@ -324,7 +327,7 @@ TEST_F(CatServerPass, RigctldRestartedMidPassCostsCommandsNotTheRun) {
     ASSERT_TRUE(ServerEnded()) << OwnLog().toStdString();
     const auto [downlink, uplink] = LastPair(OwnLog());
     EXPECT_EQ(ReadBack(port), (QStringList{QString::number(downlink), "FM", QString::number(uplink),
-                                           "FM", "1", "VFOB"}))
+                                           "FM", "0", "VFOA"}))
         << OwnLog().toStdString();
 }
 
