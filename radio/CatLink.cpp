@@ -72,4 +72,27 @@ QByteArray CatLink::AwaitReply(int moreThan) {
     return HasPort() ? port_->ReadAll() : QByteArray();
 }
 
+QByteArray CatLink::AwaitAnswer(const std::function<bool(const QByteArray&)>& complete,
+                                int leastWaitMs) {
+    QByteArray answer;
+    if (!HasPort()) {
+        return answer;
+    }
+    const int limitMs = std::max({2 * catDelayMs_, kShortestReplyWaitMs, leastWaitMs});
+    QElapsedTimer clock;
+    clock.start();
+    while (HasPort()) {
+        answer += port_->ReadAll();
+        if (complete(answer)) {
+            break;
+        }
+        const qint64 left = limitMs - clock.elapsed();
+        if (left <= 0) {
+            break;
+        }
+        port_->WaitForInput(static_cast<int>(left));
+    }
+    return answer;
+}
+
 }  // namespace orbivox

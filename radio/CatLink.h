@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 
-#include "radio/SerialPort.h"
+#include "radio/CatPort.h"
 
 namespace orbivox {
 
@@ -21,11 +21,11 @@ inline constexpr int kShortestReplyWaitMs = 50;
 class CatLink {
 public:
     // port may be null (no port for this radio).
-    CatLink(SerialPort* port, int catDelayMs) : port_(port), catDelayMs_(catDelayMs) {}
+    CatLink(CatPort* port, int catDelayMs) : port_(port), catDelayMs_(catDelayMs) {}
 
     bool HasPort() const { return port_ != nullptr && port_->IsOpen(); }
-    SerialPort* Port() const { return port_; }
-    void SetPort(SerialPort* port) { port_ = port; }
+    CatPort* Port() const { return port_; }
+    void SetPort(CatPort* port) { port_ = port; }
     int CatDelayMs() const { return catDelayMs_; }
 
     void Send(const QByteArray& bytes);
@@ -37,6 +37,11 @@ public:
     // Waits until more than `moreThan` bytes are pending or twice the CAT delay (at least
     // kShortestReplyWaitMs) has passed, then reads everything pending.
     QByteArray AwaitReply(int moreThan);
+    // Waits until what arrived is `complete` or the reply wait has passed (at least
+    // `leastWaitMs`: a network daemon answers later than a radio), then gives everything
+    // pending.
+    QByteArray AwaitAnswer(const std::function<bool(const QByteArray&)>& complete,
+                           int leastWaitMs);
     // A read failed: the radio is switched off or disconnected.
     bool ReadFailed() const { return port_ != nullptr && port_->ReadFailed(); }
 
@@ -53,7 +58,7 @@ public:
     bool KctMode() const { return static_cast<bool>(kctMacroSink); }
 
 private:
-    SerialPort* port_ = nullptr;
+    CatPort* port_ = nullptr;
     const void* unsentWriteOwner_ = nullptr;
     std::function<void()> unsentWriteReport_;
     int catDelayMs_ = 0;

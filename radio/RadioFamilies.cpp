@@ -1,6 +1,7 @@
 // The registry of radio families (one line each), and what is asked of all of them alike.
 #include "radio/RadioFamilies.h"
 
+#include "radio/hamlib/HamlibFamily.h"
 #include "radio/icom/IcomFamily.h"
 #include "radio/kenwood/KenwoodFamily.h"
 #include "radio/yaesu/YaesuFamily.h"
@@ -14,6 +15,7 @@ const QList<const RadioFamilyDescriptor*>& RadioFamilies() {
         &YaesuIIFamily(),
         &KenwoodFamily(),
         &IcomFamily(),
+        &HamlibFamily(),
     };
     return families;
 }

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "radio/CatPort.h"
 #include "radio/RadioCommandSet.h"
 #include "radio/RadioFamily.h"
 #include "radio/RadioFiles.h"
@@ -22,7 +23,19 @@ namespace orbivox {
 
 // What one radio's family shows in the Radio Setup's two combo boxes: the left one names
 // the item, the right one lists its choices.
-enum class RadioSetupItem { Model, BaudRate, SatelliteMemory, Trace, Addresses };
+// Free-text items (Host, NetworkPort, RadioName) have no list of choices: any text the
+// family's `choose` takes.
+enum class RadioSetupItem {
+    Model,
+    BaudRate,
+    SatelliteMemory,
+    Trace,
+    Addresses,
+    Host,
+    NetworkPort,
+    VfoStyle,
+    RadioName
+};
 
 // One parameter file of a family: radio 1's in the configuration folder, radio 2's in its
 // Radio2/ subfolder.
@@ -65,6 +78,15 @@ struct RadioFamilyDescriptor {
     // (into a copy of radio 1's files).
     void (*radio1AsRadio2)(const RadioFiles& radio1, RadioFiles& radio2) = nullptr;
     void (*radio2AsRadio1)(const RadioFiles& radio2, RadioFiles& radio1) = nullptr;
+    // A family reached over the network rather than a serial port: its line for radio 1's
+    // files (no port number, baud rate or modem lines). Such a family is radio 1's only.
+    std::unique_ptr<CatPort> (*makeNetworkLine)(const RadioFiles& files) = nullptr;
+    // The Radio Setup's "Test" of that line: the radio's frequency, or what went wrong.
+    QString (*testNetworkLine)(const RadioFiles& files) = nullptr;
+    // A free-text item's value as typed: false (and nothing changed) when the family
+    // refuses it, with `refusal` saying why.
+    bool (*takeText)(RadioFiles& files, RadioSetupItem item, const QString& text,
+                     QString* refusal) = nullptr;
 };
 
 // Helpers for the descriptors: a record's reader and writer as a parameter file's, a

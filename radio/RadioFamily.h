@@ -7,7 +7,7 @@
 
 namespace orbivox {
 
-enum class RadioFamily { None, Yaesu, YaesuII, Kenwood, Icom };
+enum class RadioFamily { None, Yaesu, YaesuII, Kenwood, Icom, Hamlib };
 
 // The family's word as the files spell it ("None", or the family descriptor's word).
 QString RadioFamilyText(RadioFamily family);

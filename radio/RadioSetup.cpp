@@ -96,6 +96,18 @@ QStringList RadioSetup::Items(RadioFamily family) {
             case RadioSetupItem::Addresses:
                 items << QStringLiteral("Addresses");
                 break;
+            case RadioSetupItem::Host:
+                items << QStringLiteral("Host");
+                break;
+            case RadioSetupItem::NetworkPort:
+                items << QStringLiteral("Port");
+                break;
+            case RadioSetupItem::VfoStyle:
+                items << QStringLiteral("VFO style");
+                break;
+            case RadioSetupItem::RadioName:
+                items << QStringLiteral("Radio");
+                break;
         }
     }
     return items;
@@ -134,6 +146,35 @@ bool RadioSetup::Choose(RadioFamily family, RadioSetupItem item, int radio, cons
     FindRadioFamily(family)->choose(radio == 1 ? values_.radio1Files : values_.radio2Files, item,
                                     radio, choice);
     return true;
+}
+
+bool RadioSetup::FreeText(RadioFamily family, RadioSetupItem item) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr && descriptor->takeText != nullptr &&
+           descriptor->setupItems.contains(item) && item != RadioSetupItem::Addresses &&
+           descriptor->choices(item, 1).isEmpty();
+}
+
+bool RadioSetup::TakeText(RadioFamily family, RadioSetupItem item, int radio, const QString& text,
+                          QString* refusal) {
+    if (!FreeText(family, item)) {
+        return false;
+    }
+    return FindRadioFamily(family)->takeText(radio == 1 ? values_.radio1Files : values_.radio2Files,
+                                             item, text, refusal);
+}
+
+bool RadioSetup::NetworkFamily(RadioFamily family) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr && descriptor->makeNetworkLine != nullptr;
+}
+
+QString RadioSetup::TestRadio1() const {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(values_.radio1);
+    if (descriptor == nullptr || descriptor->testNetworkLine == nullptr) {
+        return {};
+    }
+    return descriptor->testNetworkLine(values_.radio1Files);
 }
 
 void RadioSetup::ChooseRadio1(RadioFamily family) {
@@ -273,6 +314,9 @@ void RadioSetup::SetDevice(int port, const QString& device) {
 }
 
 bool RadioSetup::Store() {
+    if (NetworkFamily(values_.radio1)) {
+        values_.port = 0;  // reached over the network: no serial port to open
+    }
     const RadioSetupValues& v = values_;
     // The files in their order; each step writes one file atomically.
     std::vector<std::pair<QString, std::function<void(const QString&)>>> steps = {

@@ -60,6 +60,15 @@ public:
     QString Chosen(RadioFamily family, RadioSetupItem item, int radio) const;
     // The right combo box's choice of item: false when it is not one of Choices().
     bool Choose(RadioFamily family, RadioSetupItem item, int radio, const QString& choice);
+    // An item typed rather than chosen (a host, a port): the family takes the text or
+    // refuses it (false, `refusal` says why, nothing changed).
+    static bool FreeText(RadioFamily family, RadioSetupItem item);
+    bool TakeText(RadioFamily family, RadioSetupItem item, int radio, const QString& text,
+                  QString* refusal);
+    // A family reached over the network: no COM port, baud rate or lines; Store writes port 0.
+    static bool NetworkFamily(RadioFamily family);
+    // "Test": radio 1's network line asked for the frequency; what to show.
+    QString TestRadio1() const;
 
     // " Radio 1 " and " Radio 2 " groups. Both radios of one family give that family's
     // notice, if it has one (two Icom radios share one CAT interface).

@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+#include "radio/CatPort.h"
+
 class QSerialPort;
 
 namespace orbivox {
@@ -26,10 +28,10 @@ std::optional<int> BaudFromText(const QString& text);
 
 enum class OpenFailure { None, Permission, Other };
 
-class SerialPort {
+class SerialPort : public CatPort {
 public:
     SerialPort();
-    ~SerialPort();
+    ~SerialPort() override;
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
@@ -37,27 +39,25 @@ public:
     bool Open(const QString& device, const LineSettings& settings);
     OpenFailure LastOpenFailure() const { return openFailure_; }
     QString ErrorText() const;
-    bool IsOpen() const;
+    bool IsOpen() const override;
     void Close();
-    const QString& Device() const { return device_; }
+    const QString& Device() const override { return device_; }
 
     // False when the line cannot be set: a pseudo-terminal and some adapters have no
     // modem lines. The caller logs that; it is not a port error.
     bool SetRts(bool on);
     bool SetDtr(bool on);
 
-    bool Write(const QByteArray& bytes);
-    // Bytes received and not yet read (takes in what the line holds now).
-    qint64 Pending();
-    QByteArray ReadAll();
-    void Purge();
-    // Blocks up to `ms` for more input; false when none came.
-    bool WaitForInput(int ms);
+    bool Write(const QByteArray& bytes) override;
+    qint64 Pending() override;
+    QByteArray ReadAll() override;
+    void Purge() override;
+    bool WaitForInput(int ms) override;
 
     // Called once per failure of the device (unplugged, read or write error).
     std::function<void(const QString& reason)> onError;
     // A read failed since the port was opened (the radio is taken as switched off).
-    bool ReadFailed() const { return readFailed_; }
+    bool ReadFailed() const override { return readFailed_; }
 
 private:
     void TakeError();

@@ -113,7 +113,8 @@ QString RadioControl::RadioName(int radio) const {
     const RadioCommandSet* commands =
         radio == 1 ? tracker_->Commands() : (secondRadio_ ? secondRadio_->Commands() : nullptr);
     const QString model = commands != nullptr ? commands->Model().name : QString();
-    const QString device = (radio == 1 ? radio1_ : radio2_).Device();
+    const QString device = radio == 1 && link_.Port() != nullptr ? link_.Port()->Device()
+                           : (radio == 1 ? radio1_ : radio2_).Device();
     return QStringLiteral("Radio %1 (%2 on %3)").arg(radio).arg(model, device);
 }
 
@@ -170,11 +171,21 @@ void RadioControl::OpenPorts() {
         };
         return number;
     };
-    radio1Number_ =
-        open(radio1_, session_.radio1Port(), 1, s.radio1Family, lines.rtsRadio1, lines.dtrRadio1);
+    // A family reached over the network has no port number: its line instead (not in a
+    // second copy, which leaves the radio to the first).
+    const RadioFamilyDescriptor* family1 = FindRadioFamily(s.radio1Family);
+    const bool networkFamily = family1 != nullptr && family1->makeNetworkLine != nullptr;
+    radio1Number_ = networkFamily ? 0
+                                  : open(radio1_, session_.radio1Port(), 1, s.radio1Family,
+                                         lines.rtsRadio1, lines.dtrRadio1);
     radio2Number_ =
         open(radio2_, s.radio2.port, 2, s.radio2.family, lines.rtsRadio2, lines.dtrRadio2);
-    link_.SetPort(radio1Number_ > 0 ? &radio1_ : nullptr);
+    if (networkFamily && !session_.IsSecondInstance()) {
+        networkLine_ = family1->makeNetworkLine(s.radio1Files);
+        link_.SetPort(networkLine_.get());
+    } else {
+        link_.SetPort(radio1Number_ > 0 ? &radio1_ : nullptr);
+    }
     if (link_.HasPort() && tracker_->Commands() != nullptr) {
         RadioContext context{link_, tracker_->Tuning(), tracker_->Transponder()};
         tracker_->Commands()->PortOpened(context);

@@ -113,6 +113,7 @@ private:
     Notifier& notifier_;
     SerialPort radio1_;
     SerialPort radio2_;
+    std::unique_ptr<CatPort> networkLine_;  // radio 1 of a family reached over the network
     int radio1Number_ = 0;
     int radio2Number_ = 0;
     CatLink link_;

@@ -21,7 +21,7 @@ QStringList Choices(RadioSetupItem item, int radio) {
             return {"0", "1", "2"};
         case RadioSetupItem::Trace:
             return {kTraceOn, kTraceOff};
-        case RadioSetupItem::Addresses:
+        default:
             break;
     }
     return {};

@@ -36,7 +36,10 @@ QList<RadioFamily> FamilyButtons(int radio) {
         buttons << RadioFamily::None;
     }
     for (const RadioFamilyDescriptor* family : families) {
-        buttons << family->family;
+        // A family reached over the network is radio 1's only.
+        if (radio == 1 || !RadioSetup::NetworkFamily(family->family)) {
+            buttons << family->family;
+        }
     }
     return buttons;
 }
@@ -166,6 +169,7 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
         connect(c.family, &QButtonGroup::idClicked, this, [this, radio, families](int id) {
             if (radio == 1) {
                 setup_.ChooseRadio1(families.value(id));
+                ShowNetworkFamily();
             } else {
                 setup_.ChooseRadio2(families.value(id));
                 ShowRadio2Enabled();
@@ -182,6 +186,19 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
             const auto kind = kinds.value(rc.left->currentIndex(), RadioSetupItem::Model);
             setup_.Choose(FamilyOf(radio), kind, radio, rc.right->currentText());
             ShowItem(radio);
+        });
+        // A typed item (host, port, the radio's name): taken as typed, or refused with why.
+        connect(c.right, &QComboBox::editTextChanged, this, [this, radio](const QString& text) {
+            const RadioControls& rc = radio_[static_cast<size_t>(radio - 1)];
+            const auto kinds = RadioSetup::ItemKinds(FamilyOf(radio));
+            const auto kind = kinds.value(rc.left->currentIndex(), RadioSetupItem::Model);
+            if (!rc.right->isEditable() || !RadioSetup::FreeText(FamilyOf(radio), kind)) {
+                return;
+            }
+            QString refusal;
+            const bool taken = setup_.TakeText(FamilyOf(radio), kind, radio, text, &refusal);
+            help_->setText(taken ? QString() : refusal);
+            error_->setVisible(!taken);
         });
     }
 
@@ -282,6 +299,14 @@ TSatSetupRad::TSatSetupRad(RadioSetup& setup, QWidget* parent) : QDialog(parent)
 
     auto* buttons = new QHBoxLayout;
     auto* cmdHelp = DialogButton(this, "cmdHelp", QStringLiteral("Help"));
+    cmdTest_ = DialogButton(this, "cmdTest", QStringLiteral("&Test"),
+                            QStringLiteral("Ask the radio for its frequency through rigctld"));
+    buttons->addWidget(cmdTest_);
+    connect(cmdTest_, &QPushButton::clicked, this, [this] {
+        help_->setText(QStringLiteral("Asking ..."));
+        help_->repaint();
+        help_->setText(setup_.TestRadio1());
+    });
     cmdOK_ = DialogButton(this, "cmdOK", QStringLiteral("Store"));
     cmdOK_->setDefault(true);
     auto* cmdCancel = DialogButton(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -331,6 +356,21 @@ void TSatSetupRad::Present() {
     chkKct_->setChecked(v.kctTuner);
     chkAutoChange_->setChecked(v.radio2.autoExchange);
     ShowRadio2Enabled();
+    ShowNetworkFamily();
+}
+
+void TSatSetupRad::ShowNetworkFamily() {
+    const bool network = RadioSetup::NetworkFamily(setup_.Values().radio1);
+    cmdTest_->setVisible(network);
+    for (QWidget* serial : std::initializer_list<QWidget*>{memo1_, lstValue_, edtPers_, chkRts_,
+                                                           chkDtr_, radio_[0].device}) {
+        serial->setEnabled(!network);
+    }
+    if (network) {
+        error_->setVisible(false);
+    } else {
+        ShowDevice(1);
+    }
 }
 
 void TSatSetupRad::ShowItem(int radio) {
@@ -346,6 +386,8 @@ void TSatSetupRad::ShowItem(int radio) {
         c.right->setCurrentIndex(radio == 1 ? setup_.SelectedPair() : 0);
         c.address->setText(radio == 1 ? setup_.EditedPairText() : setup_.Radio2AddressText());
     } else {
+        const bool typed = RadioSetup::FreeText(family, kind);
+        c.right->setEditable(typed);
         c.right->addItems(RadioSetup::Choices(family, kind, radio));
         c.right->setCurrentText(setup_.Chosen(family, kind, radio));
     }

@@ -36,6 +36,8 @@ public:
     QComboBox* device(int radio) const { return radio_[radio - 1].device; }
     QCheckBox* chkDtrII() const { return chkDtrII_; }
     QPushButton* cmdOK() const { return cmdOK_; }
+    QPushButton* cmdTest() const { return cmdTest_; }
+    QLabel* helpLabel() const { return help_; }
 
 private:
     struct RadioControls {
@@ -50,6 +52,8 @@ private:
     void ShowRadio2Enabled();
     void ShowValue();
     void ShowDevice(int radio);
+    // A family reached over the network has no COM port, device or lines; its "Test" shows.
+    void ShowNetworkFamily();
     void Store();
 
     RadioSetup& setup_;
@@ -69,6 +73,7 @@ private:
     QCheckBox* chkKct_;
     QCheckBox* chkAutoChange_;
     QPushButton* cmdOK_;
+    QPushButton* cmdTest_;
 };
 
 }  // namespace orbivox
