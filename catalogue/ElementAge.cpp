@@ -1,10 +1,14 @@
-// Element age: days since the epoch, the limit by perigee height, the texts shown and the
-// once-per-file memory of the "Update Keps" offer.
+// Element age: days since the epoch, a file's newest epoch, the limit by perigee height, the texts
+// shown and the once-per-file memory of the "Update Keps" offer.
 #include "catalogue/ElementAge.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include "catalogue/ElementFileReader.h"
+#include "orbit/OrbitEngine.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -34,6 +38,24 @@ std::string AgeAndRemedy(const ElementAge& age) {
 }
 
 }  // namespace
+
+std::optional<double> NewestEpoch(const std::string& path, std::string& error) {
+    orbit::OrbitEngine engine(QDate::currentDate().year());
+    const orbit::ElementReadResult read = ReadElementFileByContent(path, engine);
+    if (!read.fileRead) {
+        error = read.error;
+        return std::nullopt;
+    }
+    double newest = 0.0;
+    for (int i = 1; i <= read.count; ++i) {
+        newest = std::max(newest, engine.Sets()[i].epochJulianDate);
+    }
+    if (read.count == 0 || newest <= 0.0) {
+        error = "no element sets";
+        return std::nullopt;
+    }
+    return newest;
+}
 
 ElementAge AgeOf(const orbit::ElementSet& set, double julianDate) {
     ElementAge age;

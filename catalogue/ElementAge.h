@@ -8,6 +8,7 @@
 // yyyy-MM-ddTHH:mm:ss) and the answer ("+" Update Keps, "-" not now). A file that a download
 // replaced has another date and is asked about again once its elements are old.
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "orbit/ElementSet.h"
@@ -29,6 +30,11 @@ struct ElementAge {
 
 // `julianDate` is a UTC Julian date (the computation instant).
 ElementAge AgeOf(const orbit::ElementSet& set, double julianDate);
+
+// The newest epoch of an element file's sets as a UTC Julian date, read with the program's
+// own reader (every format by content); nothing, with `error` set, when the file cannot be
+// read or holds no set.
+std::optional<double> NewestEpoch(const std::string& path, std::string& error);
 
 // The status bar text, " Elements: 3.2 days".
 QString ElementAgePanelText(const ElementAge& age, char decimalSeparator = '.');

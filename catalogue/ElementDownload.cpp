@@ -27,6 +27,8 @@ QString MessageFor(DownloadOutcome outcome) {
             return QLatin1String(kDownloadFailed);
         case DownloadOutcome::Cancelled:
             return QLatin1String(kDownloadCancelled);
+        case DownloadOutcome::NotModified:
+            return QLatin1String(kDownloadNotModified);
         case DownloadOutcome::NoAddress:
         case DownloadOutcome::Refused:
             break;
@@ -61,10 +63,13 @@ DownloadReport ElementDownload::Report(DownloadOutcome outcome, const QString& d
     report.address = address_;
     report.message = MessageFor(outcome);
     report.detail = detail;
+    report.httpStatus = answer_.status;
+    report.lastModified = answer_.lastModified;
+    report.etag = answer_.etag;
     return report;
 }
 
-void ElementDownload::Start(const QString& address) {
+void ElementDownload::Start(const QString& address, const HttpConditions& conditions) {
     if (running_) {
         DownloadReport report;
         report.outcome = DownloadOutcome::Failed;
@@ -75,6 +80,7 @@ void ElementDownload::Start(const QString& address) {
         return;
     }
     running_ = true;
+    answer_ = HttpResult{};
     address_ = address.trimmed();
     if (address_.isEmpty()) {
         FinishLater(Report(DownloadOutcome::NoAddress));
@@ -110,10 +116,10 @@ void ElementDownload::Start(const QString& address) {
         FinishLater(Report(DownloadOutcome::Failed, why));
         return;
     }
-    client_.Get(QUrl(address_, QUrl::TolerantMode), body_.get());
+    client_.Get(QUrl(address_, QUrl::TolerantMode), body_.get(), conditions);
 }
 
-DownloadReport ElementDownload::Run(const QString& address) {
+DownloadReport ElementDownload::Run(const QString& address, const HttpConditions& conditions) {
     DownloadReport outcome;
     bool done = false;
     QEventLoop loop;
@@ -123,7 +129,7 @@ DownloadReport ElementDownload::Run(const QString& address) {
             done = true;
             loop.quit();
         });
-    Start(address);
+    Start(address, conditions);
     if (!done) {
         loop.exec();
     }
@@ -139,6 +145,12 @@ void ElementDownload::OnTransferEnded(const HttpResult& result) {
     const QString writeError = body_->errorString();
     body_->close();
     body_.reset();
+    answer_ = result;
+    if (result.notModified()) {
+        RemoveTemporaries();
+        Finish(Report(DownloadOutcome::NotModified));
+        return;
+    }
     if (!result.ok()) {
         RemoveTemporaries();
         Finish(Report(result.failure == HttpFailure::Cancelled ? DownloadOutcome::Cancelled

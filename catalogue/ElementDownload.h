@@ -21,6 +21,7 @@ inline constexpr char kDownloadSucceeded[] = "Download succesful!";
 inline constexpr char kNoKeplerianData[] = "No Keplerian data found!";
 inline constexpr char kDownloadFailed[] = "Download failed";
 inline constexpr char kDownloadCancelled[] = "Download cancelled";
+inline constexpr char kDownloadNotModified[] = "Not modified";
 
 inline constexpr char kFirstTemporary[] = "InterKeps.txt";
 inline constexpr char kSecondTemporary[] = "InterKeps2.txt";
@@ -32,6 +33,7 @@ enum class DownloadOutcome {
     Failed,
     Refused,  // the address gives no usable file name; nothing was fetched
     Cancelled,
+    NotModified,  // a conditional download: the server's file is the one stored, left as it is
 };
 
 struct DownloadReport {
@@ -40,6 +42,10 @@ struct DownloadReport {
     QString message;      // what the user is shown; empty for NoAddress
     QString detail;       // why it failed, for a second line or a log
     QString destination;  // the stored file, when it succeeded
+    // The server's answer: its status (0 when none came) and validators (empty when absent).
+    int httpStatus = 0;
+    QByteArray lastModified;
+    QByteArray etag;
 
     bool succeeded() const { return outcome == DownloadOutcome::Succeeded; }
 };
@@ -52,9 +58,10 @@ public:
                              QObject* parent = nullptr);
     ~ElementDownload() override;
 
-    // finished() always follows, for an empty or refused address too.
-    void Start(const QString& address);
-    DownloadReport Run(const QString& address);
+    // finished() always follows, for an empty or refused address too. With conditions (the
+    // validators of the file stored), a server that has nothing newer answers NotModified.
+    void Start(const QString& address, const HttpConditions& conditions = {});
+    DownloadReport Run(const QString& address, const HttpConditions& conditions = {});
 
     void Cancel() { client_.Cancel(); }
     void Disconnect() { client_.Disconnect(); }
@@ -82,6 +89,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     QString address_;
     QString destinationName_;
+    HttpResult answer_;  // the last transfer's, for the report
     bool running_ = false;
 };
 

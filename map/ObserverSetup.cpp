@@ -123,6 +123,18 @@ void StoreObserverLines(const QString& satIniPath, const std::array<QString, 6>&
     StoreSqfLines(satIniPath, lines);
 }
 
+std::optional<std::pair<QString, QString>> LocatorDegreeTexts(const QString& locator) {
+    const std::string text = locator.trimmed().toUpper().toStdString();
+    // A locator of 4 characters means its middle sub-square; 5 is no locator at all.
+    if (!CheckLocatorChars(text) || (text.size() != 4 && text.size() != 6)) {
+        return std::nullopt;
+    }
+    const LocatorPosition p = LocatorToDegrees(text);
+    const double longitude = p.eastLongitude > 180 ? p.eastLongitude - 360 : p.eastLongitude;
+    return std::make_pair(QString::fromStdString(orbit::FormatNumber(longitude, "###0.00", '.')),
+                          QString::fromStdString(orbit::FormatNumber(p.latitude, "###0.00", '.')));
+}
+
 QString ObserverPanelText(double longitude, double latitude, char decimalSeparator) {
     return QStringLiteral(" Obs.: ") +
            QString::fromStdString(orbit::FormatNumber(longitude, "##0.0", decimalSeparator)) +

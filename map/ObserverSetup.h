@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace orbivox {
 
@@ -30,6 +31,11 @@ ObserverEdit EditObserverItem(ObserverItem item, const QString& typed);
 // Writes the six values into SatIni.SQF, keeping every other line of the file as it is
 // now. Throws SqfError.
 void StoreObserverLines(const QString& satIniPath, const std::array<QString, 6>& values);
+
+// "Locator > Degs.": the longitude and latitude texts (two decimals) of the centre of a
+// 4- or 6-character locator's sub-square (a 4-character one means its middle sub-square);
+// nothing for any other text.
+std::optional<std::pair<QString, QString>> LocatorDegreeTexts(const QString& locator);
 
 // The main window's status panel for the station: " Obs.: " longitude " / " latitude.
 QString ObserverPanelText(double longitude, double latitude, char decimalSeparator);

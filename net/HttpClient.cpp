@@ -27,6 +27,15 @@ QString Mebibytes(qint64 bytes) {
            QStringLiteral(" MiB");
 }
 
+// A transfer refused before it started.
+HttpResult Refusal(HttpFailure failure, const QUrl& url) {
+    HttpResult result;
+    result.failure = failure;
+    result.finalUrl = url;
+    result.detail = DescribeHttpFailure(failure);
+    return result;
+}
+
 }  // namespace
 
 QString DescribeHttpFailure(HttpFailure failure) {
@@ -78,17 +87,15 @@ HttpClient::~HttpClient() {
     }
 }
 
-void HttpClient::Get(const QUrl& url, QIODevice* sink) {
+void HttpClient::Get(const QUrl& url, QIODevice* sink, const HttpConditions& conditions) {
     if (busy()) {
-        FinishLater(
-            HttpResult{HttpFailure::Busy, 0, 0, url, DescribeHttpFailure(HttpFailure::Busy)});
+        FinishLater(Refusal(HttpFailure::Busy, url));
         return;
     }
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        FinishLater(HttpResult{HttpFailure::BadAddress, 0, 0, url,
-                               DescribeHttpFailure(HttpFailure::BadAddress)});
+        FinishLater(Refusal(HttpFailure::BadAddress, url));
         return;
     }
     sink_ = sink;
@@ -104,6 +111,13 @@ void HttpClient::Get(const QUrl& url, QIODevice* sink) {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(options_.maxRedirects);
+    if (!conditions.ifModifiedSince.isEmpty()) {
+        request.setRawHeader("If-Modified-Since", conditions.ifModifiedSince);
+    }
+    if (!conditions.ifNoneMatch.isEmpty()) {
+        request.setRawHeader("If-None-Match", conditions.ifNoneMatch);
+    }
+    conditional_ = conditions.any();
 
     reply_ = manager_->get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &HttpClient::OnMetaData);
@@ -117,7 +131,8 @@ void HttpClient::Get(const QUrl& url, QIODevice* sink) {
     deadlineTimer_.start(options_.deadline);
 }
 
-HttpResult HttpClient::GetAndWait(const QUrl& url, QIODevice* sink) {
+HttpResult HttpClient::GetAndWait(const QUrl& url, QIODevice* sink,
+                                  const HttpConditions& conditions) {
     HttpResult outcome;
     bool done = false;
     QEventLoop loop;
@@ -127,7 +142,7 @@ HttpResult HttpClient::GetAndWait(const QUrl& url, QIODevice* sink) {
             done = true;
             loop.quit();
         });
-    Get(url, sink);
+    Get(url, sink, conditions);
     if (!done) {
         loop.exec();
     }
@@ -213,6 +228,10 @@ void HttpClient::OnFinished() {
 
     result_.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result_.finalUrl = reply->url();
+    result_.lastModified = reply->rawHeader("Last-Modified");
+    result_.etag = reply->rawHeader("ETag");
+    // Only a conditional request can be answered "not modified".
+    const bool notModified = conditional_ && result_.status == kHttpNotModified;
     if (stopReason_ != HttpFailure::None) {
         result_.failure = stopReason_;
         result_.detail = stopDetail_;
@@ -220,6 +239,8 @@ void HttpClient::OnFinished() {
                reply->error() == QNetworkReply::InsecureRedirectError) {
         result_.failure = HttpFailure::Network;
         result_.detail = reply->errorString();
+    } else if (notModified) {
+        // No body, and none expected: the copy the conditions describe is current.
     } else if (result_.status != 0 && !IsSuccess(result_.status)) {
         result_.failure = HttpFailure::Status;
         result_.detail =

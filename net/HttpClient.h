@@ -33,14 +33,30 @@ enum class HttpFailure {
     Busy,  // another transfer of this client is still running
 };
 
+inline constexpr int kHttpNotModified = 304;
+
 struct HttpResult {
     HttpFailure failure = HttpFailure::None;
     int status = 0;    // the last HTTP status, 0 when no answer came
     qint64 bytes = 0;  // body bytes handed to the device
     QUrl finalUrl;     // where the body came from, after redirects
     QString detail;    // why it failed, in words for a log line
+    // The answer's validators, as sent; empty when it sent none.
+    QByteArray lastModified;
+    QByteArray etag;
 
     bool ok() const { return failure == HttpFailure::None; }
+    // A conditional GET found the copy current: no body came, and none was written.
+    bool notModified() const { return ok() && status == kHttpNotModified; }
+};
+
+// What a conditional GET sends: the validators of the copy we hold. A server whose resource
+// has not changed answers 304 Not Modified without a body. Empty values are not sent.
+struct HttpConditions {
+    QByteArray ifModifiedSince;  // an HTTP date, as a Last-Modified header gave it
+    QByteArray ifNoneMatch;      // an entity tag, as an ETag header gave it
+
+    bool any() const { return !ifModifiedSince.isEmpty() || !ifNoneMatch.isEmpty(); }
 };
 
 inline constexpr qint64 kDefaultMaxBodyBytes = 16 * 1024 * 1024;
@@ -68,10 +84,10 @@ public:
 
     // Starts the transfer; the body is written to `sink` (opened for writing by the caller,
     // kept alive until finished()) only while the answer is a success. finished() always
-    // follows, also for a bad address.
-    void Get(const QUrl& url, QIODevice* sink);
+    // follows, also for a bad address. With conditions, a 304 answer is no failure.
+    void Get(const QUrl& url, QIODevice* sink, const HttpConditions& conditions = {});
     // The same, waiting in a local event loop until the transfer has ended.
-    HttpResult GetAndWait(const QUrl& url, QIODevice* sink);
+    HttpResult GetAndWait(const QUrl& url, QIODevice* sink, const HttpConditions& conditions = {});
 
     // Stops a running transfer; finished() reports HttpFailure::Cancelled.
     void Cancel();
@@ -96,6 +112,7 @@ private:
     std::unique_ptr<QNetworkAccessManager> manager_;
     QPointer<QNetworkReply> reply_;
     QIODevice* sink_ = nullptr;
+    bool conditional_ = false;
     HttpResult result_;
     HttpFailure stopReason_ = HttpFailure::None;
     QString stopDetail_;

@@ -6,6 +6,7 @@
 #   share/doc/orbivox32/       the user guide and the user documents, copyright, changelog
 #   share/man/man1/            Orbivox32.1, orbivox.1 (made from the documents)
 #   share/applications/, share/metainfo/, share/icons/hicolor/
+#   lib/systemd/user/          orbivox-keps.timer and .service (fresh elements, off until enabled)
 #
 # `bash scripts/package.sh` builds the .deb through CPack.
 
@@ -85,6 +86,10 @@ if(ORBIVOX_TESTS)
   # The package build (scripts/package.sh) builds what is installed and nothing else.
   add_test(NAME package_build COMMAND ${Python3_EXECUTABLE} ${packaging}/test_package_build.py)
 endif()
+
+# The user timer that keeps the element files fresh; installed, never enabled by the package.
+install(FILES ${packaging}/orbivox-keps.timer ${packaging}/orbivox-keps.service
+        DESTINATION lib/systemd/user)
 
 # Desktop entry, metainfo and icon.
 install(FILES ${packaging}/${ORBIVOX_APP_ID}.desktop DESTINATION share/applications)

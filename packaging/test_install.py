@@ -4,7 +4,7 @@ the programs in bin/, no executable under share/, every server program of the bu
 in lib/orbivox32/ and every shipped interface-list entry that points there finding its
 program from the installed program folder, the program folder found by the installed
 command-line tool, the bundled element file dated as in the build tree (by its newest epoch), the desktop
-files and manual pages in place, every document the manual
+files, manual pages and the element timer (not enabled) in place, every document the manual
 pages and the README send users to installed, and the tool's --help pointing there."""
 
 import gzip
@@ -78,6 +78,15 @@ class InstallTest(unittest.TestCase):
                      ("share", "doc", "orbivox32", "copyright"),
                      ("share", "doc", "orbivox32", "guide.md")]:
             self.assertTrue(os.path.isfile(self.installed(*path)), "/".join(path))
+
+    def test_element_timer_installed_and_not_enabled(self):
+        units = self.installed("lib", "systemd", "user")
+        with open(os.path.join(units, "orbivox-keps.service"), encoding="utf-8") as f:
+            self.assertIn("ExecStart=orbivox download --if-older 2\n", f.read())
+        with open(os.path.join(units, "orbivox-keps.timer"), encoding="utf-8") as f:
+            self.assertRegex(f.read(), r"OnCalendar=\*-\*-\* \d\d,\d\d:00:00")
+        # Enabled is a link in a .wants folder; the package leaves that to the user.
+        self.assertEqual([d for d in os.listdir(units) if d.endswith(".wants")], [])
 
     def test_bundled_element_file_keeps_the_date_of_its_newest_epoch(self):
         element_file = os.path.join("share", "Orbivox32", "data", "Kepler", "amateur.txt")

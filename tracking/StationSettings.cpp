@@ -27,6 +27,16 @@ StationSettings ReadStationSettings(const QString& path) {
     return s;
 }
 
+orbit::ObserverSite ObserverSiteOf(const StationSettings& station) {
+    orbit::ObserverSite site;
+    site.altitude = station.altitudeText.toStdString();
+    site.locator = station.locator.toStdString();
+    site.longitude = station.longitude;
+    site.latitude = station.latitude;
+    site.utcOffset = station.utcOffset.toStdString();
+    return site;
+}
+
 QList<long long> ReadParallelPorts(const QString& path) {
     QList<long long> addresses;
     const QString name = path.section(QLatin1Char('/'), -1);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <map>
 
+#include "orbit/ObserverSite.h"
+
 namespace orbivox {
 
 struct StationSettings {
@@ -28,6 +30,9 @@ struct StationSettings {
 
 // Throws SqfError.
 StationSettings ReadStationSettings(const QString& path);
+
+// The station of the settings as the tracking works with it.
+orbit::ObserverSite ObserverSiteOf(const StationSettings& station);
 
 // SatIni.SQF line numbers, for dialogs that store their own lines with StoreSqfLines.
 namespace SatIniLine {

@@ -64,6 +64,7 @@ public:
 
     orbit::OrbitEngine& Orbit() { return orbit_; }
     orbit::StationView& View() { return view_; }
+    const orbit::StationView& View() const { return view_; }
     TrackingHooks& Hooks() { return hooks_; }
     TrackingSwitches& Switches() { return switches_; }
     const TrackingSwitches& Switches() const { return switches_; }

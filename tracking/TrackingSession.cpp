@@ -48,13 +48,7 @@ std::optional<LoaderFailure> TrackingSession::LoadSettings(
     selection_.sourceFile = settings_.sourceFile;
     selection_.members = settings_.members;
 
-    const StationSettings& station = settings_.station;
-    orbit::ObserverSite site;
-    site.altitude = station.altitudeText.toStdString();
-    site.locator = station.locator.toStdString();
-    site.longitude = station.longitude;
-    site.latitude = station.latitude;
-    site.utcOffset = station.utcOffset.toStdString();
+    const orbit::ObserverSite site = ObserverSiteOf(settings_.station);
     TrackingEngine& engine = *engine_;
     // The names list is applied by the element reader itself, from the next reading on.
     orbivox::SetNameOptions(engine.Orbit().ReadOptions(), settings_.nameOptions,

@@ -8,6 +8,11 @@
 
 namespace orbivox::cli {
 
+Folders FoldersInUse() {
+    return ResolveFolders(
+        FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+}
+
 CommandStart StartForCommand(const orbit::Clock& clock, const std::string& command,
                              std::ostream& err) {
     PrintingNotifier notifier(err);

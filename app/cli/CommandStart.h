@@ -15,6 +15,10 @@ struct CommandStart {
     int exitCode = 0;
 };
 
+// The folders of the configuration in use, resolved from the environment; on the first start
+// the data folder is made from the bundled defaults.
+Folders FoldersInUse();
+
 CommandStart StartForCommand(const orbit::Clock& clock, const std::string& command,
                              std::ostream& err);
 

@@ -33,6 +33,8 @@ extern const char* const kEmulateUsage;
 extern const char* const kEmulateHelp;
 extern const char* const kSkyUsage;
 extern const char* const kSkyHelp;
+extern const char* const kStationUsage;
+extern const char* const kStationHelp;
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err);
@@ -44,6 +46,7 @@ int RunMap(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDde(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunEmulate(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunSky(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunStation(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orbivox::cli
 

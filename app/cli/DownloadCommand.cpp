@@ -1,16 +1,25 @@
-// orbivox download [--timeout SECONDS] [URL...]: fetch element files into the "Kepler" folder
-// of the main data folder, as the "Download Keps" dialog does, for headless stations and cron.
-#include <QCoreApplication>
+// orbivox download [--timeout SECONDS] [--if-older DAYS] [--force] [URL...]: fetch element
+// files into the "Kepler" folder of the main data folder, as the "Download Keps" dialog does,
+// for headless stations and timers. Each fetch is conditional on the file stored, and no
+// address is fetched twice within two hours (Downloads.SQF remembers).
 
+#include <QFile>
+
+#include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
+#include "app/cli/OrbitArguments.h"
+#include "catalogue/DestinationName.h"
 #include "catalogue/DownloadAddresses.h"
+#include "catalogue/DownloadRecords.h"
+#include "catalogue/ElementAge.h"
 #include "catalogue/ElementDownload.h"
 #include "settings/Folders.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox::cli {
 
-const char* const kDownloadUsage = "usage: orbivox download [--timeout SECONDS] [URL...]\n";
+const char* const kDownloadUsage =
+    "usage: orbivox download [--timeout SECONDS] [--if-older DAYS] [--force] [URL...]\n";
 
 const char* const kDownloadHelp =
     "Fetches element files into the Kepler folder of the main data folder, as \"Download Keps\"\n"
@@ -19,23 +28,69 @@ const char* const kDownloadHelp =
     "after\n"
     "                      the address's last \"/\". An address with a query names its file after\n"
     "                      \"#/\": .../gp.php?GROUP=amateur&FORMAT=csv#/amateur.txt\n"
-    "  --timeout SECONDS   give up when no data arrives for SECONDS (default 30)\n";
+    "  --timeout SECONDS   give up when no data arrives for SECONDS (default 30)\n"
+    "  --if-older DAYS     fetch only when the stored file's newest epoch is older than DAYS\n"
+    "  --force             fetch also an address fetched less than two hours ago\n"
+    "Each fetch asks for the file only if it changed since it was stored; Downloads.SQF in\n"
+    "the main data folder remembers when each address was fetched.\n";
+
+namespace {
+
+struct DownloadChoices {
+    std::optional<double> ifOlderDays;
+    bool force = false;
+};
+
+// A number above 0 from the argument after args[i] (advancing i); nothing when absent or bad.
+std::optional<double> PositiveNumber(const Arguments& args, std::size_t& i) {
+    bool valid = false;
+    const double value =
+        i + 1 < args.size() ? QString::fromStdString(args[++i]).toDouble(&valid) : 0.0;
+    return valid && value > 0.0 ? std::optional<double>(value) : std::nullopt;
+}
+
+// Why an address is not fetched this time, or an empty text when it is.
+std::string SkipReason(const QString& address, const QString& keplerFolder,
+                       const DownloadChoices& choices, const DownloadRecords& records,
+                       const QDateTime& now) {
+    if (choices.ifOlderDays) {
+        std::string unreadable;
+        const auto newest =
+            NewestEpoch((keplerFolder + DestinationName(address)).toStdString(), unreadable);
+        if (newest && NowJulianDate() - *newest < *choices.ifOlderDays)
+            return "fresh enough";
+    }
+    if (!choices.force && FetchedRecently(records.Find(address), now))
+        return "fetched less than two hours ago";
+    return {};
+}
+
+}  // namespace
 
 int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
     HttpOptions options;
+    DownloadChoices choices;
     QStringList addresses;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const QString arg = QString::fromStdString(args[i]);
         if (arg == QLatin1String("--timeout")) {
-            bool valid = false;
-            const double seconds =
-                i + 1 < args.size() ? QString::fromStdString(args[++i]).toDouble(&valid) : 0.0;
-            if (!valid || !(seconds > 0.0)) {
+            const auto seconds = PositiveNumber(args, i);
+            if (!seconds) {
                 err << "orbivox download: --timeout wants a number of seconds above 0\n"
                     << kDownloadUsage;
                 return 2;
             }
-            options.idleTimeout = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+            options.idleTimeout =
+                std::chrono::milliseconds(static_cast<long long>(*seconds * 1000));
+        } else if (arg == QLatin1String("--if-older")) {
+            choices.ifOlderDays = PositiveNumber(args, i);
+            if (!choices.ifOlderDays) {
+                err << "orbivox download: --if-older wants a number of days above 0\n"
+                    << kDownloadUsage;
+                return 2;
+            }
+        } else if (arg == QLatin1String("--force")) {
+            choices.force = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
             err << "orbivox download: unknown option \"" << args[i] << "\"\n" << kDownloadUsage;
             return 2;
@@ -44,8 +99,7 @@ int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
     }
 
-    const Folders folders =
-        ResolveFolders(FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+    const Folders folders = FoldersInUse();
     if (addresses.isEmpty()) {
         try {
             addresses =
@@ -62,10 +116,47 @@ int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     ElementDownload download(folders.mainDataFolder, options);
+    const QString recordFile = folders.MainFile(QLatin1String(kDownloadRecordFile));
     bool allStored = true;
     for (const QString& address : addresses) {
-        const DownloadReport report = download.Run(address);
-        if (report.outcome == DownloadOutcome::NoAddress) {
+        if (address.trimmed().isEmpty())
+            continue;
+        // Read again for each address: another run may have fetched meanwhile.
+        QStringList problems;
+        DownloadRecords records;
+        try {
+            records = DownloadRecords::Read(recordFile, &problems);
+        } catch (const SqfError& error) {
+            problems.append(error.fileName() + QStringLiteral(": ") + error.reason());
+        }
+        for (const QString& problem : problems)
+            err << "orbivox download: warning: " << problem.toStdString() << '\n';
+        const QString name = DestinationName(address.trimmed());
+        const bool refused = !DestinationProblem(address.trimmed()).isEmpty();
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        if (!refused) {
+            const std::string skip =
+                SkipReason(address.trimmed(), download.keplerFolder(), choices, records, now);
+            if (!skip.empty()) {
+                out << name.toStdString() << ": " << skip << std::endl;
+                continue;
+            }
+        }
+        const std::optional<DownloadRecord> record = records.Find(address);
+        const DownloadReport report = download.Run(
+            address, ConditionsFor(record, QFile::exists(download.keplerFolder() + name)));
+        if (report.httpStatus != 0) {
+            records.Put(RecordAnswer(record, address, now, report.httpStatus, report.succeeded(),
+                                     report.outcome == DownloadOutcome::NotModified,
+                                     report.lastModified, report.etag));
+            try {
+                records.Write(recordFile);
+            } catch (const SqfError& error) {
+                err << "orbivox download: warning: " << error.what() << '\n';
+            }
+        }
+        if (report.outcome == DownloadOutcome::NotModified) {
+            out << name.toStdString() << ": not modified" << std::endl;
             continue;
         }
         out << report.message.toStdString() << std::endl;

@@ -1,7 +1,7 @@
 // The "folders" command: prints the program folder, the data folders and the configuration
 // slot in use, as resolved from the environment.
-#include <QCoreApplication>
 
+#include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "settings/Folders.h"
 
@@ -18,8 +18,7 @@ int RunFolders(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << kFoldersUsage;
         return 2;
     }
-    const Folders folders =
-        ResolveFolders(FolderEnvironment::FromEnvironment(QCoreApplication::applicationDirPath()));
+    const Folders folders = FoldersInUse();
     out << "program folder: " << folders.programFolder.toStdString() << '\n'
         << "data root: " << folders.dataRoot.toStdString() << '\n'
         << "main data folder: " << folders.mainDataFolder.toStdString() << '\n'

@@ -5,13 +5,18 @@
 #include <charconv>
 #include <cmath>
 
+#include <QDateTime>
+
 #include "catalogue/ElementAge.h"
 #include "catalogue/ElementFileReader.h"
+#include "catalogue/SatelliteLookup.h"
 #include "orbit/DisplayFormat.h"
 #include "orbit/TimeScales.h"
 
 namespace orbivox::cli {
 namespace {
+
+constexpr double kUnixEpochJulianDate = 2440587.5;
 
 std::optional<int> Digits(const std::string& s, size_t from, size_t count) {
     if (from + count > s.size())
@@ -82,7 +87,14 @@ void WarnOfOldElements(const orbit::OrbitEngine& engine, const std::vector<int>&
 
 }  // namespace
 
+double NowJulianDate() {
+    return kUnixEpochJulianDate +
+           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
+}
+
 std::optional<double> ParseInstant(const std::string& s) {
+    if (s == "now")
+        return NowJulianDate();
     if (s.size() < 20 || s[4] != '-' || s[7] != '-' || s[10] != 'T' || s[13] != ':' ||
         s[16] != ':' || s.back() != 'Z') {
         return std::nullopt;
@@ -179,35 +191,41 @@ int YearOf(double julianDate) {
     return orbit::CivilFromJulianDate(julianDate).year;
 }
 
-std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
-                                         const std::optional<std::string>& satellite,
-                                         double julianDate, const std::string& command,
-                                         std::ostream& err, AgeWarnings ageWarnings) {
+LoadedSets LoadSets(orbit::OrbitEngine& engine, const std::string& file,
+                    const std::optional<std::string>& satellite, double julianDate,
+                    const std::string& command, std::ostream& err, AgeWarnings ageWarnings) {
     const orbit::ElementReadResult read = ReadElementFileByContent(file, engine);
     if (!read.fileRead) {
         err << "orbivox " << command << ": " << read.error << '\n';
-        return std::nullopt;
+        return {{}, 1};
     }
     if (read.format == orbit::ElementFormat::None || read.count == 0) {
         err << "orbivox " << command << ": no element sets in \"" << file << "\"\n";
-        return std::nullopt;
+        return {{}, 1};
     }
-    std::vector<int> sets;
-    for (int i = 1; i <= read.count; ++i) {
-        if (!satellite || engine.Sets()[i].name == *satellite)
-            sets.push_back(i);
-    }
-    if (sets.empty()) {
-        err << "orbivox " << command << ": no satellite named \"" << *satellite << "\" in \""
-            << file << "\"\n";
-        return std::nullopt;
+    LoadedSets loaded;
+    for (int i = 1; i <= read.count; ++i)
+        loaded.sets.push_back(i);
+    if (satellite) {
+        const SatelliteLookup found = LookUpSatellite(engine.Sets(), loaded.sets, *satellite);
+        if (found.ambiguous()) {
+            err << "orbivox " << command << ": \"" << *satellite << "\" fits "
+                << CandidateList(found.candidates) << "; name one of them\n";
+            return {{}, 2};
+        }
+        if (!found.found()) {
+            err << "orbivox " << command << ": no satellite named \"" << *satellite << "\" in \""
+                << file << "\"\n";
+            return {{}, 1};
+        }
+        loaded.sets = found.sets;
     }
     if (read.skipped > 0) {
         err << "orbivox " << command << ": warning: " << read.skipped << " records of \"" << file
             << "\" are for another model than SGP4 and were left out\n";
     }
-    WarnOfOldElements(engine, sets, file, julianDate, command, ageWarnings, err);
-    return sets;
+    WarnOfOldElements(engine, loaded.sets, file, julianDate, command, ageWarnings, err);
+    return loaded;
 }
 
 std::optional<long> ParseWholeNumber(const std::string& text, long least, long most) {

@@ -12,8 +12,11 @@
 
 namespace orbivox::cli {
 
-// "YYYY-MM-DDTHH:MM:SS[.f...]Z" (any number of fraction digits) as a UTC Julian date.
+// "YYYY-MM-DDTHH:MM:SS[.f...]Z" (any number of fraction digits) as a UTC Julian date; "now"
+// is this machine's clock, to the millisecond.
 std::optional<double> ParseInstant(const std::string& text);
+// This machine's clock as a UTC Julian date, to the millisecond.
+double NowJulianDate();
 // A comma-separated list of instants; empty optional when any of them does not read.
 std::optional<std::vector<double>> ParseInstantList(const std::string& text);
 // "YYYY-MM-DDTHH:MM:SS.fffZ".
@@ -31,17 +34,26 @@ int YearOf(double julianDate);
 // satellite, one line for the whole file where it mixes them (a table of passes).
 enum class AgeWarnings { EachSatellite, OncePerFile };
 
-// Reads the element file into the engine and lists the set indices to report (all sets, or
-// those named `satellite`). Writes the message and returns nothing on failure. Warnings go to
-// `err` for the sets whose elements are old at `julianDate` (UTC), the first instant asked
-// about, as `ageWarnings` says, and for OMM records left out.
-std::optional<std::vector<int>> LoadSets(orbit::OrbitEngine& engine, const std::string& file,
-                                         const std::optional<std::string>& satellite,
-                                         double julianDate, const std::string& command,
-                                         std::ostream& err,
-                                         AgeWarnings ageWarnings = AgeWarnings::EachSatellite);
+// The sets a command reports, or the exit status when there are none to report.
+struct LoadedSets {
+    std::vector<int> sets;
+    int exitCode = 0;  // 1 for a file without the satellite, 2 for an ambiguous name
 
-// The options look and passes share: --site, --model, --sat and the element file.
+    explicit operator bool() const { return exitCode == 0; }
+    const std::vector<int>& operator*() const { return sets; }
+    const std::vector<int>* operator->() const { return &sets; }
+};
+
+// Reads the element file into the engine and lists the set indices to report (all sets, or
+// the satellite `satellite` names, see catalogue/SatelliteLookup.h). Writes the message on
+// failure. Warnings go to `err` for the sets whose elements are old at `julianDate` (UTC),
+// the first instant asked about, as `ageWarnings` says, and for OMM records left out.
+LoadedSets LoadSets(orbit::OrbitEngine& engine, const std::string& file,
+                    const std::optional<std::string>& satellite, double julianDate,
+                    const std::string& command, std::ostream& err,
+                    AgeWarnings ageWarnings = AgeWarnings::EachSatellite);
+
+// The options look, passes and sky share: --site, --model, --sat and the element file.
 struct SkyArguments {
     std::optional<orbit::ObserverSite> site;
     orbit::ModelChoice model = orbit::ModelChoice::Sgp4;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/cli/Commands.h"
+#include "app/cli/ConfiguredDefaults.h"
 #include "app/cli/OrbitArguments.h"
 #include "app/cli/PictureOutput.h"
 #include "orbit/TimeScales.h"
@@ -11,20 +12,23 @@
 namespace orbivox::cli {
 
 const char* const kSkyUsage =
-    "usage: orbivox sky --site LAT,LON,ALT --sat NAME --from T --out IMAGE.png [--size N]\n"
-    "                   [--light] [--model sgp4|sgp8] FILE\n"
-    "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z\n";
+    "usage: orbivox sky [--site LAT,LON,ALT] --sat NAME --from T --out IMAGE.png [--size N]\n"
+    "                   [--light] [--model sgp4|sgp8] [FILE]\n"
+    "       instants are UTC, YYYY-MM-DDTHH:MM:SS[.fff]Z, or now\n";
 
 const char* const kSkyHelp =
     "Draws the sky view's polar plot of one satellite's pass in progress at T, or its next.\n"
     "  --site LAT,LON,ALT   the observer: degrees north, degrees east, metres above sea level\n"
-    "  --sat NAME           the satellite\n"
+    "                       (default: the station of the configuration in use)\n"
+    "  --sat NAME           the satellite: a catalogue number, a name or the unique beginning\n"
+    "                       of one, in any letter case\n"
     "  --from T             the UTC instant\n"
     "  --out IMAGE          the picture; its type follows the name (.png, .jpg, .bmp)\n"
     "  --size N             the picture's side in pixels (120-4000, default 400)\n"
     "  --light              a light background\n"
     "  --model sgp4|sgp8    the orbit model (default sgp4)\n"
-    "  FILE                 an element file: two-line, verbose or OMM (CSV, XML, JSON)\n";
+    "  FILE                 an element file: two-line, verbose or OMM (CSV, XML, JSON)\n"
+    "                       (default: the current group's element file)\n";
 
 namespace {
 
@@ -46,7 +50,7 @@ int RunSky(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (a == "--from" && hasValue) {
             from = ParseInstant(args[++i]);
             if (!from) {
-                err << "orbivox sky: --from wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z\n"
+                err << "orbivox sky: --from wants a UTC instant YYYY-MM-DDTHH:MM:SS[.fff]Z or now\n"
                     << kSkyUsage;
                 return 2;
             }
@@ -67,7 +71,7 @@ int RunSky(const Arguments& args, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    if (!sky.site || !from || !sky.file || !sky.satellite || picture.empty()) {
+    if (!from || !sky.satellite || picture.empty()) {
         err << kSkyUsage;
         return 2;
     }
@@ -76,10 +80,12 @@ int RunSky(const Arguments& args, std::ostream& out, std::ostream& err) {
                ".png, .jpg or .bmp\n";
         return 2;
     }
+    if (const auto failed = FillFromConfiguration(sky, "sky", err))
+        return *failed;
     orbit::OrbitEngine engine(YearOf(*from), sky.model);
     const auto sets = LoadSets(engine, *sky.file, sky.satellite, *from, "sky", err);
     if (!sets)
-        return 1;
+        return sets.exitCode;
     SkyViewRequest request;
     request.setIndex = sets->front();
     request.name = engine.Sets()[request.setIndex].name;

@@ -4,6 +4,7 @@
 // moves on by one tick interval per tick without waiting, so a whole pass runs in seconds.
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <iostream>
@@ -13,6 +14,8 @@
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
 #include "app/cli/PrintingNotifier.h"
+#include "app/cli/TrackJson.h"
+#include "catalogue/SatelliteLookup.h"
 #include "links/QtSpeechEngine.h"
 #include "links/SpeechAnnouncer.h"
 #include "settings/RuntimeFolder.h"
@@ -32,7 +35,10 @@ struct TrackOptions {
     std::optional<double> now;    // UTC Julian date of the first tick (stepped clock)
     std::optional<double> until;  // UTC Julian date after which no tick runs
     int speed = 1;
-    bool speak = false;  // rising announcements on for this run
+    bool speak = false;                    // rising announcements on for this run
+    std::optional<std::string> satellite;  // the working satellite for this run
+    bool nameFirst = false;                // the working satellite's name before each line
+    bool json = false;
 };
 
 // Clock instants count days from 1899-12-30 00:00; Julian dates from noon 4713 BC.
@@ -56,12 +62,19 @@ std::optional<TrackOptions> ParseTrackOptions(const Arguments& args, std::ostrea
             const std::string& name = args[i];
             const std::optional<double> instant = ParseInstant(args[++i]);
             if (!instant) {
-                err << "orbivox track: " << name << " wants a UTC instant YYYY-MM-DDTHH:MM:SSZ\n";
+                err << "orbivox track: " << name
+                    << " wants a UTC instant YYYY-MM-DDTHH:MM:SSZ or now\n";
                 return std::nullopt;
             }
             (name == "--now" ? options.now : options.until) = instant;
         } else if (args[i] == "--speak") {
             options.speak = true;
+        } else if (args[i] == "--sat" && hasValue) {
+            options.satellite = args[++i];
+        } else if (args[i] == "--name") {
+            options.nameFirst = true;
+        } else if (args[i] == "--json") {
+            options.json = true;
         } else if (args[i] == "--speed" && hasValue) {
             const std::optional<long> speed = ParseWholeNumber(args[++i], 1, 10);
             if (!speed || (*speed != 1 && *speed != 5 && *speed != 10)) {
@@ -81,11 +94,33 @@ std::optional<TrackOptions> ParseTrackOptions(const Arguments& args, std::ostrea
     return options;
 }
 
+// Makes the satellite `name` names the working one; it must be one of the group's. The exit
+// status when it is not (the message written).
+std::optional<int> ChooseWorkingSatellite(TrackingSession& session, const std::string& name,
+                                          std::ostream& err) {
+    TrackingEngine& engine = session.engine();
+    const SatelliteLookup found = LookUpSatellite(engine.Orbit().Sets(), engine.Selected(), name);
+    if (found.ambiguous()) {
+        err << "orbivox track: \"" << name << "\" fits " << CandidateList(found.candidates)
+            << "; name one of them\n";
+        return 2;
+    }
+    if (!found.found()) {
+        err << "orbivox track: no satellite named \"" << name << "\" in group "
+            << session.group().toStdString() << "\n";
+        return 1;
+    }
+    const std::vector<int>& selected = engine.Selected();
+    const auto slot = std::find(selected.begin(), selected.end(), found.sets.front());
+    engine.ApplyWorkingChange(static_cast<int>(slot - selected.begin()));
+    return std::nullopt;
+}
+
 }  // namespace
 
 const char* const kTrackUsage =
     "usage: orbivox track [--now YYYY-MM-DDTHH:MM:SSZ] [--ticks N] [--until YYYY-MM-DDTHH:MM:SSZ]\n"
-    "                     [--speed 1|5|10] [--speak]\n";
+    "                     [--speed 1|5|10] [--speak] [--sat NAME] [--name] [--json]\n";
 
 const char* const kTrackHelp =
     "Runs the tracking cycle of the desktop program without a window on the configuration in\n"
@@ -95,7 +130,11 @@ const char* const kTrackHelp =
     "  --ticks N        stop after N ticks\n"
     "  --until T        the last instant that gets a tick\n"
     "  --speed 1|5|10   a tick every 1000, 200 or 100 ms (default 1)\n"
-    "  --speak          say \"Satellite NAME rising!\" through the speech service\n";
+    "  --speak          say \"Satellite NAME rising!\" through the speech service\n"
+    "  --sat NAME       the working satellite for this run, one of the group's: a catalogue\n"
+    "                   number, a name or the unique beginning of one, in any letter case\n"
+    "  --name           the working satellite's name and \"|\" before each list line\n"
+    "  --json           one JSON object per tick instead of the list (no header)\n";
 
 int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::optional<TrackOptions> options = ParseTrackOptions(args, err);
@@ -120,6 +159,11 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     TrackingSession& session = *started.start.session;
     TrackingEngine& engine = session.engine();
+    // Before the rotor and the radios start, so they start on this satellite.
+    if (options->satellite) {
+        if (const auto failed = ChooseWorkingSatellite(session, *options->satellite, err))
+            return *failed;
+    }
     engine.SetMapUpdate(session.startValues().mapUpdateSeconds, options->speed);
     PrintingNotifier notifier(err);
     DataPublishing publishing(engine);
@@ -151,7 +195,9 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     ConnectAutomaticChange(engine, session.settings().priorities, [&notifier] { notifier.Beep(); });
     // Only asked for: a tool that starts speaking because of a desktop setting would surprise.
     engine.Switches().announcements = options->speak;
-    out << engine.Header() << '\n';
+    if (!options->json) {
+        out << engine.Header() << '\n';
+    }
     std::signal(SIGINT, [](int) { interrupted = true; });
     std::signal(SIGTERM, [](int) { interrupted = true; });
 
@@ -166,10 +212,21 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
         engine.TrackingTick();
         engine.LettersRepainted();
-        if (options->now) {
-            out << FormatInstant(instant) << ' ';
+        if (options->json) {
+            const TuningState& tuning = radios.Tracker().Tuning();
+            const auto tuned =
+                tuning.catOn ? std::optional<TunedFrequencies>({tuning.receive, tuning.transmit})
+                             : std::nullopt;
+            out << TrackJsonLine(instant, engine, tuned) << std::flush;
+        } else {
+            if (options->now) {
+                out << FormatInstant(instant) << ' ';
+            }
+            if (options->nameFirst) {
+                out << engine.WorkingName() << '|';
+            }
+            out << engine.ListText() << std::endl;
         }
-        out << engine.ListText() << std::endl;
         if (radioLost) {
             return false;
         }

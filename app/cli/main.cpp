@@ -35,6 +35,7 @@ const std::map<std::string, CommandEntry>& CommandTable() {
         {"dde", {RunDde, kDdeUsage, kDdeHelp}},
         {"emulate", {RunEmulate, kEmulateUsage, kEmulateHelp}},
         {"sky", {RunSky, kSkyUsage, kSkyHelp}},
+        {"station", {RunStation, kStationUsage, kStationHelp}},
     };
     return table;
 }

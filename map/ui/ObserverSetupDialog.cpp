@@ -169,17 +169,13 @@ void TSatSetupObsF::LocatorToDegs() {
     if (!notifier_.Ask({question, MessageKind::Warning, windowTitle(), {}, false})) {
         return;
     }
-    const std::string locator = edtPers_->text().trimmed().toUpper().toStdString();
-    // A locator of 4 characters means its middle sub-square; 5 is no locator at all.
-    if (!CheckLocatorChars(locator) || (locator.size() != 4 && locator.size() != 6)) {
+    const auto degrees = LocatorDegreeTexts(edtPers_->text());
+    if (!degrees) {
         notifier_.Beep();
         korrektur_->setVisible(true);
         return;
     }
-    const LocatorPosition p = LocatorToDegrees(locator);
-    const double longitude = p.eastLongitude > 180 ? p.eastLongitude - 360 : p.eastLongitude;
-    const QString lon = QString::fromStdString(orbit::FormatNumber(longitude, "###0.00", '.'));
-    const QString lat = QString::fromStdString(orbit::FormatNumber(p.latitude, "###0.00", '.'));
+    const auto& [lon, lat] = *degrees;
     values_[RowOf(ObserverItem::Longitude)] = lon;
     values_[RowOf(ObserverItem::Latitude)] = lat;
     lstValue_->item(RowOf(ObserverItem::Longitude))->setText(lon);

@@ -1,10 +1,12 @@
-// orbivox track driving a radio: a whole pass on the stepped clock against the emulator,
-// and a radio lost in the middle of it.
+// orbivox track driving a radio: a whole pass on the stepped clock against the emulator, the
+// frequencies in its JSON lines, and a radio lost in the middle of it.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -109,6 +111,27 @@ TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
     // Closing: satellite mode off and CAT off.
     EXPECT_TRUE(emulator.Log().contains("satellite mode off"));
     EXPECT_EQ(emulator.Log().last(), "CAT off");
+}
+
+// With a radio tuned, each JSON line carries the frequencies the Doppler tracking works out.
+TEST(CliRadioTrack, JsonLinesCarryTheTunedFrequencies) {
+    RadioEmulator emulator({"yaesu", "--model", "FT-847"});
+    RadioStation station(emulator.Device());
+    const CliRun run = RunCli({"track", "--now", "2026-03-01T21:54:00Z", "--ticks", "3", "--json"},
+                              station.home.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    for (const QString& line : lines) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        const double downlink = object["downlink_hz"].toDouble();
+        const double uplink = object["uplink_hz"].toDouble();
+        // The ISS is up: a Doppler shift of up to 10 kHz on 435.15 MHz, inverted on 145.9 MHz.
+        EXPECT_NEAR(downlink, 435150000, 11000) << line.toStdString();
+        EXPECT_NE(downlink, 435150000) << line.toStdString();
+        EXPECT_NEAR(uplink, 145900000, 4000) << line.toStdString();
+        EXPECT_EQ(downlink > 435150000, uplink < 145900000) << line.toStdString();
+    }
 }
 
 TEST(CliRadioTrack, ALostRadioEndsTheRunWithTheMessageAndTouchesNoFile) {

@@ -1,5 +1,6 @@
 // The tool's download command against a local HTTP server: one message line per address, the
-// exit code when any failed, the address list as default, and bad usage.
+// exit code when any failed, the address list as default, bad usage, and fetching politely:
+// conditional fetches, the two-hour rule and --if-older.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -151,6 +152,75 @@ TEST_F(CliDownloadTest, AnAddressWithAQueryIsRefusedUntilItNamesItsFile) {
     EXPECT_EQ(KeplerFiles(), QStringList{"fresh.txt"});
     ASSERT_TRUE(older.open(QIODevice::ReadOnly));
     EXPECT_EQ(older.readAll(), elements);
+}
+
+// The first fetch stores the file and its validators; a second within two hours is skipped;
+// with --force it is conditional, and a 304 keeps the file.
+TEST_F(CliDownloadTest, FetchesAnAddressOnceInTwoHoursAndThenOnlyIfChanged) {
+    Answer good;
+    good.body = elements;
+    good.headers = {{"Last-Modified", "Thu, 10 Dec 2026 08:00:00 GMT"}, {"ETag", "\"v1\""}};
+    server.Serve("/amateur.txt", good);
+    const QString address = server.Url("/amateur.txt");
+    const CliRun first = Run({address});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, QStringList{"Download succesful!"});
+    EXPECT_FALSE(server.requests()[0].headers.contains("if-modified-since"));
+    const QStringList record = ReadSqfLines(mainData + "Downloads.SQF").mid(1);
+    ASSERT_EQ(record.size(), 4);
+    EXPECT_EQ(record[0], address);
+    EXPECT_EQ(record[2], "Thu, 10 Dec 2026 08:00:00 GMT");
+    EXPECT_EQ(record[3], "\"v1\"");
+
+    const CliRun again = Run({address});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, QStringList{"amateur.txt: fetched less than two hours ago"});
+    EXPECT_EQ(server.requests().size(), 1);
+
+    Answer same;
+    same.status = 304;
+    same.reason = "Not Modified";
+    server.Serve("/amateur.txt", same);
+    const CliRun forced = Run({"--force", address});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(forced.out, QStringList{"amateur.txt: not modified"});
+    ASSERT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(server.requests()[1].headers.value("if-modified-since"),
+              "Thu, 10 Dec 2026 08:00:00 GMT");
+    EXPECT_EQ(server.requests()[1].headers.value("if-none-match"), "\"v1\"");
+    QFile stored(mainData + "Kepler/amateur.txt");
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), elements);
+    EXPECT_FALSE(QFile::exists(mainData + "InterKeps.txt"));
+
+    // A file that is gone is fetched whole: a 304 must not stand in for it.
+    stored.close();
+    QFile::remove(mainData + "Kepler/amateur.txt");
+    server.Serve("/amateur.txt", good);
+    const CliRun gone = Run({"--force", address});
+    EXPECT_EQ(gone.out, QStringList{"Download succesful!"});
+    EXPECT_FALSE(server.requests()[2].headers.contains("if-modified-since"));
+    EXPECT_FALSE(server.requests()[2].headers.contains("if-none-match"));
+}
+
+// --if-older looks at the stored file's newest epoch (the fixture's are from 2026).
+TEST_F(CliDownloadTest, IfOlderFetchesOnlyForAFileOlderThanTheDaysGiven) {
+    QDir().mkpath(mainData + "Kepler");
+    QFile::copy(QStringLiteral(ORBIVOX_TEST_DATA "/download-elements.txt"),
+                mainData + "Kepler/amateur.txt");
+    const QString address = server.Url("/amateur.txt");
+    const CliRun fresh = Run({"--if-older", "3650", address});
+    EXPECT_EQ(fresh.exitCode, 0);
+    EXPECT_EQ(fresh.out, QStringList{"amateur.txt: fresh enough"});
+    EXPECT_TRUE(server.requests().isEmpty());
+    EXPECT_FALSE(QFile::exists(mainData + "Downloads.SQF"));
+
+    const CliRun old = Run({"--if-older", "0.5", address});
+    EXPECT_EQ(old.exitCode, 0) << old.err.toStdString();
+    EXPECT_EQ(old.out, QStringList{"Download succesful!"});
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(Run({"--if-older", "0"}).exitCode, 2);
+    EXPECT_EQ(Run({"--if-older", "two"}).exitCode, 2);
 }
 
 }  // namespace

@@ -62,6 +62,40 @@ TEST_F(HttpClientTest, StreamsTheBodyAndSendsTheRequestSettings) {
     EXPECT_EQ(seen.headers.value("content-type"), "text/html");
 }
 
+// A conditional GET sends the validators and takes 304 as "not modified"; the same answer to
+// a plain GET is a failure (it carries no body we asked for).
+TEST_F(HttpClientTest, ConditionalGetSendsTheValidatorsAndTakesNotModified) {
+    Answer same;
+    same.status = 304;
+    same.reason = "Not Modified";
+    same.headers.append(qMakePair(QByteArray("ETag"), QByteArray("\"v2\"")));
+    server.Serve("/same.txt", same);
+    HttpClient client;
+    sink.setBuffer(&body);
+    sink.open(QIODevice::WriteOnly);
+    const HttpResult result =
+        client.GetAndWait(QUrl(server.Url("/same.txt")), &sink,
+                          HttpConditions{"Thu, 10 Dec 2026 08:00:00 GMT", "\"v1\""});
+    EXPECT_TRUE(result.notModified()) << result.detail.toStdString();
+    EXPECT_EQ(result.etag, "\"v2\"");
+    EXPECT_TRUE(body.isEmpty());
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(server.requests()[0].headers.value("if-modified-since"),
+              "Thu, 10 Dec 2026 08:00:00 GMT");
+    EXPECT_EQ(server.requests()[0].headers.value("if-none-match"), "\"v1\"");
+
+    const HttpResult plain = Fetch(server.Url("/same.txt"));
+    EXPECT_EQ(plain.failure, HttpFailure::Status);
+    EXPECT_FALSE(plain.notModified());
+    EXPECT_FALSE(server.requests()[1].headers.contains("if-modified-since"));
+
+    const HttpResult fresh = client.GetAndWait(QUrl(server.Url("/keps.txt")), &sink,
+                                               HttpConditions{"Thu, 10 Dec 2026 08:00:00 GMT", ""});
+    EXPECT_TRUE(fresh.ok());
+    EXPECT_FALSE(fresh.notModified());
+    EXPECT_FALSE(server.requests()[2].headers.contains("if-none-match"));
+}
+
 TEST_F(HttpClientTest, FollowsRedirectsAndNamesWhereTheBodyCameFrom) {
     server.Serve("/old/keps.txt", Redirect(301, "/moved"));
     server.Serve("/moved", Redirect(302, server.Url("/keps.txt").toUtf8()));

@@ -6,33 +6,19 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
-#include <algorithm>
 #include <iostream>
 
-#include "catalogue/ElementFileReader.h"
-#include "orbit/OrbitEngine.h"
+#include "catalogue/ElementAge.h"
 #include "orbit/TimeScales.h"
 
 namespace {
 
 // The newest epoch of the file's sets as a UTC instant; invalid when it holds no set.
-QDateTime NewestEpoch(const QString& path, std::string& error) {
-    orbit::OrbitEngine engine(QDate::currentDate().year());
-    const orbit::ElementReadResult read =
-        orbivox::ReadElementFileByContent(path.toStdString(), engine);
-    if (!read.fileRead) {
-        error = read.error;
+QDateTime NewestEpochTime(const QString& path, std::string& error) {
+    const std::optional<double> newest = orbivox::NewestEpoch(path.toStdString(), error);
+    if (!newest)
         return {};
-    }
-    double newest = 0.0;
-    for (int i = 1; i <= read.count; ++i) {
-        newest = std::max(newest, engine.Sets()[i].epochJulianDate);
-    }
-    if (read.count == 0 || newest <= 0.0) {
-        error = "no element sets";
-        return {};
-    }
-    const orbit::CivilTime civil = orbit::CivilFromJulianDate(newest);
+    const orbit::CivilTime civil = orbit::CivilFromJulianDate(*newest);
     return QDateTime(QDate(civil.year, civil.month, civil.day),
                      QTime(civil.hour, civil.minute, civil.second, civil.millisecond), Qt::UTC);
 }
@@ -48,7 +34,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QString path = QString::fromLocal8Bit(argv[i]);
         std::string error;
-        const QDateTime newest = NewestEpoch(path, error);
+        const QDateTime newest = NewestEpochTime(path, error);
         QFile file(path);
         if (!newest.isValid()) {
             std::cerr << "orbivox_elementdate: " << argv[i] << ": " << error << '\n';
