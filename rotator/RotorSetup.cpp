@@ -38,6 +38,13 @@ std::optional<double> WholeNumber(const QString& text) {
 
 }  // namespace
 
+namespace {
+
+// rotctld's own default port.
+const DaemonAddress kRotctldDefault{QStringLiteral("127.0.0.1"), 4533};
+
+}  // namespace
+
 RotorSetup::RotorSetup(const Folders& folders, RotorSettings& positioning, Notifier& notifier)
     : folders_(folders), positioning_(positioning), notifier_(notifier) {}
 
@@ -52,6 +59,22 @@ void RotorSetup::Load(bool rotorServerFlag, const QList<long long>& parallelPort
     rotorServerFlag_ = rotorServerFlag;
     parallelPorts_ = parallelPorts;
     ReadSatIniRows();
+    rotctld_ = ReadDaemonAddress(Config("RotctldSrv.SQF"), kRotctldDefault);
+}
+
+bool RotorSetup::RotctldChosen() const {
+    const RotorInterfaceEntry* entry = RotorInterfaceAt(entries_, index_);
+    return entry != nullptr &&
+           ServerProgramPath(entry->serverPath).section(QLatin1Char('/'), -1) ==
+               QLatin1String("RotctldSrv");
+}
+
+bool RotorSetup::TypeRotctldHost(const QString& text, QString* refusal) {
+    return TakeDaemonHost(text, rotctld_.host, refusal);
+}
+
+bool RotorSetup::TypeRotctldPort(const QString& text, QString* refusal) {
+    return TakeDaemonPort(text, rotctld_.port, refusal);
 }
 
 void RotorSetup::ReadSatIniRows() {
@@ -142,6 +165,9 @@ void RotorSetup::Store() {
                          : AbsoluteServerPath(entry->serverPath, folders_.programFolder);
     }
     WriteServerPath(Config("RotorServer.SQF"), serverPath);
+    if (RotctldChosen()) {
+        StoreDaemonAddress(Config("RotctldSrv.SQF"), rotctld_);
+    }
 
     if (!entry || IsNoServerName(entry->name)) {
         notifier_.Message(kRestart);

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "net/DaemonAddress.h"
 #include "rotator/AntennaPositioning.h"
 #include "rotator/ServerFiles.h"
 #include "settings/Folders.h"
@@ -71,6 +72,13 @@ public:
     // cmdRotOptSave: WiRotOpt.SQF and Flip.SQF.
     void StoreRotorOptions();
 
+    // With the rotctld server chosen: where rotctld listens (RotctldSrv.SQF lines 1 and 2),
+    // shown, typed (false with `refusal`) and stored by "Store".
+    bool RotctldChosen() const;
+    const DaemonAddress& Rotctld() const { return rotctld_; }
+    bool TypeRotctldHost(const QString& text, QString* refusal);
+    bool TypeRotctldPort(const QString& text, QString* refusal);
+
     // "Hints [Rotor]": the names of entries 2 to 23.
     QStringList HintNames() const;
     // The readme of item `item` (0-based in that menu), or empty when the item does nothing.
@@ -91,6 +99,7 @@ private:
     std::array<QString, kRotorSetupRows> rowTexts_;  // as shown
     bool correctionHint_ = false;
     QList<long long> parallelPorts_;
+    DaemonAddress rotctld_;
 };
 
 }  // namespace orbivox

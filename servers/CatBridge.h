@@ -18,6 +18,7 @@
 #include <QString>
 #include <optional>
 
+#include "net/HamlibModes.h"
 #include "servers/HamlibLink.h"
 #include "servers/RotorServerFrame.h"
 
@@ -38,10 +39,6 @@ CatSettings ReadCatSettings(const QString& path, ServerLog& log);
 // A macro's kHz number ("0145900.000", "145900,000") in whole Hz, rounded; nothing for
 // anything but a number.
 std::optional<long long> KiloHertzToHertz(const QString& text);
-
-// Hamlib's mode for one of our mode words (the transponder table's and the YaesuII
-// family's); empty for a word Hamlib has no mode for.
-QString HamlibMode(const QString& word);
 
 class CatBridge : public TopicHandler {
 public:

@@ -1,7 +1,7 @@
 // The server programs' connection to rigctld and rotctld.
 #include "servers/HamlibLink.h"
 
-#include "settings/SqfFile.h"
+#include "net/DaemonAddress.h"
 
 namespace orbivox::servers {
 namespace {
@@ -13,24 +13,12 @@ constexpr int kHoldOffMs = 5000;
 }  // namespace
 
 HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log) {
-    HamlibAddress address = std::move(defaults);
-    QStringList lines;
-    try {
-        lines = ReadSqfLines(path);
-    } catch (const SqfError&) {
-        return address;
+    QString problem;
+    const DaemonAddress address = ReadDaemonAddress(path, {defaults.host, defaults.port}, &problem);
+    if (!problem.isEmpty()) {
+        log.Line(problem);
     }
-    if (!lines.value(0).trimmed().isEmpty()) {
-        address.host = lines.value(0).trimmed();
-    }
-    const auto port = ParseSqfInteger(lines.value(1));
-    if (port && *port > 0 && *port < 65536) {
-        address.port = static_cast<quint16>(*port);
-    } else if (!lines.value(1).trimmed().isEmpty()) {
-        log.Line(path.section(QLatin1Char('/'), -1) + QStringLiteral(" line 2 is no port: ") +
-                 lines.value(1));
-    }
-    return address;
+    return {address.host, static_cast<quint16>(address.port)};
 }
 
 HamlibLink::HamlibLink(QString daemon, HamlibAddress address, ServerLog& log)

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <cmath>
 
+#include "net/HamlibModes.h"
 #include "net/RigctldAnswer.h"
 #include "radio/ToneCommands.h"
 #include "radio/hamlib/HamlibFiles.h"
@@ -232,7 +233,7 @@ private:
     }
 
     void SendMode(CatLink& link, const QString& mode, bool uplink) {
-        const QString word = HamlibModeWord(mode);
+        const QString word = HamlibMode(mode);
         if (word.isEmpty()) {
             return;  // a mode Hamlib does not have: the radio keeps its mode
         }
@@ -255,18 +256,6 @@ private:
 };
 
 }  // namespace
-
-QString HamlibModeWord(const QString& mode) {
-    static const QList<std::pair<QString, QString>> words = {
-        {"LSB", "LSB"}, {"USB", "USB"}, {"CW", "CW"},     {"CWR", "CWR"}, {"CWN", "CW"},
-        {"FM", "FM"},   {"FMN", "FM"},  {"PKT", "PKTFM"}, {"AM", "AM"}};
-    for (const auto& [ours, hamlib] : words) {
-        if (ours == mode) {
-            return hamlib;
-        }
-    }
-    return {};
-}
 
 std::unique_ptr<RadioCommandSet> MakeHamlibCommandSet(const CommandSetSettings& settings) {
     return std::make_unique<HamlibCommandSet>(settings);

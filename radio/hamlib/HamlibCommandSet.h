@@ -11,10 +11,6 @@ namespace orbivox {
 // the CAT delay (which may be 0).
 inline constexpr int kRigctldLeastWaitMs = 200;
 
-// Hamlib's mode word for a transponder mode ("FMN" is "FM", "PKT" "PKTFM"); empty for a
-// word it does not have.
-QString HamlibModeWord(const QString& mode);
-
 std::unique_ptr<RadioCommandSet> MakeHamlibCommandSet(const CommandSetSettings& settings);
 
 }  // namespace orbivox

@@ -8,7 +8,7 @@
 #include "radio/hamlib/HamlibFiles.h"
 #include "radio/hamlib/HamlibModels.h"
 #include "radio/hamlib/RigctldPort.h"
-#include "settings/SqfFile.h"
+#include "net/DaemonAddress.h"
 
 namespace orbivox {
 namespace {
@@ -48,21 +48,9 @@ bool TakeText(RadioFiles& files, RadioSetupItem item, const QString& text, QStri
     const QString value = text.trimmed();
     switch (item) {
         case RadioSetupItem::Host:
-            if (value.isEmpty() || value.contains(' ')) {
-                *refusal = QStringLiteral("The host is a name or an address, as 127.0.0.1");
-                return false;
-            }
-            p.host = value;
-            return true;
-        case RadioSetupItem::NetworkPort: {
-            const auto port = ParseSqfInteger(value);
-            if (!port || *port < 1 || *port > 65535) {
-                *refusal = QStringLiteral("The port is a number from 1 to 65535 (rigctld: 4532)");
-                return false;
-            }
-            p.port = static_cast<int>(*port);
-            return true;
-        }
+            return TakeDaemonHost(value, p.host, refusal);
+        case RadioSetupItem::NetworkPort:
+            return TakeDaemonPort(value, p.port, refusal);
         case RadioSetupItem::RadioName:
             p.radioName = value;
             return true;

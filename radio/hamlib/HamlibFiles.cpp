@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "net/DaemonAddress.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -14,16 +15,14 @@ HamlibParameters ReadAddressAndStyle(const QString& path) {
     const QStringList lines = ReadSqfLines(path);
     HamlibParameters parameters;
     const QString fileName = QFileInfo(path).fileName();
-    if (!lines.value(0).trimmed().isEmpty()) {
-        parameters.host = lines.value(0).trimmed();
+    QString refusal;
+    if (!lines.value(0).trimmed().isEmpty() &&
+        !TakeDaemonHost(lines.value(0), parameters.host, &refusal)) {
+        throw SqfError(fileName, QStringLiteral("line 1: ") + refusal);
     }
-    if (!lines.value(1).trimmed().isEmpty()) {
-        const auto port = ParseSqfInteger(lines.value(1));
-        if (!port || *port < 1 || *port > 65535) {
-            throw SqfError(fileName, QStringLiteral("line 2 is no port number (1-65535): \"%1\"")
-                                         .arg(lines.value(1)));
-        }
-        parameters.port = static_cast<int>(*port);
+    if (!lines.value(1).trimmed().isEmpty() &&
+        !TakeDaemonPort(lines.value(1), parameters.port, &refusal)) {
+        throw SqfError(fileName, QStringLiteral("line 2: ") + refusal);
     }
     const QString style = lines.value(2).trimmed();
     if (!style.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,6 +104,35 @@ TSatSetupRot::TSatSetupRot(RotorSetup& setup, AntennaPositioning& positioning,
     grid->addWidget(korrektur_, 4, 2);
     grid->addWidget(new QLabel(QStringLiteral("Port  address: "), this), 5, 0);
     grid->addWidget(portAddress_, 5, 1);
+    // rotctld's address, with the rotctld server chosen (RotctldSrv.SQF).
+    rotctld_ = new QWidget(this);
+    auto* rotctld = new QHBoxLayout(rotctld_);
+    rotctld->setContentsMargins(0, 0, 0, 0);
+    rotctldHost_ = new QLineEdit(rotctld_);
+    rotctldHost_->setObjectName(QStringLiteral("edtRotctldHost"));
+    rotctldPort_ = new QLineEdit(rotctld_);
+    rotctldPort_->setObjectName(QStringLiteral("edtRotctldPort"));
+    auto* hostLabel = new QLabel(QStringLiteral("rotctld &host:"), rotctld_);
+    hostLabel->setBuddy(rotctldHost_);
+    auto* portLabel = new QLabel(QStringLiteral("p&ort:"), rotctld_);
+    portLabel->setBuddy(rotctldPort_);
+    rotctld->addWidget(hostLabel);
+    rotctld->addWidget(rotctldHost_, 3);
+    rotctld->addWidget(portLabel);
+    rotctld->addWidget(rotctldPort_, 1);
+    grid->addWidget(rotctld_, 5, 2);
+    auto typed = [this](bool taken, const QString& refusal) {
+        korrektur_->setText(taken ? kRotorPleaseCorrect : refusal);
+        korrektur_->setVisible(!taken);
+    };
+    connect(rotctldHost_, &QLineEdit::textEdited, this, [this, typed](const QString& text) {
+        QString refusal;
+        typed(setup_.TypeRotctldHost(text, &refusal), refusal);
+    });
+    connect(rotctldPort_, &QLineEdit::textEdited, this, [this, typed](const QString& text) {
+        QString refusal;
+        typed(setup_.TypeRotctldPort(text, &refusal), refusal);
+    });
     connect(lstValue_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
             edtPers_->setText(setup_.RowValue(static_cast<RotorSetupRow>(row)));
@@ -204,6 +234,9 @@ void TSatSetupRot::ShowRows() {
         lstValue_->setCurrentRow(0);
     }
     portAddress_->setText(setup_.PortAddressText());
+    rotctld_->setVisible(setup_.RotctldChosen());
+    rotctldHost_->setText(setup_.Rotctld().host);
+    rotctldPort_->setText(QString::number(setup_.Rotctld().port));
 }
 
 void TSatSetupRot::ShowOptions() {

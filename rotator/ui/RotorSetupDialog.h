@@ -28,6 +28,8 @@ public:
     QComboBox* cbRotIntf() const { return cbRotIntf_; }
     QListWidget* lstValue() const { return lstValue_; }
     QLineEdit* edtPers() const { return edtPers_; }
+    QLineEdit* rotctldHost() const { return rotctldHost_; }
+    QLineEdit* rotctldPort() const { return rotctldPort_; }
     QLabel* korrektur() const { return korrektur_; }
 
 protected:
@@ -48,6 +50,9 @@ private:
     QLineEdit* edtPers_;
     QLabel* korrektur_;
     QLabel* portAddress_;
+    QLineEdit* rotctldHost_;
+    QLineEdit* rotctldPort_;
+    QWidget* rotctld_;
     QSpinBox* spinDecimals_;
     QButtonGroup* rgrRotOpt_;
     QSpinBox* spinIntV_;
