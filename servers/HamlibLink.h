@@ -3,6 +3,7 @@
 // programs use it: made when the first command needs it, every command's answer read up
 // to its "RPRT n" line, a refusal logged, and a lost connection made again, so a daemon
 // that was restarted is found again without anyone noticing.
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTcpSocket>
@@ -21,6 +22,28 @@ struct HamlibAddress {
 // file gives `defaults`; a bad line is logged and its default kept.
 HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log);
 
+// Collects one answer of a daemon from the bytes as they arrive: the lines up to its
+// "RPRT n" line. An answer that grows past kMaxBytes without that line is no answer of a
+// daemon in order (an endless line, lines that never end in "RPRT"), and is given up.
+class HamlibAnswerReader {
+public:
+    static constexpr qsizetype kMaxBytes = 16 * 1024;
+    enum class State { Waiting, Complete, TooLong };
+
+    // Takes the next bytes; anything after the "RPRT" line is dropped.
+    State Take(const QByteArray& bytes);
+    State state() const { return state_; }
+    bool Started() const { return taken_ > 0; }
+    // The "RPRT n" line once Complete.
+    const QString& Answer() const { return answer_; }
+
+private:
+    State state_ = State::Waiting;
+    QByteArray line_;  // the line still open
+    qsizetype taken_ = 0;
+    QString answer_;
+};
+
 class HamlibLink {
 public:
     // `daemon` names it in the log ("rigctld").
@@ -28,9 +51,12 @@ public:
 
     // Sends one command line. True when the daemon answered "RPRT 0"; a refusal, no answer
     // or no daemon is logged and gives false. A connection that broke since the last
-    // command is made again and the command sent once more on it. After a daemon kept us
-    // waiting in vain (a hung daemon, a host that does not answer), commands are dropped
-    // at once for a few seconds, so the macros behind them do not pile up stale.
+    // command is made again and the command sent once more on it. An answer has a few
+    // seconds in all, however its bytes dribble in, and a size cap. After a daemon kept us
+    // waiting in vain (a hung daemon, a host that does not answer) or talked past either
+    // limit, the connection is dropped and commands are dropped at once for a few seconds,
+    // so the macros behind them do not pile up stale and "Close" is served meanwhile; then
+    // the link connects again.
     bool Send(const QString& command);
     // Connects unless connected; false when the daemon cannot be reached (logged).
     bool EnsureConnected() { return IsConnected() || (!HoldingOff() && Connect()); }
@@ -42,10 +68,12 @@ public:
     std::function<void()> onConnected;
 
 private:
-    enum class Outcome { Answered, Broken, Silent, Unreachable };
+    // Silent: nothing came in time; Overdue: bytes came, the "RPRT" line not in time;
+    // TooLong: more bytes than an answer has.
+    enum class Outcome { Answered, Broken, Silent, Overdue, TooLong, Unreachable };
     Outcome Attempt(const QString& command, QString& answer);
     bool Connect();
-    QString ReadAnswer();
+    Outcome ReadAnswer(QString& answer);
     void HoldOff();
     bool HoldingOff() const;
 
