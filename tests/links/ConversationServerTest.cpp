@@ -297,7 +297,6 @@ TEST_F(ConversationServerTest, TooManyOrIdleConnectionsAreClosedAndTheOthersServ
     std::vector<QString> told;
     server_->SetNotice([&](const QString& message) { told.push_back(message); });
     server_->SetClientLimit(3);
-    server_->SetTopicWait(std::chrono::milliseconds(200));
     Client working(Path());
     ASSERT_TRUE(working.Connected());
     working.Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
@@ -315,6 +314,7 @@ TEST_F(ConversationServerTest, TooManyOrIdleConnectionsAreClosedAndTheOthersServ
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].contains("newer ones are refused")) << told[0].toStdString();
     // The one that never named a topic goes after the wait; the others stay.
+    server_->SetTopicWait(std::chrono::milliseconds(200));
     EXPECT_TRUE(idle.WaitClosed());
     EXPECT_TRUE(Spin([&] { return server_->ClientCount() == 2; }));
     server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("still served"));
