@@ -1,5 +1,5 @@
 // The download's steps: the lock on the temporaries, the GET into the first temporary, the
-// copy and the two-line check, and the store through QSaveFile; every path clears up after itself.
+// copy and the check of the body, and the store through QSaveFile; every path clears up after itself.
 #include "catalogue/ElementDownload.h"
 
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "catalogue/DestinationName.h"
-#include "catalogue/ElementFileReader.h"
+#include "catalogue/DownloadCheck.h"
 
 namespace orbivox {
 namespace {
@@ -183,11 +183,12 @@ DownloadReport ElementDownload::StoreBody() {
     }
     second.close();
 
-    const bool hasElements = FileHoldsElementData(firstTemporary().toStdString());
+    const std::optional<QString> problem =
+        DownloadBodyProblem(std::string_view(body.constData(), static_cast<size_t>(body.size())));
     QFile::remove(firstTemporary());
-    if (!hasElements) {
+    if (problem) {
         QFile::remove(secondTemporary());
-        return Report(DownloadOutcome::NoElementData);
+        return Report(DownloadOutcome::NoElementData, *problem);
     }
 
     const QString destination = keplerFolder() + destinationName_;

@@ -1,10 +1,10 @@
 #pragma once
 // Downloads one element file: GET the address into "InterKeps.txt" in the main data folder,
-// keep a copy in "InterKeps2.txt", check that the body holds two-line element pairs, and
-// store the copy as "Kepler/<name>". The destination is written through a temporary file
-// and renamed into place before success is reported, so a failed or cancelled download never
-// leaves a partial file, and an older file of that name survives any failure. Both
-// temporaries are gone afterwards whatever happened.
+// keep a copy in "InterKeps2.txt", check that the body is element data through and through
+// (DownloadCheck.h), and store the copy as "Kepler/<name>". The destination is written
+// through a temporary file and renamed into place before success is reported, so a failed,
+// refused or cancelled download never leaves a partial file, and an older file of that name
+// survives any failure. Both temporaries are gone afterwards whatever happened.
 //
 // The dialog uses Start() and listens; the command-line tool calls Run(). A lock file in the
 // main data folder keeps the dialog and a cron job from sharing the temporaries at once.

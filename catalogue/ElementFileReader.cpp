@@ -190,13 +190,4 @@ orbit::ElementReadResult ReadElementFileByContent(const std::filesystem::path& p
     return read;
 }
 
-bool FileHoldsElementData(const std::filesystem::path& path) {
-    const auto scratch = std::make_unique<orbit::SetTable>();
-    const orbit::ElementReadResult read = ReadElementFileByContent(path, *scratch, {});
-    // A two-line file without titles names no set until the names list does; its pairs are
-    // element data all the same.
-    return read.fileRead && read.format != orbit::ElementFormat::None &&
-           (read.format != orbit::ElementFormat::Omm || read.count > 0);
-}
-
 }  // namespace orbivox

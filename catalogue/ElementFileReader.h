@@ -28,8 +28,4 @@ orbit::ElementReadResult ReadElementFileByContent(const std::filesystem::path& p
 orbit::ElementReadResult ReadElementFileByContent(const std::filesystem::path& path,
                                                   orbit::OrbitEngine& engine);
 
-// Whether a file holds element sets in any format we read (the download check); a scratch
-// table takes them, so nothing in use changes.
-bool FileHoldsElementData(const std::filesystem::path& path);
-
 }  // namespace orbivox

@@ -1,9 +1,12 @@
 // A download's address and body: the name the file would be stored under, whether that name
-// is refused, and whether the body holds two-line element pairs.
-#include <QBuffer>
+// is refused, and whether the body may be stored. A body the check lets through must read as
+// element data.
+#include <cstdlib>
+#include <memory>
 
 #include "catalogue/DestinationName.h"
-#include "catalogue/TwoLineCheck.h"
+#include "catalogue/DownloadCheck.h"
+#include "catalogue/ElementFileReader.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTargets.h"
 
@@ -14,10 +17,13 @@ void FuzzElementCheck(const std::uint8_t* data, std::size_t size) {
     const QString address = QString::fromUtf8(input.head);
     (void)DestinationNameProblem(DestinationName(address));
     (void)DestinationProblem(address);
-    QByteArray body = input.body;
-    QBuffer buffer(&body);
-    buffer.open(QIODevice::ReadOnly);
-    (void)HoldsTwoLineData(buffer);
+    const std::string_view body(input.body.constData(), static_cast<size_t>(input.body.size()));
+    if (!DownloadBodyProblem(body)) {
+        const auto table = std::make_unique<orbit::SetTable>();
+        const orbit::ElementReadResult read = ReadElementText(body, *table, {});
+        if (!read.fileRead || read.format == orbit::ElementFormat::None)
+            std::abort();
+    }
 }
 
 }  // namespace orbivox::fuzz

@@ -6,7 +6,7 @@
 namespace orbivox::fuzz {
 
 std::span<const FuzzTarget> FuzzTargets() {
-    static constexpr std::array<FuzzTarget, 7> targets = {{
+    static constexpr std::array<FuzzTarget, 8> targets = {{
         {"element-file", FuzzElementFile},
         {"settings-files", FuzzSettingsFiles},
         {"transponder-table", FuzzTransponderTable},
@@ -14,6 +14,7 @@ std::span<const FuzzTarget> FuzzTargets() {
         {"element-check", FuzzElementCheck},
         {"conversation-line", FuzzConversationLine},
         {"radio-reply", FuzzRadioReply},
+        {"hamlib-answer", FuzzHamlibAnswer},
     }};
     return targets;
 }

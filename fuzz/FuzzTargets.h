@@ -31,12 +31,15 @@ void FuzzSettingsFiles(const std::uint8_t* data, std::size_t size);
 void FuzzTransponderTable(const std::uint8_t* data, std::size_t size);
 // Group list, group files, source lists and the satellite names list.
 void FuzzCatalogueFiles(const std::uint8_t* data, std::size_t size);
-// A download: the first line is the address, the rest the body the server sent.
+// A download: the first line is the address, the rest the body the server sent; a body the
+// check stores must read as element data.
 void FuzzElementCheck(const std::uint8_t* data, std::size_t size);
 // One line of the conversation protocol as a peer sends it.
 void FuzzConversationLine(const std::uint8_t* data, std::size_t size);
 // A radio's answer to a read-back, through every family's reply parser.
 void FuzzRadioReply(const std::uint8_t* data, std::size_t size);
+// rigctld's or rotctld's answer to one command, as the server programs read it.
+void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size);
 
 std::span<const FuzzTarget> FuzzTargets();
 

@@ -4,6 +4,7 @@
 #include <QLocalSocket>
 
 #include "links/ConversationProtocol.h"
+#include "settings/RuntimeFolder.h"
 
 namespace orbivox {
 
@@ -37,6 +38,15 @@ bool ClientConversation::OpenLink() {
     }
     CloseLink();
     if (service_.isEmpty()) {
+        return false;
+    }
+    // A socket in a folder someone else controls may be anyone's: our positions and macros
+    // are not theirs to have.
+    if (const auto problem = PrivateFolderProblem(runtimeFolder_)) {
+        if (!refusalTold_ && refusalNotice_) {
+            refusalNotice_(*problem);
+        }
+        refusalTold_ = true;
         return false;
     }
     socket_ = std::make_unique<QLocalSocket>();

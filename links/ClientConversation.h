@@ -1,10 +1,13 @@
 #pragma once
 // Our client side of a conversation with another program: the rotor server
 // (RotClientConv), the CAT server (CatClientConv) and the ARS program (ArsClientConv with
-// its item ArsClientItem). Nothing here reports a failure: a text that cannot be delivered
-// is dropped, and the tracking tick never waits for the other program.
+// its item ArsClientItem). A text that cannot be delivered is dropped, and the tracking tick
+// never waits for the other program. The one failure that is reported is a runtime folder
+// that is not the user's own (another user's /tmp/orbivox-<uid>, say): nothing is sent into
+// it, and the refusal notice hears why, once.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLocalSocket;
@@ -32,8 +35,13 @@ public:
     // The item later pokes through PokeItem go to ("AZIMUTH").
     void SetItem(const QString& item) { item_ = item; }
     const QString& Item() const { return item_; }
-    // Opens the conversation; true when it is open.
+    // Opens the conversation; true when it is open. False without trying when the runtime
+    // folder is not the user's own.
     bool OpenLink();
+    // Told, once per run, why the runtime folder was refused.
+    void SetRefusalNotice(std::function<void(const QString& message)> notice) {
+        refusalNotice_ = std::move(notice);
+    }
     void ExecuteMacro(const QString& text);
     void Poke(const QString& item, const QString& text);
     void PokeItem(const QString& text) { Poke(item_, text); }
@@ -52,6 +60,8 @@ private:
     QString topic_;
     QString item_;
     std::unique_ptr<QLocalSocket> socket_;
+    std::function<void(const QString&)> refusalNotice_;
+    bool refusalTold_ = false;
 };
 
 // The three conversations of a run, named as the rotor and radio code know them.

@@ -36,6 +36,8 @@ ConversationServer::ConversationServer(QString service, QObject* parent)
     : QObject(parent), service_(std::move(service)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     QObject::connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
+    watch_.setInterval(kWatchInterval);
+    QObject::connect(&watch_, &QTimer::timeout, this, [this] { Watch(); });
 }
 
 ConversationServer::~ConversationServer() {
@@ -66,7 +68,50 @@ ListenOutcome ConversationServer::Listen(const QString& runtimeFolder) {
             return ListenOutcome::Failed;
         }
     }
-    return server_.listen(path) ? ListenOutcome::Listening : ListenOutcome::Failed;
+    if (!server_.listen(path)) {
+        return ListenOutcome::Failed;
+    }
+    runtimeFolder_ = runtimeFolder;
+    watch_.start();
+    return ListenOutcome::Listening;
+}
+
+void ConversationServer::TellOnce(Told what, const QString& message) {
+    if ((told_ & static_cast<int>(what)) != 0) {
+        return;
+    }
+    told_ |= static_cast<int>(what);
+    if (notice_) {
+        notice_(message);
+    }
+}
+
+void ConversationServer::Watch() {
+    for (QLocalSocket* socket : clients_.keys()) {
+        const auto found = clients_.constFind(socket);
+        if (found != clients_.constEnd() && found->topic.isEmpty() &&
+            found->connected.hasExpired(topicWait_.count())) {
+            Drop(socket);
+        }
+    }
+    if (server_.isListening()) {
+        return;
+    }
+    const QString why = server_.errorString();
+    TellOnce(Told::Stopped, QStringLiteral("The conversation server %1 stopped serving (%2); "
+                                           "it listens again as soon as it can.")
+                                .arg(service_, why));
+    switch (Listen(runtimeFolder_)) {
+        case ListenOutcome::Listening:
+            TellOnce(Told::Resumed,
+                     QStringLiteral("The conversation server %1 serves again.").arg(service_));
+            break;
+        case ListenOutcome::OtherInstance:
+            watch_.stop();  // another program took the name meanwhile: it serves now
+            break;
+        case ListenOutcome::Failed:
+            break;  // tried again at the next look
+    }
 }
 
 void ConversationServer::AddItem(const QString& topic, const QString& item, const QString& text) {
@@ -99,7 +144,19 @@ void ConversationServer::PublishItem(const QString& topic, const QString& item,
 void ConversationServer::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         socket->setParent(nullptr);
-        clients_.insert(socket, Client{});
+        if (clients_.size() >= clientLimit_) {
+            socket->abort();
+            delete socket;
+            TellOnce(Told::Refused,
+                     QStringLiteral("The conversation server %1 has %2 connections, as many as it "
+                                    "serves: newer ones are refused.")
+                         .arg(service_)
+                         .arg(clientLimit_));
+            continue;
+        }
+        Client client;
+        client.connected.start();
+        clients_.insert(socket, client);
         QObject::connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
         QObject::connect(socket, &QLocalSocket::disconnected, this,
                          [this, socket] { Drop(socket); });

@@ -3,11 +3,19 @@
 // the service, with topics holding text items that clients request or advise. Whatever a
 // client sends, the server answers, ignores or disconnects it; it never blocks on a client
 // and never lets one client hold up the others.
+//
+// Nor can many clients stop it: connections beyond a limit are refused (the newest), one
+// that has not opened a topic after a while is closed, and should the socket stop serving
+// (accepting fails when the process runs out of file descriptors, and the socket file goes
+// with it) the server listens again as soon as it can. The notice hears each of these once.
+#include <QElapsedTimer>
 #include <QHash>
 #include <QLocalServer>
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
@@ -34,6 +42,12 @@ public:
     // What a client may have waiting to be written before it is dropped: one that advises
     // and never reads would otherwise grow our memory without end.
     static constexpr qint64 kDefaultPendingLimit = 1024 * 1024;
+    // Connections served at once; a handful of programs is the normal load.
+    static constexpr int kDefaultClientLimit = 256;
+    // How long a connection may stay without opening a topic.
+    static constexpr std::chrono::milliseconds kDefaultTopicWait{30000};
+    // How often the limits and the socket are looked after.
+    static constexpr std::chrono::milliseconds kWatchInterval{1000};
 
     explicit ConversationServer(QString service, QObject* parent = nullptr);
     ~ConversationServer() override;
@@ -64,6 +78,13 @@ public:
         conversationClosed_ = std::move(callback);
     }
     void SetPendingLimit(qint64 bytes) { pendingLimit_ = bytes; }
+    void SetClientLimit(int clients) { clientLimit_ = clients; }
+    void SetTopicWait(std::chrono::milliseconds wait) { topicWait_ = wait; }
+    // Where the operator hears of refused connections and of listening again; each kind of
+    // event is told once per run.
+    void SetNotice(std::function<void(const QString& message)> notice) {
+        notice_ = std::move(notice);
+    }
     int ClientCount() const { return static_cast<int>(clients_.size()); }
 
 private:
@@ -71,7 +92,9 @@ private:
         QString topic;  // empty until CONNECT named a topic of ours
         QSet<QString> advised;
         QByteArray input;
+        QElapsedTimer connected;
     };
+    enum class Told { Refused = 1, Stopped = 2, Resumed = 4 };
 
     void Accept();
     void Read(QLocalSocket* socket);
@@ -79,6 +102,10 @@ private:
     // False when the client was dropped for a full buffer.
     bool Send(QLocalSocket* socket, const QByteArray& bytes);
     void Drop(QLocalSocket* socket);
+    // Closes connections that waited too long without a topic; listens again when the
+    // socket stopped serving.
+    void Watch();
+    void TellOnce(Told what, const QString& message);
 
     QString service_;
     QLocalServer server_;
@@ -88,6 +115,12 @@ private:
     std::function<void(const QString&, const QString&)> executed_;
     std::function<void(const QString&)> conversationClosed_;
     qint64 pendingLimit_ = kDefaultPendingLimit;
+    int clientLimit_ = kDefaultClientLimit;
+    std::chrono::milliseconds topicWait_ = kDefaultTopicWait;
+    std::function<void(const QString&)> notice_;
+    int told_ = 0;  // Told flags
+    QString runtimeFolder_;  // where we listen; empty until Listen succeeded
+    QTimer watch_;
 };
 
 }  // namespace orbivox

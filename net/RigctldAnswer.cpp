@@ -13,39 +13,52 @@ std::optional<QString> RigctldAnswer::Value(const QString& name) const {
     return std::nullopt;
 }
 
-std::optional<RigctldAnswer> TakeRigctldAnswer(QByteArray& buffer) {
-    RigctldAnswer answer;
-    qsizetype start = 0;
-    while (true) {
-        const qsizetype end = buffer.indexOf('\n', start);
-        if (end < 0) {
-            return std::nullopt;
+RigctldAnswerReader::State RigctldAnswerReader::Take(const QByteArray& bytes) {
+    if (state_ != State::Waiting) {
+        return state_;
+    }
+    for (const char c : bytes) {
+        if (++taken_ > kMaxBytes) {
+            return state_ = State::TooLong;
         }
-        const QString line = QString::fromLatin1(buffer.mid(start, end - start)).trimmed();
-        start = end + 1;
+        if (c != '\n') {
+            line_ += c;
+            continue;
+        }
+        const QString line = QString::fromLatin1(line_).trimmed();
+        line_.clear();
         if (line.startsWith(QLatin1String("RPRT"))) {
             bool ok = false;
-            answer.report = line.mid(4).trimmed().toInt(&ok);
+            answer_.report = line.mid(4).trimmed().toInt(&ok);
             if (!ok) {
-                answer.report = -1;
+                answer_.report = -1;
             }
-            break;
+            reportLine_ = line;
+            return state_ = State::Complete;
         }
+        if (line.isEmpty()) {
+            continue;
+        }
+        answer_.lines << line;
         if (line.startsWith(QLatin1String("ChkVFO:"))) {
-            answer.lines << line;
-            break;
-        }
-        if (!line.isEmpty()) {
-            answer.lines << line;
+            reportLine_ = line;
+            return state_ = State::Complete;
         }
     }
-    buffer.remove(0, start);
-    return answer;
+    return state_;
 }
 
-bool HoldsRigctldAnswer(const QByteArray& buffer) {
-    QByteArray copy = buffer;
-    return TakeRigctldAnswer(copy).has_value();
+std::optional<RigctldAnswer> ReadRigctldAnswer(const QByteArray& bytes) {
+    RigctldAnswerReader reader;
+    if (reader.Take(bytes) != RigctldAnswerReader::State::Complete) {
+        return std::nullopt;
+    }
+    return reader.Answer();
+}
+
+bool RigctldAnswerEnded(const QByteArray& bytes) {
+    RigctldAnswerReader reader;
+    return reader.Take(bytes) != RigctldAnswerReader::State::Waiting;
 }
 
 }  // namespace orbivox

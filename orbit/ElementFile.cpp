@@ -40,19 +40,23 @@ std::string CannotRead(const std::filesystem::path& path, const std::string& why
     return CannotReadElementFile(path, why);
 }
 
-// The file's bytes, or the message saying why there are none. Devices and pipes are read
-// too, but never beyond the size limit.
+// The file's bytes, or the message saying why there are none. Only a plain file (after
+// following links) is opened: a pipe or a device could keep the reader waiting for ever.
 std::optional<std::string> ReadCapped(const std::filesystem::path& path, std::string& error) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) {
         error = CannotRead(path, "it is a folder, not a file");
+        return std::nullopt;
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        error = CannotRead(path, "it is not a regular file (a pipe, a device or a socket)");
         return std::nullopt;
     }
     const std::string tooLarge = "it is larger than " +
                                  std::to_string(kMaxElementFileBytes / (1024 * 1024)) +
                                  " MiB, too large for an element file";
-    // A plain file says its size up front; other files are counted as they are read.
-    if (std::filesystem::is_regular_file(path, ec) &&
+    if (std::filesystem::is_regular_file(status) &&
         std::filesystem::file_size(path, ec) > kMaxElementFileBytes && !ec) {
         error = CannotRead(path, tooLarge);
         return std::nullopt;

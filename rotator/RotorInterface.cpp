@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 #include "rotator/ServerFiles.h"
@@ -37,9 +38,40 @@ bool IsAbsoluteServerPath(const QString& serverPath) {
     return serverPath.contains(QLatin1Char(':')) || serverPath.startsWith(QLatin1Char('/'));
 }
 
+namespace {
+
+const QRegularExpression& DriveLetter() {
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
+    return drive;
+}
+
+}  // namespace
+
+bool IsWindowsServerPath(const QString& serverPath) {
+    return DriveLetter().match(serverPath).hasMatch() ||
+           (serverPath.contains(QLatin1Char('\\')) && !serverPath.startsWith(QLatin1Char('/')));
+}
+
+QString ServerProgramLocation(const QString& serverPath, const QString& programFolder) {
+    if (serverPath.startsWith(QLatin1Char('/'))) {
+        return ServerProgramPath(serverPath);
+    }
+    QString relative = ServerProgramPath(QString(serverPath).remove(DriveLetter()));
+    while (relative.startsWith(QLatin1Char('/'))) {
+        relative.remove(0, 1);
+    }
+    return QDir::cleanPath(QDir(programFolder).filePath(relative));
+}
+
 RotorInterface::RotorInterface(ClientConversations& conversations, ServerStarter& starter,
                                Notifier& notifier)
-    : conversations_(conversations), starter_(starter), notifier_(notifier) {}
+    : conversations_(conversations), starter_(starter), notifier_(notifier) {
+    for (ClientConversation* conversation :
+         {&conversations_.RotClientConv, &conversations_.CatClientConv,
+          &conversations_.ArsClientConv}) {
+        conversation->SetRefusalNotice([this](const QString& message) { notifier_.Warning(message); });
+    }
+}
 
 void RotorInterface::StartRotorServer(bool serverFlag, const QString& serverPath,
                                       bool secondInstance, const QString& programFolder) {
@@ -47,19 +79,26 @@ void RotorInterface::StartRotorServer(bool serverFlag, const QString& serverPath
     if (!rotorServerActive_) {
         return;
     }
-    const QString stored = IsAbsoluteServerPath(serverPath)
-                               ? serverPath
-                               : AbsoluteServerPath(serverPath, programFolder);
-    rotorProgram_ = ServerProgramPath(stored);
-    if (!QFileInfo(rotorProgram_).isFile() &&
-        serverPath.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0) {
-        notifier_.Warning(QStringLiteral("Server program ") + rotorProgram_ + " not found!" + "\r" +
-                          "Open menu Setup/Rotor Setup and search the server file.");
-    }
-    // The launch is tried even after the warning: the program may turn up under its name.
+    rotorProgram_ = ServerProgramLocation(serverPath, programFolder);
     rotorWorkingFolder_ = QFileInfo(rotorProgram_).absolutePath();
-    starter_.Start(rotorProgram_, rotorWorkingFolder_);
-    starter_.Wait(kServerStartWaitMs);
+    if (!QFileInfo(rotorProgram_).isFile() && IsWindowsServerPath(serverPath)) {
+        // A path from Windows names nothing here but the program folder's own files; what
+        // lies under that name elsewhere (the working folder, say) is not ours to run. A
+        // server started by hand is still talked to.
+        notifier_.Warning(QStringLiteral("Server program ") + serverPath +
+                          " (RotorServer.SQF) is not in the program folder " + programFolder +
+                          " and is not started.\r" +
+                          "Open menu Setup/Rotor Setup and search the server file.");
+    } else {
+        if (!QFileInfo(rotorProgram_).isFile() &&
+            serverPath.compare(QLatin1String("none"), Qt::CaseInsensitive) != 0) {
+            notifier_.Warning(QStringLiteral("Server program ") + rotorProgram_ + " not found!" +
+                              "\r" + "Open menu Setup/Rotor Setup and search the server file.");
+        }
+        // The launch is tried even after the warning: the program may turn up under its name.
+        starter_.Start(rotorProgram_, rotorWorkingFolder_);
+        starter_.Wait(kServerStartWaitMs);
+    }
 
     const QString name = ServerFileName(serverPath);
     arsStyle_ = IsArsServer(serverPath);

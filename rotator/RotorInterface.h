@@ -46,6 +46,13 @@ QString ServerFileName(const QString& serverPath);
 bool IsArsServer(const QString& serverPath);
 // An absolute path: one holding a drive letter ":" or starting with "/".
 bool IsAbsoluteServerPath(const QString& serverPath);
+// A path written for Windows: a drive letter ("C:") or backslashes.
+bool IsWindowsServerPath(const QString& serverPath);
+// Where a stored server path points here. A Windows path lies under the program folder (its
+// drive letter and leading backslash dropped), as the shipped AlleServer.SQF's relative
+// paths do; an absolute Linux path stands as it is; any other path is relative to the
+// program folder. Never relative to the working folder.
+QString ServerProgramLocation(const QString& serverPath, const QString& programFolder);
 
 class RotorInterface {
 public:

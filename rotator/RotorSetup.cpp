@@ -107,10 +107,7 @@ void RotorSetup::SelectInterface(int row) {
         rotorServerFlag_ = false;
         return;
     }
-    const QString path = IsAbsoluteServerPath(entry->serverPath)
-                             ? entry->serverPath
-                             : AbsoluteServerPath(entry->serverPath, folders_.programFolder);
-    const QString program = ServerProgramPath(path);
+    const QString program = ServerProgramLocation(entry->serverPath, folders_.programFolder);
     if (QFileInfo(program).isFile()) {
         rotorServerFlag_ = true;
         return;

@@ -1,13 +1,15 @@
 // The server programs' connection to rigctld and rotctld.
 #include "servers/HamlibLink.h"
 
+#include <QDeadlineTimer>
+
 #include "net/DaemonAddress.h"
 
 namespace orbivox::servers {
 namespace {
 
 constexpr int kConnectWaitMs = 2000;
-constexpr int kAnswerWaitMs = 3000;
+constexpr int kAnswerWaitMs = 3000;  // for the whole answer, not for each byte of it
 constexpr int kHoldOffMs = 5000;
 
 }  // namespace
@@ -50,6 +52,18 @@ bool HamlibLink::Send(const QString& command) {
             log_.Line(QStringLiteral("no answer from %1 to %2 in time").arg(daemon_, command));
             HoldOff();
             return false;
+        case Outcome::Overdue:
+            log_.Line(QStringLiteral("the answer from %1 to %2 did not end in %3 s")
+                          .arg(daemon_, command)
+                          .arg(kAnswerWaitMs / 1000));
+            HoldOff();
+            return false;
+        case Outcome::TooLong:
+            log_.Line(QStringLiteral("the answer from %1 to %2 ran past %3 bytes without \"RPRT\"")
+                          .arg(daemon_, command)
+                          .arg(HamlibAnswerReader::kMaxBytes));
+            HoldOff();
+            return false;
         case Outcome::Answered:
             break;
     }
@@ -74,14 +88,13 @@ HamlibLink::Outcome HamlibLink::Attempt(const QString& command, QString& answer)
     }
     socket_.write((command + QLatin1Char('\n')).toLatin1());
     socket_.flush();
-    answer = ReadAnswer();
-    if (answer.isEmpty()) {
-        // Waiting in vain is worse than a closed connection: that one is made again at once.
-        const bool silent = socket_.error() == QAbstractSocket::SocketTimeoutError;
+    const Outcome outcome = ReadAnswer(answer);
+    if (outcome != Outcome::Answered) {
+        // Whatever is still on its way belongs to no command: the connection goes. Waiting
+        // in vain is worse than a closed connection, which is made again at once.
         socket_.abort();
-        return silent ? Outcome::Silent : Outcome::Broken;
     }
-    return Outcome::Answered;
+    return outcome;
 }
 
 bool HamlibLink::Connect() {
@@ -117,17 +130,27 @@ bool HamlibLink::HoldingOff() const {
     return heldOff_.isValid() && !heldOff_.hasExpired(kHoldOffMs);
 }
 
-// The "RPRT n" line that ends every answer (extended answers have lines before it).
-QString HamlibLink::ReadAnswer() {
+// The "RPRT n" line that ends every answer (extended answers have lines before it), within
+// one deadline for the whole answer.
+HamlibLink::Outcome HamlibLink::ReadAnswer(QString& answer) {
+    HamlibAnswerReader reader;
+    const QDeadlineTimer deadline(kAnswerWaitMs);
     while (true) {
-        while (socket_.canReadLine()) {
-            const QString line = QString::fromLatin1(socket_.readLine()).trimmed();
-            if (line.startsWith(QLatin1String("RPRT"))) {
-                return line;
-            }
+        switch (reader.Take(socket_.readAll())) {
+            case HamlibAnswerReader::State::Complete:
+                answer = reader.ReportLine();
+                return Outcome::Answered;
+            case HamlibAnswerReader::State::TooLong:
+                return Outcome::TooLong;
+            case HamlibAnswerReader::State::Waiting:
+                break;
         }
-        if (!socket_.waitForReadyRead(kAnswerWaitMs)) {
-            return {};
+        if (!socket_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            if (!deadline.hasExpired() &&
+                socket_.error() != QAbstractSocket::SocketTimeoutError) {
+                return Outcome::Broken;
+            }
+            return reader.Started() ? Outcome::Overdue : Outcome::Silent;
         }
     }
 }

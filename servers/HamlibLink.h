@@ -3,11 +3,13 @@
 // programs use it: made when the first command needs it, every command's answer read up
 // to its "RPRT n" line, a refusal logged, and a lost connection made again, so a daemon
 // that was restarted is found again without anyone noticing.
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTcpSocket>
 #include <functional>
 
+#include "net/RigctldAnswer.h"
 #include "servers/RotorServerFrame.h"
 
 namespace orbivox::servers {
@@ -21,6 +23,9 @@ struct HamlibAddress {
 // file gives `defaults`; a bad line is logged and its default kept.
 HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log);
 
+// The daemons' answer reader, shared with the Hamlib radio family.
+using HamlibAnswerReader = RigctldAnswerReader;
+
 class HamlibLink {
 public:
     // `daemon` names it in the log ("rigctld").
@@ -28,9 +33,12 @@ public:
 
     // Sends one command line. True when the daemon answered "RPRT 0"; a refusal, no answer
     // or no daemon is logged and gives false. A connection that broke since the last
-    // command is made again and the command sent once more on it. After a daemon kept us
-    // waiting in vain (a hung daemon, a host that does not answer), commands are dropped
-    // at once for a few seconds, so the macros behind them do not pile up stale.
+    // command is made again and the command sent once more on it. An answer has a few
+    // seconds in all, however its bytes dribble in, and a size cap. After a daemon kept us
+    // waiting in vain (a hung daemon, a host that does not answer) or talked past either
+    // limit, the connection is dropped and commands are dropped at once for a few seconds,
+    // so the macros behind them do not pile up stale and "Close" is served meanwhile; then
+    // the link connects again.
     bool Send(const QString& command);
     // Connects unless connected; false when the daemon cannot be reached (logged).
     bool EnsureConnected() { return IsConnected() || (!HoldingOff() && Connect()); }
@@ -42,10 +50,12 @@ public:
     std::function<void()> onConnected;
 
 private:
-    enum class Outcome { Answered, Broken, Silent, Unreachable };
+    // Silent: nothing came in time; Overdue: bytes came, the "RPRT" line not in time;
+    // TooLong: more bytes than an answer has.
+    enum class Outcome { Answered, Broken, Silent, Overdue, TooLong, Unreachable };
     Outcome Attempt(const QString& command, QString& answer);
     bool Connect();
-    QString ReadAnswer();
+    Outcome ReadAnswer(QString& answer);
     void HoldOff();
     bool HoldingOff() const;
 

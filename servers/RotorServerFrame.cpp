@@ -91,6 +91,7 @@ int RunServerProgram(int argc, char** argv, const TopicFactory& makeTopics) {
     log.Line(QStringLiteral("started"));
 
     ConversationServer server(service);
+    server.SetNotice([&log](const QString& message) { log.Line(message); });
     std::vector<ServedTopic> topics = makeTopics(folders, log, server);
     for (const ServedTopic& served : topics) {
         server.AddItem(served.topic, served.item);

@@ -1,5 +1,5 @@
-// Working out the program and data folders from the environment, copying bundled data into a
-// new data folder without overwriting, reading the configuration slot and writing Config.SQF.
+// Working out the program and data folders from the environment, making a new data folder
+// from the bundled data in one step, reading the configuration slot and writing Config.SQF.
 #include "settings/Folders.h"
 
 #include <QDir>
@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "settings/SqfFile.h"
 
@@ -38,8 +39,9 @@ void KeepModificationTime(const QString& source, const QString& target) {
     }
 }
 
-// Copies every file of `from` into `to` (recursively) that is not there yet.
-void CopyMissingFiles(const QString& from, const QString& to, const QString& skipName) {
+// Copies every file of `from` into `to` (recursively). Throws SqfError naming the first file
+// that could not be copied.
+void CopyFiles(const QString& from, const QString& to, const QString& skipName) {
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -48,11 +50,38 @@ void CopyMissingFiles(const QString& from, const QString& to, const QString& ski
         }
         const QString target = to + QDir(from).relativeFilePath(source);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFileInfo::exists(target)) {
-            QFile::copy(source, target);
-            QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-            KeepModificationTime(source, target);
+        QFile file(source);
+        if (!file.copy(target)) {
+            throw SqfError(source, QStringLiteral("cannot be copied to %1: %2")
+                                       .arg(QDir::toNativeSeparators(target), file.errorString()));
         }
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        KeepModificationTime(source, target);
+    }
+}
+
+// Makes `folder` (ending in "/") from the bundled files unless it exists. The files go into a
+// temporary folder beside it, renamed into place once complete: a start killed while
+// copying leaves no half-filled folder that would never start, and the next start copies
+// again. When another start placed its folder first, ours is dropped. The folder stays as
+// private as the temporary folder was made (0700).
+void MakeFolderFromBundle(const QString& bundled, const QString& folder,
+                          const QString& skipName) {
+    if (QFileInfo::exists(folder)) {
+        return;
+    }
+    const QString target = QDir::cleanPath(folder);
+    const QFileInfo targetInfo(target);
+    QDir().mkpath(targetInfo.absolutePath());
+    QTemporaryDir filling(targetInfo.absolutePath() + QStringLiteral("/.") +
+                          targetInfo.fileName() + QStringLiteral(".filling-XXXXXX"));
+    if (!filling.isValid()) {
+        throw SqfError(target, QStringLiteral("cannot be made: %1").arg(filling.errorString()));
+    }
+    CopyFiles(bundled, WithSlash(filling.path()), skipName);
+    if (!QDir().rename(filling.path(), target) && !QFileInfo::exists(target)) {
+        throw SqfError(target, QStringLiteral("cannot be made from %1")
+                                   .arg(QDir::toNativeSeparators(filling.path())));
     }
 }
 
@@ -118,16 +147,10 @@ Folders ResolveFolders(const FolderEnvironment& environment) {
     folders.mainDataFolder = FolderTextToPath(folders.dataRoot, QStringLiteral("\\Orbivox32\\"));
 
     const QString bundled = BundledDataFolder(folders.programFolder);
-    if (!QFileInfo::exists(folders.mainDataFolder)) {
-        QDir().mkpath(folders.mainDataFolder);
-        CopyMissingFiles(bundled, folders.mainDataFolder, QString());
-    }
+    MakeFolderFromBundle(bundled, folders.mainDataFolder, QString());
     folders.slot = ReadSlot(folders.mainDataFolder);
     folders.configDataFolder = FolderTextToPath(folders.dataRoot, folders.folderText());
-    if (!QFileInfo::exists(folders.configDataFolder)) {
-        QDir().mkpath(folders.configDataFolder);
-        CopyMissingFiles(bundled, folders.configDataFolder, QLatin1String(kConfigFile));
-    }
+    MakeFolderFromBundle(bundled, folders.configDataFolder, QLatin1String(kConfigFile));
     return folders;
 }
 

@@ -60,7 +60,8 @@ QString FolderTextToPath(const QString& dataRoot, const QString& folderText);
 
 // Resolves all folders, reading Config.SQF. On first start the main data folder is made
 // from the bundled data folder, and a slot's folder that does not exist yet from the same
-// defaults (without Config.SQF). A missing or unreadable Config.SQF, or one naming
+// defaults (without Config.SQF); each is filled beside its place and renamed into it, so it
+// is there complete or not at all. A file that cannot be copied throws SqfError naming it. A missing or unreadable Config.SQF, or one naming
 // anything but the four slots, means slot 1.
 Folders ResolveFolders(const FolderEnvironment& environment);
 

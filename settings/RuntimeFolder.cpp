@@ -20,8 +20,7 @@ QString WithSlash(const QString& path) {
 
 QString Refusal(const QString& folder, const QString& why) {
     return QStringLiteral("The runtime folder ") + folder + QStringLiteral(" ") + why +
-           QStringLiteral(".\rIt must be a folder of your own that no other user can open.") +
-           QStringLiteral("\rThe program will now be closed.");
+           QStringLiteral(".\rIt must be a folder of your own that no other user can open.");
 }
 
 }  // namespace
@@ -39,20 +38,15 @@ QString UserRuntimeFolder() {
         static_cast<unsigned>(::getuid()));
 }
 
-std::optional<QString> PreparePrivateFolder(const QString& folder) {
-    const QString path = QDir::cleanPath(folder);
-    const QByteArray native = QFile::encodeName(path);
-    // The parent (the XDG folder) may be missing; the folder itself is made here with 0700
-    // from the start, so it is never open to others even for a moment.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (::mkdir(native.constData(), 0700) == 0) {
-        ::chmod(native.constData(), 0700);  // whatever the umask took away
-    } else if (errno != EEXIST) {
-        return Refusal(folder, QStringLiteral("cannot be created"));
-    }
+std::optional<QString> PrivateFolderProblem(const QString& folder) {
+    const QByteArray native = QFile::encodeName(QDir::cleanPath(folder));
     // lstat: a symbolic link planted in its place is refused, not followed.
     struct stat info {};
-    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    if (::lstat(native.constData(), &info) != 0) {
+        return errno == ENOENT ? std::nullopt
+                               : std::optional<QString>(Refusal(folder, QStringLiteral("cannot be read")));
+    }
+    if (!S_ISDIR(info.st_mode)) {
         return Refusal(folder, QStringLiteral("is not a folder"));
     }
     if (info.st_uid != ::getuid()) {
@@ -60,6 +54,28 @@ std::optional<QString> PreparePrivateFolder(const QString& folder) {
     }
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
         return Refusal(folder, QStringLiteral("is open to other users"));
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> PreparePrivateFolder(const QString& folder) {
+    const QString path = QDir::cleanPath(folder);
+    const QByteArray native = QFile::encodeName(path);
+    const QString closing = QStringLiteral("\rThe program will now be closed.");
+    // The parent (the XDG folder) may be missing; the folder itself is made here with 0700
+    // from the start, so it is never open to others even for a moment.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (::mkdir(native.constData(), 0700) == 0) {
+        ::chmod(native.constData(), 0700);  // whatever the umask took away
+    } else if (errno != EEXIST) {
+        return Refusal(folder, QStringLiteral("cannot be created")) + closing;
+    }
+    struct stat info {};
+    if (::lstat(native.constData(), &info) != 0) {
+        return Refusal(folder, QStringLiteral("is not a folder")) + closing;
+    }
+    if (const auto problem = PrivateFolderProblem(folder)) {
+        return *problem + closing;
     }
     return std::nullopt;
 }

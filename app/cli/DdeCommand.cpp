@@ -96,8 +96,16 @@ int RunDde(const Arguments& args, std::ostream& out, std::ostream& err) {
     const QString topic = QString::fromStdString(args[2]);
     const QString third = QString::fromStdString(args[3]);
 
+    const QString runtimeFolder = UserRuntimeFolder();
+    // Whoever controls the folder could answer in our server's name.
+    if (const auto problem = PrivateFolderProblem(runtimeFolder)) {
+        err << "orbivox dde: "
+            << QString(*problem).replace(QLatin1Char('\r'), QLatin1Char('\n')).toStdString()
+            << '\n';
+        return 1;
+    }
     QLocalSocket socket;
-    socket.connectToServer(ServiceSocketPath(UserRuntimeFolder(), service));
+    socket.connectToServer(ServiceSocketPath(runtimeFolder, service));
     if (!socket.waitForConnected(kConnectWaitMs)) {
         err << "orbivox dde: no server answers for " << args[1] << '\n';
         return 1;

@@ -167,6 +167,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     engine.SetMapUpdate(session.startValues().mapUpdateSeconds, options->speed);
     PrintingNotifier notifier(err);
     DataPublishing publishing(engine);
+    publishing.Server().SetNotice([&notifier](const QString& message) { notifier.Warning(message); });
     if (publishing.Start(UserRuntimeFolder()) == ListenOutcome::Failed) {
         err << "orbivox track: the data items cannot be published\n";
     }

@@ -72,6 +72,8 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
         QLocale::system().decimalPoint().at(0).toLatin1();
     // A second running copy finds the first one serving and publishes nothing.
     publishing_ = std::make_unique<DataPublishing>(session_.engine());
+    publishing_->Server().SetNotice(
+        [this](const QString& message) { notifier_.Warning(message); });
     publishing_->Start(UserRuntimeFolder());
     StartRotor();
 

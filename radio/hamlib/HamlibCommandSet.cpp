@@ -223,8 +223,8 @@ private:
     std::optional<RigctldAnswer> Exchange(CatLink& link, const QString& line) {
         link.ClearInput();
         link.Send((line + '\n').toLatin1());
-        QByteArray received = link.AwaitAnswer(HoldsRigctldAnswer, kRigctldLeastWaitMs);
-        std::optional<RigctldAnswer> answer = TakeRigctldAnswer(received);
+        const std::optional<RigctldAnswer> answer =
+            ReadRigctldAnswer(link.AwaitAnswer(RigctldAnswerEnded, kRigctldLeastWaitMs));
         if (!answer) {
             vfoChecked_ = false;
             resume_ = true;

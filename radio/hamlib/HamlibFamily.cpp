@@ -71,8 +71,7 @@ QString TestLine(const RadioFiles& files) {
     CatLink link(&line, 0);
     auto ask = [&link](const QByteArray& command) {
         link.Send(command);
-        QByteArray received = link.AwaitAnswer(HoldsRigctldAnswer, kTestWaitMs);
-        return TakeRigctldAnswer(received);
+        return ReadRigctldAnswer(link.AwaitAnswer(RigctldAnswerEnded, kTestWaitMs));
     };
     const auto check = ask("+\\chk_vfo\n");
     const bool vfoArguments = check && check->Value(QStringLiteral("ChkVFO")) == QStringLiteral("1");

@@ -3,6 +3,7 @@
 // answers when nobody or an unknown item answers.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -77,6 +78,23 @@ TEST_F(CliDde, SecondCopyStaysSilentAndTheFirstKeepsServing) {
     // Executes and pokes get no answer; the tool does not wait for one.
     EXPECT_EQ(Dde({"execute", "Orbivox32", "DdeServConv", "[Close]"}).exitCode, 0);
     EXPECT_EQ(Dde({"poke", "Orbivox32", "DdeServConv", "DdeServItem", "x"}).exitCode, 0);
+}
+
+// The client checks the runtime folder as the server does: one others can open may hold
+// anyone's socket, so nothing is asked there.
+TEST_F(CliDde, ARuntimeFolderOthersCanOpenIsRefused) {
+    const QString folder = home_.path() + "/run/Orbivox32";
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther |
+                                                  QFile::ExeOther));
+    const CliRun refused = Dde({"request", "Orbivox32", "OrbivoxDdeConv", "OrbivoxDdeItem"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(refused.err.contains("orbivox dde: The runtime folder " + folder +
+                                     "/ is open to other users"))
+        << refused.err.toStdString();
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner));
+    EXPECT_EQ(Dde({"request", "Orbivox32", "OrbivoxDdeConv", "OrbivoxDdeItem"}).exitCode, 0);
 }
 
 TEST_F(CliDde, UnknownItemsAndMissingServersFail) {

@@ -128,6 +128,39 @@ TEST_F(ElementDownloadTest, AFailedDownloadKeepsTheOlderFileOfThatName) {
     EXPECT_EQ(ReadAll(Kepler("missing.txt")), Elements());
 }
 
+// What replaced a good file before: a body that only looks like a pair, a body cut off
+// without a Content-Length, one good set followed by an error page. Each is refused with its
+// reason and the stored file stays as it was.
+TEST_F(ElementDownloadTest, ABodyThatIsNotElementsThroughoutLeavesTheStoredFile) {
+    const QByteArray elements = Elements();
+    const QByteArray firstSet = elements.left(elements.indexOf("ISS (ZARYA)"));
+    const struct {
+        const char* what;
+        QByteArray body;
+        const char* reason;
+    } cases[] = {
+        {"a pair in name only", "1 hello\n2 world\n", "line 1 is no line 1 of a set"},
+        {"cut off", elements.left(elements.size() / 2), "line 5 is no line 1 of a set: it has"},
+        {"a set and an error page",
+         firstSet + "<html>\n<body>Service unavailable</body>\n</html>\n", "line 5 is no line 1 of a set"},
+    };
+    ElementDownload download(dir.path(), options);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteAll(Kepler("amateur.txt"), elements);
+        Answer bad;
+        bad.body = c.body;
+        bad.announceLength = false;
+        server.Serve("/amateur.txt", bad);
+        const DownloadReport report = download.Run(server.Url("/amateur.txt"));
+        EXPECT_EQ(report.outcome, DownloadOutcome::NoElementData);
+        EXPECT_EQ(report.message, QLatin1String(kNoKeplerianData));
+        EXPECT_TRUE(report.detail.contains(QLatin1String(c.reason))) << report.detail.toStdString();
+        EXPECT_EQ(ReadAll(Kepler("amateur.txt")), elements);
+        ExpectNoTemporaries();
+    }
+}
+
 TEST_F(ElementDownloadTest, AnAddressWithoutAUsableNameIsRefusedBeforeAnythingIsFetched) {
     ElementDownload download(dir.path(), options);
     for (const QString& address :

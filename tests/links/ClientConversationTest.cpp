@@ -4,6 +4,7 @@
 #include "links/ClientConversation.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -103,6 +104,51 @@ TEST_F(ClientConversationTest, ServerThatNeverReadsCostsDroppedTextsNotAStall) {
     }
     EXPECT_GT(rot.Pending(), 0);
     ::close(deaf);
+}
+
+// A runtime folder that is not the user's own may hold anyone's socket: the client refuses it
+// as the server does, sends nothing and says why once. Handing a folder to another user
+// needs root; the other cases run for anyone.
+TEST_F(ClientConversationTest, ARuntimeFolderNotOurOwnGetsNothing) {
+    const QString open = folder_ + "/open";
+    ASSERT_TRUE(QDir().mkdir(open));
+    ::chmod(QFile::encodeName(open).constData(), 0755);
+    const QString theirs = folder_ + "/theirs";
+    ASSERT_TRUE(QDir().mkdir(theirs));
+    ::chmod(QFile::encodeName(theirs).constData(), 0700);
+    const bool root = ::chown(QFile::encodeName(theirs).constData(), ::getuid() + 1,
+                              static_cast<gid_t>(-1)) == 0;
+    const QString target = folder_ + "/target";
+    ASSERT_TRUE(QDir().mkdir(target));
+    ::chmod(QFile::encodeName(target).constData(), 0700);
+    const QString link = folder_ + "/link";
+    ASSERT_TRUE(QFile::link(target, link));
+    const struct {
+        QString folder;
+        const char* why;
+    } cases[] = {
+        {open, "is open to other users"},
+        {theirs, "belongs to another user"},
+        {link, "is not a folder"},
+    };
+    for (const auto& c : cases) {
+        if (c.folder == theirs && !root) {
+            continue;
+        }
+        SCOPED_TRACE(c.why);
+        RecordingServer server(ServiceSocketPath(c.folder, "WiSatRot"));
+        std::vector<QString> told;
+        ClientConversation rot(ClientOpening::WhenLinked, c.folder);
+        rot.SetRefusalNotice([&](const QString& message) { told.push_back(message); });
+        rot.SetLink("WiSatRot", "RotorServer");
+        rot.ExecuteMacro("123 45");
+        EXPECT_FALSE(rot.OpenLink());
+        EXPECT_FALSE(rot.IsOpen());
+        Spin([] { return false; }, 50);
+        EXPECT_EQ(server.connections, 0);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_TRUE(told[0].contains(c.folder + " " + c.why)) << told[0].toStdString();
+    }
 }
 
 }  // namespace

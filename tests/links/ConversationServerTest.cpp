@@ -3,6 +3,7 @@
 #include "links/ConversationServer.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -285,6 +288,75 @@ TEST_F(ConversationServerTest, HundredClientsAndClientsThatVanish) {
                   QByteArray("DATA OrbivoxDdeItem tick ") + QByteArray::number(kTicks - 1));
     }
     ASSERT_TRUE(Spin([&] { return server_->ClientCount() == 100; }));
+}
+
+// Connections beyond the limit are refused (the newest), a connection that opens no topic is
+// closed after a while, and the clients at work are served throughout; the operator hears
+// of the refusals once.
+TEST_F(ConversationServerTest, TooManyOrIdleConnectionsAreClosedAndTheOthersServed) {
+    std::vector<QString> told;
+    server_->SetNotice([&](const QString& message) { told.push_back(message); });
+    server_->SetClientLimit(3);
+    Client working(Path());
+    ASSERT_TRUE(working.Connected());
+    working.Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+    ASSERT_TRUE(working.WaitLines(1));
+    Client idle(Path());
+    ASSERT_TRUE(idle.Connected());
+    std::vector<std::unique_ptr<Client>> more;
+    for (int k = 0; k < 3; ++k) {
+        more.push_back(std::make_unique<Client>(Path()));
+        more.back()->Send("CONNECT OrbivoxDdeConv\n");
+    }
+    // The third connection fills the limit; the two after it are refused.
+    EXPECT_TRUE(more[1]->WaitClosed());
+    EXPECT_TRUE(more[2]->WaitClosed());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].contains("newer ones are refused")) << told[0].toStdString();
+    // The one that never named a topic goes after the wait; the others stay.
+    server_->SetTopicWait(std::chrono::milliseconds(200));
+    EXPECT_TRUE(idle.WaitClosed());
+    EXPECT_TRUE(Spin([&] { return server_->ClientCount() == 2; }));
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("still served"));
+    ASSERT_TRUE(working.WaitLines(2));
+    EXPECT_EQ(working.lines.back(), "DATA OrbivoxDdeItem still served");
+    EXPECT_EQ(more[0]->Socket().state(), QLocalSocket::ConnectedState);
+}
+
+// Accepting fails when the process has no file descriptor left, and the socket stops
+// serving (its file is gone); once descriptors are free again the server listens anew.
+TEST_F(ConversationServerTest, ListensAgainAfterRunningOutOfFileDescriptors) {
+    std::vector<QString> told;
+    server_->SetNotice([&](const QString& message) { told.push_back(message); });
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    rlimit low = limit;
+    low.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 512);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    std::vector<int> held;
+    for (int fd; (fd = ::dup(0)) >= 0;) {
+        held.push_back(fd);
+    }
+    ASSERT_FALSE(held.empty());
+    ::close(held.back());  // one left: for the client's end, none for the server's
+    held.pop_back();
+    {
+        Client client(Path());
+        EXPECT_TRUE(Spin([&] { return !server_->IsListening(); }));
+    }
+    for (const int fd : held) {
+        ::close(fd);
+    }
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    ASSERT_TRUE(Spin([&] { return server_->IsListening() && QFile::exists(Path()); }));
+    ASSERT_GE(told.size(), 1u);
+    EXPECT_TRUE(told[0].contains("stopped serving")) << told[0].toStdString();
+    server_->PublishItem(kDataTopic, kDataItem, QStringLiteral("again"));
+    Client client(Path());
+    ASSERT_TRUE(client.Connected());
+    client.Send("CONNECT OrbivoxDdeConv\nREQUEST OrbivoxDdeItem\n");
+    ASSERT_TRUE(client.WaitLines(1));
+    EXPECT_EQ(client.lines[0], "DATA OrbivoxDdeItem again");
 }
 
 TEST_F(ConversationServerTest, SecondInstanceLeavesTheRunningOneAlone) {

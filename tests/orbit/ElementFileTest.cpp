@@ -1,5 +1,6 @@
 // Reading element files: format and layout detection, names, limits.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -174,6 +175,9 @@ TEST(ReadElementFile, UnreadablePathsAreRefusedWithAMessage) {
     const auto huge = dir / "huge.txt";
     std::ofstream(huge) << "x";
     std::filesystem::resize_file(huge, orbit::kMaxElementFileBytes + 1);
+    ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "pipe.txt", dir / "link.txt");
+    const std::string kNotRegular = "it is not a regular file (a pipe, a device or a socket)";
     struct Case {
         std::filesystem::path path;
         std::string reason;
@@ -182,8 +186,11 @@ TEST(ReadElementFile, UnreadablePathsAreRefusedWithAMessage) {
         {dir / "Kepler", "it is a folder, not a file"},
         {dir / "missing.txt", "No such file or directory"},
         {huge, "it is larger than 64 MiB, too large for an element file"},
-        // A device never ends; it is read no further than the limit.
-        {"/dev/zero", "it is larger than 64 MiB, too large for an element file"},
+        // A pipe or a device could keep us waiting for ever: refused before it is opened,
+        // through a link too.
+        {dir / "pipe.txt", kNotRegular},
+        {dir / "link.txt", kNotRegular},
+        {"/dev/zero", kNotRegular},
     };
     for (const Case& c : cases) {
         orbit::SetTable table;

@@ -69,8 +69,8 @@ TEST_F(RotorInterfaceTest, RelativeServerIsLaunchedFromTheProgramFolderAndGetsMa
 TEST_F(RotorInterfaceTest, ArsInCapitalsPokesTwiceAPositionAndOpensWhenItCan) {
     rotor_.StartRotorServer(true, "C:\\ARS\\ARSWIN32", false, programFolder_);
     EXPECT_TRUE(rotor_.ArsStyle());
-    ASSERT_EQ(notifier_.texts.size(), 1);  // no such program here: warned, launched anyway
-    EXPECT_EQ(starter_.started.size(), 1u);
+    ASSERT_EQ(notifier_.texts.size(), 1);  // not in the program folder: warned, not launched
+    EXPECT_TRUE(starter_.started.empty());
     rotor_.SendToRotor("010.0", "005.0");  // nobody there: dropped without a word
     RecordingServer server(Socket("arswin32"));
     rotor_.SendToRotor("123.4", "045.0");
@@ -78,7 +78,7 @@ TEST_F(RotorInterfaceTest, ArsInCapitalsPokesTwiceAPositionAndOpensWhenItCan) {
     EXPECT_EQ(server.lines, (std::vector<QByteArray>{"CONNECT RCI", "POKE AZIMUTH GA:123.4",
                                                      "POKE AZIMUTH GE:045.0"}));
     rotor_.CloseRotorServer();
-    EXPECT_EQ(starter_.waits, std::vector<int>{1200});  // the ARS link closes without a wait
+    EXPECT_TRUE(starter_.waits.empty());  // nothing started, and the ARS link closes without a wait
 }
 
 TEST_F(RotorInterfaceTest, NoServerFlagOrASecondCopyStartsAndSendsNothing) {
@@ -97,7 +97,7 @@ TEST_F(RotorInterfaceTest, NoServerFlagOrASecondCopyStartsAndSendsNothing) {
 }
 
 TEST_F(RotorInterfaceTest, MissingServerProgramIsNamedAndTheLaunchStillTried) {
-    rotor_.StartRotorServer(true, "Servers\\Gone", false, programFolder_);
+    rotor_.StartRotorServer(true, "Servers/Gone", false, programFolder_);
     ASSERT_EQ(notifier_.texts.size(), 1);
     EXPECT_EQ(notifier_.texts[0], "Server program " + programFolder_ +
                                       "Servers/Gone not found!\r"
@@ -105,6 +105,33 @@ TEST_F(RotorInterfaceTest, MissingServerProgramIsNamedAndTheLaunchStillTried) {
     EXPECT_EQ(starter_.started.size(), 1u);
     rotor_.SendToRotor("123", "045");  // goes nowhere, no second message
     EXPECT_EQ(notifier_.texts.size(), 1);
+}
+
+// A path written on Windows names a program in the program folder, without its drive; one
+// that is not there is refused by name and nothing is run, whatever lies under that name
+// in the working folder.
+TEST_F(RotorInterfaceTest, AWindowsServerPathRunsOnlyWhatTheProgramFolderHolds) {
+    QTemporaryDir working;
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(working.path()));
+    QDir(working.path()).mkpath("C:/Progs/Rotor");
+    WriteBytes(working.path() + "/C:/Progs/Rotor/IF100Srv", "#!/bin/sh\n");
+    rotor_.StartRotorServer(true, "C:\\Progs\\Rotor\\IF100Srv", false, programFolder_);
+    QDir::setCurrent(before);
+    EXPECT_TRUE(starter_.started.empty());
+    ASSERT_EQ(notifier_.texts.size(), 1);
+    EXPECT_EQ(notifier_.texts[0], "Server program C:\\Progs\\Rotor\\IF100Srv (RotorServer.SQF) is not "
+                                  "in the program folder " + programFolder_ + " and is not started.\r"
+                                  "Open menu Setup/Rotor Setup and search the server file.");
+
+    QDir(programFolder_).mkpath("Progs/Rotor");
+    WriteBytes(programFolder_ + "Progs/Rotor/IF100Srv", "");
+    RotorInterface again(conversations_, starter_, notifier_);
+    again.StartRotorServer(true, "C:\\Progs\\Rotor\\IF100Srv", false, programFolder_);
+    ASSERT_EQ(starter_.started.size(), 1u);
+    EXPECT_EQ(starter_.started[0].first, programFolder_ + "Progs/Rotor/IF100Srv");
+    EXPECT_EQ(ServerProgramLocation("\\Rotor\\IF100Srv", "/opt/o"), "/opt/o/Rotor/IF100Srv");
+    EXPECT_EQ(ServerProgramLocation("/opt/o/data/KCT\\ServerKCT", "/x"), "/opt/o/data/KCT/ServerKCT");
 }
 
 TEST_F(RotorInterfaceTest, CatServerThatIsTheRotorServerIsLaunchedOnce) {

@@ -3,12 +3,20 @@
 #include "settings/Folders.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <thread>
 
 #include "settings/SqfFile.h"
 #include "tests/support/QtPrinters.h"
@@ -45,6 +53,53 @@ TEST_F(FoldersTest, FirstStartUsesTheLocalRootAndCopiesTheBundledData) {
     EXPECT_STREQ(folders.numeral(), "I ");
     EXPECT_TRUE(QFile::exists(folders.ConfigFile("DivOptions.SQF")));
     EXPECT_TRUE(QFile::exists(folders.MainFile("Kepler/amateur.txt")));
+}
+
+// First starts killed at random points of their copy (a child process, SIGKILL after a
+// delay drawn within the time a whole copy takes) never leave a folder the next start takes
+// for complete: after each, the next start has every bundled file.
+TEST_F(FoldersTest, AFirstStartKilledWhileCopyingIsCompletedByTheNext) {
+    QStringList bundled = {"Config.SQF", "DivOptions.SQF", "Kepler/amateur.txt"};
+    QDir().mkpath(program_ + "/data/Many");
+    for (int k = 0; k < 40; ++k) {
+        bundled << QString("Many/%1.SQF").arg(k);
+        QFile file(program_ + "/data/" + bundled.back());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::number(k) + "\r\n");
+    }
+    FolderEnvironment measure = env_;
+    measure.dataHome = home_.filePath("measure");
+    QElapsedTimer clock;
+    clock.start();
+    ResolveFolders(measure);
+    const qint64 copyNs = clock.nsecsElapsed();
+    RecordProperty("copy_ms", static_cast<int>(copyNs / 1000000));
+
+    std::mt19937 random(20261211);
+    int killed = 0;
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        QDir(env_.dataHome).removeRecursively();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ResolveFolders(env_);
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(
+            std::chrono::nanoseconds(std::uniform_int_distribution<qint64>(0, copyNs)(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        killed += WIFSIGNALED(status) ? 1 : 0;
+
+        const Folders folders = ResolveFolders(env_);
+        const auto missing = std::find_if(bundled.begin(), bundled.end(), [&](const QString& name) {
+            return !QFile::exists(folders.MainFile(name));
+        });
+        EXPECT_EQ(missing, bundled.end()) << missing->toStdString();
+    }
+    RecordProperty("killed", killed);
 }
 
 // The copies keep the bundled files' dates: an element file's age is what the operator

@@ -1,0 +1,33 @@
+// What rigctld or rotctld sends back to one command, as the server programs read it: the
+// bytes arrive in pieces (the first byte of the input sets the piece size). The reader ends
+// on an "RPRT" line or gives up past its size cap; it never grows beyond that cap.
+#include <cstdlib>
+
+#include "fuzz/FuzzTargets.h"
+#include "servers/HamlibLink.h"
+
+namespace orbivox::fuzz {
+
+void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size) {
+    using servers::HamlibAnswerReader;
+    if (size == 0) {
+        return;
+    }
+    const qsizetype piece = 1 + data[0];
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
+                           static_cast<qsizetype>(size - 1));
+    HamlibAnswerReader reader;
+    for (qsizetype at = 0; at < bytes.size() && reader.state() ==
+                                                   HamlibAnswerReader::State::Waiting;
+         at += piece) {
+        reader.Take(bytes.mid(at, piece));
+    }
+    const bool complete = reader.state() == HamlibAnswerReader::State::Complete;
+    if (complete != reader.Answer().startsWith(QLatin1String("RPRT")) ||
+        (reader.state() == HamlibAnswerReader::State::TooLong &&
+         bytes.size() <= HamlibAnswerReader::kMaxBytes)) {
+        std::abort();
+    }
+}
+
+}  // namespace orbivox::fuzz
