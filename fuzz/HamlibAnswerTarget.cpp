@@ -4,12 +4,12 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzTargets.h"
-#include "servers/HamlibLink.h"
+#include "net/RigctldAnswer.h"
 
 namespace orbivox::fuzz {
 
 void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size) {
-    using servers::HamlibAnswerReader;
+    using HamlibAnswerReader = RigctldAnswerReader;
     if (size == 0) {
         return;
     }
@@ -23,7 +23,9 @@ void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size) {
         reader.Take(bytes.mid(at, piece));
     }
     const bool complete = reader.state() == HamlibAnswerReader::State::Complete;
-    if (complete != reader.Answer().startsWith(QLatin1String("RPRT")) ||
+    const QString& last = reader.ReportLine();
+    if (complete != (last.startsWith(QLatin1String("RPRT")) ||
+                     last.startsWith(QLatin1String("ChkVFO:"))) ||
         (reader.state() == HamlibAnswerReader::State::TooLong &&
          bytes.size() <= HamlibAnswerReader::kMaxBytes)) {
         std::abort();
