@@ -61,11 +61,18 @@ QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A status-bar text is never cut: its panel is at least as wide as the text, and the window
+// grows with it (a narrow window, W1, would squeeze every panel otherwise).
+void ShowWhole(QLabel* panel, const QString& text) {
+    panel->setText(text);
+    panel->setMinimumWidth(panel->sizeHint().width());
+}
+
 }  // namespace
 
 TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
                    const ScreenMetrics& screen, QWidget* parent, SpeechEngineFactory speech)
-    : QMainWindow(parent), session_(session), notifier_(notifier) {
+    : QMainWindow(parent), session_(session), notifier_(notifier), screen_(screen) {
     setObjectName(QStringLiteral("TAusgabe"));
     setWindowTitle(ApplicationTitle(session_.group()));
     session_.engine().Switches().decimalSeparator =
@@ -125,7 +132,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     passWindows_ = std::make_unique<PassWindows>(
         session_, notifier_,
         PassWindows::Places{this, &timer1_, [this] { ShowComputed(); }, std::move(speech),
-                            [this] { ShowWorkingName(); }});
+                            [this] { ShowWorkingName(); }, &screen_});
     layout->addWidget(passWindows_->Controls(), 0, Qt::AlignLeft);
     skyView_ = new SkyViewWindow(
         session_, notifier_,
@@ -295,7 +302,8 @@ void TAusgabe::BuildMenus() {
     for (const char* item : {"&Real Time", "&Preview", "&MA"}) {
         tracking->addAction(QString::fromLatin1(item))->setEnabled(false);
     }
-    QMenu* accessories = bar->addMenu(QStringLiteral("Acc&y"));
+    // Acc&y follows &Programs (the launcher's, below).
+    auto* accessories = new QMenu(QStringLiteral("Acc&y"), bar);
     accessories->addAction(QStringLiteral("Count Down"))->setEnabled(false);
     connect(accessories->addAction(QStringLiteral("Sky View")), &QAction::triggered, this,
             [this] { skyView_->OpenFromMenu(); });
@@ -331,6 +339,7 @@ void TAusgabe::BuildMenus() {
         return running;
     };
     launcherMenus_->startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
+    bar->insertMenu(launcherMenus_->helpMenu()->menuAction(), accessories);
 }
 
 void TAusgabe::BuildStatusBar() {
@@ -338,10 +347,13 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ = new QLabel(ObserverPanelText(station.longitude, station.latitude, sep), bar);
-    statusConfig_ = new QLabel(
-        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()), bar);
-    statusKeps_ = new QLabel(KepsPanelText(session_.sourceFile()), bar);
+    statusObserver_ = new QLabel(bar);
+    ShowWhole(statusObserver_, ObserverPanelText(station.longitude, station.latitude, sep));
+    statusConfig_ = new QLabel(bar);
+    ShowWhole(statusConfig_,
+              ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
+    statusKeps_ = new QLabel(bar);
+    ShowWhole(statusKeps_, KepsPanelText(session_.sourceFile()));
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
     statusAge_ = new QLabel(bar);
@@ -364,7 +376,7 @@ void TAusgabe::ShowElementAge() {
         return;
     }
     const ElementAge age = AgeOf(engine.Orbit().Sets()[index], engine.Time().computationInstant);
-    statusAge_->setText(ElementAgePanelText(age, engine.Switches().decimalSeparator));
+    ShowWhole(statusAge_, ElementAgePanelText(age, engine.Switches().decimalSeparator));
     statusAge_->setStyleSheet(ElementAgePanelStyle(age));
 }
 
@@ -386,9 +398,9 @@ void TAusgabe::ShowSelection() {
     setWindowTitle(ApplicationTitle(session_.group()));
     SetLetterButtons();
     ShowWorkingName();
-    statusConfig_->setText(
-        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
-    statusKeps_->setText(KepsPanelText(session_.sourceFile()));
+    ShowWhole(statusConfig_,
+              ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
+    ShowWhole(statusKeps_, KepsPanelText(session_.sourceFile()));
     ShowElementAge();
     passWindows_->CountdownChanged();
 }
@@ -413,6 +425,16 @@ void TAusgabe::ShowWorkingName() {
     const QString text = WorkingNameText(slot, session_.SelectedNames().value(slot));
     lblSatName_->setText(text);
     lblSatName_->setToolTip(text);
+}
+
+void TAusgabe::PlaceAtStart(const WindowPosition& stored) {
+    // The map panel sized the window to its map; no cap on top of that (a window's own
+    // adjustSize() would cut it to two thirds of the screen).
+    if (stored.known) {
+        move(stored.left, stored.top);
+    } else {
+        move(QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()).center() - rect().center());
+    }
 }
 
 void TAusgabe::StartTracking() {
@@ -448,8 +470,6 @@ void TAusgabe::OnTick() {
     if (!skyViewRestored_) {
         skyViewRestored_ = true;
         skyView_->RestoreAtStart();
-    } else {
-        skyView_->AfterTick();
     }
 }
 
@@ -457,7 +477,12 @@ void TAusgabe::ShowComputed() {
     map_->AfterTick();
     ShowTick();
     radio_->Refresh();
+    ShowWhole(radio_->StatusPanel(), radio_->StatusPanel()->text());
     switches_->Refresh();
+    // The sky view shows the engine's instant: the clock's, or the preview's and MA's.
+    if (skyViewRestored_) {
+        skyView_->AfterTick();
+    }
 }
 
 void TAusgabe::ShowDateTime() {
