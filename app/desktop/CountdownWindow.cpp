@@ -5,17 +5,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "map/WindowSizes.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
 
-TCountDown::TCountDown(CountdownControl& control, Notifier& notifier, QWidget* mainWindow)
+TCountDown::TCountDown(CountdownControl& control, Notifier& notifier, const ScreenMetrics& screen,
+                       QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
       control_(control),
       notifier_(notifier),
+      screen_(screen),
       main_(mainWindow) {
     setObjectName(QStringLiteral("TCountDown"));
     setWindowTitle(QStringLiteral("CountDown"));
@@ -137,8 +139,21 @@ void TCountDown::ShowAt() {
     if (control_.Settings().attached) {
         Attach();
     } else {
-        move(control_.Settings().left, control_.Settings().top);
+        PlaceFrame(QPoint(control_.Settings().left, control_.Settings().top));
     }
+}
+
+void TCountDown::PlaceFrame(QPoint at) {
+    const QSize frame = frameGeometry().size();
+    const QPoint inside =
+        KeepInsideWorkArea(QRect(at, frame), QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()));
+    // The stored place and the attached one are the frame's, as pos() gives it to "Store".
+    // A window whose native window exists but was never shown does not know its frame yet:
+    // move() would put its inside there and the frame a title bar higher. It gets the frame
+    // the main window has (the same window manager draws both).
+    const bool frameUnknown = testAttribute(Qt::WA_WState_Created) && frameGeometry() == geometry();
+    move(frameUnknown ? inside + (main_->geometry().topLeft() - main_->frameGeometry().topLeft())
+                      : inside);
 }
 
 void TCountDown::Draw() {
@@ -155,11 +170,10 @@ void TCountDown::Attach() {
         return;
     }
     lastMainFrame_ = main_->frameGeometry();
-    const QScreen* screen = main_->screen();
-    const int screenRight = screen ? screen->availableGeometry().right() + 1 : 1 << 20;
     const CountdownSettings& s = control_.Settings();
-    move(AttachedPosition(lastMainFrame_, frameGeometry().width(), screenRight, s.horizontalOffset,
-                          s.verticalOffset));
+    PlaceFrame(AttachedPosition(lastMainFrame_, frameGeometry().size(),
+                                QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()),
+                                s.horizontalOffset, s.verticalOffset));
 }
 
 void TCountDown::FollowMainWindow() {
