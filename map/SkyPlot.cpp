@@ -45,6 +45,54 @@ QPointF SkyPlotPosition(double azimuth, double elevation, int size) {
     return {centre + r * std::sin(a), centre - r * std::cos(a)};
 }
 
+SkyPlotLabels PlaceSkyPlotLabels(const SkyPlotContent& content, int size) {
+    size = std::max(size, kMinSize);
+    const QFontMetrics metrics(LabelFont());
+    const QPointF centre(size / 2.0, size / 2.0);
+    SkyPlotLabels labels;
+    labels.title = QRect(4, 2, metrics.horizontalAdvance(content.title), metrics.height());
+    auto place = [&](const SkyPlotMark& mark) {
+        if (mark.text.isEmpty()) {
+            return;
+        }
+        const QPointF at = SkyPlotPosition(mark.azimuth, mark.elevation, size);
+        // Outwards from the centre, beside the mark: a pass crosses the rings, so the way out
+        // from the rise, the set and the culmination is where its track is not.
+        QPointF out = at - centre;
+        const double length = std::hypot(out.x(), out.y());
+        out = length < 1.0 ? QPointF(1, 0) : out / length;
+        const QPointF anchor = at + out * 9.0;
+        const int width = metrics.horizontalAdvance(mark.text);
+        const int height = metrics.height();
+        double left = anchor.x() - width / 2.0;
+        if (std::abs(out.x()) > 0.3) {
+            left = out.x() > 0 ? anchor.x() : anchor.x() - width;
+        }
+        double top = anchor.y() - height / 2.0;
+        if (std::abs(out.y()) > 0.3) {
+            top = out.y() > 0 ? anchor.y() : anchor.y() - height;
+        }
+        // Whole inside the image with its halo, and below the title where it would meet it.
+        const int margin = 2;
+        int x = std::clamp(static_cast<int>(left), margin, std::max(margin, size - width - margin));
+        int y = std::clamp(static_cast<int>(top), margin, size - height - margin);
+        if (QRect(x, y, width, height).intersects(labels.title.adjusted(-2, -2, 2, 2))) {
+            y = labels.title.bottom() + 1 + margin + 1;
+        }
+        labels.marks.emplace_back(x, y, width, height);
+    };
+    for (const SkyPlotMark& event : content.events) {
+        place(event);
+    }
+    if (content.rotor) {
+        place(*content.rotor);
+    }
+    if (content.now) {
+        place(*content.now);
+    }
+    return labels;
+}
+
 QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) {
     size = std::max(size, kMinSize);
     const Palette p = PaletteOf(style);
@@ -99,31 +147,15 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         painter.setPen(QPen(p.track, 2));
         painter.drawPath(path);
     }
+    const SkyPlotLabels labels = PlaceSkyPlotLabels(content, size);
+    size_t nextLabel = 0;
     auto label = [&](const SkyPlotMark& mark, const QColor& colour) {
         if (mark.text.isEmpty()) {
             return;
         }
-        const QPointF at = SkyPlotPosition(mark.azimuth, mark.elevation, size);
-        // Outwards from the centre, beside the mark: a pass crosses the rings, so the way out
-        // from the rise, the set and the culmination is where its track is not.
-        QPointF out = at - centre;
-        const double length = std::hypot(out.x(), out.y());
-        out = length < 1.0 ? QPointF(1, 0) : out / length;
-        const QPointF anchor = at + out * 9.0;
-        const int width = metrics.horizontalAdvance(mark.text);
-        const int height = metrics.height();
-        double left = anchor.x() - width / 2.0;
-        if (std::abs(out.x()) > 0.3) {
-            left = out.x() > 0 ? anchor.x() : anchor.x() - width;
-        }
-        double top = anchor.y() - height / 2.0;
-        if (std::abs(out.y()) > 0.3) {
-            top = out.y() > 0 ? anchor.y() : anchor.y() - height;
-        }
-        const int x = std::clamp(static_cast<int>(left), 1, std::max(1, size - width - 1));
-        const int y = std::clamp(static_cast<int>(top), 1, size - height - 1);
+        const QRect box = labels.marks[nextLabel++];
         // A halo in the sky's colour keeps the text readable over rings and the track.
-        DrawHaloText(painter, x, y, colour, p.sky, mark.text);
+        DrawHaloText(painter, box.x(), box.y(), colour, p.sky, mark.text);
     };
     for (const SkyPlotMark& event : content.events) {
         const QPointF at = SkyPlotPosition(event.azimuth, event.elevation, size);
@@ -148,7 +180,7 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         label(*content.now, p.satellite);
     }
     painter.setPen(p.text);
-    painter.drawText(4, 2 + metrics.ascent(), content.title);
+    painter.drawText(labels.title.x(), labels.title.y() + metrics.ascent(), content.title);
     return image;
 }
 
