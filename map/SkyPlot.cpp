@@ -15,6 +15,7 @@ namespace orbivox {
 namespace {
 
 constexpr int kMinSize = 120;
+constexpr std::array<const char*, 4> kDirections = {"N", "E", "S", "W"};
 
 struct Palette {
     QColor background, sky, rings, text, track, events, satellite, rotor;
@@ -51,6 +52,16 @@ SkyPlotLabels PlaceSkyPlotLabels(const SkyPlotContent& content, int size) {
     const QPointF centre(size / 2.0, size / 2.0);
     SkyPlotLabels labels;
     labels.title = QRect(4, 2, metrics.horizontalAdvance(content.title), metrics.height());
+    // Inside the rim: outside it the north would meet the title.
+    for (size_t k = 0; k < kDirections.size(); ++k) {
+        const QString text = QString::fromLatin1(kDirections[k]);
+        const QPointF at =
+            centre + (SkyPlotPosition(static_cast<double>(k) * 90.0, 0.0, size) - centre) * 0.86;
+        const int width = metrics.horizontalAdvance(text);
+        labels.directions[k] = QRect(static_cast<int>(at.x() - width / 2.0),
+                                     static_cast<int>(at.y() - metrics.height() / 2.0), width,
+                                     metrics.height());
+    }
     auto place = [&](const SkyPlotMark& mark) {
         if (mark.text.isEmpty()) {
             return;
@@ -122,14 +133,9 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         painter.drawLine(inner, rim + (rim - centre) * 0.03);
     }
     painter.setPen(p.text);
-    const char* directions[] = {"N", "E", "S", "W"};
-    for (int k = 0; k < 4; ++k) {
-        const QString text = QString::fromLatin1(directions[k]);
-        const QPointF at = centre + (SkyPlotPosition(k * 90.0, 0.0, size) - centre) * 1.08;
-        const QRectF box(at.x() - metrics.horizontalAdvance(text) / 2.0,
-                         at.y() - metrics.height() / 2.0, metrics.horizontalAdvance(text),
-                         metrics.height());
-        painter.drawText(box, Qt::AlignCenter, text);
+    const SkyPlotLabels labels = PlaceSkyPlotLabels(content, size);
+    for (size_t k = 0; k < kDirections.size(); ++k) {
+        painter.drawText(labels.directions[k], Qt::AlignCenter, QString::fromLatin1(kDirections[k]));
     }
     for (const int elevation : {30, 60}) {
         const QPointF at = SkyPlotPosition(0.0, elevation, size);
@@ -147,7 +153,6 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         painter.setPen(QPen(p.track, 2));
         painter.drawPath(path);
     }
-    const SkyPlotLabels labels = PlaceSkyPlotLabels(content, size);
     size_t nextLabel = 0;
     auto label = [&](const SkyPlotMark& mark, const QColor& colour) {
         if (mark.text.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -34,11 +35,13 @@ enum class SkyPlotStyle { Dark, Light };
 // elevation, the centre at 90; elevations below the horizon stay on the rim.
 QPointF SkyPlotPosition(double azimuth, double elevation, int size);
 
-// Where the title and the marks' texts stand on a plot of `size` pixels (at least 120): one
-// box per mark with a text, in the order events, rotor, satellite. Every text lies whole
-// inside the image (its one-pixel halo too) and clear of the title.
+// Where the title, the four directions and the marks' texts stand on a plot of `size`
+// pixels (at least 120): one box per mark with a text, in the order events, rotor,
+// satellite. Every text lies whole inside the image (its one-pixel halo too) and clear of
+// the title.
 struct SkyPlotLabels {
     QRect title;
+    std::array<QRect, 4> directions;  // N, E, S, W, inside the rim
     std::vector<QRect> marks;
 };
 SkyPlotLabels PlaceSkyPlotLabels(const SkyPlotContent& content, int size);

@@ -143,17 +143,28 @@ void TCountDown::ShowAt() {
     }
 }
 
+const QWidget& TCountDown::Framed() const {
+    return frameGeometry() != geometry() ? static_cast<const QWidget&>(*this) : *main_;
+}
+
+QSize TCountDown::FrameSize() {
+    // Not shown yet: the size it will show with.
+    if (!isVisible() && !testAttribute(Qt::WA_Resized)) {
+        adjustSize();
+    }
+    const QWidget& framed = Framed();
+    return size() + (framed.frameGeometry().size() - framed.geometry().size());
+}
+
 void TCountDown::PlaceFrame(QPoint at) {
-    const QSize frame = frameGeometry().size();
-    const QPoint inside =
-        KeepInsideWorkArea(QRect(at, frame), QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()));
     // The stored place and the attached one are the frame's, as pos() gives it to "Store".
-    // A window whose native window exists but was never shown does not know its frame yet:
-    // move() would put its inside there and the frame a title bar higher. It gets the frame
-    // the main window has (the same window manager draws both).
-    const bool frameUnknown = testAttribute(Qt::WA_WState_Created) && frameGeometry() == geometry();
-    move(frameUnknown ? inside + (main_->geometry().topLeft() - main_->frameGeometry().topLeft())
-                      : inside);
+    // The inside is placed, which every platform does as asked, where the frame puts it.
+    const QRect frame(at, FrameSize());
+    const QWidget& framed = Framed();
+    const QPoint toInside = framed.geometry().topLeft() - framed.frameGeometry().topLeft();
+    const QPoint inside =
+        KeepInsideWorkArea(frame, QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()));
+    setGeometry(QRect(inside + toInside, size()));
 }
 
 void TCountDown::Draw() {
@@ -171,7 +182,7 @@ void TCountDown::Attach() {
     }
     lastMainFrame_ = main_->frameGeometry();
     const CountdownSettings& s = control_.Settings();
-    PlaceFrame(AttachedPosition(lastMainFrame_, frameGeometry().size(),
+    PlaceFrame(AttachedPosition(lastMainFrame_, FrameSize(),
                                 QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()),
                                 s.horizontalOffset, s.verticalOffset));
 }

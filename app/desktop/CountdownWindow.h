@@ -41,6 +41,11 @@ private:
     void OffsetsChanged();
     // Its frame's top left to `at`, moved into the work area where it would leave it.
     void PlaceFrame(QPoint at);
+    // What knows the window manager's frame: this window once framed, else the main window
+    // (the same window manager draws both); and this window's size with that frame (before
+    // it is first shown, the size it will show with).
+    const QWidget& Framed() const;
+    QSize FrameSize();
 
     CountdownControl& control_;
     Notifier& notifier_;

@@ -3,6 +3,7 @@
 #include "app/desktop/MainWindow.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -366,6 +368,21 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusAge_);
 }
 
+void TAusgabe::KeepStatusTextsWhole() {
+    // The window's layout leaves the status bar out of its minimum width: the panels would
+    // be squeezed over each other in a narrow window (W1). The window is held as wide as
+    // they are, and as its own layout needs. (Activated first: a panel's new width reaches
+    // the status bar's hint only through its layout.)
+    if (QLayout* panels = statusBar()->layout()) {
+        panels->activate();
+    }
+    const int needed = std::max(statusBar()->minimumSizeHint().width(),
+                                layout()->totalMinimumSize().width());
+    if (minimumWidth() != needed) {
+        map_->KeepWindowWidth(needed);
+    }
+}
+
 void TAusgabe::ShowElementAge() {
     TrackingEngine& engine = session_.engine();
     const int index = engine.WorkingSetIndex();
@@ -402,6 +419,7 @@ void TAusgabe::ShowSelection() {
               ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
     ShowWhole(statusKeps_, KepsPanelText(session_.sourceFile()));
     ShowElementAge();
+    KeepStatusTextsWhole();
     passWindows_->CountdownChanged();
 }
 
@@ -428,6 +446,17 @@ void TAusgabe::ShowWorkingName() {
 }
 
 void TAusgabe::PlaceAtStart(const WindowPosition& stored) {
+    // The status texts of the first tick, so the window has the width they need before it is
+    // shown: growing while the window manager frames it would move it.
+    session_.engine().View().UpdateClock();
+    ShowElementAge();
+    // The size grip takes its place in the status bar when the window is shown: counted now.
+    if (auto* grip = statusBar()->findChild<QSizeGrip*>();
+        grip != nullptr && statusBar()->isSizeGripEnabled()) {
+        grip->show();
+    }
+    ShowWhole(radio_->StatusPanel(), radio_->Radios().Tracker().CorrectionStatus());
+    KeepStatusTextsWhole();
     // The map panel sized the window to its map; no cap on top of that (a window's own
     // adjustSize() would cut it to two thirds of the screen).
     if (stored.known) {
@@ -478,6 +507,7 @@ void TAusgabe::ShowComputed() {
     ShowTick();
     radio_->Refresh();
     ShowWhole(radio_->StatusPanel(), radio_->StatusPanel()->text());
+    KeepStatusTextsWhole();
     switches_->Refresh();
     // The sky view shows the engine's instant: the clock's, or the preview's and MA's.
     if (skyViewRestored_) {

@@ -81,6 +81,8 @@ private:
     void ShowWorkingName();
     // The working satellite's element age on the status bar, in a warning colour when old.
     void ShowElementAge();
+    // The window at least as wide as the status bar's texts.
+    void KeepStatusTextsWhole();
     void OnTick();
     // The display for the engine's instant, after a tick or a preview step.
     void ShowComputed();

@@ -350,6 +350,8 @@ TEST_F(MainWindowTest, AtW1EveryStatusTextIsWhole) {
         }
     }
     EXPECT_GE(shown, 5);
+    // Nor can the window manager make it narrower than they are.
+    EXPECT_GE(window_->minimumWidth(), window_->statusBar()->minimumSizeHint().width());
     EXPECT_LE(window_->width(), 1024);
 }
 

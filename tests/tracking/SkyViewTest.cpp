@@ -72,7 +72,8 @@ TEST(SkyPlotGeometry, NorthUpEastRightHorizonOnTheRim) {
 }
 
 // Texts at the rim under the title, at the edges and at the zenith stand whole inside the
-// image, their halo too, and clear of the title, on the window's plot and the smallest one.
+// image, their halo too, and they and the directions stay clear of the title, on the
+// window's plot and the smallest one.
 TEST(SkyPlotLabels, InsideTheImageAndClearOfTheTitle) {
     SkyPlotContent content;
     content.title = "ISS (ZARYA): pass now, 2026-08-23";
@@ -92,6 +93,9 @@ TEST(SkyPlotLabels, InsideTheImageAndClearOfTheTitle) {
             EXPECT_TRUE(inside.contains(box)) << size << " label " << k << " at " << box.x()
                                               << "," << box.y() << " " << box.width();
             EXPECT_FALSE(box.intersects(labels.title)) << size << " label " << k;
+        }
+        for (const QRect& direction : labels.directions) {
+            EXPECT_FALSE(direction.intersects(labels.title)) << size;
         }
     }
 }
