@@ -191,8 +191,9 @@ TEST_F(IssOverMunich, DuringThePassTheTableGivesItsRealRise) {
     EXPECT_NEAR(now.losTime, before.front().pass.losTime, kSecond);
     EXPECT_NEAR(now.aosAzimuth, before.front().pass.aosAzimuth, 0.1);
     for (size_t k = 1; k + 1 < during.size(); ++k) {
-        EXPECT_NEAR(during[k].pass.aosTime, before[k].pass.aosTime, kSecond) << k;
-        EXPECT_NEAR(during[k].pass.losTime, before[k].pass.losTime, kSecond) << k;
+        // Searched from other instants: the same passes to the search's few seconds.
+        EXPECT_NEAR(during[k].pass.aosTime, before[k].pass.aosTime, 5 * kSecond) << k;
+        EXPECT_NEAR(during[k].pass.losTime, before[k].pass.losTime, 5 * kSecond) << k;
     }
     const SkyPlotContent plot = SkyViewContent(engine, request);
     ASSERT_FALSE(plot.events.empty());
