@@ -110,6 +110,10 @@ void Launcher::StartProgram(int k) {
     if (k < 0 || k >= std::min<int>(programs_.size(), kProgramMenuItems)) {
         return;
     }
+    // An empty line keeps its slot but names no program (its item is not shown).
+    if (programs_[k].trimmed().isEmpty()) {
+        return;
+    }
     // Linux programs have no ".exe"; a relative entry is taken from the program folder.
     QString program = programs_[k];
     program.replace(QLatin1Char('\\'), QLatin1Char('/'));

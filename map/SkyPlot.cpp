@@ -15,6 +15,7 @@ namespace orbivox {
 namespace {
 
 constexpr int kMinSize = 120;
+constexpr std::array<const char*, 4> kDirections = {"N", "E", "S", "W"};
 
 struct Palette {
     QColor background, sky, rings, text, track, events, satellite, rotor;
@@ -43,6 +44,64 @@ QPointF SkyPlotPosition(double azimuth, double elevation, int size) {
     const double r = Radius(size) * (90.0 - e) / 90.0;
     const double a = azimuth * std::numbers::pi / 180.0;
     return {centre + r * std::sin(a), centre - r * std::cos(a)};
+}
+
+SkyPlotLabels PlaceSkyPlotLabels(const SkyPlotContent& content, int size) {
+    size = std::max(size, kMinSize);
+    const QFontMetrics metrics(LabelFont());
+    const QPointF centre(size / 2.0, size / 2.0);
+    SkyPlotLabels labels;
+    labels.title = QRect(4, 2, metrics.horizontalAdvance(content.title), metrics.height());
+    // Inside the rim: outside it the north would meet the title.
+    for (size_t k = 0; k < kDirections.size(); ++k) {
+        const QString text = QString::fromLatin1(kDirections[k]);
+        const QPointF at =
+            centre + (SkyPlotPosition(static_cast<double>(k) * 90.0, 0.0, size) - centre) * 0.86;
+        const int width = metrics.horizontalAdvance(text);
+        labels.directions[k] = QRect(static_cast<int>(at.x() - width / 2.0),
+                                     static_cast<int>(at.y() - metrics.height() / 2.0), width,
+                                     metrics.height());
+    }
+    auto place = [&](const SkyPlotMark& mark) {
+        if (mark.text.isEmpty()) {
+            return;
+        }
+        const QPointF at = SkyPlotPosition(mark.azimuth, mark.elevation, size);
+        // Outwards from the centre, beside the mark: a pass crosses the rings, so the way out
+        // from the rise, the set and the culmination is where its track is not.
+        QPointF out = at - centre;
+        const double length = std::hypot(out.x(), out.y());
+        out = length < 1.0 ? QPointF(1, 0) : out / length;
+        const QPointF anchor = at + out * 9.0;
+        const int width = metrics.horizontalAdvance(mark.text);
+        const int height = metrics.height();
+        double left = anchor.x() - width / 2.0;
+        if (std::abs(out.x()) > 0.3) {
+            left = out.x() > 0 ? anchor.x() : anchor.x() - width;
+        }
+        double top = anchor.y() - height / 2.0;
+        if (std::abs(out.y()) > 0.3) {
+            top = out.y() > 0 ? anchor.y() : anchor.y() - height;
+        }
+        // Whole inside the image with its halo, and below the title where it would meet it.
+        const int margin = 2;
+        int x = std::clamp(static_cast<int>(left), margin, std::max(margin, size - width - margin));
+        int y = std::clamp(static_cast<int>(top), margin, size - height - margin);
+        if (QRect(x, y, width, height).intersects(labels.title.adjusted(-2, -2, 2, 2))) {
+            y = labels.title.bottom() + 1 + margin + 1;
+        }
+        labels.marks.emplace_back(x, y, width, height);
+    };
+    for (const SkyPlotMark& event : content.events) {
+        place(event);
+    }
+    if (content.rotor) {
+        place(*content.rotor);
+    }
+    if (content.now) {
+        place(*content.now);
+    }
+    return labels;
 }
 
 QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) {
@@ -74,14 +133,9 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         painter.drawLine(inner, rim + (rim - centre) * 0.03);
     }
     painter.setPen(p.text);
-    const char* directions[] = {"N", "E", "S", "W"};
-    for (int k = 0; k < 4; ++k) {
-        const QString text = QString::fromLatin1(directions[k]);
-        const QPointF at = centre + (SkyPlotPosition(k * 90.0, 0.0, size) - centre) * 1.08;
-        const QRectF box(at.x() - metrics.horizontalAdvance(text) / 2.0,
-                         at.y() - metrics.height() / 2.0, metrics.horizontalAdvance(text),
-                         metrics.height());
-        painter.drawText(box, Qt::AlignCenter, text);
+    const SkyPlotLabels labels = PlaceSkyPlotLabels(content, size);
+    for (size_t k = 0; k < kDirections.size(); ++k) {
+        painter.drawText(labels.directions[k], Qt::AlignCenter, QString::fromLatin1(kDirections[k]));
     }
     for (const int elevation : {30, 60}) {
         const QPointF at = SkyPlotPosition(0.0, elevation, size);
@@ -99,31 +153,14 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         painter.setPen(QPen(p.track, 2));
         painter.drawPath(path);
     }
+    size_t nextLabel = 0;
     auto label = [&](const SkyPlotMark& mark, const QColor& colour) {
         if (mark.text.isEmpty()) {
             return;
         }
-        const QPointF at = SkyPlotPosition(mark.azimuth, mark.elevation, size);
-        // Outwards from the centre, beside the mark: a pass crosses the rings, so the way out
-        // from the rise, the set and the culmination is where its track is not.
-        QPointF out = at - centre;
-        const double length = std::hypot(out.x(), out.y());
-        out = length < 1.0 ? QPointF(1, 0) : out / length;
-        const QPointF anchor = at + out * 9.0;
-        const int width = metrics.horizontalAdvance(mark.text);
-        const int height = metrics.height();
-        double left = anchor.x() - width / 2.0;
-        if (std::abs(out.x()) > 0.3) {
-            left = out.x() > 0 ? anchor.x() : anchor.x() - width;
-        }
-        double top = anchor.y() - height / 2.0;
-        if (std::abs(out.y()) > 0.3) {
-            top = out.y() > 0 ? anchor.y() : anchor.y() - height;
-        }
-        const int x = std::clamp(static_cast<int>(left), 1, std::max(1, size - width - 1));
-        const int y = std::clamp(static_cast<int>(top), 1, size - height - 1);
+        const QRect box = labels.marks[nextLabel++];
         // A halo in the sky's colour keeps the text readable over rings and the track.
-        DrawHaloText(painter, x, y, colour, p.sky, mark.text);
+        DrawHaloText(painter, box.x(), box.y(), colour, p.sky, mark.text);
     };
     for (const SkyPlotMark& event : content.events) {
         const QPointF at = SkyPlotPosition(event.azimuth, event.elevation, size);
@@ -148,7 +185,7 @@ QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style) 
         label(*content.now, p.satellite);
     }
     painter.setPen(p.text);
-    painter.drawText(4, 2 + metrics.ascent(), content.title);
+    painter.drawText(labels.title.x(), labels.title.y() + metrics.ascent(), content.title);
     return image;
 }
 

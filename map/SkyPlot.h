@@ -5,7 +5,9 @@
 // the rotor was sent. Drawn on an image, without widgets.
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -32,6 +34,17 @@ enum class SkyPlotStyle { Dark, Light };
 // Where azimuth/elevation lands on a plot of `size` x `size` pixels: the rim at 0 degrees
 // elevation, the centre at 90; elevations below the horizon stay on the rim.
 QPointF SkyPlotPosition(double azimuth, double elevation, int size);
+
+// Where the title, the four directions and the marks' texts stand on a plot of `size`
+// pixels (at least 120): one box per mark with a text, in the order events, rotor,
+// satellite. Every text lies whole inside the image (its one-pixel halo too) and clear of
+// the title.
+struct SkyPlotLabels {
+    QRect title;
+    std::array<QRect, 4> directions;  // N, E, S, W, inside the rim
+    std::vector<QRect> marks;
+};
+SkyPlotLabels PlaceSkyPlotLabels(const SkyPlotContent& content, int size);
 
 // The plot, `size` pixels square (at least 120).
 QImage DrawSkyPlot(const SkyPlotContent& content, int size, SkyPlotStyle style);

@@ -67,7 +67,14 @@ std::vector<PassRow> PassTable(OrbitEngine& orbit, const std::vector<int>& setIn
                                const GeodeticSite& site, double from, double until) {
     std::vector<PassRow> rows;
     for (const int index : setIndices) {
-        for (const PassData& pass : ListPasses(orbit, index, site, from, until, 0).passes) {
+        for (PassData pass : ListPasses(orbit, index, site, from, until, 0).passes) {
+            // The search from `from` sees a pass in progress rise at `from`; the table gives
+            // its real rise, as the sky plot does. Later passes are the search's own.
+            PassData whole;
+            if (pass.alreadyUp && PassAround(orbit, index, site, from, whole) &&
+                whole.aosTime <= from) {
+                pass = whole;
+            }
             rows.push_back({index, orbit.Sets()[index].name, pass});
         }
     }

@@ -41,8 +41,8 @@ struct PassRow {
     PassData pass;
 };
 
-// Every pass of `setIndices` rising in [from, until), sorted by rise time (ties by the order
-// of `setIndices`).
+// Every pass of `setIndices` rising in [from, until), and a pass in progress at `from` with
+// its real rise, sorted by rise time (ties by the order of `setIndices`).
 std::vector<PassRow> PassTable(OrbitEngine& orbit, const std::vector<int>& setIndices,
                                const GeodeticSite& site, double from, double until);
 

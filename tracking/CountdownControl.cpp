@@ -2,19 +2,20 @@
 #include "tracking/CountdownControl.h"
 
 #include "orbit/PassPrediction.h"
+#include "map/WindowSizes.h"
 #include "settings/SqfFile.h"
 #include "tracking/TrackingEngine.h"
 
 namespace orbivox {
 
-QPoint AttachedPosition(const QRect& mainFrame, int ownWidth, int screenRight, int horizontalOffset,
-                        int verticalOffset) {
+QPoint AttachedPosition(const QRect& mainFrame, QSize ownFrame, const QRect& workArea,
+                        int horizontalOffset, int verticalOffset) {
     const int top = mainFrame.top() + verticalOffset;
     const int right = mainFrame.left() + mainFrame.width() + horizontalOffset;
-    if (right + ownWidth > screenRight) {
-        return {mainFrame.left() - ownWidth - horizontalOffset, top};
-    }
-    return {right, top};
+    const QPoint at = right + ownFrame.width() > workArea.left() + workArea.width()
+                          ? QPoint(mainFrame.left() - ownFrame.width() - horizontalOffset, top)
+                          : QPoint(right, top);
+    return KeepInsideWorkArea(QRect(at, ownFrame), workArea);
 }
 
 CountdownControl::CountdownControl(TrackingEngine& engine, CountdownSettings settings, QString file)

@@ -21,10 +21,11 @@ namespace orbivox {
 
 class TrackingEngine;
 
-// Where the attached window's top left goes: right of the main window's frame, or left of
-// it when it would pass the screen's right edge.
-QPoint AttachedPosition(const QRect& mainFrame, int ownWidth, int screenRight, int horizontalOffset,
-                        int verticalOffset);
+// Where the attached window's frame goes: right of the main window's frame, or left of it
+// when it would pass the work area's right edge; moved into the work area where it would
+// still leave it (a main window near the left edge leaves no room on its left).
+QPoint AttachedPosition(const QRect& mainFrame, QSize ownFrame, const QRect& workArea,
+                        int horizontalOffset, int verticalOffset);
 
 class CountdownControl {
 public:

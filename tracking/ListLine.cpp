@@ -52,23 +52,20 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
     if (NarrowLayout(sizeCode)) {
         std::string line = az + std::string(45, ' ');
         // Each field goes in at its column (counted from 1), pushing the rest right. A field
-        // that reaches past the next column is not split by it: the next one follows it, so a
-        // five-digit orbit number pushes the squint past the cut at 49. The cut never shortens
-        // the orbit number itself: a wrong orbit number is worse than a line one longer.
+        // that reaches its column or past it is not split by the next one: that one follows
+        // it after a blank, so a five-digit range keeps a blank before the longitude. The
+        // cut at 49 takes only blanks: a field cut short (the squint at 49, a five-digit
+        // orbit number) would show a wrong number.
         const std::pair<size_t, const std::string*> fields[] = {
             {12, &el},  {18, &ma},  {24, &height}, {30, &range},
             {35, &lon}, {39, &lat}, {46, &orbit},  {49, &squint}};
         size_t end = az.size();
-        size_t orbitEnd = 0;
         for (const auto& [column, text] : fields) {
-            const size_t at = std::min(std::max(column - 1, end), line.size());
+            const size_t at = std::min(std::max(column - 1, end + 1), line.size());
             line.insert(at, *text);
             end = at + text->size();
-            if (text == &orbit) {
-                orbitEnd = end;
-            }
         }
-        line.resize(std::max<size_t>(49, orbitEnd));
+        line.resize(std::max<size_t>(49, end));
         return line;
     }
     std::string line = " " + az;
@@ -83,14 +80,15 @@ std::string FormatListFields(const ListValues& v, int sizeCode, char sep) {
 std::string FormatPassColumns(const PassColumns& p, double elevation, int sizeCode, char sep) {
     const bool up = elevation >= 0;
     if (NarrowLayout(sizeCode)) {
+        // A blank first: the fields end in the squint's last digit.
         if (p.geostationary) {
-            return "----- -----";
+            return " ----- -----";
         }
         if (p.countdownMode) {
-            return up ? "      " + orbit::FormatDuration(p.untilRecompute, "hh:nn")
-                      : orbit::FormatDuration(p.untilAos, "hh:nn");
+            return up ? "       " + orbit::FormatDuration(p.untilRecompute, "hh:nn")
+                      : " " + orbit::FormatDuration(p.untilAos, "hh:nn");
         }
-        return p.aosText.substr(0, 6) + p.losText;
+        return " " + p.aosText.substr(0, 6) + p.losText;
     }
     if (p.geostationary) {
         return "   ----- ----- --";

@@ -1,7 +1,8 @@
 #pragma once
 // The one-line data display of the working satellite and its header, in the two layouts:
-// the narrow one (window size codes 1 and 2) inserts fields at fixed columns and cuts the
-// line at 49 characters, the wide one (codes 3 to 7) right-aligns fields in fixed widths.
+// the narrow one (window size codes 1 and 2) inserts fields at fixed columns, each after at
+// least one blank, and cuts the line's blanks at 49 characters; the wide one (codes 3 to 7)
+// right-aligns fields in fixed widths.
 #include <optional>
 #include <string>
 

@@ -5,17 +5,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "map/WindowSizes.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
 
-TCountDown::TCountDown(CountdownControl& control, Notifier& notifier, QWidget* mainWindow)
+TCountDown::TCountDown(CountdownControl& control, Notifier& notifier, const ScreenMetrics& screen,
+                       QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
       control_(control),
       notifier_(notifier),
+      screen_(screen),
       main_(mainWindow) {
     setObjectName(QStringLiteral("TCountDown"));
     setWindowTitle(QStringLiteral("CountDown"));
@@ -137,8 +139,32 @@ void TCountDown::ShowAt() {
     if (control_.Settings().attached) {
         Attach();
     } else {
-        move(control_.Settings().left, control_.Settings().top);
+        PlaceFrame(QPoint(control_.Settings().left, control_.Settings().top));
     }
+}
+
+const QWidget& TCountDown::Framed() const {
+    return frameGeometry() != geometry() ? static_cast<const QWidget&>(*this) : *main_;
+}
+
+QSize TCountDown::FrameSize() {
+    // Not shown yet: the size it will show with.
+    if (!isVisible() && !testAttribute(Qt::WA_Resized)) {
+        adjustSize();
+    }
+    const QWidget& framed = Framed();
+    return size() + (framed.frameGeometry().size() - framed.geometry().size());
+}
+
+void TCountDown::PlaceFrame(QPoint at) {
+    // The stored place and the attached one are the frame's, as pos() gives it to "Store".
+    // The inside is placed, which every platform does as asked, where the frame puts it.
+    const QRect frame(at, FrameSize());
+    const QWidget& framed = Framed();
+    const QPoint toInside = framed.geometry().topLeft() - framed.frameGeometry().topLeft();
+    const QPoint inside =
+        KeepInsideWorkArea(frame, QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()));
+    setGeometry(QRect(inside + toInside, size()));
 }
 
 void TCountDown::Draw() {
@@ -155,11 +181,10 @@ void TCountDown::Attach() {
         return;
     }
     lastMainFrame_ = main_->frameGeometry();
-    const QScreen* screen = main_->screen();
-    const int screenRight = screen ? screen->availableGeometry().right() + 1 : 1 << 20;
     const CountdownSettings& s = control_.Settings();
-    move(AttachedPosition(lastMainFrame_, frameGeometry().width(), screenRight, s.horizontalOffset,
-                          s.verticalOffset));
+    PlaceFrame(AttachedPosition(lastMainFrame_, FrameSize(),
+                                QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()),
+                                s.horizontalOffset, s.verticalOffset));
 }
 
 void TCountDown::FollowMainWindow() {

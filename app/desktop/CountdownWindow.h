@@ -13,14 +13,16 @@
 #include <functional>
 
 #include "settings/Notifier.h"
+#include "settings/ScreenMetrics.h"
 #include "tracking/CountdownControl.h"
 
 namespace orbivox {
 
 class TCountDown : public QWidget {
 public:
-    // `mainWindow` is the window it attaches to.
-    TCountDown(CountdownControl& control, Notifier& notifier, QWidget* mainWindow);
+    // `mainWindow` is the window it attaches to; `screen` gives the room it stays in.
+    TCountDown(CountdownControl& control, Notifier& notifier, const ScreenMetrics& screen,
+               QWidget* mainWindow);
 
     // The menu entry: computed, sized to the list and shown.
     void OpenFromMenu();
@@ -37,9 +39,17 @@ private:
     void Store();
     void ShowAt();
     void OffsetsChanged();
+    // Its frame's top left to `at`, moved into the work area where it would leave it.
+    void PlaceFrame(QPoint at);
+    // What knows the window manager's frame: this window once framed, else the main window
+    // (the same window manager draws both); and this window's size with that frame (before
+    // it is first shown, the size it will show with).
+    const QWidget& Framed() const;
+    QSize FrameSize();
 
     CountdownControl& control_;
     Notifier& notifier_;
+    const ScreenMetrics& screen_;
     QWidget* main_;
     QListWidget* lstCountDown_;
     QCheckBox* ChkCountDown_;

@@ -29,15 +29,18 @@ LauncherMenus::LauncherMenus(QMenuBar* bar, const LauncherFolders& folders,
         programItems << item;
     }
     connect(menProg, &QMenu::aboutToShow, this, [this, programItems] {
+        // An empty line of Program.SQF keeps its slot, so the entries after it keep theirs,
+        // but shows no item.
         const QStringList captions = launcher_->ProgramCaptions();
         for (int k = 0; k < captions.size(); ++k) {
             programItems[k]->setText(captions[k]);
-            programItems[k]->setVisible(true);
+            programItems[k]->setVisible(!captions[k].trimmed().isEmpty());
         }
     });
 
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->setObjectName(QStringLiteral("N2"));
+    help_ = help;
     auto document = [this](QMenu* menu, const char* caption, const char* name, HelpDocument doc) {
         QAction* item = menu->addAction(QString::fromLatin1(caption));
         item->setObjectName(QString::fromLatin1(name));

@@ -27,6 +27,8 @@ public:
     std::function<void()> startTracking;
 
     Launcher& launcher() { return *launcher_; }
+    // "&?", the last menu of the bar.
+    QMenu* helpMenu() const { return help_; }
     TModAux& editor() { return *modAux_; }
     // Opens item k of "Auxiliary Files" as the menu does.
     void OpenAuxiliaryFile(int k);
@@ -36,6 +38,7 @@ private:
     std::unique_ptr<ProcessShell> ownShell_;
     std::unique_ptr<Launcher> launcher_;
     TModAux* modAux_;
+    QMenu* help_;
 };
 
 }  // namespace orbivox

@@ -3,6 +3,7 @@
 #include "app/desktop/MainWindow.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -61,11 +63,18 @@ QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A status-bar text is never cut: its panel is at least as wide as the text, and the window
+// grows with it (a narrow window, W1, would squeeze every panel otherwise).
+void ShowWhole(QLabel* panel, const QString& text) {
+    panel->setText(text);
+    panel->setMinimumWidth(panel->sizeHint().width());
+}
+
 }  // namespace
 
 TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& files,
                    const ScreenMetrics& screen, QWidget* parent, SpeechEngineFactory speech)
-    : QMainWindow(parent), session_(session), notifier_(notifier) {
+    : QMainWindow(parent), session_(session), notifier_(notifier), screen_(screen) {
     setObjectName(QStringLiteral("TAusgabe"));
     setWindowTitle(ApplicationTitle(session_.group()));
     session_.engine().Switches().decimalSeparator =
@@ -127,7 +136,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     passWindows_ = std::make_unique<PassWindows>(
         session_, notifier_,
         PassWindows::Places{this, &timer1_, [this] { ShowComputed(); }, std::move(speech),
-                            [this] { ShowWorkingName(); }});
+                            [this] { ShowWorkingName(); }, &screen_});
     layout->addWidget(passWindows_->Controls(), 0, Qt::AlignLeft);
     skyView_ = new SkyViewWindow(
         session_, notifier_,
@@ -299,7 +308,8 @@ void TAusgabe::BuildMenus() {
     for (const char* item : {"&Real Time", "&Preview", "&MA"}) {
         tracking->addAction(QString::fromLatin1(item))->setEnabled(false);
     }
-    QMenu* accessories = bar->addMenu(QStringLiteral("Acc&y"));
+    // Acc&y follows &Programs (the launcher's, below).
+    auto* accessories = new QMenu(QStringLiteral("Acc&y"), bar);
     accessories->addAction(QStringLiteral("Count Down"))->setEnabled(false);
     connect(accessories->addAction(QStringLiteral("Sky View")), &QAction::triggered, this,
             [this] { skyView_->OpenFromMenu(); });
@@ -335,6 +345,7 @@ void TAusgabe::BuildMenus() {
         return running;
     };
     launcherMenus_->startTracking = [this] { timer1_.start(session_.engine().TickIntervalMs()); };
+    bar->insertMenu(launcherMenus_->helpMenu()->menuAction(), accessories);
 }
 
 void TAusgabe::BuildStatusBar() {
@@ -342,10 +353,13 @@ void TAusgabe::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const StationSettings& station = session_.settings().station;
     const char sep = session_.engine().Switches().decimalSeparator;
-    statusObserver_ = new QLabel(ObserverPanelText(station.longitude, station.latitude, sep), bar);
-    statusConfig_ = new QLabel(
-        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()), bar);
-    statusKeps_ = new QLabel(KepsPanelText(session_.sourceFile()), bar);
+    statusObserver_ = new QLabel(bar);
+    ShowWhole(statusObserver_, ObserverPanelText(station.longitude, station.latitude, sep));
+    statusConfig_ = new QLabel(bar);
+    ShowWhole(statusConfig_,
+              ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
+    statusKeps_ = new QLabel(bar);
+    ShowWhole(statusKeps_, KepsPanelText(session_.sourceFile()));
     statusKeps_->setToolTip(
         QStringLiteral("Fresh elements: Satellites | Update Keps, or orbivox download"));
     statusAge_ = new QLabel(bar);
@@ -358,6 +372,21 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusAge_);
 }
 
+void TAusgabe::KeepStatusTextsWhole() {
+    // The window's layout leaves the status bar out of its minimum width: the panels would
+    // be squeezed over each other in a narrow window (W1). The window is held as wide as
+    // they are, and as its own layout needs. (Activated first: a panel's new width reaches
+    // the status bar's hint only through its layout.)
+    if (QLayout* panels = statusBar()->layout()) {
+        panels->activate();
+    }
+    const int needed = std::max(statusBar()->minimumSizeHint().width(),
+                                layout()->totalMinimumSize().width());
+    if (minimumWidth() != needed) {
+        map_->KeepWindowWidth(needed);
+    }
+}
+
 void TAusgabe::ShowElementAge() {
     TrackingEngine& engine = session_.engine();
     const int index = engine.WorkingSetIndex();
@@ -368,7 +397,7 @@ void TAusgabe::ShowElementAge() {
         return;
     }
     const ElementAge age = AgeOf(engine.Orbit().Sets()[index], engine.Time().computationInstant);
-    statusAge_->setText(ElementAgePanelText(age, engine.Switches().decimalSeparator));
+    ShowWhole(statusAge_, ElementAgePanelText(age, engine.Switches().decimalSeparator));
     statusAge_->setStyleSheet(ElementAgePanelStyle(age));
 }
 
@@ -390,10 +419,11 @@ void TAusgabe::ShowSelection() {
     setWindowTitle(ApplicationTitle(session_.group()));
     SetLetterButtons();
     ShowWorkingName();
-    statusConfig_->setText(
-        ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
-    statusKeps_->setText(KepsPanelText(session_.sourceFile()));
+    ShowWhole(statusConfig_,
+              ConfigPanelText(QLatin1String(session_.folders().numeral()), session_.group()));
+    ShowWhole(statusKeps_, KepsPanelText(session_.sourceFile()));
     ShowElementAge();
+    KeepStatusTextsWhole();
     passWindows_->CountdownChanged();
 }
 
@@ -417,6 +447,27 @@ void TAusgabe::ShowWorkingName() {
     const QString text = WorkingNameText(slot, session_.SelectedNames().value(slot));
     lblSatName_->setText(text);
     lblSatName_->setToolTip(text);
+}
+
+void TAusgabe::PlaceAtStart(const WindowPosition& stored) {
+    // The status texts of the first tick, so the window has the width they need before it is
+    // shown: growing while the window manager frames it would move it.
+    session_.engine().View().UpdateClock();
+    ShowElementAge();
+    // The size grip takes its place in the status bar when the window is shown: counted now.
+    if (auto* grip = statusBar()->findChild<QSizeGrip*>();
+        grip != nullptr && statusBar()->isSizeGripEnabled()) {
+        grip->show();
+    }
+    ShowWhole(radio_->StatusPanel(), radio_->Radios().Tracker().CorrectionStatus());
+    KeepStatusTextsWhole();
+    // The map panel sized the window to its map; no cap on top of that (a window's own
+    // adjustSize() would cut it to two thirds of the screen).
+    if (stored.known) {
+        move(stored.left, stored.top);
+    } else {
+        move(QRect(screen_.WorkAreaOrigin(), screen_.WorkArea()).center() - rect().center());
+    }
 }
 
 void TAusgabe::StartTracking() {
@@ -452,8 +503,6 @@ void TAusgabe::OnTick() {
     if (!skyViewRestored_) {
         skyViewRestored_ = true;
         skyView_->RestoreAtStart();
-    } else {
-        skyView_->AfterTick();
     }
 }
 
@@ -461,7 +510,13 @@ void TAusgabe::ShowComputed() {
     map_->AfterTick();
     ShowTick();
     radio_->Refresh();
+    ShowWhole(radio_->StatusPanel(), radio_->StatusPanel()->text());
+    KeepStatusTextsWhole();
     switches_->Refresh();
+    // The sky view shows the engine's instant: the clock's, or the preview's and MA's.
+    if (skyViewRestored_) {
+        skyView_->AfterTick();
+    }
 }
 
 void TAusgabe::ShowDateTime() {

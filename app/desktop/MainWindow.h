@@ -19,6 +19,7 @@
 #include "settings/ScreenMetrics.h"
 #include "tracking/DataPublishing.h"
 #include "tracking/RotorControl.h"
+#include "tracking/StationSettings.h"
 #include "tracking/SwitchOptions.h"
 #include "tracking/TrackingSession.h"
 
@@ -42,6 +43,10 @@ public:
              SpeechEngineFactory speech = {});
     ~TAusgabe() override;
 
+    // At start, before it is shown: the window keeps the size its map gave it (the largest
+    // the work area holds) and stands where it stood at the last "&Quit", else in the middle
+    // of the work area.
+    void PlaceAtStart(const WindowPosition& stored);
     // Starts the tracking timer (real-time mode) after the first tick.
     void StartTracking();
     // Makes the satellite in a letter slot the working one.
@@ -76,6 +81,8 @@ private:
     void ShowWorkingName();
     // The working satellite's element age on the status bar, in a warning colour when old.
     void ShowElementAge();
+    // The window at least as wide as the status bar's texts.
+    void KeepStatusTextsWhole();
     void OnTick();
     // The display for the engine's instant, after a tick or a preview step.
     void ShowComputed();
@@ -96,6 +103,7 @@ private:
 
     TrackingSession& session_;
     Notifier& notifier_;
+    const ScreenMetrics& screen_;
     std::unique_ptr<DataPublishing> publishing_;  // the name and data items for other programs
     std::unique_ptr<ServerStarter> serverStarter_;
     std::unique_ptr<RotorControl> rotor_;  // null when its files could not be read

@@ -109,6 +109,11 @@ void MapPanel::Start() {
     AfterSizeChange();
 }
 
+void MapPanel::KeepWindowWidth(int width) {
+    windowMinimumWidth_ = width;
+    FitWindow();
+}
+
 void MapPanel::Toggle3D() {
     globe_.Cycle();
     lblLoc_->hide();
@@ -171,9 +176,14 @@ void MapPanel::FitWindow() {
         layout->activate();
     }
     window_.layout()->activate();
-    const QSize fitted = window_.sizeHint().expandedTo(window_.minimumSizeHint());
+    const QSize fitted = window_.sizeHint()
+                             .expandedTo(window_.minimumSizeHint())
+                             .expandedTo(QSize(windowMinimumWidth_, 0));
     display_.FittedTo(fitted);
     window_.resize(fitted);
+    if (windowMinimumWidth_ > 0) {
+        window_.setMinimumWidth(windowMinimumWidth_);
+    }
     // A larger size grows to the right and down; the whole window stays on the screen.
     const QSize decoration = window_.frameGeometry().size() - window_.geometry().size();
     const QRect frame(window_.frameGeometry().topLeft(), fitted + decoration);

@@ -59,6 +59,9 @@ public:
 
     // The start: window size from the start value, limited by the screen, and the images.
     void Start();
+    // The window at least this wide (its status texts need it), fitted again; a size the
+    // window is fitted to is not a drag of its border.
+    void KeepWindowWidth(int width);
     // After every tracking tick: the map is redrawn on refresh ticks.
     void AfterTick();
     // Draws the current frame at once.
@@ -96,6 +99,7 @@ private:
     void AfterSizeChange();
     void AfterImagesChanged();
     void FitWindow();
+    int windowMinimumWidth_ = 0;  // what the window's status texts need
     void OnResizeTick();
     void ShowReadout(QPoint at);
 

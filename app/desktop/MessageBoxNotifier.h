@@ -21,6 +21,8 @@ public:
                         QMessageBox::Yes | QMessageBox::No, ActiveWindow());
         box.setInformativeText(question.detail);
         box.setDefaultButton(question.defaultNo ? QMessageBox::No : QMessageBox::Yes);
+        // Esc and the close button answer No, whatever the style's button roles say.
+        box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
     void Beep() override { QApplication::beep(); }

@@ -43,7 +43,7 @@ PassWindows::PassWindows(TrackingSession& session, Notifier& notifier, Places pl
                  [this](const QString& line) { places_.main->statusBar()->showMessage(line); }) {
     QMainWindow* main = places_.main;
     TrackingEngine& engine = session_.engine();
-    countdownWindow_ = new TCountDown(countdown_, notifier_, main);
+    countdownWindow_ = new TCountDown(countdown_, notifier_, *places_.screen, main);
     countdown_.ConnectHooks([this] { countdownWindow_->Draw(); },
                             [this] { countdownWindow_->Open(); });
     ConnectAutomaticChange(engine, session_.settings().priorities, [this] {

@@ -20,6 +20,7 @@
 #include "app/desktop/TalkDialog.h"
 #include "links/SpeechAnnouncer.h"
 #include "settings/Notifier.h"
+#include "settings/ScreenMetrics.h"
 #include "tracking/CountdownControl.h"
 #include "tracking/PreviewMode.h"
 #include "tracking/TrackingSession.h"
@@ -34,6 +35,7 @@ public:
         std::function<void()> showDisplay;     // the display for the engine's instant
         SpeechEngineFactory speech;            // the real engine unless a test gives its own
         std::function<void()> workingChanged;  // the automatic change chose another satellite
+        const ScreenMetrics* screen = nullptr;  // the room the countdown window stays in
     };
     PassWindows(TrackingSession& session, Notifier& notifier, Places places);
 

@@ -40,9 +40,9 @@ TVorschau::TVorschau(QWidget* parent) : QDialog(parent) {
     const struct {
         const char* label;
         int digits, low, high;
-    } specs[] = {{"Year", 4, 1979, 2099}, {"Month", 2, 1, 12},    {"Day", 2, 1, 31},
+    } specs[] = {{"Year", 4, 1985, 2385}, {"Month", 2, 1, 12},    {"Day", 2, 1, 31},
                  {"Hour", 2, 0, 23},      {"Min.", 2, 0, 59},     {"Sec.", 2, 0, 59},
-                 {"Step h", 2, 0, 99},    {"Step min", 2, 0, 59}, {"Step s", 2, 0, 59}};
+                 {"Step h", 2, 0, 12},    {"Step min", 2, 0, 59}, {"Step s", 2, 0, 59}};
     for (int i = 0; i < 9; ++i) {
         fields_[static_cast<size_t>(i)] =
             new DigitsSpin(specs[i].digits, specs[i].low, specs[i].high, this);

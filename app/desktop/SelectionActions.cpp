@@ -101,9 +101,13 @@ bool SelectionActions::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const auto* press = static_cast<QMouseEvent*>(event);
+    const QPoint at = press->position().toPoint();
     const QWidget* central = window_.centralWidget();
-    if (press->button() == Qt::LeftButton && central != nullptr &&
-        central->geometry().contains(press->position().toPoint())) {
+    // A disabled window (the Options dialog is open) opens nothing, and neither does a
+    // disabled control whose press Qt hands on to the window (an empty letter slot).
+    const QWidget* hit = window_.childAt(at);
+    if (press->button() == Qt::LeftButton && window_.isEnabled() && central != nullptr &&
+        central->geometry().contains(at) && (hit == nullptr || hit->isEnabled())) {
         ChooseGroup();
         return true;
     }

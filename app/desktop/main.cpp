@@ -1,6 +1,5 @@
 // Orbivox32: the desktop satellite tracker.
 #include <QProcess>
-#include <QScreen>
 
 #include "app/desktop/FileDialogChooser.h"
 #include "app/desktop/GuardedApplication.h"
@@ -37,14 +36,8 @@ int main(int argc, char** argv) {
         start.instance.reset();
         QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
     };
-    const orbivox::WindowPosition position =
-        orbivox::ReadWindowPosition(session.folders().ConfigFile(QStringLiteral("SatPos.SQF")));
-    window.adjustSize();
-    if (position.known) {
-        window.move(position.left, position.top);
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window.move(screen->availableGeometry().center() - window.rect().center());
-    }
+    window.PlaceAtStart(
+        orbivox::ReadWindowPosition(session.folders().ConfigFile(QStringLiteral("SatPos.SQF"))));
     window.show();
     if (start.elements == orbivox::ElementPartOutcome::NothingSelected) {
         // Nothing to track: the operator picks satellites first.

@@ -20,6 +20,20 @@ QFont CourierFont() {
 }
 }  // namespace
 
+QString HelpParagraphs(const QStringList& lines) {
+    QStringList paragraphs;
+    bool inParagraph = false;
+    for (const QString& line : lines) {
+        if (inParagraph && !line.isEmpty()) {
+            paragraphs.last() += QLatin1Char(' ') + line;
+        } else {
+            paragraphs << line;
+        }
+        inParagraph = !line.isEmpty();
+    }
+    return paragraphs.join(QLatin1Char('\n'));
+}
+
 const QStringList kAuxFilesHelpLines = {
     QString(),
     QStringLiteral("To modify a data set mark it in the list. A copy will appear in the"),
@@ -47,7 +61,10 @@ TAuxFilesHelp::TAuxFilesHelp(QWidget* parent) : QDialog(parent) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(1, 2, 314, 198);
-    Memo1->setPlainText(kAuxFilesHelpLines.join(QLatin1Char('\n')));
+    // The lines of a paragraph are wider than the field: shown as one text each, a paragraph
+    // wraps at the field's width between words, not after every line's last word.
+    Memo1->setWordWrapMode(QTextOption::WordWrap);
+    Memo1->setPlainText(HelpParagraphs(kAuxFilesHelpLines));
 }
 
 TModAux::TModAux(Notifier& notifier, QWidget* parent) : QDialog(parent), notifier_(notifier) {

@@ -23,6 +23,9 @@ public:
 
 // The help window's text, one entry a line.
 extern const QStringList kAuxFilesHelpLines;
+// The help's lines as the field shows them: the lines of a paragraph joined by a blank, the
+// empty lines between paragraphs kept.
+QString HelpParagraphs(const QStringList& lines);
 
 class TModAux : public QDialog {
 public:

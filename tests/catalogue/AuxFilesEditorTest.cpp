@@ -146,7 +146,15 @@ TEST_F(AuxFilesEditorTest, DialogDrivesTheLines) {
     dialog.cmdHelpClick();
     EXPECT_TRUE(dialog.help()->isVisible());
     EXPECT_EQ(dialog.help()->windowTitle(), "Help Auxiliary Files");
-    EXPECT_EQ(dialog.help()->Memo1->toPlainText().split('\n'), kAuxFilesHelpLines);
+    // Each paragraph is one text the field wraps between words; the empty lines stay.
+    const QStringList shown = dialog.help()->Memo1->toPlainText().split('\n');
+    ASSERT_EQ(shown.size(), 11);
+    EXPECT_EQ(shown[1],
+              "To modify a data set mark it in the list. A copy will appear in the text window "
+              "below the list. Edit this copy, then click on 'Modify'.");
+    EXPECT_EQ(shown[3], kAuxFilesHelpLines.mid(4, 4).join(' '));
+    EXPECT_EQ(shown.join(' ').simplified(), kAuxFilesHelpLines.join(' ').simplified());
+    EXPECT_EQ(dialog.help()->Memo1->wordWrapMode(), QTextOption::WordWrap);
 }
 
 }  // namespace

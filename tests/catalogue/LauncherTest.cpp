@@ -63,10 +63,13 @@ TEST_F(LauncherTest, ProgramsStartFromTheProgramFolderAndAFailureIsSaid) {
     EXPECT_TRUE(notifier_.boxes.empty());
 
     shell_.answer = false;
-    launcher.StartProgram(1);
+    launcher.StartProgram(1);  // an empty line: no program to start, nothing to say
+    EXPECT_EQ(shell_.calls.size(), 2);
+    EXPECT_TRUE(notifier_.boxes.empty());
+    launcher.StartProgram(0);
     ASSERT_EQ(notifier_.boxes.size(), 1u);
     EXPECT_EQ(notifier_.boxes[0].text,
-              "The program  cannot be started!\rCheck its line in Program.SQF.");
+              "The program /usr/bin/xterm cannot be started!\rCheck its line in Program.SQF.");
 }
 
 TEST_F(LauncherTest, RealShellSaysWhatCannotStart) {

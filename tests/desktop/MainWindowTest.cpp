@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include "app/desktop/SelectionActions.h"
 #include "catalogue/GroupFiles.h"
 #include "catalogue/Selection.h"
+#include "map/WindowSizes.h"
 #include "map/ui/SecondObserverDialog.h"
 #include "orbit/Sun.h"
 #include "orbit/TimeScales.h"
@@ -263,10 +265,29 @@ TEST_F(MainWindowTest, GlobeShownThroughTheMapPanel) {
 // "Info" says the version lines.
 TEST_F(MainWindowTest, LauncherMenus) {
     GiveMapImages(folders_, root_.path());
+    // An empty line keeps its slot: the entry after it is the third item, the second shows
+    // nothing.
+    SqfWriter()
+        .Lines({";comment", "/usr/bin/xterm", "", "tools\\Helper"})
+        .Commit(folders_.ConfigFile(QStringLiteral("Program.SQF")));
     Open(ElementPartOutcome::Tracking);
+    QStringList menus;
+    for (const QAction* action : window_->menuBar()->actions()) {
+        menus << action->text();
+    }
+    const qsizetype programs = menus.indexOf("&Programs");
+    EXPECT_EQ(menus.indexOf("S&etup"), programs - 1) << menus.join(' ').toStdString();
+    EXPECT_EQ(menus.indexOf("Acc&y"), programs + 1) << menus.join(' ').toStdString();
     QAction* prog1 = window_->findChild<QAction*>("menProg1");
     ASSERT_NE(prog1, nullptr);
     EXPECT_FALSE(prog1->isVisible());
+    emit window_->findChild<QMenu*>("menProg")->aboutToShow();
+    EXPECT_TRUE(prog1->isVisible());
+    EXPECT_EQ(prog1->text(), "xterm");
+    EXPECT_FALSE(window_->findChild<QAction*>("menProg2")->isVisible());
+    EXPECT_TRUE(window_->findChild<QAction*>("menProg3")->isVisible());
+    EXPECT_EQ(window_->findChild<QAction*>("menProg3")->text(), "Helper");
+    EXPECT_FALSE(window_->findChild<QAction*>("menProg4")->isVisible());
     QMenu* aux = window_->findChild<QMenu*>("Auxiliaryfiles1");
     ASSERT_NE(aux, nullptr);
     emit aux->aboutToShow();
@@ -276,6 +297,62 @@ TEST_F(MainWindowTest, LauncherMenus) {
     window_->findChild<QAction*>("menInfo")->trigger();
     ASSERT_EQ(messages_.boxes.size(), 1u);
     EXPECT_TRUE(messages_.boxes[0].text.startsWith("Orbivox32  V.12.8d \rReleased 6/2019\r"));
+}
+
+// The window opens as large as its map, nothing of it cut: W3 as stored on a 1280 x 1024
+// screen, and a stored W5 that the screen cannot hold as the largest size it can (W4).
+TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
+    GiveMapImages(folders_, root_.path());
+    screen_ = FixedScreen(96, QSize(1280, 1000), 1280);
+    for (const auto& [code, expected] :
+         {std::pair{"+", WindowSize::W3}, std::pair{"B", WindowSize::W4}}) {
+        const QString satStart = folders_.ConfigFile(QStringLiteral("SatStart.SQF"));
+        QStringList lines = ReadSqfLines(satStart);
+        lines[4] = QString::fromLatin1(code);  // the window size
+        SqfWriter().Lines(lines).Commit(satStart);
+        Open(ElementPartOutcome::Tracking);
+        window_->PlaceAtStart(WindowPosition{});
+        window_->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(session_->engine().Switches().map.size, expected) << code;
+        const QWidget* map = window_->mapPanel().picture();
+        EXPECT_EQ(map->size(), ViewSize(expected, false)) << code;
+        const QRect onWindow(map->mapTo(window_.get(), QPoint(0, 0)), map->size());
+        EXPECT_TRUE(window_->rect().contains(onWindow))
+            << code << ": window " << window_->width() << "x" << window_->height();
+        // In the middle of the work area, whole.
+        EXPECT_TRUE(QRect(QPoint(0, 0), screen_.WorkArea()).contains(window_->geometry()));
+        window_.reset();
+    }
+}
+
+// At W1 on a 1024-pixel screen every status text is shown whole, the window still on the
+// screen.
+TEST_F(MainWindowTest, AtW1EveryStatusTextIsWhole) {
+    screen_ = FixedScreen(96, QSize(1024, 740), 1024);
+    const QString satStart = folders_.ConfigFile(QStringLiteral("SatStart.SQF"));
+    QStringList lines = ReadSqfLines(satStart);
+    lines[4] = "-";  // W1
+    SqfWriter().Lines(lines).Commit(satStart);
+    clock_.Set(46256.0 + 100.0, 46256.0 + 100.0);  // old elements: the longest age text
+    Open(ElementPartOutcome::Tracking);
+    window_->PlaceAtStart(WindowPosition{});
+    window_->show();
+    Tick();
+    window_->Timer1().stop();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(session_->engine().Switches().map.size, WindowSize::W1);
+    int shown = 0;
+    for (const QLabel* label : window_->statusBar()->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty()) {
+            ++shown;
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+    }
+    EXPECT_GE(shown, 5);
+    // Nor can the window manager make it narrower than they are.
+    EXPECT_GE(window_->minimumWidth(), window_->statusBar()->minimumSizeHint().width());
+    EXPECT_LE(window_->width(), 1024);
 }
 
 }  // namespace

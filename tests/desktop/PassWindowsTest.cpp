@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <memory>
@@ -211,6 +212,37 @@ TEST_F(PassWindowsTest, SpeechTestWithoutAnnouncementsOnlyTellsTheOperator) {
     talk.findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(speech_.made->spoken, QStringList{AnnouncementText(session_->SelectedNames().value(
                                         session_->engine().WorkingSlot()))});
+}
+
+// The preview's fields take the years 1985 to 2385 and a step of up to 12 hours.
+TEST_F(PassWindowsTest, PreviewFieldsTakeTheirRanges) {
+    const QList<QSpinBox*> fields = passes().PreviewDialog().findChildren<QSpinBox*>();
+    const std::pair<int, int> ranges[] = {{1985, 2385}, {1, 12}, {1, 31}, {0, 23}, {0, 59},
+                                          {0, 59},      {0, 12}, {0, 59}, {0, 59}};
+    ASSERT_EQ(fields.size(), std::ssize(ranges));
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+        EXPECT_EQ(std::pair(fields[k]->minimum(), fields[k]->maximum()), ranges[k]) << k;
+    }
+}
+
+// The sky view follows the preview's instant: its table lists the passes from there on.
+TEST_F(PassWindowsTest, SkyViewFollowsThePreview) {
+    window_->skyView().OpenFromMenu();
+    QTableWidget* table = window_->skyView().Table();
+    ASSERT_GT(table->rowCount(), 0);
+    const QImage before = window_->skyView().Plot()->pixmap().toImage();
+    const double jd = orbit::JulianDateFromCivil({2026, 8, 23, 13, 47, 0, 0});
+    WithDialog([&] { passes().StartPreview(); },
+               [&] {
+                   passes().PreviewDialog().SetPresent(jd, 15.5);
+                   passes().PreviewDialog().accept();
+               });
+    ASSERT_EQ(passes().Preview().Mode(), TimeMode::Preview);
+    ASSERT_GT(table->rowCount(), 0);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        EXPECT_GE(table->item(r, 1)->text(), "2026-08-23 13:47:00") << r;  // LOS
+    }
+    EXPECT_FALSE(window_->skyView().Plot()->pixmap().toImage() == before);
 }
 
 TEST_F(PassWindowsTest, SkyViewListsTheDaysPassesAndAClickWorksThatSatellite) {

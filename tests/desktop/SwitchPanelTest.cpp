@@ -9,12 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "app/desktop/MainWindow.h"
@@ -33,6 +36,20 @@ void Click(QWidget* widget, QEvent::Type type = QEvent::MouseButtonPress) {
     QMouseEvent event(type, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+// The dialog a press on `widget` opens (closed again at once), or an empty name.
+QString PressOpens(QWidget* widget) {
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            opened = dialog->objectName();
+            dialog->reject();
+        }
+    });
+    Click(widget);
+    QCoreApplication::processEvents();
+    return opened;
 }
 
 class SwitchPanelTest : public BundledConfiguration {
@@ -178,6 +195,29 @@ TEST_F(SwitchPanelTest, OptionsDisableTheWindowAndOnlyStoreWrites) {
     dialog.findChild<QPushButton*>("cmdOK")->click();
     EXPECT_TRUE(window_->isEnabled());
     EXPECT_EQ(ReadSqfLines(SatStart())[0], "+");
+}
+
+// Options belongs to the main window, so the window manager keeps it above; while it is open
+// a press on the grey main window opens nothing, and an empty letter slot never does.
+TEST_F(SwitchPanelTest, WhileOptionsIsOpenTheGreyWindowOpensNothing) {
+    QWidget* background = window_->centralWidget();
+    ASSERT_EQ(background->childAt(2, 2), nullptr);
+    QLabel* emptySlot = Switch("lblX");
+    ASSERT_FALSE(emptySlot->isEnabled());
+    EXPECT_EQ(PressOpens(background), "TSatFilesII");
+    EXPECT_EQ(PressOpens(emptySlot), "");
+
+    TSatSetup& dialog = window_->optionsDialog();
+    dialog.Options1Click();
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+    ASSERT_TRUE(dialog.windowHandle());
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), window_->windowHandle());
+    EXPECT_EQ(PressOpens(background), "");
+    const int working = session_->engine().WorkingSlot();
+    EXPECT_EQ(PressOpens(Switch(working == 1 ? "lblA" : "lblB")), "");
+    EXPECT_EQ(session_->engine().WorkingSlot(), working);
+    dialog.AbbrechenClick();
+    EXPECT_EQ(PressOpens(background), "TSatFilesII");
 }
 
 }  // namespace

@@ -12,21 +12,28 @@
 namespace orbivox {
 namespace {
 
-TEST(AttachedPosition, RightOfTheMainWindowUnlessThatPassesTheScreenEdge) {
+TEST(AttachedPosition, RightOfTheMainWindowElseLeftOfItAndAlwaysOnTheScreen) {
     const QRect main(100, 50, 600, 400);  // right edge at 700
+    const QSize own(200, 300);
     const struct {
-        int width, screenRight, h, v;
+        int workWidth, h, v;
         QPoint at;
     } cases[] = {
-        {200, 1920, 0, 0, {700, 50}},  {200, 1920, 5, -3, {705, 47}},
-        {200, 900, 0, 0, {700, 50}},   // just fits
-        {200, 899, 0, 0, {-100, 50}},  // one pixel too far: to the left
-        {200, 899, 10, 2, {-110, 52}},
+        {1920, 0, 0, {700, 50}},
+        {1920, 5, -3, {705, 47}},
+        {900, 0, 0, {700, 50}},  // just fits
+        // One pixel too far: to the left, where only 100 pixels are; the screen's edge holds it.
+        {899, 0, 0, {0, 50}},
+        {899, 10, 2, {0, 52}},
+        {1920, 0, -80, {700, 0}},  // not above the work area either
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AttachedPosition(main, c.width, c.screenRight, c.h, c.v), c.at)
-            << c.width << " " << c.screenRight << " " << c.h;
+        EXPECT_EQ(AttachedPosition(main, own, QRect(0, 0, c.workWidth, 1000), c.h, c.v), c.at)
+            << c.workWidth << " " << c.h << " " << c.v;
     }
+    // With room on the left it stands left of the main window.
+    EXPECT_EQ(AttachedPosition(QRect(400, 50, 600, 400), own, QRect(0, 0, 1100, 1000), 10, 0),
+              QPoint(190, 50));
 }
 
 class CountdownControlTest : public ThreeSatellites {

@@ -23,23 +23,28 @@ ListValues HighOrbitNumber() {
     return v;
 }
 
-TEST(ListLine, NarrowLayoutInsertsAtColumnsAndCutsAtFortyNine) {
-    // The squint goes in at column 49 behind the orbit number; an orbit number reaching that
-    // column is not split by it but pushes it past the cut at 49. A five-digit orbit number
-    // stays whole: the line is one longer then.
+TEST(ListLine, NarrowLayoutInsertsAtColumnsEachAfterABlank) {
+    // Each field goes in at its column, or after a blank behind a field that reaches it: a
+    // five-digit range before the longitude, a long longitude before the latitude, an orbit
+    // number before the squint at 49. The line is cut at 49 through blanks only.
     const struct {
+        double range;
+        double longitude;
         double orbitNumber;
         std::optional<double> squint;
         const char* line;
     } cases[] = {
-        {8, 12.4, "123.4      5.6   200.1 415   1234 -12 52     7  1"},
-        {124, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1231"},
-        {1235, 12.4, "123.4      5.6   200.1 415   1234 -12 52     1234"},
-        {12346, 12.4, "123.4      5.6   200.1 415   1234 -12 52     12345"},
-        {12346, std::nullopt, "123.4      5.6   200.1 415   1234 -12 52     12345"},
+        {1234.4, 347.7, 8, 12.4, "123.4      5.6   200.1 415   1234 -12 52     7  12"},
+        {1234.4, 347.7, 124, 12.4, "123.4      5.6   200.1 415   1234 -12 52     123 12"},
+        {1234.4, 347.7, 1235, 2.4, "123.4      5.6   200.1 415   1234 -12 52     1234 2"},
+        {1234.4, 347.7, 12346, std::nullopt, "123.4      5.6   200.1 415   1234 -12 52     12345 --"},
+        {10160, 336, 59916, 8, "123.4      5.6   200.1 415   10160 -24 52    59915 8"},
+        {10160, 180.2, 59916, 8, "123.4      5.6   200.1 415   10160 -180 52   59915 8"},
     };
     for (const auto& c : cases) {
         ListValues v = HighOrbitNumber();
+        v.range = c.range;
+        v.longitude = c.longitude;
         v.orbitNumber = c.orbitNumber;
         v.squint = c.squint;
         for (const int sizeCode : {1, 2}) {
@@ -65,15 +70,16 @@ TEST(ListLine, PassColumnsByModeAndLayout) {
     p.maxElevation = 7.4;
     p.untilRecompute = (1 * 60 + 5) / 1440.0;
     p.untilAos = (2 * 60 + 30) / 1440.0;
-    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), "12:34 12:45");
+    // The narrow layout's columns begin with a blank after the squint.
+    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), " 12:34 12:45");
     EXPECT_EQ(FormatPassColumns(p, 3, 3, '.'), "   12:34 12:45  07");
     p.countdownMode = true;
-    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), "      01:05");
-    EXPECT_EQ(FormatPassColumns(p, -3, 1, '.'), "02:30");
+    EXPECT_EQ(FormatPassColumns(p, 3, 1, '.'), "       01:05");
+    EXPECT_EQ(FormatPassColumns(p, -3, 1, '.'), " 02:30");
     EXPECT_EQ(FormatPassColumns(p, 0, 4, '.'), "         01:05  07");
     EXPECT_EQ(FormatPassColumns(p, -0.1, 4, '.'), "   02:30        07");
     p.geostationary = true;
-    EXPECT_EQ(FormatPassColumns(p, 20, 1, '.'), "----- -----");
+    EXPECT_EQ(FormatPassColumns(p, 20, 1, '.'), " ----- -----");
     EXPECT_EQ(FormatPassColumns(p, 20, 3, '.'), "   ----- ----- --");
 }
 
@@ -111,7 +117,7 @@ TEST(ListLine, AosLosTextJoinsTheTimesByLayout) {
     PassColumns columns;
     columns.aosText = AosLosText(none, 1);
     columns.losText = LosText(none);
-    EXPECT_EQ(FormatPassColumns(columns, -5, 1, '.'), "----------");
+    EXPECT_EQ(FormatPassColumns(columns, -5, 1, '.'), " ----------");
     EXPECT_EQ(FormatPassColumns(columns, -5, 3, '.'), "   ----- -----  00");
 }
 

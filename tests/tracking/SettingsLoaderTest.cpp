@@ -29,6 +29,7 @@ TEST_F(SettingsLoaderTest, BundledDataLoadsWithoutEditing) {
     EXPECT_FALSE(settings.groupNames.isEmpty());
     EXPECT_TRUE(QFile::exists(settings.sourceFile)) << settings.sourceFile.toStdString();
     EXPECT_EQ(settings.station.utcOffset, QStringLiteral("auto"));
+    EXPECT_EQ(settings.station.minimumElevation, -3.0);  // the rotor's preset
 }
 
 // Each step's label and a file whose absence makes exactly that step fail.

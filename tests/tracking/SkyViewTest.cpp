@@ -12,6 +12,7 @@
 #include "orbit/TimeScales.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScratchFiles.h"
+#include "tracking/NextPasses.h"
 #include "tracking/SkyView.h"
 
 namespace orbivox {
@@ -67,6 +68,35 @@ TEST(SkyPlotGeometry, NorthUpEastRightHorizonOnTheRim) {
         const QPointF p = SkyPlotPosition(c.azimuth, c.elevation, size);
         EXPECT_NEAR(p.x(), c.expected.x(), 1e-9) << c.azimuth << "/" << c.elevation;
         EXPECT_NEAR(p.y(), c.expected.y(), 1e-9) << c.azimuth << "/" << c.elevation;
+    }
+}
+
+// Texts at the rim under the title, at the edges and at the zenith stand whole inside the
+// image, their halo too, and they and the directions stay clear of the title, on the
+// window's plot and the smallest one.
+TEST(SkyPlotLabels, InsideTheImageAndClearOfTheTitle) {
+    SkyPlotContent content;
+    content.title = "ISS (ZARYA): pass now, 2026-08-23";
+    const QString culmination = QString("07:04:04  19.2") + QChar(0x00B0);
+    for (const auto& [azimuth, elevation] : {std::pair{0.0, 0.0}, {330.0, 0.0}, {350.0, 20.0},
+                                              {90.0, 0.0}, {60.0, 2.0}, {270.0, 0.0},
+                                              {180.0, 0.0}, {135.0, 0.0}, {0.0, 90.0}}) {
+        content.events.push_back({azimuth, elevation, culmination});
+    }
+    content.now = SkyPlotMark{300.0, 0.0, "AOS 02:07:13"};
+    for (const int size : {360, 120}) {
+        const SkyPlotLabels labels = PlaceSkyPlotLabels(content, size);
+        ASSERT_EQ(labels.marks.size(), content.events.size() + 1);
+        const QRect inside = QRect(0, 0, size, size).adjusted(1, 1, -1, -1);
+        for (size_t k = 0; k < labels.marks.size(); ++k) {
+            const QRect box = labels.marks[k];
+            EXPECT_TRUE(inside.contains(box)) << size << " label " << k << " at " << box.x()
+                                              << "," << box.y() << " " << box.width();
+            EXPECT_FALSE(box.intersects(labels.title)) << size << " label " << k;
+        }
+        for (const QRect& direction : labels.directions) {
+            EXPECT_FALSE(direction.intersects(labels.title)) << size;
+        }
     }
 }
 
@@ -140,6 +170,34 @@ TEST_F(IssOverMunich, DuringThePassTheWholePassIsDrawnWithTheSatelliteAndTheRoto
     const QPointF sat = SkyPlotPosition(content.now->azimuth, content.now->elevation, 400);
     EXPECT_GT(image.pixelColor(sat.toPoint()).red(), 180);
     EXPECT_LT(image.pixelColor(sat.toPoint()).green(), 80);
+}
+
+// During a pass the table gives its real rise, as the plot does and as the table from before
+// the pass gave it; the passes after it are the same from either instant.
+TEST_F(IssOverMunich, DuringThePassTheTableGivesItsRealRise) {
+    request.nowUtc = Utc(2, 12);
+    const std::vector<orbit::PassRow> during =
+        NextDayPasses(engine, {request.setIndex}, request.site, request.nowUtc);
+    std::vector<orbit::PassRow> before =
+        NextDayPasses(engine, {request.setIndex}, request.site, Utc(1, 0));
+    ASSERT_GE(during.size(), 3u);
+    std::erase_if(before, [&](const orbit::PassRow& row) {
+        return row.pass.losTime < request.nowUtc;
+    });
+    ASSERT_GE(before.size(), during.size() - 1);
+    const orbit::PassData& now = during.front().pass;
+    EXPECT_LT(now.aosTime, request.nowUtc - 4 * 60 * kSecond);
+    EXPECT_NEAR(now.aosTime, before.front().pass.aosTime, kSecond);
+    EXPECT_NEAR(now.losTime, before.front().pass.losTime, kSecond);
+    EXPECT_NEAR(now.aosAzimuth, before.front().pass.aosAzimuth, 0.1);
+    for (size_t k = 1; k + 1 < during.size(); ++k) {
+        // Searched from other instants: the same passes to the search's few seconds.
+        EXPECT_NEAR(during[k].pass.aosTime, before[k].pass.aosTime, 5 * kSecond) << k;
+        EXPECT_NEAR(during[k].pass.losTime, before[k].pass.losTime, 5 * kSecond) << k;
+    }
+    const SkyPlotContent plot = SkyViewContent(engine, request);
+    ASSERT_FALSE(plot.events.empty());
+    EXPECT_EQ(plot.events[0].text, "AOS " + ZoneTimeText(now.aosTime, 0.0, "hh:nn:ss"));
 }
 
 TEST(SkyViewPlace, RoundTripAndADamagedFileGivesAClosedWindow) {

@@ -83,7 +83,9 @@ QWidget* Spinner(const QString& name, QLabel*& text, std::function<void(int)> st
 
 TSatSetup::TSatSetup(SwitchOptions& options, TrackingSession& session, Notifier& notifier,
                      QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Window),
+    // A dialog window: the window manager keeps it above the main window it belongs to
+    // (a plain window is not kept above it, and a click raised the grey main window over it).
+    : QDialog(mainWindow, Qt::Dialog),
       options_(options),
       session_(session),
       notifier_(notifier),
