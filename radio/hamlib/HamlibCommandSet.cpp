@@ -178,7 +178,8 @@ private:
         }
         std::optional<RigctldAnswer> answer = Exchange(link, line);
         if (answer && !answer->Done() && !optionalRefusal_) {
-            qInfo().noquote() << "rigctld refused" << line.mid(1) << "with RPRT" << answer->report;
+            qInfo().noquote()
+                << QStringLiteral("rigctld refused \"%1\" (RPRT %2)").arg(line.mid(1)).arg(answer->report);
         }
         return answer;
     }
@@ -197,8 +198,10 @@ private:
         optionalRefusal_ = false;
         if (answer && !answer->Done()) {
             unavailable_.insert(key);
-            qInfo().noquote() << "rigctld:" << command << arguments << "is not available here (RPRT"
-                              << answer->report << "); going on without it";
+            qInfo().noquote() << QStringLiteral("rigctld: \"%1\" is not available here (RPRT %2); "
+                                                "going on without it")
+                                     .arg((command + ' ' + arguments).trimmed())
+                                     .arg(answer->report);
             return std::nullopt;
         }
         return answer;

@@ -86,6 +86,51 @@ TEST_F(RadioSetupDialogTest, StoreWritesAndCloses) {
     EXPECT_TRUE(ReadSqfLines(folders_.ConfigFile("ComPorts.SQF")).contains("3=/dev/pts/9"));
 }
 
+// The Hamlib family: radio 1's only, typed host and port (a bad port refused with why), the
+// style chosen, no COM port; Store writes HamlibPar.SQF and port 0, and a new setup reads
+// them back.
+TEST_F(RadioSetupDialogTest, HamlibIsTypedStoredAndReadBack) {
+    EXPECT_EQ(dialog_.rdGrpOptTrx2()->buttons().size(), dialog_.rdGrpOptTrx()->buttons().size());
+    dialog_.rdGrpOptTrx()->button(4)->click();  // Hamlib
+    ASSERT_EQ(setup_.Values().radio1, RadioFamily::Hamlib);
+    EXPECT_FALSE(dialog_.cmdTest()->isHidden());
+    EXPECT_FALSE(dialog_.lstValue()->isEnabled());
+    EXPECT_FALSE(dialog_.device(1)->isEnabled());
+    QComboBox* left = dialog_.leftCombo(1);
+    QComboBox* right = dialog_.rightCombo(1);
+    auto item = [&](int index) {
+        left->setCurrentIndex(index);
+        emit left->activated(index);
+    };
+    ASSERT_EQ(left->count(), 4);
+    item(0);  // Host
+    ASSERT_TRUE(right->isEditable());
+    right->setEditText("shack-pi");
+    item(1);  // Port
+    right->setEditText("4600");
+    right->setEditText("70000");
+    EXPECT_FALSE(dialog_.errorLabel()->isHidden());
+    EXPECT_TRUE(dialog_.helpLabel()->text().contains("1 to 65535"));
+    item(2);  // VFO style: a list
+    EXPECT_FALSE(right->isEditable());
+    right->setCurrentIndex(1);
+    emit right->activated(1);
+    item(3);  // the radio's name
+    right->setEditText("IC-9700");
+    dialog_.cmdOK()->click();
+    EXPECT_EQ(ReadSqfLines(folders_.ConfigFile("HamlibPar.SQF")),
+              QStringList({"shack-pi", "4600", "sub", "IC-9700"}));
+    EXPECT_EQ(ReadSqfLines(folders_.ConfigFile("SatIni.SQF"))[4], "0");
+    EXPECT_EQ(ReadSqfLines(folders_.ConfigFile("TRX.SQF"))[0], "Hamlib");
+
+    RadioSetup again(folders_, notifier_);
+    again.Load();
+    EXPECT_EQ(again.Values().radio1, RadioFamily::Hamlib);
+    EXPECT_EQ(again.Chosen(RadioFamily::Hamlib, RadioSetupItem::Host, 1), "shack-pi");
+    EXPECT_EQ(again.Chosen(RadioFamily::Hamlib, RadioSetupItem::NetworkPort, 1), "4600");
+    EXPECT_EQ(again.Chosen(RadioFamily::Hamlib, RadioSetupItem::VfoStyle, 1), "sub");
+}
+
 class ModeTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }

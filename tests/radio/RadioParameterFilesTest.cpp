@@ -9,6 +9,7 @@
 #include "radio/PortLines.h"
 #include "radio/RadioFamily.h"
 #include "radio/TuningFiles.h"
+#include "radio/hamlib/HamlibFiles.h"
 #include "radio/icom/IcomFiles.h"
 #include "radio/kenwood/KenwoodFiles.h"
 #include "radio/yaesu/YaesuFiles.h"
@@ -154,6 +155,36 @@ TEST_F(RadioFiles, BadFilesFailNamingTheFileAndLine) {
         const auto [file, reason] = failure([&] { c.read(path); });
         EXPECT_EQ(file, c.name) << c.content.constData();
         EXPECT_TRUE(reason.contains(c.reasonPart)) << reason.toStdString();
+    }
+}
+
+// HamlibPar.SQF is new: a data folder without it takes the CAT server's HamlibCat.SQF, else
+// the defaults, and is never a load error; a file that exists is read as every settings file.
+TEST_F(RadioFiles, HamlibParFallsBackToTheCatServersFileThenToTheDefaults) {
+    HamlibParameters read = ReadHamlibParameters(Path("HamlibPar.SQF"));
+    EXPECT_EQ(read.host, "127.0.0.1");
+    EXPECT_EQ(read.port, 4532);
+    EXPECT_EQ(read.style, "split");
+
+    WriteBytes(Path("HamlibCat.SQF"), "shack-pi\r\n4600\r\nsub\r\n");
+    read = ReadHamlibParameters(Path("HamlibPar.SQF"));
+    EXPECT_EQ(read.host, "shack-pi");
+    EXPECT_EQ(read.port, 4600);
+    EXPECT_EQ(read.style, "sub");
+    WriteBytes(Path("HamlibCat.SQF"), "shack-pi\r\nport\r\n");  // the server says so
+    EXPECT_EQ(ReadHamlibParameters(Path("HamlibPar.SQF")).port, 4532);
+
+    WriteHamlibParameters(Path("HamlibPar.SQF"), {"10.0.0.7", 4532, "split", "IC-9700"});
+    EXPECT_EQ(Bytes("HamlibPar.SQF"), "10.0.0.7\r\n4532\r\nsplit\r\nIC-9700\r\n");
+    EXPECT_EQ(ReadHamlibParameters(Path("HamlibPar.SQF")).radioName, "IC-9700");
+    for (const QByteArray bad : {"h\r\n70000\r\n", "h\r\n4532\r\nsideways\r\n"}) {
+        WriteBytes(Path("HamlibPar.SQF"), bad);
+        try {
+            ReadHamlibParameters(Path("HamlibPar.SQF"));
+            ADD_FAILURE() << bad.constData();
+        } catch (const SqfError& error) {
+            EXPECT_EQ(error.fileName(), "HamlibPar.SQF");
+        }
     }
 }
 

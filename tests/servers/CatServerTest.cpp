@@ -57,12 +57,6 @@ TEST(CatBridgeWords, ModeWordsMapToHamlibsAndUnknownOnesToNothing) {
     }
 }
 
-// Hamlib's rigctld with its dummy radio.
-class Rigctld : public HamlibDaemon {
-public:
-    Rigctld(quint16 port, const QString& log) : HamlibDaemon("rigctld", port, log) {}
-};
-
 // What a rigctld's radio is set to: the frequency and mode as `rigctl -m 2` (Hamlib's
 // network client) reads them, and the split state, transmit frequency and mode as rigctld
 // answers them itself (the network client reads the receive VFO for those).
@@ -89,20 +83,6 @@ QStringList ReadBack(quint16 port) {
         values << (at < 0 ? QString() : answer.mid(at).section('\n', 0, 0).mid(qstrlen(key)));
     }
     return values;
-}
-
-// The frequencies rigctld's log says the dummy radio was set to, in order.
-QList<long long> SetFrequencies(const QByteArray& log) {
-    static const QRegularExpression set(
-        QStringLiteral("rig_set_(?:split_)?freq called .*(?:^|[ ,])(?:tx_)?freq=(\\d+)"));
-    QList<long long> hertz;
-    for (const QString& line : QString::fromLatin1(log).split('\n')) {
-        const auto match = set.match(line);
-        if (match.hasMatch()) {
-            hertz << match.captured(1).toLongLong();
-        }
-    }
-    return hertz;
 }
 
 class CatServer : public ServerProgramTest {

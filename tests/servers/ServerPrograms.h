@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -64,6 +65,26 @@ private:
     QString log_;
     QProcess process_;
 };
+
+// Hamlib's rigctld with its dummy radio.
+class Rigctld : public HamlibDaemon {
+public:
+    Rigctld(quint16 port, const QString& log) : HamlibDaemon("rigctld", port, log) {}
+};
+
+// The frequencies rigctld's log says the dummy radio was set to, in order.
+inline QList<long long> SetFrequencies(const QByteArray& log) {
+    static const QRegularExpression set(
+        QStringLiteral("rig_set_(?:split_)?freq called .*(?:^|[ ,])(?:tx_)?freq=(\\d+)"));
+    QList<long long> hertz;
+    for (const QString& line : QString::fromLatin1(log).split('\n')) {
+        const auto match = set.match(line);
+        if (match.hasMatch()) {
+            hertz << match.captured(1).toLongLong();
+        }
+    }
+    return hertz;
+}
 
 class ServerProgramTest : public ::testing::Test {
 protected:
