@@ -95,7 +95,7 @@ void DopplerTracker::ApplyCorrections() {
     const double fD = transponder_.downlinkKHz, fU = transponder_.uplinkKHz;
     // The cross terms follow the transponder's sense: an inverting one turns the other
     // link's shift around, a non-inverting one does not.
-    switch (t.correction.mode) {
+    switch (t.ModeInForce()) {
         case CorrectionMode::UplinkAndDownlink:
             t.receive = fD + t.downlinkShift;
             t.transmit = fU + t.uplinkShift;
@@ -161,7 +161,7 @@ void DopplerTracker::DrawWindow() {
 }
 
 QString DopplerTracker::CorrectionStatus() const {
-    switch (tuning_.correction.mode) {
+    switch (tuning_.ModeInForce()) {
         case CorrectionMode::Uplink:
             return QStringLiteral(" Doppl.Corr.: Uplink");
         case CorrectionMode::Downlink:
@@ -221,10 +221,11 @@ void DopplerTracker::SendFrequencies() {
     if (!commands_ || (!link_.HasPort() && !link_.KctMode())) {
         return;
     }
-    const double target = t.correction.mode == CorrectionMode::Uplink     ? t.transmit
-                          : t.correction.mode == CorrectionMode::Downlink ? t.receive
-                          : t.receive > t.transmit                        ? t.receive
-                                                                          : t.transmit;
+    const CorrectionMode mode = t.ModeInForce();
+    const double target = mode == CorrectionMode::Uplink     ? t.transmit
+                          : mode == CorrectionMode::Downlink ? t.receive
+                          : t.receive > t.transmit           ? t.receive
+                                                             : t.transmit;
     RadioContext context = Context();
     if (t.manualFrequencies) {
         t.manualFrequencies = false;
@@ -272,7 +273,7 @@ void DopplerTracker::SendFrequencies() {
 void DopplerTracker::SetVfoMode(bool on) {
     tuning_.vfoMode = on;
     if (!on) {
-        tuning_.correction.mode = CorrectionMode::UplinkAndDownlink;
+        // The stored correction mode rests (ModeInForce) until VFO mode is back on.
         tuning_.vfoOffsetHz = 0;
         tuning_.receiveCorrectionHz = 0;
     }

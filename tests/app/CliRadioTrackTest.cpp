@@ -22,7 +22,8 @@ struct FileLine {
 
 // A station whose radio 1 (a Yaesu FT-847 unless `radio` says otherwise: TRX.SQF's word and
 // the lines of its parameter files) is on port 3, mapped to the emulator's device, with CAT
-// on and the ISS's first entry a linear inverting transponder.
+// on and the ISS's first entry (Doppler.SQF line 4, which `radio` may replace) a linear
+// inverting transponder. ComPorts.SQF's second line is free for a radio 2.
 class RadioStation {
 public:
     explicit RadioStation(const QString& device, const QList<FileLine>& radio = {}) {
@@ -32,11 +33,11 @@ public:
         Replace("SatIni.SQF", 5, "10");    // CAT delay, ms
         Replace("SatStart.SQF", 1, "+");   // CAT on
         Replace("SatStart.SQF", 15, "+");  // the radio's satellite mode
+        Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
+        WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
         for (const FileLine& line : radio) {
             Replace(line.file, line.index, line.text);
         }
-        Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
-        WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
     }
     QString Data() const { return home.path() + "/.local/share/Orbivox32/"; }
     // Every file of the data folder with its bytes, to see nothing was touched.
@@ -229,6 +230,31 @@ TEST(CliRadioTrack, ALostYaesuIIRadioEndsTheRunWithStatusOne) {
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("The program will now be closed.")) << run.err.toStdString();
     EXPECT_LT(run.out.count('\n'), 100);
+}
+
+// An FM satellite turns VFO mode off, and with it any stored correction mode: both links
+// carry their own Doppler whatever KorrMod.SQF says.
+TEST(CliRadioTrack, AnFmSatelliteGetsTheDopplerOnBothLinksWhateverTheStoredMode) {
+    for (const char* mode : {"0", "1", "2"}) {
+        RadioEmulator emulator({"yaesu", "--model", "FT-847"});
+        RadioStation station(emulator.Device(),
+                             {{"KorrMod.SQF", 0, mode},
+                              {"Doppler.SQF", 3, "ISS (ZARYA),437800,145990,FM,FM,NOR,0,0"}});
+        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "4"},
+                                  station.home.path());
+        const std::string context = std::string("mode ") + mode + '\n' + run.err.toStdString() +
+                                    emulator.Log().join('\n').toStdString();
+        ASSERT_EQ(run.exitCode, 0) << context;
+        ASSERT_TRUE(emulator.Logged("CAT off")) << context;
+        const QStringList downlinks = emulator.Lines("set downlink");
+        const QStringList uplinks = emulator.Lines("set uplink");
+        ASSERT_FALSE(downlinks.isEmpty() || uplinks.isEmpty()) << context;
+        // Approaching: fD + dD some kHz above 437800, fU + dU below 145990 (a third as far).
+        EXPECT_GT(LoggedKHz(downlinks.first()), 437800 + 1) << context;
+        EXPECT_LT(LoggedKHz(downlinks.first()), 437800 + 10) << context;
+        EXPECT_LT(LoggedKHz(uplinks.first()), 145990 - 0.3) << context;
+        EXPECT_GT(LoggedKHz(uplinks.first()), 145990 - 4) << context;
+    }
 }
 
 TEST(CliRadioTrack, AnUnknownModelIsWarnedOfWithTheModelTakenInstead) {

@@ -19,6 +19,11 @@ namespace {
 
 constexpr int kCatDelayMs = 10;
 
+// The frequency of an emulator's "set ... 435.15726 MHz" line, in kHz.
+double LoggedKHz(const QString& line) {
+    return line.section(' ', -2, -2).toDouble() * 1000.0;
+}
+
 // One radio on an emulator, tracked tick by tick with a range rate the test chooses.
 struct EmulatedRadio {
     EmulatedRadio(RadioFamily family, const QString& model, const QStringList& faults,
@@ -86,6 +91,36 @@ TEST(RadioSerialPath, Ft847FollowsTheDownlinkAndAdoptsADialTurn) {
     EXPECT_EQ(radio.errors, 0);
 }
 
+// A 1 kHz turn of the dial moves D by 1 kHz and U by 1 kHz against it on an inverting
+// transponder, with it on a non-inverting one, in every correction mode.
+TEST(RadioSerialPath, ADialTurnMovesBothLinksByTheTurnInEveryCorrectionMode) {
+    const struct {
+        CorrectionMode mode;
+        bool inverting;
+    } cases[] = {
+        {CorrectionMode::UplinkAndDownlink, true}, {CorrectionMode::UplinkAndDownlink, false},
+        {CorrectionMode::Uplink, true},            {CorrectionMode::Uplink, false},
+        {CorrectionMode::Downlink, true},          {CorrectionMode::Downlink, false},
+    };
+    for (const auto& c : cases) {
+        EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900, c.inverting));
+        radio.tracker->Tuning().correction.mode = c.mode;
+        radio.Ticks(4, -5);
+        const std::string context = "mode " + std::to_string(static_cast<int>(c.mode)) +
+                                    (c.inverting ? " REV\n" : " NOR\n") +
+                                    radio.emulator.Log().join('\n').toStdString();
+        const double down = LoggedKHz(radio.emulator.Lines("set downlink").last());
+        const double up = LoggedKHz(radio.emulator.Lines("set uplink").last());
+        radio.emulator.Signal(SIGUSR2);
+        radio.Ticks(3, -5);
+        EXPECT_NEAR(LoggedKHz(radio.emulator.Lines("set downlink").last()) - down, 1.0, 0.011)
+            << context;
+        EXPECT_NEAR(LoggedKHz(radio.emulator.Lines("set uplink").last()) - up,
+                    c.inverting ? -1.0 : 1.0, 0.011)
+            << context;
+    }
+}
+
 TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitting) {
     EmulatedRadio radio(RadioFamily::Yaesu, "FT-817", {}, Linear(435000, 145900));
     EXPECT_EQ(radio.tracker->Tuning().uplinkEvery, 3);
@@ -144,7 +179,7 @@ TEST(RadioSerialPath, ARadioThatRoundsToItsStepDoesNotDriftAndADialTurnIsAdopted
         EXPECT_EQ(t.vfoOffsetHz, 0) << context;
         const double expectedKHz = 435150 + DownlinkShiftKHz(-(-6 + 39 * 0.3), 435150);
         const QString last = radio.emulator.Lines("set VFO-A").last();
-        const double sentKHz = last.section(' ', 2, 2).toDouble() * 1000;
+        const double sentKHz = LoggedKHz(last);
         EXPECT_NEAR(sentKHz, expectedKHz, 0.010) << last.toStdString();
 
         radio.emulator.Signal(SIGUSR2);
