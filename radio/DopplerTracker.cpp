@@ -300,8 +300,14 @@ bool DopplerTracker::VfoStep(int hertz) {
     commands_->SendDownlink(context, downlink);
     const bool vu = NextBandPair(BandPair::VU, transponder_.downlinkKHz, transponder_.uplinkKHz) ==
                     BandPair::VU;
-    if (commands_->VfoStepSendsUplink() && vu && options_.uplinkEnabled && t.transmit != 0 && !options_.secondRadio) {
-        link_.Delay();
+    if (!commands_->VfoStepSendsUplink() || !vu || !options_.uplinkEnabled || t.transmit == 0) {
+        return true;
+    }
+    link_.Delay();
+    // The uplink goes to the radio that transmits it.
+    if (radio2 != nullptr) {
+        radio2->SendUplink(uplink);
+    } else if (!options_.secondRadio) {
         commands_->SendUplink(context, uplink);
     }
     return true;

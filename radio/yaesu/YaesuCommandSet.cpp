@@ -68,7 +68,7 @@ public:
             SendDownlink(c, downlinkKHz);
             c.link.Delay();
             if (withUplink) {
-                SendUplink(c, uplinkKHz);
+                WriteUplink(c, uplinkKHz);
                 c.link.Delay();
             }
             return;
@@ -104,14 +104,26 @@ public:
         NoteSentDownlink(c.tuning, block.text, YaesuTextKHz(block.text));
     }
 
+    // A one-VFO radio receives on the VFO in use: its uplink goes to the other one.
     void SendUplink(RadioContext& c, double uplinkKHz) override {
-        const YaesuFrequencyBlock block = EncodeYaesuFrequency(uplinkKHz, uplinkOpcode_);
-        if (block.bytes.isEmpty()) {
+        if (oneVfo_) {
+            SendOnOtherVfo(c, uplinkKHz);
+        } else {
+            WriteUplink(c, uplinkKHz);
+        }
+    }
+
+    // The tone of a one-VFO radio belongs to a VFO: the transmitting one.
+    void SendTone(CatLink& link, const QList<QByteArray>& commands) override {
+        if (!oneVfo_) {
+            link.SendEach(commands);
             return;
         }
-        lastBlock_ = block.bytes;
-        c.link.Send(block.bytes);
-        c.tuning.lastSentUplinkText = block.text;
+        link.Send(Block(kToggleVfo));
+        link.Delay();
+        link.SendEach(commands);
+        link.Send(Block(kToggleVfo));
+        link.Delay();
     }
 
     void ReadDial(RadioContext& c) override {
@@ -352,11 +364,21 @@ private:
         t.sendCounter = 0;
     }
 
+    void WriteUplink(RadioContext& c, double uplinkKHz) {
+        const YaesuFrequencyBlock block = EncodeYaesuFrequency(uplinkKHz, uplinkOpcode_);
+        if (block.bytes.isEmpty()) {
+            return;
+        }
+        lastBlock_ = block.bytes;
+        c.link.Send(block.bytes);
+        c.tuning.lastSentUplinkText = block.text;
+    }
+
     void SendOnOtherVfo(RadioContext& c, double uplinkKHz) {
         c.link.Delay();
         c.link.Send(Block(kToggleVfo));
         c.link.Delay();
-        SendUplink(c, uplinkKHz);
+        WriteUplink(c, uplinkKHz);
         c.link.Delay();
         c.link.Send(Block(kToggleVfo));
         c.link.HalfDelay();

@@ -167,6 +167,31 @@ TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     EXPECT_EQ(ptt, (QStringList{"transmit", "receive"}));
 }
 
+// A VFO step sends the uplink at once to the radio that transmits it.
+TEST(SecondRadioSerialPath, AVfoStepSendsTheUplinkToRadio2) {
+    Port receiver(QStringList{"yaesu", "--model", "FT-847"});
+    Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
+    SecondRadioSetup setup;
+    setup.family = RadioFamily::Yaesu;
+    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
+    SecondRadio radio2(setup, transmitter.link);
+    radio2.PortOpened();
+    CommandSetSettings settings;
+    settings.files.Get<YaesuParameters>() = {0x11, 0x21, "9600", "FT-847"};
+    settings.satelliteModeOption = true;
+    Tracked tracked(receiver, RadioFamily::Yaesu, settings, Linear(435150, 145900), &radio2);
+    tracked.Ticks(3, -5);
+    ASSERT_TRUE(tracked.tracker->VfoStep(1000));
+    const std::string context =
+        receiver.Dump().toStdString() + "\n--\n" + transmitter.Dump().toStdString();
+    // 145900 - 2.433 - 1 on radio 2's main band (opcode 01); radio 1 keeps to the downlink.
+    EXPECT_EQ(transmitter.emulator.Lines("set downlink").last(), "set downlink 145.89657 MHz")
+        << context;
+    EXPECT_EQ(receiver.emulator.Lines("set downlink").last(), "set downlink 435.15826 MHz")
+        << context;
+    EXPECT_TRUE(receiver.emulator.Lines("set uplink").isEmpty()) << context;
+}
+
 TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     RadioEmulator icom(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
     RadioEmulator ft847(QStringList{"yaesu", "--model", "FT-847"});

@@ -147,6 +147,22 @@ TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitti
     EXPECT_NEAR(radio.tracker->Tuning().vfoOffsetHz, 1000, 10);
 }
 
+// A VFO step sends both links at once; the FT-817 type's uplink goes to the VFO it
+// transmits on, and the radio is left receiving on VFO A.
+TEST(RadioSerialPath, AnFt817VfoStepPutsTheUplinkOnTheTransmitVfo) {
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-817", {}, Linear(435150, 145900));
+    radio.Ticks(3, -5);
+    ASSERT_TRUE(radio.tracker->VfoStep(1000));
+    radio.tracker->TransmitReceive(true);
+    const std::string context = radio.emulator.Log().join('\n').toStdString();
+    // 435150 + 7.258 + 1, 145900 - 2.433 - 1 (inverting).
+    EXPECT_EQ(radio.emulator.Lines("set VFO-A").last(), "set VFO-A 435.15826 MHz") << context;
+    EXPECT_EQ(radio.emulator.Lines("set VFO-B").last(), "set VFO-B 145.89657 MHz") << context;
+    EXPECT_EQ(radio.emulator.Lines("toggle VFO").last(), "toggle VFO, now VFO-A") << context;
+    EXPECT_EQ(radio.emulator.Lines("transmit").last(), "transmit on VFO-B 145.89657 MHz")
+        << context;
+}
+
 TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
     SelectedTransponder entry = Linear(435150, 145900);
     entry.downlinkMode = "CW";
@@ -236,9 +252,9 @@ TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
     } models[] = {
         {"FT-847", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
         {"FT-736R", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-817",
-         {"tone 67.0 Hz (VFO-A)", "tone on (VFO-A)", "tone 141.3 Hz (VFO-A)", "tone on (VFO-A)",
-          "tone off (VFO-A)"}},
+        {"FT-817",  // on the transmit VFO
+         {"tone 67.0 Hz (VFO-B)", "tone on (VFO-B)", "tone 141.3 Hz (VFO-B)", "tone on (VFO-B)",
+          "tone off (VFO-B)"}},
     };
     for (const auto& m : models) {
         EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
