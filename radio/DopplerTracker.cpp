@@ -188,7 +188,7 @@ void DopplerTracker::RadioStep() {
             const bool fm = IsFmMode(transponder_.downlinkMode);
             t.activeThresholdHz = fm ? t.fmIntervalHz : t.ssbIntervalHz;
             t.vfoMode = !fm;
-            commands_->ModeSetup(context);
+            ModeSetup(context);
             if (radio2 != nullptr && options_.uplinkEnabled && transponder_.uplinkKHz != 0) {
                 radio2->ModeSetup(transponder_.uplinkMode, t.dialMoved);
             }
@@ -386,7 +386,15 @@ void DopplerTracker::SetCwSwitch(bool on) {
 void DopplerTracker::RunModeSetup() {
     if (commands_ && transponder_.found && (link_.HasPort() || link_.KctMode())) {
         RadioContext context = Context();
-        commands_->ModeSetup(context);
+        ModeSetup(context);
+    }
+}
+
+void DopplerTracker::ModeSetup(RadioContext& context) {
+    commands_->ModeSetup(context);
+    if (tone != nullptr && commands_->ToneInModeSetup() && radio2 == nullptr &&
+        options_.uplinkEnabled && transponder_.uplinkKHz != 0) {
+        tone->SetUp();
     }
 }
 
@@ -505,6 +513,15 @@ void DopplerTracker::Close(bool windowClosed) {
     }
     if (radio2 != nullptr && radio2->HasPort()) {
         radio2->TransmitReceive(false);
+    }
+    // The radio's tone off: closing the window steps the switch to T0, "&Quit" (and the end
+    // of a command-line run) with CAT on switches it off.
+    if (tone != nullptr) {
+        if (windowClosed) {
+            tone->Reset();
+        } else if (link_.HasPort() && tuning_.catOn) {
+            tone->SwitchOff();
+        }
     }
     RadioContext context = Context();
     if (link_.HasPort()) {

@@ -90,6 +90,11 @@ void ToneSwitch::FirstUplink() {
     Apply();
 }
 
+void ToneSwitch::SwitchOff() {
+    state_ = 0;
+    Apply();
+}
+
 void ToneSwitch::Apply() {
     const bool on = state_ > 0 && state_ <= Tones();
     const ToneEntry entry = on ? entries_[state_ - 1] : ToneEntry{satellite_, 0, 0, 0};

@@ -52,6 +52,11 @@ public:
     void Reset();
     // The first uplink after an entry selection: tone 1 on when the satellite has a tone.
     void FirstUplink();
+    // The mode set-up of a family whose entry selection switched the tone off: the tone of
+    // the working satellite on again, as at a satellite change.
+    void SetUp() { SatelliteChanged(satellite_); }
+    // Closing with CAT on: tone off, so the radio is not left sending it.
+    void SwitchOff();
 
     int State() const { return state_; }
     int Tones() const { return static_cast<int>(entries_.size()); }

@@ -422,13 +422,7 @@ void RadioControl::CalibrationStored(double newUplinkKHz) {
 
 void RadioControl::InstallQuit(QuitHooks& hooks, bool windowClosed) {
     hooks.radio1PortFailed = [this] { return lost_ || tracker_->Tuning().catDisabled; };
-    hooks.sendCloseCommands = [this, windowClosed] {
-        // Closing the window (not "&Quit") switches the tone off first.
-        if (windowClosed && !lost_ && !tracker_->Tuning().catDisabled) {
-            tone_.Reset();
-        }
-        tracker_->Close(windowClosed);
-    };
+    hooks.sendCloseCommands = [this, windowClosed] { tracker_->Close(windowClosed); };
 }
 
 }  // namespace orbivox

@@ -138,15 +138,15 @@ public:
 
     void ReadDial(RadioContext& c) override {
         TuningState& t = c.tuning;
-        t.dialMoved = true;
+        // With VFO mode off there is no dial to follow: the radio is not asked.
+        t.dialMoved = t.vfoMode;
+        if (!t.vfoMode) {
+            return;
+        }
         const QString text = ReadFrequency(c);
         NoteReply(t, !text.isEmpty());
         if (text.isEmpty()) {
             return;  // missing or garbled: nothing is sent this tick
-        }
-        if (!t.vfoMode) {
-            t.dialMoved = false;
-            return;
         }
         const double kHz = text.toDouble();
         if (vfoPair_ && text != t.lastSentDownlinkText &&

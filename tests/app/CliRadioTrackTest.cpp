@@ -257,6 +257,51 @@ TEST(CliRadioTrack, AnFmSatelliteGetsTheDopplerOnBothLinksWhateverTheStoredMode)
     }
 }
 
+// The satellite's tone is on while it is worked (the Kenwood's with its mode set-up, after
+// the entry selection switched it off), and off again when the run ends.
+TEST(CliRadioTrack, EveryFamilyEndsTheRunWithTheToneOff) {
+    const struct {
+        QStringList emulator;
+        QList<FileLine> radio;
+        const char* on;
+        const char* off;
+    } families[] = {
+        {{"yaesu", "--model", "FT-847"}, {}, "tone on", "tone off"},
+        {{"yaesu", "--model", "FT-817"},
+         {{"YaesuPar.SQF", 0, "$01"}, {"YaesuPar.SQF", 1, "$01"}, {"YaesuPar.SQF", 3, "FT-817"}},
+         "tone on (VFO-B)", "tone off (VFO-B)"},
+        {{"yaesu2", "--model", "FT-991A"}, {{"TRX.SQF", 0, "YaesuII"}}, "tone encode",
+         "tone off"},
+        {{"kenwood", "--model", "TS-2000"}, {{"TRX.SQF", 0, "Kenwood"}}, "tone on", "tone off"},
+        {{"icom", "--model", "IC-9700", "--address", "A2"}, {{"TRX.SQF", 0, "Icom"}},
+         "A2 tone on", "A2 tone off"},
+    };
+    for (const auto& f : families) {
+        RadioEmulator emulator(f.emulator);
+        RadioStation station(emulator.Device(), f.radio);
+        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "6"},
+                                  station.home.path());
+        const std::string context = f.emulator.join(' ').toStdString() + '\n' +
+                                    run.err.toStdString() +
+                                    emulator.Log().join('\n').toStdString();
+        ASSERT_EQ(run.exitCode, 0) << context;
+        ASSERT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+        // The tone switched before the first frequency, and in the whole run.
+        QStringList before, switches;
+        bool tuned = false;
+        for (const QString& line : emulator.Log()) {
+            tuned = tuned || (line.contains("set ") && line.endsWith(" MHz"));
+            if (line == f.on || line == f.off) {
+                (tuned ? switches : before) << line;
+            }
+        }
+        switches = before + switches;
+        ASSERT_FALSE(before.isEmpty()) << context;
+        EXPECT_EQ(before.last(), f.on) << context;
+        EXPECT_EQ(switches.last(), f.off) << context;
+    }
+}
+
 TEST(CliRadioTrack, AnUnknownModelIsWarnedOfWithTheModelTakenInstead) {
     QTemporaryDir nowhere;
     RadioStation station(nowhere.path() + "/no-such-device", {{"YaesuPar.SQF", 3, "FT-8470"}});

@@ -277,6 +277,55 @@ TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
               (QStringList{"empty command", "transmit", "empty command", "receive"}));
 }
 
+// A Kenwood radio 1's entry selection switches the tone off; its mode set-up sets the
+// satellite's tone up again, so the radio transmits with it.
+TEST(KenwoodSerialPath, TheModeSetUpPutsTheSatellitesToneOn) {
+    Port radio(QStringList{"kenwood", "--model", "TS-2000"});
+    CommandSetSettings settings;
+    settings.files.Get<KenwoodParameters>() = {"TS-2000", "9600", '1', false};
+    SelectedTransponder fm = Linear(436795, 145850, false);
+    fm.downlinkMode = fm.savedDownlinkMode = fm.uplinkMode = fm.savedUplinkMode = "FM";
+    Tracked tracked(radio, RadioFamily::Kenwood, settings, fm);
+    RadioCommandSet* commands = tracked.tracker->Commands();
+    ToneSwitch tone({{"SO-50", 67.0, 63, 1}});
+    tone.SetRadio(commands,
+                  [&](const QList<QByteArray>& bytes) { commands->SendTone(radio.link, bytes); });
+    tracked.tracker->tone = &tone;
+    tone.SatelliteChanged("SO-50");
+    tone.Reset();  // as at each entry selection of a Kenwood radio 1
+    tracked.Ticks(3, -5);
+    tracked.tracker->TransmitReceive(true);
+    EXPECT_EQ(radio.emulator.Lines("transmit").last(), "transmit with tone number 01")
+        << radio.Dump().toStdString();
+    EXPECT_EQ(tone.Label(), "T1");
+}
+
+// With VFO mode off (an FM satellite) there is no dial to follow: a radio that never
+// answers is not asked, and is tuned on every tick all the same.
+TEST(KenwoodIcomSerialPath, AnFmSatelliteIsTunedWithoutReadback) {
+    const struct {
+        RadioFamily family;
+        QStringList args;
+        CommandSetSettings settings;
+        const char* downlink;
+    } radios[] = {
+        {RadioFamily::Kenwood, {"kenwood"}, {}, "set VFO-A 436."},
+        {RadioFamily::Icom, {"icom", "--address", "60"}, Icom("IC-9700", 0x60, 0x60),
+         "60 set frequency 436."},
+    };
+    for (const auto& r : radios) {
+        Port radio(r.args + QStringList{"--silent"});
+        SelectedTransponder fm = Linear(436795, 145850, false);
+        fm.downlinkMode = fm.savedDownlinkMode = fm.uplinkMode = fm.savedUplinkMode = "FM";
+        Tracked tracked(radio, r.family, r.settings, fm);
+        const qsizetype selected = radio.emulator.Log().size();  // the band set-up reads once
+        tracked.Ticks(5, -5, 0.1);
+        const std::string context = radio.Dump().toStdString();
+        EXPECT_EQ(radio.emulator.Lines(r.downlink).size(), 4) << context;
+        EXPECT_FALSE(radio.emulator.Log().mid(selected).join('\n').contains("read")) << context;
+    }
+}
+
 TEST(IcomSerialPath, TheToneSwitchCyclesThroughTwoTones) {
     Port radio(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
     CatLink& link = radio.link;
