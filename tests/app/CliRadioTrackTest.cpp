@@ -302,6 +302,25 @@ TEST(CliRadioTrack, EveryFamilyEndsTheRunWithTheToneOff) {
     }
 }
 
+// After the exchange for a "UV" satellite the FT-991A is on port 1: its lost cable is said
+// as a YaesuII radio's, by its name.
+TEST(CliRadioTrack, AfterAnExchangeALostPortIsSaidForTheRadioNowOnIt) {
+    RadioEmulator ft847({"yaesu", "--model", "FT-847"});
+    RadioEmulator ft991({"yaesu2", "--model", "FT-991A", "--unplug-after", "8"});
+    RadioStation station(ft847.Device(),
+                         {{"Radio2/TRX_Semi.SQF", 0, "YaesuII"},
+                          {"Radio2/TRX_Semi.SQF", 1, "4"},
+                          {"Radio2/TRX_Semi.SQF", 2, "+"},
+                          {"ComPorts.SQF", 1, "4=" + ft991.Device().toUtf8()},
+                          {"Doppler.SQF", 3, "ISS (ZARYA),145900,435150,USB,LSB,REV,0,0"}});
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "40"}, station.home.path());
+    const std::string context = run.err.toStdString() + ft991.Log().join('\n').toStdString();
+    EXPECT_EQ(run.exitCode, 1) << context;
+    EXPECT_TRUE(run.err.contains("Radio 1 (FT-991A on " + ft991.Device() + ") was lost"))
+        << context;
+}
+
 TEST(CliRadioTrack, AnUnknownModelIsWarnedOfWithTheModelTakenInstead) {
     QTemporaryDir nowhere;
     RadioStation station(nowhere.path() + "/no-such-device", {{"YaesuPar.SQF", 3, "FT-8470"}});
