@@ -263,8 +263,11 @@ public:
         if (!ToneHertzInRange(entry, refusal)) {
             return std::nullopt;
         }
+        // The tone in three packed-digit bytes of tenths of Hz (67.0 Hz is 00 06 70): the radio
+        // refuses a frame with two.
         return QList<QByteArray>{
-            IcomFrame(address, QByteArray("\x1B\x00", 2) + PackedToneTenths(entry.toneHz)),
+            IcomFrame(address,
+                      QByteArray("\x1B\x00\x00", 3) + PackedToneTenths(entry.toneHz)),
             IcomFrame(address, QByteArray("\x16\x42\x01", 3))};
     }
 

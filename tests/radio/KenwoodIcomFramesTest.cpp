@@ -186,7 +186,7 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     };
     EXPECT_EQ(
         bytes(RadioFamily::Icom, "IC-9700", tone),
-        (QList<QByteArray>{Hex("FE FE 62 00 1B 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
+        (QList<QByteArray>{Hex("FE FE 62 00 1B 00 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
     EXPECT_EQ(bytes(RadioFamily::Kenwood, "TS-2000", tone), (QList<QByteArray>{"TN01;", "TO1;"}));
     EXPECT_EQ(bytes(RadioFamily::YaesuII, "FT-991A", tone),
               (QList<QByteArray>{"CN00000;", "CT02;"}));
