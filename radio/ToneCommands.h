@@ -26,6 +26,11 @@ inline constexpr double kHighestToneHz = 260.0;
 std::nullopt_t RefuseTone(const ToneEntry& entry, const QString& what, QString* refusal);
 bool ToneHertzInRange(const ToneEntry& entry, QString* refusal);
 QByteArray PackedToneTenths(double toneHz);
+// For a radio that numbers its tones its own way (not as SubTone.SQF's code columns): the
+// place of `entry`'s tone in the radio's list of tones (in tenths of Hz, the first place 0);
+// nothing, and `refusal` naming `radio`, when the radio does not have the tone.
+std::optional<int> TonePlace(const QList<int>& tenths, const ToneEntry& entry, const QString& radio,
+                             QString* refusal);
 
 // The tone switch `lblTone` and what it sends: the tone state of the working satellite
 // (0 off, 1 tone 1, 2 tone 2), switched by satellite changes, clicks and the first uplink.

@@ -244,22 +244,30 @@ TEST(RadioSerialPath, SilentOrGarbledAnswersBlockTheSendWithoutHarm) {
     }
 }
 
-// Every classic model's tone blocks reach the radio as tone commands it knows.
-TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
+// Every Yaesu model's tone commands reach the radio as tone commands it knows, with the
+// radio's own code or number of the tone: SubTone.SQF's codes are the FT-847's, and the
+// FT-736R and the YaesuII radios count their tones otherwise.
+TEST(RadioSerialPath, YaesuToneCommandsAreTheRadiosOwn) {
     const struct {
+        RadioFamily family;
         const char* model;
         QStringList lines;
     } models[] = {
-        {"FT-847", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-736R", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-817",  // on the transmit VFO
-         {"tone 67.0 Hz (VFO-B)", "tone on (VFO-B)", "tone 141.3 Hz (VFO-B)", "tone on (VFO-B)",
+        {RadioFamily::Yaesu, "FT-847",
+         {"tone number 3F", "tone on", "tone number 06", "tone on", "tone off"}},
+        {RadioFamily::Yaesu, "FT-736R",
+         {"tone number 3E", "tone on", "tone number 2A", "tone on", "tone off"}},
+        {RadioFamily::Yaesu, "FT-817",  // on the transmit VFO
+         {"tone 67.0 Hz (VFO-B)", "tone on (VFO-B)", "tone 162.2 Hz (VFO-B)", "tone on (VFO-B)",
           "tone off (VFO-B)"}},
+        {RadioFamily::YaesuII, "FT-991A",
+         {"tone number 000 (67.0 Hz)", "tone encode", "tone number 027 (162.2 Hz)",
+          "tone encode", "tone off"}},
     };
     for (const auto& m : models) {
-        EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
+        EmulatedRadio radio(m.family, m.model, {}, Linear(435150, 145900));
         RadioCommandSet& commands = *radio.tracker->Commands();
-        ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}});
+        ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 162.2, 6, 26}});
         tone.SetRadio(&commands, [&](const QList<QByteArray>& bytes) {
             commands.SendTone(radio.link, bytes);
         });
