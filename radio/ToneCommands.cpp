@@ -37,10 +37,11 @@ QByteArray PackedToneTenths(double toneHz) {
 
 std::optional<int> TonePlace(const QList<int>& tenths, const ToneEntry& entry, const QString& radio,
                              QString* refusal) {
-    const int place = static_cast<int>(tenths.indexOf(static_cast<int>(std::lround(entry.toneHz * 10))));
+    const int tone = static_cast<int>(std::lround(entry.toneHz * 10));
+    const int place = static_cast<int>(tenths.indexOf(tone));
     if (place < 0) {
-        return RefuseTone(entry, QStringLiteral("the %1 has no %2 Hz tone").arg(radio).arg(entry.toneHz),
-                          refusal);
+        return RefuseTone(
+            entry, QStringLiteral("the %1 has no %2 Hz tone").arg(radio).arg(entry.toneHz), refusal);
     }
     return place;
 }

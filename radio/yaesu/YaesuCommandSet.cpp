@@ -280,7 +280,8 @@ public:
         }
         int code1 = entry.code1;
         if (!satellite) {
-            const std::optional<int> place = TonePlace(kFt736Tones, entry, model_.radio.name, refusal);
+            const std::optional<int> place =
+                TonePlace(kFt736Tones, entry, model_.radio.name, refusal);
             if (!place) {
                 return std::nullopt;
             }

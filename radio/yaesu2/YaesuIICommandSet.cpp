@@ -135,8 +135,8 @@ public:
         if (!number) {
             return std::nullopt;
         }
-        return QList<QByteArray>{QStringLiteral("CN00%1;").arg(*number, 3, 10, QChar('0')).toLatin1(),
-                                 "CT02;"};
+        return QList<QByteArray>{
+            QStringLiteral("CN00%1;").arg(*number, 3, 10, QChar('0')).toLatin1(), "CT02;"};
     }
 
     void UplinkFrequency(CatLink& link, double uplinkKHz) override {

@@ -81,6 +81,20 @@ double LoggedKHz(const QString& line) {
     return number.match(line).captured(1).toDouble() * 1000.0;
 }
 
+// `orbivox track` from 21:53 for `ticks` ticks against `emulator` (started with `args`),
+// run to its end with status 0 and every command logged; what a failure message shows.
+std::string TrackedToTheEnd(RadioEmulator& emulator, const QStringList& args,
+                            const RadioStation& station, int ticks) {
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", QString::number(ticks)},
+               station.home.path());
+    const std::string context = args.join(' ').toStdString() + '\n' + run.err.toStdString() +
+                                emulator.Log().join('\n').toStdString();
+    EXPECT_EQ(run.exitCode, 0) << context;
+    EXPECT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+    return context;
+}
+
 TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
     RadioEmulator emulator({"yaesu", "--model", "FT-847"});
     RadioStation station(emulator.Device());
@@ -171,13 +185,7 @@ TEST(CliRadioTrack, CatOnAtStartReachesEveryFamilyBeforeItsFirstFrequency) {
     for (const auto& f : families) {
         RadioEmulator emulator(f.emulator);
         RadioStation station(emulator.Device(), f.radio);
-        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "12"},
-                                  station.home.path());
-        const std::string context = f.emulator.join(' ').toStdString() + '\n' +
-                                    run.err.toStdString() +
-                                    emulator.Log().join('\n').toStdString();
-        ASSERT_EQ(run.exitCode, 0) << context;
-        ASSERT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+        const std::string context = TrackedToTheEnd(emulator, f.emulator, station, 12);
         const QStringList log = emulator.Log();
         const QStringList frequencies = emulator.Lines(f.frequency);
         ASSERT_FALSE(frequencies.isEmpty()) << context;
@@ -240,12 +248,8 @@ TEST(CliRadioTrack, AnFmSatelliteGetsTheDopplerOnBothLinksWhateverTheStoredMode)
         RadioStation station(emulator.Device(),
                              {{"KorrMod.SQF", 0, mode},
                               {"Doppler.SQF", 3, "ISS (ZARYA),437800,145990,FM,FM,NOR,0,0"}});
-        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "4"},
-                                  station.home.path());
-        const std::string context = std::string("mode ") + mode + '\n' + run.err.toStdString() +
-                                    emulator.Log().join('\n').toStdString();
-        ASSERT_EQ(run.exitCode, 0) << context;
-        ASSERT_TRUE(emulator.Logged("CAT off")) << context;
+        const std::string context =
+            TrackedToTheEnd(emulator, {"KorrMod.SQF line 1:", mode}, station, 4);
         const QStringList downlinks = emulator.Lines("set downlink");
         const QStringList uplinks = emulator.Lines("set uplink");
         ASSERT_FALSE(downlinks.isEmpty() || uplinks.isEmpty()) << context;
@@ -279,13 +283,7 @@ TEST(CliRadioTrack, EveryFamilyEndsTheRunWithTheToneOff) {
     for (const auto& f : families) {
         RadioEmulator emulator(f.emulator);
         RadioStation station(emulator.Device(), f.radio);
-        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "6"},
-                                  station.home.path());
-        const std::string context = f.emulator.join(' ').toStdString() + '\n' +
-                                    run.err.toStdString() +
-                                    emulator.Log().join('\n').toStdString();
-        ASSERT_EQ(run.exitCode, 0) << context;
-        ASSERT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+        const std::string context = TrackedToTheEnd(emulator, f.emulator, station, 6);
         // The tone switched before the first frequency, and in the whole run.
         QStringList before, switches;
         bool tuned = false;

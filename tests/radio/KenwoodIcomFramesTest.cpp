@@ -208,7 +208,8 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     // A tone the radio does not have, for the radios that find theirs by the Hz.
     for (const char* model : {"FT-736R", "FT-991A"}) {
         QString refusal;
-        const RadioFamily family = QString(model) == "FT-736R" ? RadioFamily::Yaesu : RadioFamily::YaesuII;
+        const RadioFamily family =
+            QString(model) == "FT-736R" ? RadioFamily::Yaesu : RadioFamily::YaesuII;
         EXPECT_FALSE(ToneCommands(family, model, 0, true, {"X", 67.5, 63, 1}, &refusal));
         EXPECT_EQ(refusal, QString("Tone of X not sent: the %1 has no 67.5 Hz tone").arg(model));
     }

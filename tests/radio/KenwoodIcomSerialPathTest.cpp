@@ -70,6 +70,14 @@ CommandSetSettings Icom(const QString& model, int rx, int tx) {
     return settings;
 }
 
+// An FT-847 as radio 2: its uplink with opcode $01, on its main band.
+SecondRadioSetup Ft847AsRadio2() {
+    SecondRadioSetup setup;
+    setup.family = RadioFamily::Yaesu;
+    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
+    return setup;
+}
+
 TEST(IcomSerialPath, AnIc9700PassAdoptsADialTurnWithEchoWithoutEchoAndWithCollisions) {
     for (const QStringList& bus :
          {QStringList{}, QStringList{"--no-echo"}, QStringList{"--collide"}}) {
@@ -139,10 +147,7 @@ TEST(IcomSerialPath, TwoRadiosOnOnePortTakeTheirOwnFrames) {
 TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     Port receiver(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
     Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
-    SecondRadioSetup setup;
-    setup.family = RadioFamily::Yaesu;
-    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
-    SecondRadio radio2(setup, transmitter.link);
+    SecondRadio radio2(Ft847AsRadio2(), transmitter.link);
     radio2.PortOpened();
     Tracked tracked(receiver, RadioFamily::Icom, Icom("IC-9700", 0x60, 0x60),
                     Linear(435150, 145900), &radio2);
@@ -171,10 +176,7 @@ TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
 TEST(SecondRadioSerialPath, AVfoStepSendsTheUplinkToRadio2) {
     Port receiver(QStringList{"yaesu", "--model", "FT-847"});
     Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
-    SecondRadioSetup setup;
-    setup.family = RadioFamily::Yaesu;
-    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
-    SecondRadio radio2(setup, transmitter.link);
+    SecondRadio radio2(Ft847AsRadio2(), transmitter.link);
     radio2.PortOpened();
     CommandSetSettings settings;
     settings.files.Get<YaesuParameters>() = {0x11, 0x21, "9600", "FT-847"};
@@ -203,9 +205,7 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
 
     CommandSetSettings icomSettings = Icom("IC-9700", 0x60, 0x60);
     icomSettings.secondRadio = true;
-    SecondRadioSetup ft847Setup;
-    ft847Setup.family = RadioFamily::Yaesu;
-    ft847Setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
+    const SecondRadioSetup ft847Setup = Ft847AsRadio2();
     auto second = std::make_unique<SecondRadio>(ft847Setup, link2);
     second->PortOpened();  // an FT-847 takes nothing before its CAT ON
     DopplerOptions options;
