@@ -214,9 +214,11 @@ private:
                 }
                 break;
             case 0x1B:
-                if (byteAt(0) == 0x00 && data.size() == 3) {
-                    const int tenths = (byteAt(1) >> 4) * 1000 + (byteAt(1) & 0x0F) * 100 +
-                                       (byteAt(2) >> 4) * 10 + (byteAt(2) & 0x0F);
+                // Three packed-digit bytes of tenths of Hz; a shorter frame is refused.
+                if (byteAt(0) == 0x00 && data.size() == 4) {
+                    const int tenths = (byteAt(1) & 0x0F) * 10000 + (byteAt(2) >> 4) * 1000 +
+                                       (byteAt(2) & 0x0F) * 100 + (byteAt(3) >> 4) * 10 +
+                                       (byteAt(3) & 0x0F);
                     return QStringLiteral("tone %1.%2 Hz").arg(tenths / 10).arg(tenths % 10);
                 }
                 break;

@@ -94,14 +94,22 @@ private:
         if (text == "TS1") {
             return {QStringLiteral("band fix"), {}};
         }
-        if (text == "TX" || text == "RX") {
-            return {text == "TX" ? QStringLiteral("transmit") : QStringLiteral("receive"), {}};
+        if (text == "TX") {
+            // What goes on the air: the tone with it when it is on.
+            return {toneOn_ ? QStringLiteral("transmit with tone number %1").arg(toneNumber_)
+                            : QStringLiteral("transmit"),
+                    {}};
+        }
+        if (text == "RX") {
+            return {QStringLiteral("receive"), {}};
         }
         if (text == "TO0" || text == "TO1") {
-            return {QStringLiteral("tone %1").arg(text == "TO1" ? "on" : "off"), {}};
+            toneOn_ = text == "TO1";
+            return {QStringLiteral("tone %1").arg(toneOn_ ? "on" : "off"), {}};
         }
         if (text.startsWith("TN") && text.size() == 4 && AllDigits(text.mid(2))) {
-            return {QStringLiteral("tone number %1").arg(text.mid(2)), {}};
+            toneNumber_ = text.mid(2);
+            return {QStringLiteral("tone number %1").arg(toneNumber_), {}};
         }
         return {QStringLiteral("unknown command \"%1;\"").arg(text), unknown};
     }
@@ -119,6 +127,8 @@ private:
     std::array<std::int64_t, 2> vfos_{435000000, 145900000};
     std::array<std::int64_t, 2> bands_{145900000, 435000000};  // sub, main
     int controlBand_ = 1;
+    bool toneOn_ = false;
+    QString toneNumber_ = QStringLiteral("01");
     QByteArray pending_;
 };
 

@@ -8,6 +8,7 @@
 #include "emulators/EmulatorFamily.h"
 #include "emulators/FrequencyText.h"
 #include "radio/yaesu2/YaesuIIFamily.h"
+#include "radio/yaesu2/YaesuIIModels.h"
 #include "emulators/TextCommands.h"
 
 namespace orbivox {
@@ -41,15 +42,10 @@ bool AllDigits(const QString& text) {
     return !text.isEmpty();
 }
 
-// The CTCSS tones by their number 000..049.
-const QStringList& ToneTable() {
-    static const QStringList tones = {
-        "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
-        "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
-        "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
-        "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-    return tones;
+// The CTCSS tone of a number 000..049, "67.0".
+QString ToneText(int number) {
+    const int tenths = YaesuIITones()[number];
+    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
 }
 
 class YaesuIIEmulator : public EmulatorFamily {
@@ -114,10 +110,10 @@ private:
         // CN P1 P2 P3P4P5: P1 0, P2 0 for CTCSS (1 DCS), the tone number 000..049.
         if (text.startsWith("CN") && text.size() == 7 && AllDigits(text.mid(2))) {
             const int number = text.mid(4).toInt();
-            if (text.mid(2, 2) != "00" || number >= ToneTable().size()) {
+            if (text.mid(2, 2) != "00" || number >= YaesuIITones().size()) {
                 return {QStringLiteral("bad tone number \"%1;\"").arg(text), unknown};
             }
-            tone_ = ToneTable()[number];
+            tone_ = ToneText(number);
             return {QStringLiteral("tone number %1 (%2 Hz)").arg(text.mid(4), tone_), {}};
         }
         // CT P1 P2: P1 0, P2 0 off, 1 encode and decode, 2 encode, 3 DCS.
@@ -139,7 +135,7 @@ private:
     int roundToHz_ = 0;
     std::array<Vfo, 2> vfos_{};
     bool split_ = false;
-    QString tone_ = ToneTable().first();
+    QString tone_ = ToneText(0);
     char toneMode_ = '0';
     bool catPtt_ = false;
     bool microphonePtt_ = false;

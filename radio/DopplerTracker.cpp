@@ -95,7 +95,7 @@ void DopplerTracker::ApplyCorrections() {
     const double fD = transponder_.downlinkKHz, fU = transponder_.uplinkKHz;
     // The cross terms follow the transponder's sense: an inverting one turns the other
     // link's shift around, a non-inverting one does not.
-    switch (t.correction.mode) {
+    switch (t.ModeInForce()) {
         case CorrectionMode::UplinkAndDownlink:
             t.receive = fD + t.downlinkShift;
             t.transmit = fU + t.uplinkShift;
@@ -161,7 +161,7 @@ void DopplerTracker::DrawWindow() {
 }
 
 QString DopplerTracker::CorrectionStatus() const {
-    switch (tuning_.correction.mode) {
+    switch (tuning_.ModeInForce()) {
         case CorrectionMode::Uplink:
             return QStringLiteral(" Doppl.Corr.: Uplink");
         case CorrectionMode::Downlink:
@@ -188,7 +188,7 @@ void DopplerTracker::RadioStep() {
             const bool fm = IsFmMode(transponder_.downlinkMode);
             t.activeThresholdHz = fm ? t.fmIntervalHz : t.ssbIntervalHz;
             t.vfoMode = !fm;
-            commands_->ModeSetup(context);
+            ModeSetup(context);
             if (radio2 != nullptr && options_.uplinkEnabled && transponder_.uplinkKHz != 0) {
                 radio2->ModeSetup(transponder_.uplinkMode, t.dialMoved);
             }
@@ -221,10 +221,11 @@ void DopplerTracker::SendFrequencies() {
     if (!commands_ || (!link_.HasPort() && !link_.KctMode())) {
         return;
     }
-    const double target = t.correction.mode == CorrectionMode::Uplink     ? t.transmit
-                          : t.correction.mode == CorrectionMode::Downlink ? t.receive
-                          : t.receive > t.transmit                        ? t.receive
-                                                                          : t.transmit;
+    const CorrectionMode mode = t.ModeInForce();
+    const double target = mode == CorrectionMode::Uplink     ? t.transmit
+                          : mode == CorrectionMode::Downlink ? t.receive
+                          : t.receive > t.transmit           ? t.receive
+                                                             : t.transmit;
     RadioContext context = Context();
     if (t.manualFrequencies) {
         t.manualFrequencies = false;
@@ -272,7 +273,7 @@ void DopplerTracker::SendFrequencies() {
 void DopplerTracker::SetVfoMode(bool on) {
     tuning_.vfoMode = on;
     if (!on) {
-        tuning_.correction.mode = CorrectionMode::UplinkAndDownlink;
+        // The stored correction mode rests (ModeInForce) until VFO mode is back on.
         tuning_.vfoOffsetHz = 0;
         tuning_.receiveCorrectionHz = 0;
     }
@@ -299,8 +300,14 @@ bool DopplerTracker::VfoStep(int hertz) {
     commands_->SendDownlink(context, downlink);
     const bool vu = NextBandPair(BandPair::VU, transponder_.downlinkKHz, transponder_.uplinkKHz) ==
                     BandPair::VU;
-    if (commands_->VfoStepSendsUplink() && vu && options_.uplinkEnabled && t.transmit != 0 && !options_.secondRadio) {
-        link_.Delay();
+    if (!commands_->VfoStepSendsUplink() || !vu || !options_.uplinkEnabled || t.transmit == 0) {
+        return true;
+    }
+    link_.Delay();
+    // The uplink goes to the radio that transmits it.
+    if (radio2 != nullptr) {
+        radio2->SendUplink(uplink);
+    } else if (!options_.secondRadio) {
         commands_->SendUplink(context, uplink);
     }
     return true;
@@ -379,7 +386,15 @@ void DopplerTracker::SetCwSwitch(bool on) {
 void DopplerTracker::RunModeSetup() {
     if (commands_ && transponder_.found && (link_.HasPort() || link_.KctMode())) {
         RadioContext context = Context();
-        commands_->ModeSetup(context);
+        ModeSetup(context);
+    }
+}
+
+void DopplerTracker::ModeSetup(RadioContext& context) {
+    commands_->ModeSetup(context);
+    if (tone != nullptr && commands_->ToneInModeSetup() && radio2 == nullptr &&
+        options_.uplinkEnabled && transponder_.uplinkKHz != 0) {
+        tone->SetUp();
     }
 }
 
@@ -498,6 +513,15 @@ void DopplerTracker::Close(bool windowClosed) {
     }
     if (radio2 != nullptr && radio2->HasPort()) {
         radio2->TransmitReceive(false);
+    }
+    // The radio's tone off: closing the window steps the switch to T0, "&Quit" (and the end
+    // of a command-line run) with CAT on switches it off.
+    if (tone != nullptr) {
+        if (windowClosed) {
+            tone->Reset();
+        } else if (link_.HasPort() && tuning_.catOn) {
+            tone->SwitchOff();
+        }
     }
     RadioContext context = Context();
     if (link_.HasPort()) {

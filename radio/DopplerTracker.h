@@ -102,8 +102,8 @@ public:
     void SatelliteModeOff();
     void TransmitReceive(bool transmit);
     bool Transmitting() const { return transmitting_; }
-    // Closing: the family's close commands and CAT off (nothing after a failed read); in KCT
-    // mode "RaClose" while CAT is on.
+    // Closing: radio 2 to receive, the tone off, the family's close commands and CAT off
+    // (nothing after a failed read); in KCT mode "RaClose" while CAT is on.
     void Close(bool windowClosed);
 
     // The frequency window and labels.
@@ -128,6 +128,8 @@ public:
 private:
     RadioContext Context();
     void RunModeSetup();
+    // The family's mode set-up, and the tone set-up where the family ends it with one.
+    void ModeSetup(RadioContext& context);
     void ApplyCorrections();
     void DrawWindow();
     void RadioOffsets(double& downlink, double& uplink) const;

@@ -142,6 +142,8 @@ public:
     // the tone off.
     virtual Radio2BandCheck Radio2BandCheckTime() const { return Radio2BandCheck::Never; }
     virtual bool ToneOffAtEntrySelection() const { return false; }
+    // Whether the mode set-up ends with the tone set-up (the radio's own tone, no radio 2).
+    virtual bool ToneInModeSetup() const { return false; }
 
     // The subaudible tone: the commands that switch it off, or set `entry`'s tone and switch
     // it on, in order. Nothing (and `refusal` says why) when the entry's value is out of

@@ -35,6 +35,17 @@ QByteArray PackedToneTenths(double toneHz) {
     return bytes;
 }
 
+std::optional<int> TonePlace(const QList<int>& tenths, const ToneEntry& entry, const QString& radio,
+                             QString* refusal) {
+    const int tone = static_cast<int>(std::lround(entry.toneHz * 10));
+    const int place = static_cast<int>(tenths.indexOf(tone));
+    if (place < 0) {
+        return RefuseTone(
+            entry, QStringLiteral("the %1 has no %2 Hz tone").arg(radio).arg(entry.toneHz), refusal);
+    }
+    return place;
+}
+
 ToneSwitch::ToneSwitch(QList<ToneEntry> table) : table_(std::move(table)) {}
 
 void ToneSwitch::SetRadio(const RadioCommandSet* radio,
@@ -87,6 +98,11 @@ void ToneSwitch::FirstUplink() {
         return;
     }
     state_ = 1;
+    Apply();
+}
+
+void ToneSwitch::SwitchOff() {
+    state_ = 0;
     Apply();
 }
 

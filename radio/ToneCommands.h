@@ -26,6 +26,11 @@ inline constexpr double kHighestToneHz = 260.0;
 std::nullopt_t RefuseTone(const ToneEntry& entry, const QString& what, QString* refusal);
 bool ToneHertzInRange(const ToneEntry& entry, QString* refusal);
 QByteArray PackedToneTenths(double toneHz);
+// For a radio that numbers its tones its own way (not as SubTone.SQF's code columns): the
+// place of `entry`'s tone in the radio's list of tones (in tenths of Hz, the first place 0);
+// nothing, and `refusal` naming `radio`, when the radio does not have the tone.
+std::optional<int> TonePlace(const QList<int>& tenths, const ToneEntry& entry, const QString& radio,
+                             QString* refusal);
 
 // The tone switch `lblTone` and what it sends: the tone state of the working satellite
 // (0 off, 1 tone 1, 2 tone 2), switched by satellite changes, clicks and the first uplink.
@@ -52,6 +57,11 @@ public:
     void Reset();
     // The first uplink after an entry selection: tone 1 on when the satellite has a tone.
     void FirstUplink();
+    // The mode set-up of a family whose entry selection switched the tone off: the tone of
+    // the working satellite on again, as at a satellite change.
+    void SetUp() { SatelliteChanged(satellite_); }
+    // Closing with CAT on: tone off, so the radio is not left sending it.
+    void SwitchOff();
 
     int State() const { return state_; }
     int Tones() const { return static_cast<int>(entries_.size()); }

@@ -49,12 +49,13 @@ void CompareDialAnswer(TuningState& tuning, const SelectedTransponder& transpond
         return;
     }
     double offset = r - transponder.downlinkKHz + tuning.downlinkShiftChange;
-    switch (tuning.correction.mode) {
+    switch (tuning.ModeInForce()) {
         case CorrectionMode::UplinkAndDownlink:
             offset -= tuning.downlinkShift;
             break;
         case CorrectionMode::Downlink:
-            offset -= tuning.downlinkShift + tuning.uplinkShift;
+            // D carries the uplink's shift with the transponder's sense (the cross term).
+            offset -= tuning.downlinkShift + tuning.crossTermSign * tuning.uplinkShift;
             break;
         case CorrectionMode::Uplink:
             break;

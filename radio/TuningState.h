@@ -51,6 +51,12 @@ struct TuningState {
     double ReceiveCorrectionKHz() const { return receiveCorrectionHz / 1000.0; }
     double CalibrationHz() const { return uplinkCalibration.value(workingSetIndex, 0.0); }
     double CalibrationKHz() const { return CalibrationHz() / 1000.0; }
+    // The correction mode the frequencies follow: the stored one with VFO mode on; with VFO
+    // mode off (by hand or by an FM satellite) the Doppler goes on both links, and the stored
+    // mode comes back with VFO mode.
+    CorrectionMode ModeInForce() const {
+        return vfoMode ? correction.mode : CorrectionMode::UplinkAndDownlink;
+    }
 };
 
 // A readback or transmit query was answered with something readable, or not.

@@ -157,10 +157,10 @@ void RadioControl::OpenPorts() {
         if (!port.SetRts(rts) || !port.SetDtr(dtr)) {
             qInfo().noquote() << "RTS/DTR could not be set on" << device;
         }
-        const bool reportsErrors = FindRadioFamily(family)->reportsPortErrors;
-        port.onError = [this, radio, reportsErrors](const QString&) {
-            // Some families' port errors do not end the program; radio 1's only while CAT is on.
-            if (!reportsErrors) {
+        port.onError = [this, radio](const QString&) {
+            // Some families' port errors do not end the program; radio 1's only while CAT is
+            // on. The family is the one on the port now: the exchange of radios moves them.
+            if (!FindRadioFamily(FamilyOnPort(radio))->reportsPortErrors) {
                 QuietPortFailed(radio);
                 return;
             }
@@ -254,16 +254,24 @@ void RadioControl::BandPairChanged(BandPair next) {
     bandPair_ = next;
 }
 
+RadioFamily RadioControl::FamilyOnPort(int radio) const {
+    const PortRoles roles = RolesForBandPair(portsPair_, role1_, role2_);
+    return (radio == 1 ? roles.port1 : roles.port2).family;
+}
+
 void RadioControl::ExchangeRadios(BandPair pair) {
     const LoadedSettings& s = session_.settings();
     int failed = 0;
+    portsPair_ = pair;
+    const bool swapped = pair == BandPair::UV;
     if (!ReopenPorts(RolesForBandPair(pair, role1_, role2_), radio1_, radio2_, &failed)) {
+        // The port number of the device that would not open: radio 2's on port 1 when swapped.
+        const bool radio1Device = (failed == 1) != swapped;
         notifier_.Message(
-            PortOpenFailureMessage(failed == 1 ? radio1Number_ : radio2Number_, failed));
+            PortOpenFailureMessage(radio1Device ? radio1Number_ : radio2Number_, failed));
     }
     link_.SetPort(radio1_.IsOpen() ? &radio1_ : nullptr);
     link2_.SetPort(radio2_.IsOpen() ? &radio2_ : nullptr);
-    const bool swapped = pair == BandPair::UV;
     const RadioFamily family1 = swapped ? s.radio2.family : s.radio1Family;
     tracker_->SetCommands(MakeCommandSet(
         family1, swapped ? AsFirstRadio(radio2Setup_, radio1Settings_) : radio1Settings_));
@@ -433,13 +441,7 @@ void RadioControl::CalibrationStored(double newUplinkKHz) {
 
 void RadioControl::InstallQuit(QuitHooks& hooks, bool windowClosed) {
     hooks.radio1PortFailed = [this] { return lost_ || tracker_->Tuning().catDisabled; };
-    hooks.sendCloseCommands = [this, windowClosed] {
-        // Closing the window (not "&Quit") switches the tone off first.
-        if (windowClosed && !lost_ && !tracker_->Tuning().catDisabled) {
-            tone_.Reset();
-        }
-        tracker_->Close(windowClosed);
-    };
+    hooks.sendCloseCommands = [this, windowClosed] { tracker_->Close(windowClosed); };
 }
 
 }  // namespace orbivox

@@ -108,6 +108,8 @@ private:
     // radios on one port, the antenna line.
     void BandPairChanged(BandPair next);
     void ExchangeRadios(BandPair pair);
+    // The family whose radio is on port 1 or 2 now.
+    RadioFamily FamilyOnPort(int radio) const;
 
     TrackingSession& session_;
     Notifier& notifier_;
@@ -133,6 +135,7 @@ private:
     Radio2BandCheck radio2BandCheck_ = Radio2BandCheck::Never;
     bool toneOffAtEntrySelection_ = false;
     RadioPortRole role1_, role2_;
+    BandPair portsPair_ = BandPair::VU;  // the band pair the ports were last opened for
     AnswerWatch answers_;
     bool quietLost1_ = false, quietLost2_ = false;
 };

@@ -138,15 +138,15 @@ public:
 
     void ReadDial(RadioContext& c) override {
         TuningState& t = c.tuning;
-        t.dialMoved = true;
+        // With VFO mode off there is no dial to follow: the radio is not asked.
+        t.dialMoved = t.vfoMode;
+        if (!t.vfoMode) {
+            return;
+        }
         const QString text = ReadFrequency(c);
         NoteReply(t, !text.isEmpty());
         if (text.isEmpty()) {
             return;  // missing or garbled: nothing is sent this tick
-        }
-        if (!t.vfoMode) {
-            t.dialMoved = false;
-            return;
         }
         const double kHz = text.toDouble();
         if (vfoPair_ && text != t.lastSentDownlinkText &&
@@ -263,8 +263,11 @@ public:
         if (!ToneHertzInRange(entry, refusal)) {
             return std::nullopt;
         }
+        // The tone in three packed-digit bytes of tenths of Hz (67.0 Hz is 00 06 70): the radio
+        // refuses a frame with two.
         return QList<QByteArray>{
-            IcomFrame(address, QByteArray("\x1B\x00", 2) + PackedToneTenths(entry.toneHz)),
+            IcomFrame(address,
+                      QByteArray("\x1B\x00\x00", 3) + PackedToneTenths(entry.toneHz)),
             IcomFrame(address, QByteArray("\x16\x42\x01", 3))};
     }
 

@@ -30,6 +30,7 @@ public:
         return Radio2BandCheck::AtEntrySelection;
     }
     bool ToneOffAtEntrySelection() const override { return true; }
+    bool ToneInModeSetup() const override { return true; }
 
     void PortOpened(RadioContext& c) override {
         if (model_.bandControl) {
@@ -85,15 +86,15 @@ public:
 
     void ReadDial(RadioContext& c) override {
         TuningState& t = c.tuning;
-        t.dialMoved = true;
+        // With VFO mode off there is no dial to follow: the radio is not asked.
+        t.dialMoved = t.vfoMode;
+        if (!t.vfoMode) {
+            return;
+        }
         const QString text = ReadVfoA(c, false);
         NoteReply(t, !text.isEmpty());
         if (text.isEmpty()) {
             return;  // missing, short or garbled: nothing is sent this tick
-        }
-        if (!t.vfoMode) {
-            t.dialMoved = false;
-            return;
         }
         CompareDialAnswer(t, c.transponder, text, text.toDouble(),
                           {true, model_.radio.tuningStepHz});

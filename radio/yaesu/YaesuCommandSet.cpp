@@ -23,6 +23,14 @@ constexpr std::uint8_t kCatOn = 0x00, kSatelliteOff = 0x8E, kSplitOn = 0x02, kSp
                        kReadSatelliteTransmit = 0x23, kReadTransmitStatus = 0xF7, kTransmit = 0x08,
                        kReceive = 0x88;
 const QByteArray kCatOffBlock(5, '\x80');
+// The FT-736R's tones in tenths of Hz, coded from $3E down: the first 33 with the standard
+// filter, then tones again with the high-Q one (74.4, 79.7, 85.4 and 91.5 Hz only there).
+// SubTone.SQF's codes are the FT-847's, which counts otherwise (67.0 Hz is its $3F).
+const QList<int> kFt736Tones = {
+    670,  719,  770,  825,  885,  948,  1000, 1035, 1072, 1109, 1148, 1188, 1230, 1273,
+    1318, 1365, 1413, 1462, 1514, 1567, 1622, 1679, 1738, 1799, 1862, 1928, 2035, 2107,
+    2181, 2257, 2336, 2418, 2503, 670,  719,  744,  770,  797,  825,  854,  885,  915};
+constexpr int kFt736FirstToneCode = 0x3E;
 // About 0.1 s (1/860000 day): radio 2's pause after its mode block.
 constexpr unsigned long kUplinkModePauseMs = 100;
 
@@ -68,7 +76,7 @@ public:
             SendDownlink(c, downlinkKHz);
             c.link.Delay();
             if (withUplink) {
-                SendUplink(c, uplinkKHz);
+                WriteUplink(c, uplinkKHz);
                 c.link.Delay();
             }
             return;
@@ -104,14 +112,26 @@ public:
         NoteSentDownlink(c.tuning, block.text, YaesuTextKHz(block.text));
     }
 
+    // A one-VFO radio receives on the VFO in use: its uplink goes to the other one.
     void SendUplink(RadioContext& c, double uplinkKHz) override {
-        const YaesuFrequencyBlock block = EncodeYaesuFrequency(uplinkKHz, uplinkOpcode_);
-        if (block.bytes.isEmpty()) {
+        if (oneVfo_) {
+            SendOnOtherVfo(c, uplinkKHz);
+        } else {
+            WriteUplink(c, uplinkKHz);
+        }
+    }
+
+    // The tone of a one-VFO radio belongs to a VFO: the transmitting one.
+    void SendTone(CatLink& link, const QList<QByteArray>& commands) override {
+        if (!oneVfo_) {
+            link.SendEach(commands);
             return;
         }
-        lastBlock_ = block.bytes;
-        c.link.Send(block.bytes);
-        c.tuning.lastSentUplinkText = block.text;
+        link.Send(Block(kToggleVfo));
+        link.Delay();
+        link.SendEach(commands);
+        link.Send(Block(kToggleVfo));
+        link.Delay();
     }
 
     void ReadDial(RadioContext& c) override {
@@ -258,11 +278,19 @@ public:
             return QList<QByteArray>{satellite ? QByteArray("\x8A\x00\x00\x00\x2A", 5)
                                                : QByteArray("\x00\x00\x00\x00\x8A", 5)};
         }
-        if (entry.code1 < 0 || entry.code1 > 0xFF) {
+        int code1 = entry.code1;
+        if (!satellite) {
+            const std::optional<int> place =
+                TonePlace(kFt736Tones, entry, model_.radio.name, refusal);
+            if (!place) {
+                return std::nullopt;
+            }
+            code1 = kFt736FirstToneCode - *place;
+        } else if (code1 < 0 || code1 > 0xFF) {
             return RefuseTone(
-                entry, QStringLiteral("tone code %1 is outside 0-255").arg(entry.code1), refusal);
+                entry, QStringLiteral("tone code %1 is outside 0-255").arg(code1), refusal);
         }
-        const QByteArray code = char(entry.code1) + QByteArray(3, '\0');
+        const QByteArray code = char(code1) + QByteArray(3, '\0');
         return QList<QByteArray>{code + (satellite ? '\x2B' : '\xFA'),
                                  satellite ? QByteArray("\x4A\x00\x00\x00\x2A", 5)
                                            : QByteArray("\x00\x00\x00\x00\x4A", 5)};
@@ -352,11 +380,21 @@ private:
         t.sendCounter = 0;
     }
 
+    void WriteUplink(RadioContext& c, double uplinkKHz) {
+        const YaesuFrequencyBlock block = EncodeYaesuFrequency(uplinkKHz, uplinkOpcode_);
+        if (block.bytes.isEmpty()) {
+            return;
+        }
+        lastBlock_ = block.bytes;
+        c.link.Send(block.bytes);
+        c.tuning.lastSentUplinkText = block.text;
+    }
+
     void SendOnOtherVfo(RadioContext& c, double uplinkKHz) {
         c.link.Delay();
         c.link.Send(Block(kToggleVfo));
         c.link.Delay();
-        SendUplink(c, uplinkKHz);
+        WriteUplink(c, uplinkKHz);
         c.link.Delay();
         c.link.Send(Block(kToggleVfo));
         c.link.HalfDelay();

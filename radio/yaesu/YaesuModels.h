@@ -13,7 +13,8 @@ namespace orbivox {
 enum class YaesuToneEncoding {
     PackedHertz,     // the tone in packed digits, on/off with opcode $0A
     SatelliteCode,   // the table's code with opcode $2B, on/off with $2A
-    MainBandCode,    // the table's code with opcode $FA, on/off with $8A/$4A in the last byte
+    MainBandCode,    // the radio's own code of the tone with opcode $FA, on/off with $8A/$4A
+                     // in the last byte
 };
 
 struct YaesuModel {

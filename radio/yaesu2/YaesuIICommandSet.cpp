@@ -6,6 +6,7 @@
 #include "radio/FrequencyDigits.h"
 #include "radio/ToneCommands.h"
 #include "radio/yaesu2/YaesuIIFiles.h"
+#include "radio/yaesu2/YaesuIIModels.h"
 
 namespace orbivox {
 namespace {
@@ -129,14 +130,13 @@ public:
         if (!on) {
             return QList<QByteArray>{"CT00;"};
         }
-        // The tone numbers run from 000 to 049; the table's 1 stands for 000.
-        if (entry.code2 < 0 || entry.code2 > 49) {
-            return RefuseTone(entry, QStringLiteral("tone number %1 is outside 0-49").arg(entry.code2),
-                              refusal);
+        // The radio numbers its 50 tones from 000, unlike the table's Kenwood numbers.
+        const std::optional<int> number = TonePlace(YaesuIITones(), entry, model_.name, refusal);
+        if (!number) {
+            return std::nullopt;
         }
-        const int number = entry.code2 == 1 ? 0 : entry.code2;
-        return QList<QByteArray>{QStringLiteral("CN00%1;").arg(number, 3, 10, QChar('0')).toLatin1(),
-                                 "CT02;"};
+        return QList<QByteArray>{
+            QStringLiteral("CN00%1;").arg(*number, 3, 10, QChar('0')).toLatin1(), "CT02;"};
     }
 
     void UplinkFrequency(CatLink& link, double uplinkKHz) override {

@@ -14,5 +14,7 @@ const QList<RadioModel>& YaesuIIModels();
 const RadioModel* FindYaesuIIModel(const QString& name);
 // The model a file without a known name stands for.
 const RadioModel& DefaultYaesuIIModel();
+// The CTCSS tones in tenths of Hz, in the order of the radios' tone numbers 000..049.
+const QList<int>& YaesuIITones();
 
 }  // namespace orbivox

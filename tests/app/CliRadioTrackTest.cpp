@@ -24,7 +24,8 @@ struct FileLine {
 
 // A station whose radio 1 (a Yaesu FT-847 unless `radio` says otherwise: TRX.SQF's word and
 // the lines of its parameter files) is on port 3, mapped to the emulator's device, with CAT
-// on and the ISS's first entry a linear inverting transponder.
+// on and the ISS's first entry (Doppler.SQF line 4, which `radio` may replace) a linear
+// inverting transponder. ComPorts.SQF's second line is free for a radio 2.
 class RadioStation {
 public:
     explicit RadioStation(const QString& device, const QList<FileLine>& radio = {}) {
@@ -34,11 +35,11 @@ public:
         Replace("SatIni.SQF", 5, "10");    // CAT delay, ms
         Replace("SatStart.SQF", 1, "+");   // CAT on
         Replace("SatStart.SQF", 15, "+");  // the radio's satellite mode
+        Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
+        WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
         for (const FileLine& line : radio) {
             Replace(line.file, line.index, line.text);
         }
-        Insert("Doppler.SQF", 3, "ISS (ZARYA),435150,145900,USB,LSB,REV,0,0");
-        WriteFile("ComPorts.SQF", "3=" + device.toUtf8() + "\r\n");
     }
     QString Data() const { return home.path() + "/.local/share/Orbivox32/"; }
     // Every file of the data folder with its bytes, to see nothing was touched.
@@ -80,6 +81,20 @@ private:
 double LoggedKHz(const QString& line) {
     static const QRegularExpression number(R"(([0-9]+\.[0-9]+) MHz)");
     return number.match(line).captured(1).toDouble() * 1000.0;
+}
+
+// `orbivox track` from 21:53 for `ticks` ticks against `emulator` (started with `args`),
+// run to its end with status 0 and every command logged; what a failure message shows.
+std::string TrackedToTheEnd(RadioEmulator& emulator, const QStringList& args,
+                            const RadioStation& station, int ticks) {
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", QString::number(ticks)},
+               station.home.path());
+    const std::string context = args.join(' ').toStdString() + '\n' + run.err.toStdString() +
+                                emulator.Log().join('\n').toStdString();
+    EXPECT_EQ(run.exitCode, 0) << context;
+    EXPECT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+    return context;
 }
 
 TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
@@ -193,13 +208,7 @@ TEST(CliRadioTrack, CatOnAtStartReachesEveryFamilyBeforeItsFirstFrequency) {
     for (const auto& f : families) {
         RadioEmulator emulator(f.emulator);
         RadioStation station(emulator.Device(), f.radio);
-        const CliRun run = RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "12"},
-                                  station.home.path());
-        const std::string context = f.emulator.join(' ').toStdString() + '\n' +
-                                    run.err.toStdString() +
-                                    emulator.Log().join('\n').toStdString();
-        ASSERT_EQ(run.exitCode, 0) << context;
-        ASSERT_TRUE(emulator.Logged(emulator.Log().last())) << context;
+        const std::string context = TrackedToTheEnd(emulator, f.emulator, station, 12);
         const QStringList log = emulator.Log();
         const QStringList frequencies = emulator.Lines(f.frequency);
         ASSERT_FALSE(frequencies.isEmpty()) << context;
@@ -252,6 +261,85 @@ TEST(CliRadioTrack, ALostYaesuIIRadioEndsTheRunWithStatusOne) {
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("The program will now be closed.")) << run.err.toStdString();
     EXPECT_LT(run.out.count('\n'), 100);
+}
+
+// An FM satellite turns VFO mode off, and with it any stored correction mode: both links
+// carry their own Doppler whatever KorrMod.SQF says.
+TEST(CliRadioTrack, AnFmSatelliteGetsTheDopplerOnBothLinksWhateverTheStoredMode) {
+    for (const char* mode : {"0", "1", "2"}) {
+        RadioEmulator emulator({"yaesu", "--model", "FT-847"});
+        RadioStation station(emulator.Device(),
+                             {{"KorrMod.SQF", 0, mode},
+                              {"Doppler.SQF", 3, "ISS (ZARYA),437800,145990,FM,FM,NOR,0,0"}});
+        const std::string context =
+            TrackedToTheEnd(emulator, {"KorrMod.SQF line 1:", mode}, station, 4);
+        const QStringList downlinks = emulator.Lines("set downlink");
+        const QStringList uplinks = emulator.Lines("set uplink");
+        ASSERT_FALSE(downlinks.isEmpty() || uplinks.isEmpty()) << context;
+        // Approaching: fD + dD some kHz above 437800, fU + dU below 145990 (a third as far).
+        EXPECT_GT(LoggedKHz(downlinks.first()), 437800 + 1) << context;
+        EXPECT_LT(LoggedKHz(downlinks.first()), 437800 + 10) << context;
+        EXPECT_LT(LoggedKHz(uplinks.first()), 145990 - 0.3) << context;
+        EXPECT_GT(LoggedKHz(uplinks.first()), 145990 - 4) << context;
+    }
+}
+
+// The satellite's tone is on while it is worked (the Kenwood's with its mode set-up, after
+// the entry selection switched it off), and off again when the run ends.
+TEST(CliRadioTrack, EveryFamilyEndsTheRunWithTheToneOff) {
+    const struct {
+        QStringList emulator;
+        QList<FileLine> radio;
+        const char* on;
+        const char* off;
+    } families[] = {
+        {{"yaesu", "--model", "FT-847"}, {}, "tone on", "tone off"},
+        {{"yaesu", "--model", "FT-817"},
+         {{"YaesuPar.SQF", 0, "$01"}, {"YaesuPar.SQF", 1, "$01"}, {"YaesuPar.SQF", 3, "FT-817"}},
+         "tone on (VFO-B)", "tone off (VFO-B)"},
+        {{"yaesu2", "--model", "FT-991A"}, {{"TRX.SQF", 0, "YaesuII"}}, "tone encode",
+         "tone off"},
+        {{"kenwood", "--model", "TS-2000"}, {{"TRX.SQF", 0, "Kenwood"}}, "tone on", "tone off"},
+        {{"icom", "--model", "IC-9700", "--address", "A2"}, {{"TRX.SQF", 0, "Icom"}},
+         "A2 tone on", "A2 tone off"},
+    };
+    for (const auto& f : families) {
+        RadioEmulator emulator(f.emulator);
+        RadioStation station(emulator.Device(), f.radio);
+        const std::string context = TrackedToTheEnd(emulator, f.emulator, station, 6);
+        // The tone switched before the first frequency, and in the whole run.
+        QStringList before, switches;
+        bool tuned = false;
+        for (const QString& line : emulator.Log()) {
+            tuned = tuned || (line.contains("set ") && line.endsWith(" MHz"));
+            if (line == f.on || line == f.off) {
+                (tuned ? switches : before) << line;
+            }
+        }
+        switches = before + switches;
+        ASSERT_FALSE(before.isEmpty()) << context;
+        EXPECT_EQ(before.last(), f.on) << context;
+        EXPECT_EQ(switches.last(), f.off) << context;
+    }
+}
+
+// After the exchange for a "UV" satellite the FT-991A is on port 1: its lost cable is said
+// as a YaesuII radio's, by its name.
+TEST(CliRadioTrack, AfterAnExchangeALostPortIsSaidForTheRadioNowOnIt) {
+    RadioEmulator ft847({"yaesu", "--model", "FT-847"});
+    RadioEmulator ft991({"yaesu2", "--model", "FT-991A", "--unplug-after", "8"});
+    RadioStation station(ft847.Device(),
+                         {{"Radio2/TRX_Semi.SQF", 0, "YaesuII"},
+                          {"Radio2/TRX_Semi.SQF", 1, "4"},
+                          {"Radio2/TRX_Semi.SQF", 2, "+"},
+                          {"ComPorts.SQF", 1, "4=" + ft991.Device().toUtf8()},
+                          {"Doppler.SQF", 3, "ISS (ZARYA),145900,435150,USB,LSB,REV,0,0"}});
+    const CliRun run =
+        RunCli({"track", "--now", "2026-03-01T21:53:00Z", "--ticks", "40"}, station.home.path());
+    const std::string context = run.err.toStdString() + ft991.Log().join('\n').toStdString();
+    EXPECT_EQ(run.exitCode, 1) << context;
+    EXPECT_TRUE(run.err.contains("Radio 1 (FT-991A on " + ft991.Device() + ") was lost"))
+        << context;
 }
 
 TEST(CliRadioTrack, AnUnknownModelIsWarnedOfWithTheModelTakenInstead) {

@@ -186,7 +186,7 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     };
     EXPECT_EQ(
         bytes(RadioFamily::Icom, "IC-9700", tone),
-        (QList<QByteArray>{Hex("FE FE 62 00 1B 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
+        (QList<QByteArray>{Hex("FE FE 62 00 1B 00 00 06 70 FD"), Hex("FE FE 62 00 16 42 01 FD")}));
     EXPECT_EQ(bytes(RadioFamily::Kenwood, "TS-2000", tone), (QList<QByteArray>{"TN01;", "TO1;"}));
     EXPECT_EQ(bytes(RadioFamily::YaesuII, "FT-991A", tone),
               (QList<QByteArray>{"CN00000;", "CT02;"}));
@@ -205,6 +205,14 @@ TEST(ToneCommands, EachFamilysBytesAndTheRangeCheck) {
     EXPECT_FALSE(
         ToneCommands(RadioFamily::Kenwood, "TS-2000", 0, true, {"X", 67, 63, 99}, nullptr));
     EXPECT_FALSE(ToneCommands(RadioFamily::Yaesu, "FT-847", 0, true, {"X", 67, 300, 1}, nullptr));
+    // A tone the radio does not have, for the radios that find theirs by the Hz.
+    for (const char* model : {"FT-736R", "FT-991A"}) {
+        QString refusal;
+        const RadioFamily family =
+            QString(model) == "FT-736R" ? RadioFamily::Yaesu : RadioFamily::YaesuII;
+        EXPECT_FALSE(ToneCommands(family, model, 0, true, {"X", 67.5, 63, 1}, &refusal));
+        EXPECT_EQ(refusal, QString("Tone of X not sent: the %1 has no 67.5 Hz tone").arg(model));
+    }
     // Switching off needs no value.
     EXPECT_EQ(ToneCommands(RadioFamily::Icom, "IC-9700", 0x60, false, {"X", 999, -1, -1}, nullptr)
                   ->first(),

@@ -70,6 +70,14 @@ CommandSetSettings Icom(const QString& model, int rx, int tx) {
     return settings;
 }
 
+// An FT-847 as radio 2: its uplink with opcode $01, on its main band.
+SecondRadioSetup Ft847AsRadio2() {
+    SecondRadioSetup setup;
+    setup.family = RadioFamily::Yaesu;
+    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
+    return setup;
+}
+
 TEST(IcomSerialPath, AnIc9700PassAdoptsADialTurnWithEchoWithoutEchoAndWithCollisions) {
     for (const QStringList& bus :
          {QStringList{}, QStringList{"--no-echo"}, QStringList{"--collide"}}) {
@@ -139,10 +147,7 @@ TEST(IcomSerialPath, TwoRadiosOnOnePortTakeTheirOwnFrames) {
 TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     Port receiver(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
     Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
-    SecondRadioSetup setup;
-    setup.family = RadioFamily::Yaesu;
-    setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
-    SecondRadio radio2(setup, transmitter.link);
+    SecondRadio radio2(Ft847AsRadio2(), transmitter.link);
     radio2.PortOpened();
     Tracked tracked(receiver, RadioFamily::Icom, Icom("IC-9700", 0x60, 0x60),
                     Linear(435150, 145900), &radio2);
@@ -167,6 +172,28 @@ TEST(SecondRadioSerialPath, IcomReceivesAndAnFt847Transmits) {
     EXPECT_EQ(ptt, (QStringList{"transmit", "receive"}));
 }
 
+// A VFO step sends the uplink at once to the radio that transmits it.
+TEST(SecondRadioSerialPath, AVfoStepSendsTheUplinkToRadio2) {
+    Port receiver(QStringList{"yaesu", "--model", "FT-847"});
+    Port transmitter(QStringList{"yaesu", "--model", "FT-847"});
+    SecondRadio radio2(Ft847AsRadio2(), transmitter.link);
+    radio2.PortOpened();
+    CommandSetSettings settings;
+    settings.files.Get<YaesuParameters>() = {0x11, 0x21, "9600", "FT-847"};
+    settings.satelliteModeOption = true;
+    Tracked tracked(receiver, RadioFamily::Yaesu, settings, Linear(435150, 145900), &radio2);
+    tracked.Ticks(3, -5);
+    ASSERT_TRUE(tracked.tracker->VfoStep(1000));
+    const std::string context =
+        receiver.Dump().toStdString() + "\n--\n" + transmitter.Dump().toStdString();
+    // 145900 - 2.433 - 1 on radio 2's main band (opcode 01); radio 1 keeps to the downlink.
+    EXPECT_EQ(transmitter.emulator.Lines("set downlink").last(), "set downlink 145.89657 MHz")
+        << context;
+    EXPECT_EQ(receiver.emulator.Lines("set downlink").last(), "set downlink 435.15826 MHz")
+        << context;
+    EXPECT_TRUE(receiver.emulator.Lines("set uplink").isEmpty()) << context;
+}
+
 TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
     RadioEmulator icom(QStringList{"icom", "--model", "IC-9700", "--address", "60"});
     RadioEmulator ft847(QStringList{"yaesu", "--model", "FT-847"});
@@ -178,9 +205,7 @@ TEST(SecondRadioSerialPath, GoingFromAVuToAUvSatelliteExchangesTheRadios) {
 
     CommandSetSettings icomSettings = Icom("IC-9700", 0x60, 0x60);
     icomSettings.secondRadio = true;
-    SecondRadioSetup ft847Setup;
-    ft847Setup.family = RadioFamily::Yaesu;
-    ft847Setup.files.Get<YaesuParameters>() = {0x01, 0x01, "9600", "FT-847"};
+    const SecondRadioSetup ft847Setup = Ft847AsRadio2();
     auto second = std::make_unique<SecondRadio>(ft847Setup, link2);
     second->PortOpened();  // an FT-847 takes nothing before its CAT ON
     DopplerOptions options;
@@ -250,6 +275,55 @@ TEST(KenwoodSerialPath, Ts2000PassAndAKenwoodRadio2) {
     radio2.TransmitReceive(false);
     EXPECT_EQ(second.emulator.Log(),
               (QStringList{"empty command", "transmit", "empty command", "receive"}));
+}
+
+// A Kenwood radio 1's entry selection switches the tone off; its mode set-up sets the
+// satellite's tone up again, so the radio transmits with it.
+TEST(KenwoodSerialPath, TheModeSetUpPutsTheSatellitesToneOn) {
+    Port radio(QStringList{"kenwood", "--model", "TS-2000"});
+    CommandSetSettings settings;
+    settings.files.Get<KenwoodParameters>() = {"TS-2000", "9600", '1', false};
+    SelectedTransponder fm = Linear(436795, 145850, false);
+    fm.downlinkMode = fm.savedDownlinkMode = fm.uplinkMode = fm.savedUplinkMode = "FM";
+    Tracked tracked(radio, RadioFamily::Kenwood, settings, fm);
+    RadioCommandSet* commands = tracked.tracker->Commands();
+    ToneSwitch tone({{"SO-50", 67.0, 63, 1}});
+    tone.SetRadio(commands,
+                  [&](const QList<QByteArray>& bytes) { commands->SendTone(radio.link, bytes); });
+    tracked.tracker->tone = &tone;
+    tone.SatelliteChanged("SO-50");
+    tone.Reset();  // as at each entry selection of a Kenwood radio 1
+    tracked.Ticks(3, -5);
+    tracked.tracker->TransmitReceive(true);
+    EXPECT_EQ(radio.emulator.Lines("transmit").last(), "transmit with tone number 01")
+        << radio.Dump().toStdString();
+    EXPECT_EQ(tone.Label(), "T1");
+}
+
+// With VFO mode off (an FM satellite) there is no dial to follow: a radio that never
+// answers is not asked, and is tuned on every tick all the same.
+TEST(KenwoodIcomSerialPath, AnFmSatelliteIsTunedWithoutReadback) {
+    const struct {
+        RadioFamily family;
+        QStringList args;
+        CommandSetSettings settings;
+        const char* downlink;
+    } radios[] = {
+        {RadioFamily::Kenwood, {"kenwood"}, {}, "set VFO-A 436."},
+        {RadioFamily::Icom, {"icom", "--address", "60"}, Icom("IC-9700", 0x60, 0x60),
+         "60 set frequency 436."},
+    };
+    for (const auto& r : radios) {
+        Port radio(r.args + QStringList{"--silent"});
+        SelectedTransponder fm = Linear(436795, 145850, false);
+        fm.downlinkMode = fm.savedDownlinkMode = fm.uplinkMode = fm.savedUplinkMode = "FM";
+        Tracked tracked(radio, r.family, r.settings, fm);
+        const qsizetype selected = radio.emulator.Log().size();  // the band set-up reads once
+        tracked.Ticks(5, -5, 0.1);
+        const std::string context = radio.Dump().toStdString();
+        EXPECT_EQ(radio.emulator.Lines(r.downlink).size(), 4) << context;
+        EXPECT_FALSE(radio.emulator.Log().mid(selected).join('\n').contains("read")) << context;
+    }
 }
 
 TEST(IcomSerialPath, TheToneSwitchCyclesThroughTwoTones) {

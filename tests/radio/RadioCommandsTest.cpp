@@ -66,6 +66,7 @@ TEST(DopplerArithmetic, CorrectionModesAndSense) {
         CorrectionMode mode;
         bool inverting;
         double receive, transmit;
+        bool vfoMode = true;  // off: the stored mode rests, both links get their own shift
     };
     // Range rate -5 km/s (approaching): dD = +7.255 at 435000, dU = -2.433 at 145900.
     const Case cases[] = {
@@ -75,12 +76,14 @@ TEST(DopplerArithmetic, CorrectionModesAndSense) {
         // Not inverting: the other link's shift is taken the other way round.
         {CorrectionMode::Uplink, false, 435000, 145900 - 7.255 - 2.433},
         {CorrectionMode::Downlink, false, 435000 + 7.255 + 2.433, 145900},
+        {CorrectionMode::Uplink, true, 435007.255, 145897.567, false},
+        {CorrectionMode::Downlink, false, 435007.255, 145897.567, false},
     };
     for (const Case& c : cases) {
         CatLink link(nullptr, 0);
         DopplerTracker tracker(link, nullptr, {});
         tracker.SatelliteChanged(1, Linear(435000, 145900, c.inverting));
-        tracker.Tuning().vfoMode = false;
+        tracker.Tuning().vfoMode = c.vfoMode;
         tracker.Tuning().correction.mode = c.mode;
         tracker.ComputeDoppler(-5);
         EXPECT_NEAR(tracker.Tuning().receive, c.receive, 1e-9) << static_cast<int>(c.mode);

@@ -19,6 +19,11 @@ namespace {
 
 constexpr int kCatDelayMs = 10;
 
+// The frequency of an emulator's "set ... 435.15726 MHz" line, in kHz.
+double LoggedKHz(const QString& line) {
+    return line.section(' ', -2, -2).toDouble() * 1000.0;
+}
+
 // One radio on an emulator, tracked tick by tick with a range rate the test chooses.
 struct EmulatedRadio {
     EmulatedRadio(RadioFamily family, const QString& model, const QStringList& faults,
@@ -86,6 +91,36 @@ TEST(RadioSerialPath, Ft847FollowsTheDownlinkAndAdoptsADialTurn) {
     EXPECT_EQ(radio.errors, 0);
 }
 
+// A 1 kHz turn of the dial moves D by 1 kHz and U by 1 kHz against it on an inverting
+// transponder, with it on a non-inverting one, in every correction mode.
+TEST(RadioSerialPath, ADialTurnMovesBothLinksByTheTurnInEveryCorrectionMode) {
+    const struct {
+        CorrectionMode mode;
+        bool inverting;
+    } cases[] = {
+        {CorrectionMode::UplinkAndDownlink, true}, {CorrectionMode::UplinkAndDownlink, false},
+        {CorrectionMode::Uplink, true},            {CorrectionMode::Uplink, false},
+        {CorrectionMode::Downlink, true},          {CorrectionMode::Downlink, false},
+    };
+    for (const auto& c : cases) {
+        EmulatedRadio radio(RadioFamily::Yaesu, "FT-847", {}, Linear(435150, 145900, c.inverting));
+        radio.tracker->Tuning().correction.mode = c.mode;
+        radio.Ticks(4, -5);
+        const std::string context = "mode " + std::to_string(static_cast<int>(c.mode)) +
+                                    (c.inverting ? " REV\n" : " NOR\n") +
+                                    radio.emulator.Log().join('\n').toStdString();
+        const double down = LoggedKHz(radio.emulator.Lines("set downlink").last());
+        const double up = LoggedKHz(radio.emulator.Lines("set uplink").last());
+        radio.emulator.Signal(SIGUSR2);
+        radio.Ticks(3, -5);
+        EXPECT_NEAR(LoggedKHz(radio.emulator.Lines("set downlink").last()) - down, 1.0, 0.011)
+            << context;
+        EXPECT_NEAR(LoggedKHz(radio.emulator.Lines("set uplink").last()) - up,
+                    c.inverting ? -1.0 : 1.0, 0.011)
+            << context;
+    }
+}
+
 TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitting) {
     EmulatedRadio radio(RadioFamily::Yaesu, "FT-817", {}, Linear(435000, 145900));
     EXPECT_EQ(radio.tracker->Tuning().uplinkEvery, 3);
@@ -110,6 +145,22 @@ TEST(RadioSerialPath, Ft817SendsTheUplinkEveryThirdTimeAndNothingWhileTransmitti
     radio.emulator.Signal(SIGUSR2);
     radio.Ticks(1, -4.78);
     EXPECT_NEAR(radio.tracker->Tuning().vfoOffsetHz, 1000, 10);
+}
+
+// A VFO step sends both links at once; the FT-817 type's uplink goes to the VFO it
+// transmits on, and the radio is left receiving on VFO A.
+TEST(RadioSerialPath, AnFt817VfoStepPutsTheUplinkOnTheTransmitVfo) {
+    EmulatedRadio radio(RadioFamily::Yaesu, "FT-817", {}, Linear(435150, 145900));
+    radio.Ticks(3, -5);
+    ASSERT_TRUE(radio.tracker->VfoStep(1000));
+    radio.tracker->TransmitReceive(true);
+    const std::string context = radio.emulator.Log().join('\n').toStdString();
+    // 435150 + 7.258 + 1, 145900 - 2.433 - 1 (inverting).
+    EXPECT_EQ(radio.emulator.Lines("set VFO-A").last(), "set VFO-A 435.15826 MHz") << context;
+    EXPECT_EQ(radio.emulator.Lines("set VFO-B").last(), "set VFO-B 145.89657 MHz") << context;
+    EXPECT_EQ(radio.emulator.Lines("toggle VFO").last(), "toggle VFO, now VFO-A") << context;
+    EXPECT_EQ(radio.emulator.Lines("transmit").last(), "transmit on VFO-B 145.89657 MHz")
+        << context;
 }
 
 TEST(RadioSerialPath, YaesuIIModesAndFrequencies) {
@@ -144,7 +195,7 @@ TEST(RadioSerialPath, ARadioThatRoundsToItsStepDoesNotDriftAndADialTurnIsAdopted
         EXPECT_EQ(t.vfoOffsetHz, 0) << context;
         const double expectedKHz = 435150 + DownlinkShiftKHz(-(-6 + 39 * 0.3), 435150);
         const QString last = radio.emulator.Lines("set VFO-A").last();
-        const double sentKHz = last.section(' ', 2, 2).toDouble() * 1000;
+        const double sentKHz = LoggedKHz(last);
         EXPECT_NEAR(sentKHz, expectedKHz, 0.010) << last.toStdString();
 
         radio.emulator.Signal(SIGUSR2);
@@ -193,22 +244,30 @@ TEST(RadioSerialPath, SilentOrGarbledAnswersBlockTheSendWithoutHarm) {
     }
 }
 
-// Every classic model's tone blocks reach the radio as tone commands it knows.
-TEST(RadioSerialPath, ClassicYaesuToneCommandsAreTheRadiosOwn) {
+// Every Yaesu model's tone commands reach the radio as tone commands it knows, with the
+// radio's own code or number of the tone: SubTone.SQF's codes are the FT-847's, and the
+// FT-736R and the YaesuII radios count their tones otherwise.
+TEST(RadioSerialPath, YaesuToneCommandsAreTheRadiosOwn) {
     const struct {
+        RadioFamily family;
         const char* model;
         QStringList lines;
     } models[] = {
-        {"FT-847", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-736R", {"tone number 3F", "tone on", "tone number 08", "tone on", "tone off"}},
-        {"FT-817",
-         {"tone 67.0 Hz (VFO-A)", "tone on (VFO-A)", "tone 141.3 Hz (VFO-A)", "tone on (VFO-A)",
-          "tone off (VFO-A)"}},
+        {RadioFamily::Yaesu, "FT-847",
+         {"tone number 3F", "tone on", "tone number 06", "tone on", "tone off"}},
+        {RadioFamily::Yaesu, "FT-736R",
+         {"tone number 3E", "tone on", "tone number 2A", "tone on", "tone off"}},
+        {RadioFamily::Yaesu, "FT-817",  // on the transmit VFO
+         {"tone 67.0 Hz (VFO-B)", "tone on (VFO-B)", "tone 162.2 Hz (VFO-B)", "tone on (VFO-B)",
+          "tone off (VFO-B)"}},
+        {RadioFamily::YaesuII, "FT-991A",
+         {"tone number 000 (67.0 Hz)", "tone encode", "tone number 027 (162.2 Hz)",
+          "tone encode", "tone off"}},
     };
     for (const auto& m : models) {
-        EmulatedRadio radio(RadioFamily::Yaesu, m.model, {}, Linear(435150, 145900));
+        EmulatedRadio radio(m.family, m.model, {}, Linear(435150, 145900));
         RadioCommandSet& commands = *radio.tracker->Commands();
-        ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 141.3, 8, 22}});
+        ToneSwitch tone({{"TWO", 67.0, 63, 1}, {"TWO", 162.2, 6, 26}});
         tone.SetRadio(&commands, [&](const QList<QByteArray>& bytes) {
             commands.SendTone(radio.link, bytes);
         });
