@@ -62,6 +62,14 @@ struct TuningState {
 // A readback or transmit query was answered with something readable, or not.
 void NoteReply(TuningState& tuning, bool understood);
 
+// A readback of the satellite transmit dial (`text`, `answerKHz`) against the last sent
+// uplink (`sentKHz`, 0 for none yet): the same text is nothing; otherwise nothing is sent
+// this tick, the answer is remembered, and a turn of that dial (the receive dial unmoved,
+// within fU +- 50000 kHz) goes into the working satellite's uplink calibration.
+void CompareUplinkAnswer(TuningState& tuning, const SelectedTransponder& transponder,
+                         const QString& text, double answerKHz, double sentKHz,
+                         bool receiveDialMoved);
+
 // A downlink went out as `text`, which stands for `kHz`.
 void NoteSentDownlink(TuningState& tuning, const QString& text, double kHz);
 

@@ -91,8 +91,12 @@ public:
             t.dialMoved = false;
             return;
         }
+        const bool moved = QString::number(hertz) != t.lastSentDownlinkText;
         CompareDialAnswer(t, c.transponder, QString::number(hertz), hertz / 1000.0,
                           {DialSubtractsReceiveCorrection(), Model().tuningStepHz});
+        if (!t.dialMoved && c.transponder.uplinkKHz != 0 && c.uplinkEnabled && !c.secondRadio) {
+            ReadUplink(c, moved);
+        }
     }
 
     void ModeSetup(RadioContext& c) override {
@@ -233,6 +237,29 @@ private:
             resume_ = true;
         }
         return answer;
+    }
+
+    // The transmit VFO ("i", or the sub band's "f"): a turn of it goes into the uplink
+    // calibration, as on the serial satellite radios.
+    void ReadUplink(RadioContext& c, bool receiveDialMoved) {
+        TuningState& t = c.tuning;
+        const std::optional<RigctldAnswer> answer =
+            subBand_ ? Ask(c.link, "f", QStringLiteral("Sub"), {}) : Ask(c.link, "i", {}, {});
+        const std::optional<QString> frequency = answer ? answer->Value(
+                                                              subBand_ ? QStringLiteral("Frequency")
+                                                                       : QStringLiteral("TX Frequency"))
+                                                        : std::nullopt;
+        bool ok = false;
+        const qlonglong hertz = frequency ? frequency->toLongLong(&ok) : 0;
+        NoteReply(t, ok);
+        if (!ok) {
+            t.dialMoved = true;  // no send without an answer
+            return;
+        }
+        const double sentKHz =
+            t.lastSentUplinkText.isEmpty() ? 0 : t.lastSentUplinkText.toDouble() / 1000.0;
+        CompareUplinkAnswer(t, c.transponder, QString::number(hertz), hertz / 1000.0, sentKHz,
+                            receiveDialMoved);
     }
 
     void SendMode(CatLink& link, const QString& mode, bool uplink) {

@@ -428,19 +428,9 @@ private:
             return;
         }
         const QString text = YaesuAnswerText(answer);
-        if (text == t.lastSentUplinkText) {
-            return;
-        }
-        t.dialMoved = true;
-        const double oldKHz =
+        const double sentKHz =
             t.lastSentUplinkText.isEmpty() ? 0 : YaesuTextKHz(t.lastSentUplinkText);
-        t.lastSentUplinkText = text;
-        const double newKHz = YaesuTextKHz(text);
-        const double fU = c.transponder.uplinkKHz;
-        if (!receiveDialMoved && oldKHz != 0 && fU - 50000 < newKHz && newKHz < fU + 50000) {
-            t.uplinkCalibration[t.workingSetIndex] = t.CalibrationHz() + (newKHz - oldKHz) * 1000;
-            t.lastSentTarget = 0;
-        }
+        CompareUplinkAnswer(t, c.transponder, text, YaesuTextKHz(text), sentKHz, receiveDialMoved);
     }
 
     const YaesuModel& model_;
