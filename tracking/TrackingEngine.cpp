@@ -120,7 +120,7 @@ TrackingEngine::SlotTick TrackingEngine::EvaluateSlot(int slot) {
 }
 
 void TrackingEngine::WorkingSatelliteStep(int slot, const SlotTick& tick) {
-    if (tick.result.ok) {
+    if (tick.result.ok && !switches_.itemsHeld) {
         dataItems_.PublishNameTick(orbit_.Sets()[tick.setIndex].name, tick.previousElevation,
                                    tick.result.elevation, switches_.minElevation, losStandby_);
     }
@@ -141,7 +141,7 @@ void TrackingEngine::WorkingSatelliteStep(int slot, const SlotTick& tick) {
     view_.ComputeSquint(slot);
     working_ = view_.Result();
     ShowListLine();
-    if (working_.ok) {
+    if (working_.ok && !switches_.itemsHeld) {
         PublishDataItem();
     }
 }
