@@ -2,18 +2,18 @@
 #include "links/QtSpeechEngine.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTextToSpeech>
 #include <QTimer>
 #include <QVoice>
 #include <cmath>
+#include <vector>
 
 namespace orbivox {
 namespace {
 
 class QtSpeechEngine : public SpeechEngine {
 public:
-    explicit QtSpeechEngine(int readyWithinMs) {
+    explicit QtSpeechEngine(int readyWithinMs) : readyWithinMs_(readyWithinMs) {
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty()) {
             return;
@@ -22,8 +22,6 @@ public:
         const QString name = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd")
                                                                          : engines.first();
         tts_ = std::make_unique<QTextToSpeech>(name);
-        WaitForVoices(readyWithinMs);
-        voices_ = tts_->availableVoices();
         QObject::connect(tts_.get(), &QTextToSpeech::stateChanged, [this](QTextToSpeech::State s) {
             if (speaking_ && (s == QTextToSpeech::Ready || s == QTextToSpeech::Error)) {
                 speaking_ = false;
@@ -80,21 +78,48 @@ public:
         });
     }
 
-private:
-    // speech-dispatcher answers a moment after the connection is made.
-    void WaitForVoices(int withinMs) {
-        QElapsedTimer clock;
-        clock.start();
-        while (tts_->availableVoices().isEmpty() && tts_->state() != QTextToSpeech::Error &&
-               clock.elapsed() < withinMs) {
-            QEventLoop loop;
-            QTimer::singleShot(50, &loop, &QEventLoop::quit);
-            loop.exec();
+    // speech-dispatcher answers a moment after the connection is made: its voices are looked
+    // for from the event loop every 50 ms until they are there, the engine fails or the time
+    // is up.
+    void WhenReady(std::function<void()> ready) override {
+        if (!tts_ || voicesKnown_) {
+            ready();
+            return;
         }
+        waiting_.push_back(std::move(ready));
+        if (poll_.isActive()) {
+            return;
+        }
+        sinceMade_.start();
+        poll_.setInterval(kPollMs);
+        QObject::connect(&poll_, &QTimer::timeout, [this] { LookForVoices(); });
+        poll_.start();
+        LookForVoices();
+    }
+
+private:
+    void LookForVoices() {
+        if (tts_->availableVoices().isEmpty() && tts_->state() != QTextToSpeech::Error &&
+            sinceMade_.elapsed() < readyWithinMs_)
+            return;
+        poll_.stop();
+        poll_.disconnect();
+        voices_ = tts_->availableVoices();
+        voicesKnown_ = true;
+        std::vector<std::function<void()>> waiting;
+        waiting.swap(waiting_);
+        for (const auto& ready : waiting)
+            ready();
     }
 
     static constexpr int kGiveUpMs = 20000;  // far longer than any announcement takes
+    static constexpr int kPollMs = 50;
 
+    int readyWithinMs_;
+    QTimer poll_;
+    QElapsedTimer sinceMade_;
+    bool voicesKnown_ = false;
+    std::vector<std::function<void()>> waiting_;
     std::unique_ptr<QTextToSpeech> tts_;
     QList<QVoice> voices_;
     bool speaking_ = false;

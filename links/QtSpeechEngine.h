@@ -8,8 +8,9 @@
 
 namespace orbivox {
 
-// The engine, or one that is not Usable() when the platform has no speech at all. Waits
-// up to `readyWithinMs` for the service to answer.
+// The engine, or one that is not Usable() when the platform has no speech at all. Its voices
+// come a moment later (WhenReady), or not at all when the service has not answered within
+// `readyWithinMs`.
 std::unique_ptr<SpeechEngine> MakeQtSpeechEngine(int readyWithinMs = 3000);
 
 }  // namespace orbivox

@@ -1,4 +1,4 @@
-// Queueing the announcements and making the engine on first use.
+// Queueing the announcements and making the engine without waiting for it.
 #include "links/SpeechAnnouncer.h"
 
 #include "settings/SqfFile.h"
@@ -25,7 +25,7 @@ SpeechAnnouncer::~SpeechAnnouncer() {
 
 void SpeechAnnouncer::SetSettings(const SpeechSettings& settings) {
     settings_ = settings;
-    if (engine_ && !silent_) {
+    if (state_ == State::Ready) {
         Apply();
     }
 }
@@ -39,7 +39,7 @@ void SpeechAnnouncer::Load(const QString& talkFile) {
 }
 
 void SpeechAnnouncer::Save(const QString& talkFile) {
-    if (engine_ && !silent_) {
+    if (state_ == State::Ready) {
         settings_.voice = engine_->VoiceIdx();
         settings_.pitch = engine_->Pitch();
         settings_.volume = engine_->Volume();
@@ -48,40 +48,53 @@ void SpeechAnnouncer::Save(const QString& talkFile) {
     WriteSpeechSettings(talkFile, settings_);
 }
 
+void SpeechAnnouncer::Prepare() {
+    if (state_ != State::NotMade) {
+        return;
+    }
+    state_ = State::Preparing;
+    if (factory_) {
+        engine_ = factory_();
+    }
+    if (!engine_) {
+        EngineReady();
+        return;
+    }
+    engine_->WhenReady([this] { EngineReady(); });
+}
+
 void SpeechAnnouncer::Say(const QString& text) {
-    if (!EnsureEngine()) {
+    if (state_ == State::Silent) {
         return;
     }
     queue_.push_back(text);
-    if (!speaking_) {
+    Prepare();
+    if (state_ == State::Ready && !speaking_) {
         SpeakNext();
     }
 }
 
 QStringList SpeechAnnouncer::VoiceNames() {
-    return EnsureEngine() ? engine_->VoiceNames() : QStringList();
+    Prepare();
+    return state_ == State::Ready ? engine_->VoiceNames() : QStringList();
 }
 
-bool SpeechAnnouncer::EnsureEngine() {
-    if (engine_ || silent_) {
-        return !silent_;
-    }
-    if (factory_) {
-        engine_ = factory_();
-    }
+void SpeechAnnouncer::EngineReady() {
     if (!engine_ || !engine_->Usable() || engine_->VoiceNames().isEmpty()) {
-        silent_ = true;
+        state_ = State::Silent;
+        queue_.clear();
         if (statusLine_) {
             statusLine_(kNoSpeechText);
         }
-        return false;
+        return;
     }
+    state_ = State::Ready;
     engine_->SetFinishedHandler([this] {
         speaking_ = false;
         SpeakNext();
     });
     Apply();
-    return true;
+    SpeakNext();  // what was said while the engine looked for its voices
 }
 
 void SpeechAnnouncer::Apply() {

@@ -1,8 +1,10 @@
 #pragma once
 // The rising announcements: "Satellite <name> rising!" through the speech engine, queued so
 // that several satellites rising on one tick are all heard, one after the other. The engine
-// is made only when something is first to be said or its voices are asked for; without an
-// engine or a voice the program carries on silently and says so once on the status bar.
+// is made at the start of a run with announcements on (Prepare), or when something is first
+// to be said or its voices are asked for; nothing waits for it: what is said before it has
+// its voices is queued and said once it has them. Without an engine or a voice the program
+// carries on silently and says so once on the status bar.
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -35,17 +37,25 @@ public:
     // The engine's voice, pitch, volume and rate written to Talk.SQF.
     void Save(const QString& talkFile);
 
+    // Makes the engine, when not made yet, and lets it find its voices in the background.
+    void Prepare();
     // Queues the announcement of `name` rising.
     void Announce(const QString& name) { Say(AnnouncementText(name)); }
     void Say(const QString& text);
-    // The engine's voices, in its order; empty without an engine.
+    // The engine's voices, in its order; empty without an engine or while it looks for them.
     QStringList VoiceNames();
-    // Texts waiting behind the one being spoken.
+    // Texts waiting behind the one being spoken (or for the engine's voices).
     int Waiting() const { return static_cast<int>(queue_.size()); }
-    bool Silent() const { return silent_; }
+    bool Silent() const { return state_ == State::Silent; }
 
 private:
-    bool EnsureEngine();
+    enum class State {
+        NotMade,
+        Preparing,  // made, its voices not there yet
+        Ready,
+        Silent,  // the engine could not be made or has no voice
+    };
+    void EngineReady();
     void Apply();
     void SpeakNext();
 
@@ -53,7 +63,7 @@ private:
     std::function<void(const QString&)> statusLine_;
     std::unique_ptr<SpeechEngine> engine_;
     SpeechSettings settings_;
-    bool silent_ = false;  // the engine could not be made or has no voice
+    State state_ = State::NotMade;
     bool speaking_ = false;
     std::deque<QString> queue_;
 };

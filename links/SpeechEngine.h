@@ -28,6 +28,10 @@ public:
     virtual int Rate() const = 0;
     // Starts speaking `text`; the finished handler runs once it has been said (or given up).
     virtual void Speak(const QString& text) = 0;
+    // Runs `ready` once the engine has its voices or has given up waiting for them (then it
+    // is not Usable() or has none), from the event loop; never waits itself. An engine that
+    // is ready when made runs it at once.
+    virtual void WhenReady(std::function<void()> ready) { ready(); }
     void SetFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
 protected:

@@ -11,6 +11,19 @@ bool Crossed(double before, double after, double level) {
     return (before > level && level > after) || (before < level && level < after);
 }
 
+// The best point seen on the way to the top.
+void Note(PassPoint& best, double t, const LookSample& sample) {
+    if (sample.elevation > best.elevation)
+        best = {t, sample.azimuth, sample.elevation};
+}
+
+// The true top within a coarse step of the best point seen, not before `earliest`.
+double TopNear(const LookAtFunction& lookAt, const PassPoint& best, double coarse,
+               double earliest) {
+    return HighestPoint(lookAt, std::max(earliest, best.time - coarse), best.time + coarse, best)
+        .elevation;
+}
+
 }  // namespace
 
 CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, double semiMajorAxis,
@@ -30,7 +43,7 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
     if (el0 > minElevation) {
         // Up now: find when it drops below the countdown elevation, and its top on the way.
         const double limit = now + kLosSearchDays;
-        entry.maxElevation = el0;
+        PassPoint best{t, sample.azimuth, el0};
         double prev = el0;
         bool culminationPending = true;
         while (t <= limit) {
@@ -39,7 +52,7 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
             sample = lookAt(t);
             if (!sample.ok)
                 return CountdownEntry{};
-            entry.maxElevation = std::max(entry.maxElevation, sample.elevation);
+            Note(best, t, sample);
             if (culminationPending && prev > sample.elevation) {
                 t = kept;
                 s /= 12.0;
@@ -48,10 +61,11 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
                     sample = lookAt(t);
                     if (!sample.ok)
                         return CountdownEntry{};
-                    entry.maxElevation = std::max(entry.maxElevation, sample.elevation);
+                    Note(best, t, sample);
                 } while (sample.elevation >= prev && t <= limit);
                 s *= 5.0;
                 culminationPending = false;
+                best.elevation = TopNear(lookAt, best, coarse, now);
             } else if (Crossed(prev, sample.elevation, minElevation)) {
                 t = kept;
                 s *= kStepFactor;
@@ -63,6 +77,7 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
         }
         entry.time = t + kThirtySeconds;
         entry.status = CountdownStatus::Up;
+        entry.maxElevation = best.elevation;
         return entry;
     }
 
@@ -92,6 +107,8 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
     s = coarse;
     prev = 0.0;
     refinements = 0;
+    const double rise = t;
+    PassPoint best{t, 0.0, 0.0};
     const double topLimit = t + kLosSearchDays;
     while (t < topLimit) {
         const double kept = t;
@@ -99,16 +116,19 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
         sample = lookAt(t);
         if (!sample.ok)
             break;
-        entry.maxElevation = std::max(entry.maxElevation, sample.elevation);
+        Note(best, t, sample);
         if (sample.elevation >= prev) {
             prev = sample.elevation;
             continue;
         }
         t = kept;
         s *= kStepFactor;
-        if (++refinements == kRefinements)
+        if (++refinements == kRefinements) {
+            best.elevation = TopNear(lookAt, best, coarse, rise);
             break;
+        }
     }
+    entry.maxElevation = best.elevation;
     return entry;
 }
 

@@ -10,18 +10,8 @@
 namespace orbit {
 namespace {
 
-// How far back the rise of a pass in progress is looked for, and in which steps.
-constexpr double kRiseLookBackDays = 1.0;
-constexpr double kRiseLookBackStep = 30.0 * kSecondInDays;
 // A pass that does not end within the search is drawn for at most this long.
 constexpr double kLongestTrackDays = 1.0;
-
-double ElevationAt(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double dayNumber,
-                   bool& ok) {
-    const Observation seen = ObserveSet(orbit, setIndex, site, ComputationInstant(dayNumber, 0.0));
-    ok = seen.state.ok;
-    return seen.look.elevation;
-}
 
 }  // namespace
 
@@ -86,23 +76,11 @@ std::vector<PassRow> PassTable(OrbitEngine& orbit, const std::vector<int>& setIn
 
 bool PassAround(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double at,
                 PassData& pass) {
-    bool ok = false;
-    double start = at;
-    if (ElevationAt(orbit, setIndex, site, at, ok) > kPassHorizon && ok) {
-        // Up now: step back to below the horizon, so the search finds this pass's rise.
-        const double limit = at - kRiseLookBackDays;
-        while (start > limit) {
-            start -= kRiseLookBackStep;
-            if (!(ElevationAt(orbit, setIndex, site, start, ok) > kPassHorizon) || !ok) {
-                break;
-            }
-        }
-    }
-    const SetPasses found = ListPasses(orbit, setIndex, site, start, 0.0, 1);
-    if (found.passes.empty()) {
+    const PassPrediction found = PassFromRise(orbit, setIndex, site, at, 0.0);
+    if (found.outcome != PassOutcome::Searched || found.pass.finding != PassFinding::Pass) {
         return false;
     }
-    pass = found.passes.front();
+    pass = found.pass;
     return true;
 }
 
@@ -127,15 +105,6 @@ std::vector<SkyPoint> PassTrack(OrbitEngine& orbit, int setIndex, const Geodetic
         }
     }
     return track;
-}
-
-SkyPoint Culmination(const std::vector<SkyPoint>& track) {
-    if (track.empty()) {
-        return {};
-    }
-    return *std::max_element(track.begin(), track.end(), [](const SkyPoint& a, const SkyPoint& b) {
-        return a.elevation < b.elevation;
-    });
 }
 
 }  // namespace orbit

@@ -61,7 +61,4 @@ bool PassAround(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, doub
 std::vector<SkyPoint> PassTrack(OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
                                 const PassData& pass, double stepDays);
 
-// The highest point of a track; a default point for an empty one.
-SkyPoint Culmination(const std::vector<SkyPoint>& track);
-
 }  // namespace orbit

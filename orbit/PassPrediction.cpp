@@ -72,6 +72,26 @@ PassPrediction NextPass(OrbitEngine& orbit, int setIndex, const GeodeticSite& si
     return prediction;
 }
 
+PassPrediction PassFromRise(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double at,
+                            double computationShift) {
+    constexpr double kLookBackDays = 1.0;
+    constexpr double kLookBackStep = 30.0 * kSecondInDays;
+    orbit.SelectCurrentSet(setIndex);
+    const LookAtFunction lookAt = LookAtCurrentSet(orbit, site, computationShift);
+    double start = at;
+    const LookSample now = lookAt(at);
+    if (now.ok && now.elevation > kPassHorizon) {
+        while (start > at - kLookBackDays) {
+            start -= kLookBackStep;
+            const LookSample seen = lookAt(start);
+            if (!seen.ok || !(seen.elevation > kPassHorizon))
+                break;
+        }
+    }
+    return NextPass(orbit, setIndex, site,
+                    TimeAtDayNumber(start, TimeShifts{computationShift, 0.0}), computationShift);
+}
+
 std::vector<CountdownEntry> CountdownEntries(OrbitEngine& orbit, const std::vector<int>& setIndices,
                                              const GeodeticSite& site, double now,
                                              double computationShift, double minElevation) {

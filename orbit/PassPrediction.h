@@ -52,6 +52,12 @@ struct PassPrediction {
 PassPrediction NextPass(OrbitEngine& orbit, int setIndex, const GeodeticSite& site,
                         const TimeState& start, double computationShift);
 
+// The pass of set `setIndex` in progress at day number `at` from its real rise: the search
+// starts where the satellite was last below the horizon, looking back up to a day in steps of
+// 30 s. A satellite not up at `at` gets its next pass.
+PassPrediction PassFromRise(OrbitEngine& orbit, int setIndex, const GeodeticSite& site, double at,
+                            double computationShift);
+
 // The countdown entry of each of `setIndices` from day number `now`, at the countdown
 // elevation `minElevation` (degrees); a set that cannot be propagated gets an empty entry.
 std::vector<CountdownEntry> CountdownEntries(OrbitEngine& orbit, const std::vector<int>& setIndices,

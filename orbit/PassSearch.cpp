@@ -33,6 +33,9 @@ constexpr double kEarthEquatorialKm = 6378.14;
 constexpr double kClearOfGroundKm = kXkmper + 50.0;
 constexpr double kEarthRotation = 7.2921159e-5;  // rad/s
 constexpr double kSecondsPerDay = 86400.0;
+// How closely the top of a pass is found: near the zenith the elevation falls about a degree
+// a second on either side, so this keeps the maximum within a few hundredths of a degree.
+constexpr double kTopPrecision = 0.02 / kSecondsPerDay;
 
 double Radians(double degrees) {
     return degrees * (kPi / 180.0);
@@ -84,6 +87,40 @@ int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request
     if (!(steps > 0.0))
         return 0;
     return steps > 100000.0 ? 100000 : static_cast<int>(steps);
+}
+
+PassPoint HighestPoint(const LookAtFunction& lookAt, double from, double to, PassPoint known) {
+    // Golden-section search: each look narrows the bracket to 0.618 of itself. A failing look
+    // ends it with what is known.
+    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+    PassPoint best = known;
+    const auto look = [&](double t, PassPoint& point) {
+        const LookSample sample = lookAt(t);
+        point = {t, sample.azimuth, sample.elevation};
+        if (sample.ok && sample.elevation > best.elevation)
+            best = point;
+        return sample.ok;
+    };
+    double a = from;
+    double b = to;
+    PassPoint left;
+    PassPoint right;
+    if (!(b > a) || !look(b - ratio * (b - a), left) || !look(a + ratio * (b - a), right))
+        return best;
+    while (b - a > kTopPrecision) {
+        if (left.elevation < right.elevation) {
+            a = left.time;
+            left = right;
+            if (!look(a + ratio * (b - a), right))
+                break;
+        } else {
+            b = right.time;
+            right = left;
+            if (!look(b - ratio * (b - a), left))
+                break;
+        }
+    }
+    return best;
 }
 
 void ResetPass(PassData& pass) {
@@ -165,22 +202,46 @@ bool SearchRise(PassData& pass, const PassRequest& request, const LookAtFunction
     return true;
 }
 
+// The best point the search has seen, kept with the pass.
+void NoteSample(PassData& pass, double t, const LookSample& sample) {
+    if (sample.elevation > pass.maxElevation) {
+        pass.maxElevation = sample.elevation;
+        pass.maxTime = t;
+        pass.maxAzimuth = sample.azimuth;
+    }
+}
+
+// The true top near the best sample the culmination search saw. The top lies within a coarse
+// step of it, and not before `earliest`.
+void RefineTop(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
+               double earliest) {
+    const double coarse = CoarseStep(request.semiMajorAxis);
+    const PassPoint top =
+        HighestPoint(lookAt, std::max(earliest, pass.maxTime - coarse), pass.maxTime + coarse,
+                     {pass.maxTime, pass.maxAzimuth, pass.maxElevation});
+    pass.maxTime = top.time;
+    pass.maxAzimuth = top.azimuth;
+    pass.maxElevation = top.elevation;
+}
+
 // Culmination after the rise: climb with the coarse step while the elevation grows, refine
-// where it turns. Leaves the walk at the top with the elevation there; false when the set
-// could not be propagated.
+// where it turns, then look closer at the top. Leaves the walk at the best instant of the
+// climb with the elevation there; false when the set could not be propagated.
 bool SearchCulmination(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
                        Walk& walk) {
     const double losLimit = LosLimit(request);
     walk.step = CoarseStep(request.semiMajorAxis);
     double prev = 0.1;
     pass.maxElevation = 0.0;
+    pass.maxTime = pass.aosTime;
+    pass.maxAzimuth = pass.aosAzimuth;
     int refinements = 0;
     bool elevationKnown = false;
     while (walk.t < losLimit) {
         const double kept = walk.t;
         if (!StepOn(walk, lookAt))
             return false;
-        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        NoteSample(pass, walk.t, walk.sample);
         if (walk.sample.elevation >= prev) {
             prev = walk.sample.elevation;
             walk.elevation = prev;
@@ -196,12 +257,14 @@ bool SearchCulmination(PassData& pass, const PassRequest& request, const LookAtF
             return false;
         walk.elevation = walk.sample.elevation;
     }
+    RefineTop(pass, request, lookAt, pass.aosTime);
     return true;
 }
 
 // Culmination of a satellite up at the start: step on until the elevation first drops, then
-// walk over the top with a twelfth of the step for the maximum. The LOS search goes on from
-// there with five twelfths of the step, comparing with the last elevation before the drop.
+// walk over the top with a twelfth of the step, and look closer at the top. The LOS search
+// goes on from there with five twelfths of the step, comparing with the last elevation before
+// the drop.
 Reached SearchCulminationWhileUp(PassData& pass, const PassRequest& request,
                                  const LookAtFunction& lookAt, Walk& walk) {
     const double losLimit = LosLimit(request);
@@ -209,16 +272,17 @@ Reached SearchCulminationWhileUp(PassData& pass, const PassRequest& request,
         const double kept = walk.t;
         if (!StepOn(walk, lookAt))
             return Reached::NoPass;
-        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        NoteSample(pass, walk.t, walk.sample);
         if (walk.elevation > walk.sample.elevation) {
             walk.t = kept;
             walk.step /= 12.0;
             do {
                 if (!StepOn(walk, lookAt))
                     return Reached::NoPass;
-                pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+                NoteSample(pass, walk.t, walk.sample);
             } while (walk.sample.elevation >= walk.elevation && walk.t < losLimit);
             walk.step *= 5.0;
+            RefineTop(pass, request, lookAt, request.now);
             return walk.t > losLimit ? Reached::OutOfTime : Reached::Found;
         }
         // Still climbing, so above the horizon: no set to look for before the top.
@@ -240,7 +304,7 @@ Reached SearchSet(PassData& pass, const PassRequest& request, const LookAtFuncti
         const double kept = walk.t;
         if (!StepOn(walk, lookAt))
             return Reached::NoPass;
-        pass.maxElevation = std::max(pass.maxElevation, walk.sample.elevation);
+        NoteSample(pass, walk.t, walk.sample);
         if (Crossed(walk.elevation, walk.sample.elevation, kPassHorizon)) {
             if (StepBackFiner(walk, kept, refinements))
                 return Reached::Found;
@@ -297,6 +361,8 @@ PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtF
         pass.aosAzimuth = request.current.azimuth;
         pass.aosTime = walk.t;
         pass.maxElevation = el0;
+        pass.maxTime = walk.t;
+        pass.maxAzimuth = request.current.azimuth;
         reached = SearchCulminationWhileUp(pass, request, lookAt, walk);
     } else if (SearchRise(pass, request, lookAt, walk) &&
                SearchCulmination(pass, request, lookAt, walk)) {

@@ -33,6 +33,8 @@ struct PassData {
     double losAzimuth = 0.0;
     double recomputeAfter = 0.0;
     double maxElevation = 0.0;
+    double maxTime = 0.0;  // where the pass reaches maxElevation, and the azimuth there
+    double maxAzimuth = 0.0;
     PassFinding finding = PassFinding::NotSearched;
     bool alreadyUp = false;  // up when the search started: aosTime is that instant
     bool upSearched = false;
@@ -88,6 +90,19 @@ enum class PassOutcome {
 // up at `request.now` starts from there and finds its culmination on the way down. Does not
 // touch anything but `pass`; the caller keeps its own time and set (see PassPrediction.h).
 PassOutcome SearchPass(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt);
+
+// A point of a pass: instant (day number) and look angles.
+struct PassPoint {
+    double time = 0.0;
+    double azimuth = 0.0;
+    double elevation = 0.0;
+};
+
+// The highest point in [from, to], where the elevation climbs to a single top and falls after
+// it (the top of a pass within a search step of its best sample), found to a fraction of a
+// second by golden-section search; `known`, the best point the search saw, unless a higher
+// one turns up. The search's own instants are left alone: this only looks closer at the top.
+PassPoint HighestPoint(const LookAtFunction& lookAt, double from, double to, PassPoint known);
 
 // Clears the searched flags and aosRounded.
 void ResetPass(PassData& pass);

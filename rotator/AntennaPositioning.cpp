@@ -13,9 +13,6 @@ namespace {
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kMinute = 60.0 / kSecondsPerDay;
 constexpr double kPi = 3.1415928;  // the display computations' value
-// An interval ends when its end is reached to within a millisecond, so day-number rounding
-// never stretches a 10-second interval by a tick.
-constexpr double kIntervalTolerance = 0.001 / kSecondsPerDay;
 // Mean motion below which a pass is never flown flipped or on the overlap (high orbits
 // move too slowly for the end stops to matter).
 constexpr double kMinimumFlipMeanMotion = 6.4;
@@ -41,6 +38,21 @@ double LongitudeDistance(double observerLongitude, double subLongitude) {
     return d;
 }
 
+// An azimuth in 0..360. A park azimuth typed out of range is stored all the same; it still
+// goes out in range.
+double InRange(double azimuth) {
+    if (azimuth > 360) {
+        azimuth -= 360;
+    }
+    if (azimuth < 0) {
+        azimuth += 360;
+    }
+    if (azimuth < 0 || azimuth > 360) {
+        azimuth = std::fmod(std::fmod(azimuth, 360.0) + 360.0, 360.0);
+    }
+    return azimuth;
+}
+
 }  // namespace
 
 bool Azimuth450Allowed(const RotorSettings& settings) {
@@ -58,25 +70,19 @@ RotorOutput RotorPositionToSend(double setAzimuth, double setElevation,
     RotorOutput out;
     // Never below the horizon; never past the zenith before a flip mirrors it.
     out.elevation = std::clamp(setElevation + settings.corrections.vertical, 0.0, 90.0);
-    double az = setAzimuth + settings.corrections.horizontal;
-    if (az > 360) {
-        az -= 360;
-    }
-    if (az < 0) {
-        az += 360;
-    }
-    // A park azimuth typed out of range is stored all the same; it still goes out in range.
-    if (az < 0 || az > 360) {
-        az = std::fmod(std::fmod(az, 360.0) + 360.0, 360.0);
-    }
+    const double az = InRange(setAzimuth + settings.corrections.horizontal);
     out.azimuth = az;
     if (flipPass && settings.flip.flipMode) {
         out.azimuth = az + 180 > 360 ? az + 180 - 360 : az + 180;
         out.elevation = 180 - out.elevation;
         out.flipped = true;
     }
-    if (!settings.flip.flipMode && overlapPass && settings.flip.azimuth450 && out.azimuth < 90) {
-        out.azimuth += 360;
+    if (!settings.flip.flipMode && overlapPass && settings.flip.azimuth450) {
+        // The satellite's own azimuth decides the side of the overlap, before the correction:
+        // a correction that carries it across 90 or north must not swing the rotor round.
+        const double satellite = InRange(setAzimuth);
+        const double overlapSide = satellite < 90 ? satellite + 360 : satellite;
+        out.azimuth = std::clamp(overlapSide + settings.corrections.horizontal, 0.0, 450.0);
     }
     return out;
 }
@@ -111,9 +117,12 @@ void AntennaPositioning::Tick(const RotorTickInput& input) {
         }
         return;
     }
-    // The interval is kept in seconds in the settings and in days here.
+    // The interval is kept in seconds in the settings and in days here. It ends on the tick
+    // nearest its end: a tick that comes a little early (the timer's and the clock's jitter)
+    // must not stretch a 10-second interval by a whole tick.
     const double interval = update.updateInterval / kSecondsPerDay;
-    if (input.now > nextRotorUpdate_ - kIntervalTolerance) {
+    const double halfTick = 0.5 / std::max(input.speedFactor, 1) / kSecondsPerDay;
+    if (input.now > nextRotorUpdate_ - halfTick) {
         rotorCounter_ = 0;
         nextRotorUpdate_ = input.now + interval;
     }

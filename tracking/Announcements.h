@@ -1,6 +1,6 @@
 #pragma once
-// The tracking cycle's speech places: Talk.SQF applied at the first tick, and a rising
-// satellite announced by name.
+// The tracking cycle's speech places: Talk.SQF applied and the engine prepared at the first
+// tick, and a rising satellite announced by name.
 #include <QString>
 
 #include "links/SpeechAnnouncer.h"

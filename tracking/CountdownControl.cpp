@@ -29,9 +29,7 @@ void CountdownControl::ConnectHooks(std::function<void()> redraw,
             openAtStart();
         }
     };
-    // The entries borrow the current set as the tick's own pass search does; the loop
-    // makes each satellite current again before it looks at it.
-    hooks.countdownCrossing = [this, redraw](int) {
+    const auto recompute = [this, redraw] {
         if (opened_) {
             Compute();
             if (redraw) {
@@ -39,6 +37,11 @@ void CountdownControl::ConnectHooks(std::function<void()> redraw,
             }
         }
     };
+    // The entries borrow the current set as the tick's own pass search does; the loop
+    // makes each satellite current again before it looks at it.
+    hooks.countdownCrossing = [recompute](int) { recompute(); };
+    // Entries computed at a preview instant are recomputed for now.
+    hooks.returnedToRealTime = recompute;
     hooks.refreshCountdownWindow = [this, redraw] {
         if (opened_ && redraw) {
             redraw();

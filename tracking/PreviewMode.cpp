@@ -104,14 +104,18 @@ void PreviewMode::ReturnToRealTime() {
     engine_.View().ResetPasses();
     engine_.Data().ForgetName();
     engine_.RequestMapRefresh();
+    // What was computed for the preview instant goes stale now.
+    Call(engine_.Hooks().returnedToRealTime);
 }
 
 void PreviewMode::ComputeAt(double dayNumber) {
     instant_ = dayNumber;
     TrackingSwitches& switches = engine_.Switches();
-    // No rotor, radio, voice or satellite change for an instant that is not now.
+    // No rotor, radio, voice, satellite change or published items for an instant that is not
+    // now.
     const TrackingSwitches kept = switches;
     switches.radioHeld = true;
+    switches.itemsHeld = true;
     switches.rotorControl = false;
     switches.autoChange = false;
     switches.announcements = false;
@@ -120,7 +124,7 @@ void PreviewMode::ComputeAt(double dayNumber) {
     engine_.RequestMapRefresh();
     engine_.TrackAll();
     switches = kept;
-    // The tick keeps the name item's own rules; while the clock stands still it says Standby.
+    // While the clock stands still the name item says Standby.
     engine_.Data().PublishStandby(WorkingName());
 }
 

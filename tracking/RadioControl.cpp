@@ -122,6 +122,10 @@ RadioControl::~RadioControl() = default;
 
 void RadioControl::OpenPorts() {
     if (link_.KctMode()) {
+        // No port: the CAT server has the radio. CAT off at start goes to it the usual way.
+        if (!tracker_->Tuning().catOn) {
+            tracker_->CatOff();
+        }
         return;
     }
     const LoadedSettings& s = session_.settings();

@@ -48,7 +48,8 @@ public:
                  ClientConversation* catServer = nullptr);
     ~RadioControl() override;
 
-    // Opens radio 1's and radio 2's ports (not in KCT mode), with the start-up messages.
+    // Opens radio 1's and radio 2's ports, with the start-up messages; in KCT mode, where the
+    // CAT server has the radio, tells it "RaClose" when CAT is off at start.
     void OpenPorts();
     // Fills the radio slots; the engine then drives the radios every tick.
     void Install(TrackingHooks& hooks);

@@ -2,6 +2,7 @@
 // sub-satellite points it asks for at other instants, and the hooks it fills.
 #include "tracking/RotorControl.h"
 
+#include "orbit/PassPrediction.h"
 #include "orbit/StationView.h"
 #include "rotator/CatServerLauncher.h"
 
@@ -94,6 +95,18 @@ void RotorControl::Attach() {
         input.meanMotion = engine.Orbit().Sets()[setIndex].meanMotionRevPerDay;
         input.aosTime = pass.aosTime;
         input.aosAzimuth = pass.aosAzimuth;
+        if (pass.alreadyUp) {
+            // Searched while up (back to real time, another working satellite, the start): its
+            // AOS is now. The flip and the overlap are the pass's own, decided from its real
+            // rise as before it rose, so they hold for as long as the satellite stays up.
+            orbit::SearchScope scope(view);
+            const orbit::PassPrediction fromRise = orbit::PassFromRise(
+                engine.Orbit(), setIndex, view.Site(), pass.aosTime, view.Shifts().computation);
+            if (fromRise.pass.finding == orbit::PassFinding::Pass) {
+                input.aosTime = fromRise.pass.aosTime;
+                input.aosAzimuth = fromRise.pass.aosAzimuth;
+            }
+        }
         input.losAzimuth = pass.losAzimuth;
         input.observerLongitude = view.Observer().longitude;
         input.observerLatitude = view.Observer().latitude;

@@ -36,7 +36,7 @@ SkyPlotContent SkyViewContent(orbit::OrbitEngine& orbit, const SkyViewRequest& r
                         ZoneTimeText(pass.aosTime, request.zoneShiftDays, "yyyy-mm-dd");
         if (!content.track.empty()) {
             const orbit::SkyPoint& rise = content.track.front();
-            const orbit::SkyPoint top = orbit::Culmination(content.track);
+            const orbit::SkyPoint top{pass.maxTime, pass.maxAzimuth, pass.maxElevation};
             content.events.push_back(
                 {rise.azimuth, rise.elevation,
                  QStringLiteral("AOS ") +

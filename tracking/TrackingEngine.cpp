@@ -78,7 +78,8 @@ void TrackingEngine::TrackingTick() {
     } else if (startupTicks_ == 2) {
         Call(hooks_.openCountdownAtStart);
     }
-    startupTicks_ = std::min(startupTicks_, kStartupTicks);
+    // Counted one past the start-up phase: rises are announced only once it has ended.
+    startupTicks_ = std::min(startupTicks_, kStartupTicks + 1);
     view_.UpdateClock();
     TrackAll();
 }
@@ -120,7 +121,7 @@ TrackingEngine::SlotTick TrackingEngine::EvaluateSlot(int slot) {
 }
 
 void TrackingEngine::WorkingSatelliteStep(int slot, const SlotTick& tick) {
-    if (tick.result.ok) {
+    if (tick.result.ok && !switches_.itemsHeld) {
         dataItems_.PublishNameTick(orbit_.Sets()[tick.setIndex].name, tick.previousElevation,
                                    tick.result.elevation, switches_.minElevation, losStandby_);
     }
@@ -141,7 +142,7 @@ void TrackingEngine::WorkingSatelliteStep(int slot, const SlotTick& tick) {
     view_.ComputeSquint(slot);
     working_ = view_.Result();
     ShowListLine();
-    if (working_.ok) {
+    if (working_.ok && !switches_.itemsHeld) {
         PublishDataItem();
     }
 }
@@ -153,8 +154,8 @@ void TrackingEngine::SlotEvents(int slot, const SlotTick& tick) {
         Call(hooks_.countdownCrossing, tick.setIndex);
     }
     const Letter& letter = letters_[static_cast<size_t>(slot)];
-    if (switches_.announcements && StartupComplete() && tick.oldColour == LetterColour::Silver &&
-        letter.colour == LetterColour::White &&
+    if (switches_.announcements && startupTicks_ > kStartupTicks &&
+        tick.oldColour == LetterColour::Silver && letter.colour == LetterColour::White &&
         !orbit::IsGeostationary(orbit_.Sets()[tick.setIndex].meanMotionRevPerDay)) {
         Call(hooks_.announceRise, tick.setIndex);
     }

@@ -47,6 +47,9 @@ struct TrackingSwitches {
     // Preview: no radio step for an instant that is not now. CAT on or off is the radio's
     // own state (TuningState::catOn), which the radio step reads.
     bool radioHeld = false;
+    // Preview and MA: the name and data items keep their last real-time text (a program
+    // reading them would follow an instant that is not now).
+    bool itemsHeld = false;
     bool rotorControl = false;
     bool autoChange = false;
     bool announcements = false;

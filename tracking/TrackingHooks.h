@@ -32,6 +32,9 @@ struct TrackingHooks {
     std::function<void()> rotorUpdate;
     std::function<void()> automaticChange;
 
+    // Back to real time from Preview or MA: the countdown computed for the preview instant
+    std::function<void()> returnedToRealTime;
+
     // ApplyWorkingChange
     std::function<void()> selectTransponder;  // the entry, the radios' band set-up, the tone
     std::function<void()> resetRotorCounter;

@@ -244,6 +244,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
     } else {
         QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);  // the ticks as evenly spaced as the desktop's
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (!tick()) {
                 QCoreApplication::quit();

@@ -201,6 +201,8 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     };
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
+    // The tick keeps to the millisecond: a coarse timer may fire a tick early or late by 5 %.
+    timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &TAusgabe::OnTick);
 }
 

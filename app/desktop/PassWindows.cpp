@@ -206,8 +206,12 @@ void PassWindows::ClearFrequencies() {
 }
 
 void PassWindows::EnableZoneSwitch(bool enabled) {
-    if (QWidget* utc = places_.main->findChild<QWidget*>(QStringLiteral("lblUTC"))) {
-        utc->setEnabled(enabled);
+    // The switch and the Options dialog's "Local time": a zone change would move the preview
+    // instant by the zone's offset.
+    for (const char* name : {"lblUTC", "chkLoc"}) {
+        if (QWidget* zone = places_.main->findChild<QWidget*>(QString::fromLatin1(name))) {
+            zone->setEnabled(enabled);
+        }
     }
 }
 

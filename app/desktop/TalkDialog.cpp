@@ -63,8 +63,10 @@ void TTalk::Prepare() {
     const SpeechSettings s = announcer_.Settings();
     const QSignalBlocker blockCombo(ComboBox2_);
     if (!voicesFilled_) {
-        ComboBox2_->addItems(announcer_.VoiceNames());
-        voicesFilled_ = true;
+        // An engine still looking for its voices has none yet: the next opening fills them.
+        const QStringList voices = announcer_.VoiceNames();
+        ComboBox2_->addItems(voices);
+        voicesFilled_ = !voices.isEmpty();
     }
     ComboBox2_->setCurrentIndex(s.voice < ComboBox2_->count() ? s.voice : 0);
     for (auto [scroll, value] : {std::pair{ScrollBar1_, s.rate}, std::pair{ScrollBar2_, s.volume},

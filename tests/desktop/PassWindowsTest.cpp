@@ -154,6 +154,8 @@ TEST_F(PassWindowsTest, MaFieldRefusesBadValuesAndCancelRestartsOnlyARunningCloc
     auto* ok = dialog.findChild<QPushButton*>("cmdOK");
     auto* invalid = dialog.findChild<QLabel*>("lblInvalid");
     ASSERT_TRUE(field && ok && invalid);
+    // A coarse timer may fire a tick early and stretch the rotor's intervals by a tick.
+    EXPECT_EQ(window_->Timer1().timerType(), Qt::PreciseTimer);
     double reached = -1;
     for (const bool running : {true, false}) {
         if (!running) {
@@ -176,6 +178,22 @@ TEST_F(PassWindowsTest, MaFieldRefusesBadValuesAndCancelRestartsOnlyARunningCloc
         EXPECT_TRUE(passes().Preview().RealTime());
         EXPECT_EQ(window_->Timer1().isActive(), running) << "running before: " << running;
     }
+}
+
+// Out of real time the zone can be changed neither by the switch nor in the Options dialog.
+TEST_F(PassWindowsTest, ZoneChoicesAreGreyedOutOfRealTime) {
+    auto* utc = window_->findChild<QWidget*>("lblUTC");
+    auto* local = window_->findChild<QCheckBox*>("chkLoc");
+    ASSERT_TRUE(utc && local);
+    EXPECT_TRUE(utc->isEnabled() && local->isEnabled());
+    WithDialog([&] { passes().JumpToMA(); },
+               [&] {
+                   EXPECT_FALSE(utc->isEnabled());
+                   EXPECT_FALSE(local->isEnabled());
+                   passes().MaDialog().reject();
+               });
+    EXPECT_TRUE(utc->isEnabled());
+    EXPECT_TRUE(local->isEnabled());
 }
 
 TEST_F(PassWindowsTest, CountdownWindowAttachesAndStores) {

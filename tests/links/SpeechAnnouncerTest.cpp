@@ -13,6 +13,7 @@
 #include "links/SpeechAnnouncer.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSpeech.h"
+#include "tests/support/Spin.h"
 
 namespace orbivox {
 namespace {
@@ -52,6 +53,31 @@ TEST(SpeechAnnouncer, ThreeAtOnceAreSpokenOneAfterTheOther) {
     EXPECT_EQ(announcer.Waiting(), 0);
     announcer.Announce("FO-29");
     EXPECT_EQ(engine.spoken.size(), 4) << "an idle engine speaks at once";
+}
+
+// Nothing waits for the engine's voices: what is said meanwhile is queued and said once they
+// are there; the voices are asked for again later.
+TEST(SpeechAnnouncer, RisesBeforeTheEngineIsReadyAreSaidOnceItIs) {
+    RecordingSpeechFactory factory;
+    factory.readyLater = true;
+    SpeechAnnouncer announcer(factory.Factory(), {});
+    announcer.Prepare();
+    ASSERT_EQ(factory.calls, 1);
+    RecordingSpeech& engine = *factory.made;
+    announcer.Announce("SO-50");
+    announcer.Announce("AO-91");
+    EXPECT_TRUE(announcer.VoiceNames().isEmpty());
+    EXPECT_TRUE(engine.spoken.isEmpty());
+    EXPECT_EQ(announcer.Waiting(), 2);
+    EXPECT_FALSE(announcer.Silent());
+
+    engine.BecomeReady();
+    EXPECT_EQ(engine.spoken, QStringList{"Satellite S O-50 rising!"});
+    engine.FinishSpeaking();
+    EXPECT_EQ(engine.spoken.size(), 2);
+    EXPECT_EQ(announcer.VoiceNames().size(), 2);
+    announcer.Prepare();
+    EXPECT_EQ(factory.calls, 1) << "made once";
 }
 
 TEST(SpeechAnnouncer, NoEngineOrNoVoiceIsSilentWithOneStatusLine) {
@@ -130,6 +156,9 @@ TEST(QtSpeechEngine, SpeaksOneAnnouncementWhenAServiceAnswers) {
 #endif
     const SpawnedSpeechService service;
     std::unique_ptr<SpeechEngine> engine = MakeQtSpeechEngine(4000);
+    bool ready = false;
+    engine->WhenReady([&ready] { ready = true; });
+    ASSERT_TRUE(Spin([&ready] { return ready; }));
     if (!engine->Usable() || engine->VoiceNames().isEmpty()) {
         GTEST_SKIP() << "no speech service answered within 4 s";
     }

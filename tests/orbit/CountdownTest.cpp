@@ -52,6 +52,27 @@ TEST(Countdown, EntryFindsTheRiseOrTheSetOfTheCountdownElevation) {
     EXPECT_LE(calls, 1442);
 }
 
+// A pass 3° from the zenith whose elevation falls a degree a second from its top: the
+// countdown shows the top's elevation wherever it lies between the search's instants.
+TEST(Countdown, TopOfASharpPassIsItsTrueMaximum) {
+    const double second = 1.0 / 86400.0;
+    for (const double offset : {0.0, 0.3, 0.7, 1.1, 1.6, 2.0, 13.9, 29.5}) {
+        const double top = kNow + 0.01 + offset * second;
+        const auto sky = [top, second](double t) {
+            LookSample s;
+            s.elevation = 87.0 - (std::hypot(3.0, (t - top) / second) - 3.0);
+            return s;
+        };
+        // Rising from 20 minutes before, and up 40 s before the top.
+        EXPECT_NEAR(ComputeCountdownEntry(top - 0.014, 15.5, 1.07, 0.0, sky).maxElevation, 87.0,
+                    0.03)
+            << offset;
+        const CountdownEntry up = ComputeCountdownEntry(top - 40 * second, 15.5, 1.07, 0.0, sky);
+        EXPECT_EQ(up.status, CountdownStatus::Up);
+        EXPECT_NEAR(up.maxElevation, 87.0, 0.03) << offset;
+    }
+}
+
 TEST(Priority, ListFollowsTheFileAndTheHighestUpSatelliteWins) {
     const auto entries =
         ParsePriorityLines({"; highest first", "P,5", "Q,1", "no comma", "p,3", "R, x"});

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "orbit/OrbitConstants.h"
 #include "orbit/PassSearch.h"
@@ -91,6 +92,48 @@ TEST(PassSearch, SatelliteAlreadyUpStartsNowAndFindsItsTopOnTheWayDown) {
     EXPECT_TRUE(pass.upSearched);
     EXPECT_EQ(SearchPass(pass, RequestAt(sky, now + kOneMinute), sky.Function()),
               PassOutcome::NotDue);
+}
+
+// A pass over the zenith: 90° less the angle from the zenith, which shrinks to `closest` at
+// `top` and grows a degree a second on either side, so the top is a sharp point.
+LookAtFunction ZenithSky(double top, double closest) {
+    return [top, closest](double t) {
+        const double away = (t - top) / kSecond;
+        LookSample s;
+        s.elevation = 90.0 - std::hypot(closest, away);
+        s.azimuth = away < 0 ? 10.0 : 190.0;
+        return s;
+    };
+}
+
+// Wherever the top falls between the search's instants, rising or already up, the maximum is
+// the top's elevation, found at the top's instant; the rise and set stay where the search's
+// steps put them.
+TEST(PassSearch, MaximumIsTheTopOfTheElevationWhereverItFallsBetweenSamples) {
+    for (const double offset : {0.0, 0.3, 0.7, 1.1, 1.6, 2.0, 13.9, 29.5, 41.2}) {
+        for (const double closest : {3.0, 0.4, 25.0}) {
+            const double top = kRise + (90.0 + offset) * kSecond;
+            const LookAtFunction sky = ZenithSky(top, closest);
+            const double expected = 90.0 - closest;
+            for (const double start : {kRise - 20 * kOneMinute, top - 40 * kSecond}) {
+                PassRequest request;
+                request.now = start;
+                request.current = sky(start);
+                request.meanMotionRevPerDay = 15.5;
+                request.semiMajorAxis = 1.07;
+                PassData pass;
+                ASSERT_EQ(SearchPass(pass, request, sky), PassOutcome::Searched);
+                const std::string where = std::to_string(offset) + " s, top " +
+                                          std::to_string(expected) + ", up " +
+                                          std::to_string(pass.alreadyUp);
+                EXPECT_NEAR(pass.maxElevation, expected, 0.03) << where;
+                EXPECT_NEAR(pass.maxTime, top, 0.05 * kSecond) << where;
+                EXPECT_EQ(sky(pass.maxTime).elevation, pass.maxElevation) << where;
+                EXPECT_LT(pass.aosTime, top);
+                EXPECT_GT(pass.losTime, top);
+            }
+        }
+    }
 }
 
 TEST(PassSearch, HighOrbitStepsAQuarterHourAndRefinesTo36Seconds) {

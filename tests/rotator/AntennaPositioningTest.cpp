@@ -62,6 +62,16 @@ TEST(RotorPositionToSend, CorrectionsFlipOverlapAndTravel) {
         {"flipped elevation stays within 180", 10, 88, 5, 0, true, false, true, false, 0, "190",
          "090"},
         {"flip at low elevation", 100, 3, 0, 0, true, false, true, false, 0, "280", "177"},
+        // An overlap pass with a correction stays on its side of the rotor's travel.
+        {"+5 on the overlap part", 28.59, 20, 0, 5, false, true, false, true, 2, "393.59",
+         "020.00"},
+        {"+5 across 90 on the overlap part: the end stop", 85.84, 20, 0, 5, false, true, false,
+         true, 2, "450.00", "020.00"},
+        {"-10 across 90 before the overlap part", 95, 20, 0, -10, false, true, false, true, 0,
+         "085", "020"},
+        {"-5 across north onto the overlap part", 3, 20, 0, -5, false, true, false, true, 0, "358",
+         "020"},
+        {"+5 across north", 357, 20, 0, 5, false, true, false, true, 0, "362", "020"},
     };
     for (const OutputCase& c : cases) {
         RotorSettings s;
@@ -161,6 +171,33 @@ TEST(AntennaPositioning, IntervalModeSendsEveryIntervalForItsMiddle) {
         }
         EXPECT_EQ(asked, (std::vector<double>{5, 15, 25, 35})) << "speed " << speed;
         EXPECT_EQ(r.sent.size(), 4u);
+    }
+}
+
+// Real ticks come a little early or late: each interval still ends on the tick nearest its
+// end, ten ticks of a second for 10 s.
+TEST(AntennaPositioning, IntervalModeKeepsItsLengthWithTicksEarlyOrLate) {
+    for (const int speed : {1, 5}) {
+        Recorder r;
+        r.positioning.SetRotorOn(true);
+        r.positioning.Settings().update.updateInterval = 10;
+        std::vector<long> ticks;  // the ticks that looked ahead
+        long k = 0;
+        RotorTickInput input;
+        input.speedFactor = speed;
+        input.lookAt = [&](double) -> std::optional<LookAngles> {
+            ticks.push_back(k);
+            return LookAngles{90, 20};
+        };
+        const double start = 17000.25;
+        const double jitter[] = {-0.003, 0.002, -0.04, 0.0, 0.03, -0.001};
+        for (k = 0; k <= 40 * speed; ++k) {
+            input.now = start + (static_cast<double>(k) / speed + jitter[k % 6] / speed) * kSecond;
+            r.positioning.Tick(input);
+        }
+        const long every = 10L * speed;
+        EXPECT_EQ(ticks, (std::vector<long>{0, every, 2 * every, 3 * every, 4 * every}))
+            << "speed " << speed;
     }
 }
 

@@ -37,5 +37,23 @@ TEST_F(AnnouncementsTest, FirstTickLoadsTheVoiceAndRisesAreSpokenInOrder) {
                            "Satellite ES'HAIL 2 rising!"}));
 }
 
+// With announcements on, the first tick makes the engine and goes on without waiting for its
+// voices; a rise meanwhile is said once they have come.
+TEST_F(AnnouncementsTest, TheEngineIsMadeAtTheStartAndARiseWaitsForItsVoices) {
+    QTemporaryDir dir;
+    RecordingSpeechFactory factory;
+    factory.readyLater = true;
+    SpeechAnnouncer announcer(factory.Factory(), {});
+    ConnectAnnouncements(*engine_, announcer, dir.filePath("Talk.SQF"));
+    engine_->Switches().announcements = true;
+    engine_->TrackingTick();
+    ASSERT_EQ(factory.calls, 1);
+    engine_->Hooks().announceRise(iss_);
+    engine_->TrackingTick();
+    EXPECT_TRUE(factory.made->spoken.isEmpty());
+    factory.made->BecomeReady();
+    EXPECT_EQ(factory.made->spoken, QStringList{"Satellite ISS (ZARYA) rising!"});
+}
+
 }  // namespace
 }  // namespace orbivox

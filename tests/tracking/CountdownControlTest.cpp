@@ -8,6 +8,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/tracking/ThreeSatellites.h"
 #include "tracking/CountdownControl.h"
+#include "tracking/PreviewMode.h"
 
 namespace orbivox {
 namespace {
@@ -78,6 +79,39 @@ TEST_F(CountdownControlTest, TriggersActOnlyOnceOpenedAndTheGeostationaryRowHasN
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].satellite, 0);
     EXPECT_TRUE(rows[2].text.ends_with(" ----- --")) << rows[2].text;
+}
+
+std::vector<std::string> Texts(const std::vector<CountdownRow>& rows) {
+    std::vector<std::string> texts;
+    for (const CountdownRow& row : rows) {
+        texts.push_back(row.text);
+    }
+    return texts;
+}
+
+// The countdown computed at a preview instant is computed again for now on the way back.
+TEST_F(CountdownControlTest, BackToRealTimeTheCountdownIsForNow) {
+    CountdownControl fresh(*engine_, {}, dir_.filePath("CountDownPos.SQF"));
+    fresh.Compute();
+    CountdownControl countdown(*engine_, {}, dir_.filePath("CountDownPos.SQF"));
+    int redraws = 0;
+    countdown.ConnectHooks([&] { ++redraws; }, {});
+    countdown.SetOpened();
+    PreviewMode preview(*engine_);
+    for (const bool ma : {false, true}) {
+        if (ma) {
+            preview.EnterMa();
+            preview.JumpToMa(100);
+        } else {
+            preview.EnterPreview();
+            preview.StartPreview(engine_->Time().dayNumber + 0.37, {0, 2, 0});
+        }
+        countdown.Compute();  // as a crossing at the preview instant does
+        const int drawn = redraws;
+        preview.ReturnToRealTime();
+        EXPECT_EQ(Texts(countdown.Rows()), Texts(fresh.Rows())) << ma;
+        EXPECT_EQ(redraws, drawn + 1) << ma;
+    }
 }
 
 }  // namespace

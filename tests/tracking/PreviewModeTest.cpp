@@ -54,11 +54,10 @@ TEST(MaJump, MovesForwardByTheFractionOfAnOrbit) {
 class RecordingNames : public ItemSink {
 public:
     void PublishItem(const QString& topic, const QString&, const QString& text) override {
-        if (topic == kNameTopic) {
-            names << text;
-        }
+        (topic == kNameTopic ? names : data) << text;
     }
     QStringList names;
+    QStringList data;
 };
 
 class PreviewModeTest : public ThreeSatellites {
@@ -121,6 +120,32 @@ TEST_F(PreviewModeTest, MaJumpReachesTheTargetAndContinuesFromTheLastInstant) {
     }
     EXPECT_EQ(rotorCalls_ + radioCalls_, 0);
     EXPECT_EQ(sink_.names.last(), "ISS (ZARYA) Standby");
+}
+
+// A program reading the items must not follow an instant that is not now: in Preview and MA
+// the data item keeps its last real-time text and the name item says Standby and nothing else.
+TEST_F(PreviewModeTest, PreviewAndMaPublishNothingButStandby) {
+    ASSERT_FALSE(sink_.data.isEmpty());
+    const QStringList data = sink_.data;
+    const qsizetype names = sink_.names.size();
+    PreviewMode preview(*engine_);
+    preview.EnterPreview();
+    preview.StartPreview(now_ + 0.3, {0, 2, 0});
+    for (int step = 0; step < 40; ++step) {
+        preview.StepPreview(true);
+    }
+    preview.ReturnToRealTime();
+    preview.EnterMa();
+    for (const double target : {100.0, 20.0, 200.0}) {
+        preview.JumpToMa(target);
+    }
+    EXPECT_EQ(sink_.data, data);
+    for (qsizetype i = names; i < sink_.names.size(); ++i) {
+        EXPECT_EQ(sink_.names[i], "ISS (ZARYA) Standby") << i;
+    }
+    preview.ReturnToRealTime();
+    engine_->TrackingTick();
+    EXPECT_GT(sink_.data.size(), data.size()) << "published again in real time";
 }
 
 }  // namespace

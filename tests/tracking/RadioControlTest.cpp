@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include "links/ClientConversation.h"
+#include "links/ConversationProtocol.h"
 #include "settings/SqfFile.h"
 #include "tests/support/BundledData.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingNotifier.h"
+#include "tests/support/RecordingSocketServer.h"
 
 namespace orbivox {
 namespace {
@@ -53,6 +58,24 @@ TEST_F(RadioControlTest, TheDataItemCarriesTheTunedFrequenciesAndModes) {
                                  .arg(std::llround(t.receive * 1000));
     EXPECT_TRUE(sink.data.contains(expected)) << sink.data.toStdString();
     EXPECT_TRUE(messages_.texts.isEmpty());
+}
+
+// With the CAT server in use and CAT off at start, the server is told so at once ("RaClose").
+TEST_F(RadioControlTest, CatOffAtStartIsSentToTheCatServer) {
+    QTemporaryDir runtime;
+    RecordingServer server(ServiceSocketPath(runtime.path(), "ServerKCT"));
+    StoreSqfLines(folders_.ConfigFile("SatStart.SQF"), {{2, "-"}, {11, "+"}});
+    session_ = std::make_unique<TrackingSession>(clock_, folders_);
+    ASSERT_FALSE(session_->LoadSettings({}));
+    ASSERT_EQ(session_->LoadElements(), ElementPartOutcome::Tracking);
+    ASSERT_TRUE(session_->startValues().catServerInUse);
+    ClientConversation cat(ClientOpening::WhenLinked, runtime.path());
+    cat.SetLink("ServerKCT", "CatServConv");
+    RadioControl radios(*session_, messages_, &cat);
+    radios.OpenPorts();
+    ASSERT_TRUE(server.WaitLines(2));
+    EXPECT_EQ(server.lines[0], "CONNECT CatServConv");
+    EXPECT_EQ(server.lines[1], "EXECUTE RaClose");
 }
 
 TEST_F(RadioControlTest, APortThatWillNotOpenIsReportedAndLeftAtZero) {

@@ -12,6 +12,7 @@
 #include "tests/support/BundledData.h"
 #include "tests/support/RecordingNotifier.h"
 #include "tests/support/RecordingSocketServer.h"
+#include "tracking/PreviewMode.h"
 
 namespace orbivox {
 namespace {
@@ -85,6 +86,40 @@ TEST_F(RotorControlTest, PositionsGoOutAndTheTickKeepsItsOwnFigures) {
     // Positions of the last ticks may still be on their way: wait for the closing text.
     ASSERT_TRUE(Spin([&] { return server.lines.back() == "EXECUTE Close"; }))
         << server.lines.back().toStdString();
+}
+
+// A flipped pass stays flipped while the satellite is up, though its pass is searched again
+// from a preview back to real time once the satellite has crossed to the side it sets on.
+TEST_F(RotorControlTest, BackToRealTimeMidPassKeepsThePassFlipped) {
+    auto session = Session();
+    RotorControl rotor(*session, notifier_, starter_, runtime_.path());
+    rotor.Attach();
+    TrackingEngine& engine = session->engine();
+    PreviewMode preview(engine);
+    int flippedPasses = 0;
+    double handledLos = 0;
+    // Ticks 30 s apart through the day; in each flipped pass, a minute before LOS (on the side
+    // it sets on, as an AOS taken now would be) a preview and back.
+    while (engine.Time().dayNumber < 17766.0) {
+        engine.TrackingTick();
+        const orbit::PassData pass = engine.WorkingPass();
+        const double oneMinute = 1.0 / 1440;
+        if (pass.alreadyUp && rotor.Positioning().FlipPass(0) &&
+            std::abs(pass.losTime - handledLos) > oneMinute &&
+            engine.Time().dayNumber < pass.losTime - oneMinute) {
+            handledLos = pass.losTime;
+            ++flippedPasses;
+            clock_.Advance(pass.losTime - oneMinute - engine.Time().dayNumber);
+            preview.EnterPreview();
+            preview.StartPreview(engine.Time().dayNumber + 0.5, {0, 2, 0});
+            preview.ReturnToRealTime();
+            engine.TrackingTick();
+            ASSERT_TRUE(engine.WorkingPass().alreadyUp);
+            EXPECT_TRUE(rotor.Positioning().FlipPass(0)) << pass.losTime;
+        }
+        clock_.Advance(30.0 / 86400);
+    }
+    EXPECT_GE(flippedPasses, 1);
 }
 
 TEST_F(RotorControlTest, AServerThatNeverReadsLeavesTheTickRunning) {

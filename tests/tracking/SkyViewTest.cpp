@@ -116,7 +116,7 @@ TEST_F(IssOverMunich, TheDrawnTrackLiesOnTheLookAnglesOfThePass) {
     EXPECT_EQ(content.events[0].text,
               "AOS " + QString::fromStdString(orbit::FormatDateTime(
                            pass.aosTime + orbit::kDayNumberToJulianDate, "hh:nn:ss")));
-    EXPECT_NEAR(content.events[1].elevation, pass.maxElevation, 0.2);
+    EXPECT_EQ(content.events[1].elevation, pass.maxElevation);
 
     const int size = 400;
     const QImage image = DrawSkyPlot(content, size, SkyPlotStyle::Dark);

@@ -51,6 +51,27 @@ TEST_F(TrackingEngineTest, LettersColourAndRisesAreAnnouncedOnce) {
     EXPECT_EQ(announced.count(eshail_), 0u);
 }
 
+// The start-up phase is the first three ticks: a satellite that rises on the third is not
+// announced, nor later while it stays up.
+TEST_F(TrackingEngineTest, ARiseOnTheThirdTickIsNotAnnounced) {
+    std::map<int, int> announced;
+    engine_->Switches().announcements = true;
+    engine_->Hooks().announceRise = [&](int set) { ++announced[set]; };
+    engine_->TrackingTick();
+    const double top = engine_->WorkingPass().maxTime;
+    ASSERT_GT(engine_->WorkingPass().aosTime, engine_->Time().dayNumber);
+    clock_.Advance(1.0 / 86400.0);
+    engine_->TrackingTick();
+    ASSERT_EQ(engine_->Letters()[0].colour, LetterColour::Silver);
+    clock_.Advance(top - engine_->Time().dayNumber);  // at the top of the pass
+    for (int tick = 3; tick <= 5; ++tick) {
+        engine_->TrackingTick();
+        EXPECT_EQ(engine_->Letters()[0].colour, LetterColour::White) << tick;
+        clock_.Advance(1.0 / 86400.0);
+    }
+    EXPECT_EQ(announced[iss_], 0);
+}
+
 TEST_F(TrackingEngineTest, GeostationaryWorkingSatelliteHasNoPassColumns) {
     engine_->ApplyWorkingChange(2);
     engine_->Switches().map.size = WindowSize::W2;
