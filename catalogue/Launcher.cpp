@@ -64,6 +64,8 @@ QString DocumentPath(HelpDocument document, const QString& programFolder) {
             return folder + QStringLiteral("Icom/Readme(Icom).txt");
         case HelpDocument::KenwoodHints:
             return folder + QStringLiteral("Kenwood/Readme(Kenw).txt");
+        case HelpDocument::HamlibHints:
+            return folder + QStringLiteral("Hamlib/Readme(Hamlib).txt");
         case HelpDocument::WhatsNew:
             return folder + QStringLiteral("What's New.txt");
     }

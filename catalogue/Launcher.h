@@ -32,7 +32,16 @@ struct AuxiliaryFile {
 std::optional<AuxiliaryFile> ResolveAuxiliaryFile(const QString& entry,
                                                   const LauncherFolders& folders);
 
-enum class HelpDocument { Readme, Manual, Faq, YaesuHints, IcomHints, KenwoodHints, WhatsNew };
+enum class HelpDocument {
+    Readme,
+    Manual,
+    Faq,
+    YaesuHints,
+    IcomHints,
+    KenwoodHints,
+    HamlibHints,
+    WhatsNew
+};
 
 // The file of a document under the program folder; the manual falls back to "Manual.doc"
 // when there is no "Manual.htm".

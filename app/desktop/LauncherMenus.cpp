@@ -53,6 +53,7 @@ LauncherMenus::LauncherMenus(QMenuBar* bar, const LauncherFolders& folders,
     document(radioHints, "Yaesu users", "Yaesuusers1", HelpDocument::YaesuHints);
     document(radioHints, "ICOM users", "ICOMusers1", HelpDocument::IcomHints);
     document(radioHints, "Kenwood users", "Kenwoodusers1", HelpDocument::KenwoodHints);
+    document(radioHints, "Hamlib users", "Hamlibusers1", HelpDocument::HamlibHints);
 
     QMenu* auxiliary = help->addMenu(QStringLiteral("Auxiliary Files"));
     auxiliary->setObjectName(QStringLiteral("Auxiliaryfiles1"));
