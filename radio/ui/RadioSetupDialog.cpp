@@ -362,9 +362,16 @@ void TSatSetupRad::Present() {
 void TSatSetupRad::ShowNetworkFamily() {
     const bool network = RadioSetup::NetworkFamily(setup_.Values().radio1);
     cmdTest_->setVisible(network);
-    for (QWidget* serial : std::initializer_list<QWidget*>{memo1_, lstValue_, edtPers_, chkRts_,
-                                                           chkDtr_, radio_[0].device}) {
+    for (QWidget* serial : std::initializer_list<QWidget*>{chkRts_, chkDtr_, radio_[0].device}) {
         serial->setEnabled(!network);
+    }
+    // The COM port row goes grey (Store writes 0); the CAT delay still counts.
+    if (QListWidgetItem* port = lstValue_->item(static_cast<int>(RadioSetupRow::Port))) {
+        port->setFlags(network ? port->flags() & ~Qt::ItemIsEnabled
+                               : port->flags() | Qt::ItemIsEnabled);
+        if (network && lstValue_->currentRow() == static_cast<int>(RadioSetupRow::Port)) {
+            lstValue_->setCurrentRow(static_cast<int>(RadioSetupRow::CatDelay));
+        }
     }
     if (network) {
         error_->setVisible(false);

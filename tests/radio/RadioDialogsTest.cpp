@@ -94,7 +94,8 @@ TEST_F(RadioSetupDialogTest, HamlibIsTypedStoredAndReadBack) {
     dialog_.rdGrpOptTrx()->button(4)->click();  // Hamlib
     ASSERT_EQ(setup_.Values().radio1, RadioFamily::Hamlib);
     EXPECT_FALSE(dialog_.cmdTest()->isHidden());
-    EXPECT_FALSE(dialog_.lstValue()->isEnabled());
+    EXPECT_FALSE(dialog_.lstValue()->item(0)->flags() & Qt::ItemIsEnabled);  // the COM port
+    EXPECT_TRUE(dialog_.lstValue()->item(1)->flags() & Qt::ItemIsEnabled);   // the CAT delay
     EXPECT_FALSE(dialog_.device(1)->isEnabled());
     QComboBox* left = dialog_.leftCombo(1);
     QComboBox* right = dialog_.rightCombo(1);
