@@ -31,6 +31,7 @@
 #include "orbit/DisplayFormat.h"
 #include "rotator/ui/HinweiseDialog.h"
 #include "rotator/ui/RotorSetupDialog.h"
+#include "settings/FixedColours.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/IlluminationLabel.h"
@@ -41,8 +42,6 @@
 namespace orbivox {
 namespace {
 
-constexpr const char* kWhite = "background-color: rgb(255, 255, 255);";
-constexpr const char* kSilver = "background-color: rgb(192, 192, 192);";
 
 // A letter button: a label that reports clicks while enabled.
 class LetterButton : public ClickLabel {
@@ -55,7 +54,7 @@ public:
         setFrameShadow(QFrame::Raised);
         setMinimumWidth(20);
         setAutoFillBackground(true);
-        setStyleSheet(QLatin1String(kSilver));
+        setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     }
 };
 
@@ -112,7 +111,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     lstAusgabe_->setObjectName(QStringLiteral("lstAusgabe"));
     lstAusgabe_->setFont(fixed);
     lstAusgabe_->setAutoFillBackground(true);
-    lstAusgabe_->setStyleSheet(QLatin1String(kSilver));
+    lstAusgabe_->setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     lstAusgabe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblKopfZeile_);
     layout->addWidget(lstAusgabe_);
@@ -436,7 +435,7 @@ void TAusgabe::SetLetterButtons() {
         const bool used = slot < names.size();
         letter->setEnabled(used);
         letter->setToolTip(used ? names[slot] : QString());
-        letter->setStyleSheet(QLatin1String(kSilver));
+        letter->setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     }
 }
 
@@ -534,12 +533,14 @@ void TAusgabe::ShowTick() {
     ShowDateTime();
     ShowElementAge();
     lstAusgabe_->setText(ToQ(engine.ListText()));
-    lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
+    lstAusgabe_->setStyleSheet(FixedBackgroundStyle(engine.Working().elevation > 0 ? kWhiteBackground
+                                                                                  : kSilverBackground));
     for (int slot = 0; slot < kMaxSelected; ++slot) {
         const Letter& letter = engine.Letters()[static_cast<size_t>(slot)];
         if (letter.repaint) {
             letters_[static_cast<size_t>(slot)]->setStyleSheet(
-                QLatin1String(letter.colour == LetterColour::White ? kWhite : kSilver));
+                FixedBackgroundStyle(letter.colour == LetterColour::White ? kWhiteBackground
+                                                                          : kSilverBackground));
         }
     }
     engine.LettersRepainted();

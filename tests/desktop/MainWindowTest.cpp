@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QStatusBar>
 #include <QTimer>
 #include <memory>
@@ -36,6 +37,40 @@ namespace orbivox {
 namespace {
 
 constexpr double kSecond = 1.0 / 86400.0;
+
+// The palette of a dark desktop theme, in force while it lives.
+class DarkPalette {
+public:
+    DarkPalette() : old_(QApplication::palette()) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+    }
+    ~DarkPalette() { QApplication::setPalette(old_); }
+
+private:
+    QPalette old_;
+};
+
+// The darkest and the lightest grey inside a control as it is drawn (its frame left out).
+std::pair<int, int> GreyRange(QWidget* widget) {
+    const QImage image = widget->grab(widget->contentsRect()).toImage();
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    }
+    return {darkest, lightest};
+}
 
 class MainWindowTest : public BundledConfiguration {
 protected:
@@ -297,6 +332,27 @@ TEST_F(MainWindowTest, LauncherMenus) {
     window_->findChild<QAction*>("menInfo")->trigger();
     ASSERT_EQ(messages_.boxes.size(), 1u);
     EXPECT_TRUE(messages_.boxes[0].text.startsWith("Orbivox32  V.12.8d \rReleased 6/2019\r"));
+}
+
+// Under a dark theme the list line and the letter buttons keep dark text on their light
+// backgrounds; the header line, with no background of its own, follows the palette.
+TEST_F(MainWindowTest, UnderADarkPaletteEveryLabelIsReadable) {
+    const DarkPalette dark;
+    Open(ElementPartOutcome::Tracking);
+    window_->show();
+    Tick();
+    window_->Timer1().stop();
+    QCoreApplication::processEvents();
+    for (const char* name : {"lstAusgabe", "lblA"}) {
+        auto* label = window_->findChild<QLabel*>(name);
+        ASSERT_TRUE(label != nullptr && !label->text().trimmed().isEmpty()) << name;
+        const auto [darkest, lightest] = GreyRange(label);
+        EXPECT_LT(darkest, 80) << name;     // its text
+        EXPECT_GT(lightest, 180) << name;  // its background
+    }
+    const auto [darkest, lightest] = GreyRange(window_->findChild<QLabel*>("lblKopfZeile"));
+    EXPECT_LT(darkest, 80);
+    EXPECT_GT(lightest, 180);
 }
 
 // The window opens as large as its map, nothing of it cut: W3 as stored on a 1280 x 1024

@@ -236,8 +236,7 @@ void TSatSetup::ShowNumbers() {
     txtRxTime_->setText(SpinText(options_.TransmitStopSeconds()));
     const TransmitStopLabel label = TransmitStopLabelFor(options_.TransmitStopSeconds());
     lblRxAfter_->setText(label.text);
-    lblRxAfter_->setStyleSheet(label.red ? QStringLiteral("color: red;")
-                                         : QStringLiteral("color: black;"));
+    lblRxAfter_->setStyleSheet(label.red ? QStringLiteral("color: red;") : QString());
 }
 
 void TSatSetup::ShowWindowSize() {
