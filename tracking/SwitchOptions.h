@@ -41,7 +41,7 @@ QString SpinText(int value);
 inline constexpr int kMaxMapUpdateSeconds = 100;
 inline constexpr int kMaxTransmitStopSeconds = 180;
 
-// WriteSatStart: the 23 lines from the stored start values. Lines 4, 11 and 16 belong to
+// WriteSatStart: the 24 lines from the stored start values. Lines 4, 11 and 16 belong to
 // the Rotor Setup and Radio Setup, which store them in the file themselves: their values
 // are taken from the file as it is. Throws SqfError.
 void WriteSatStart(TrackingSession& session);
