@@ -73,6 +73,13 @@ public:
     // SpinRxTime: +1 or -1 within 0..180; Timer4 takes it at the next transmit.
     void StepTransmitStop(int delta);
 
+    // Fetching the group's elements by themselves when older than the days (line 24).
+    bool ElementRefresh() const { return session_.storedValues().elementRefresh; }
+    int ElementRefreshDays() const { return session_.storedValues().elementRefreshDays; }
+    void ChooseElementRefresh(bool on) { session_.storedValues().elementRefresh = on; }
+    // Within 1..kMaxElementRefreshDays.
+    void SetElementRefreshDays(int days);
+
     bool DtrToggles() const { return session_.runValues().radio2DtrToggles; }
     void ChooseDtr(bool toggles);
     // rdgDTR is enabled only when radio 2 is configured.

@@ -18,6 +18,7 @@
 
 #include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/KepsRefresh.h"
 #include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/PassWindows.h"
@@ -233,6 +234,7 @@ void TAusgabe::AddSwitches(QBoxLayout& layout) {
         map_->ChooseWindowSize(size);
         switches_->State().MapViewChanged();
     };
+    options_->elementRefreshChanged = [this] { kepsRefresh_->Check(); };
     switches_->zoneChanged = [this] {
         ShowDateTime();
         passWindows_->CountdownChanged();  // its times are shown in the new zone
@@ -371,6 +373,7 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusKeps_, 1);
     bar->addWidget(radio_->StatusPanel());
     bar->addWidget(statusAge_);
+    kepsRefresh_ = new KepsRefresh(session_, *bar, [this] { ShowSelection(); });
 }
 
 void TAusgabe::KeepStatusTextsWhole() {
@@ -403,6 +406,10 @@ void TAusgabe::ShowElementAge() {
 }
 
 void TAusgabe::OfferFreshElements() {
+    if (session_.storedValues().elementRefresh) {
+        kepsRefresh_->Check();  // fresh ones come by themselves: nothing to offer
+        return;
+    }
     TrackingEngine& engine = session_.engine();
     const int index = engine.WorkingSetIndex();
     if (index <= 0) {
