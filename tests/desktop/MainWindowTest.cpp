@@ -382,6 +382,36 @@ TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
     }
 }
 
+// The map on the screen is the whole view image, -180 to +180, at any scale factor: what the
+// picture shows, brought back to the view's own pixels, is that image. (ctest runs this once
+// more with QT_SCALE_FACTOR=2.)
+TEST_F(MainWindowTest, TheMapShowsTheWholeWorldAtAnyScale) {
+    GiveMapImages(folders_, root_.path());
+    Open(ElementPartOutcome::Tracking);
+    window_->PlaceAtStart(WindowPosition{});
+    window_->show();
+    Tick();
+    window_->Timer1().stop();
+    QCoreApplication::processEvents();
+    MapPicture* picture = window_->mapPanel().picture();
+    const QImage view = picture->Shown().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(view.isNull());
+    EXPECT_EQ(picture->size(), view.size());  // logical pixels
+    const QPixmap drawn = picture->grab();
+    EXPECT_EQ(drawn.size(), view.size() * drawn.devicePixelRatio());
+    const QImage back = drawn.toImage()
+                            .scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_RGB32);
+    // Column by column: a shifted or cut map differs most at its edges.
+    for (const int x : {0, 1, view.width() / 2, view.width() - 2, view.width() - 1}) {
+        long long difference = 0;
+        for (int y = 0; y < view.height(); ++y) {
+            difference += std::abs(qGray(back.pixel(x, y)) - qGray(view.pixel(x, y)));
+        }
+        EXPECT_LT(difference / view.height(), 24) << "column " << x;
+    }
+}
+
 // At W1 on a 1024-pixel screen every status text is shown whole, the window still on the
 // screen.
 TEST_F(MainWindowTest, AtW1EveryStatusTextIsWhole) {
