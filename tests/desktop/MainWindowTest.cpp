@@ -386,7 +386,7 @@ TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
 // picture shows, brought back to the view's own pixels, is that image. (ctest runs this once
 // more with QT_SCALE_FACTOR=2.)
 TEST_F(MainWindowTest, TheMapShowsTheWholeWorldAtAnyScale) {
-    GiveMapImages(folders_, root_.path());
+    folders_.programFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER "/");  // the real maps
     Open(ElementPartOutcome::Tracking);
     window_->PlaceAtStart(WindowPosition{});
     window_->show();
