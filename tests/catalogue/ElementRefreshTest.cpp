@@ -13,17 +13,13 @@
 #include "catalogue/ElementRefresh.h"
 #include "settings/SqfFile.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ScratchFiles.h"
 #include "tests/support/Spin.h"
 
 namespace orbivox {
 namespace {
 
 using namespace std::chrono_literals;
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ElementRefreshTest : public ::testing::Test {
 protected:
@@ -33,7 +29,7 @@ protected:
         QFile::setPermissions(Stored(), QFile::ReadOwner | QFile::WriteOwner);
         std::string error;
         newestEpoch = *NewestEpoch(Stored().toStdString(), error);
-        served.body = ReadAll(ORBIVOX_TEST_DATA "/elements-2026.txt");
+        served.body = ReadBytes(ORBIVOX_TEST_DATA "/elements-2026.txt");
         served.headers.append(qMakePair(QByteArray("Last-Modified"), QByteArray("Sat, 22 Aug 2026 10:00:00 GMT")));
         server.Serve("/amateur.txt", served);
         SqfWriter()
@@ -71,7 +67,7 @@ TEST_F(ElementRefreshTest, AnOldFileIsFetchedOnceInTwoHoursThenConditionally) {
     const auto report = CheckAndWait(refresh, now);
     ASSERT_TRUE(report && report->succeeded()) << (report ? report->detail.toStdString() : "");
     EXPECT_EQ(report->destination, Stored());
-    EXPECT_EQ(ReadAll(Stored()), served.body);
+    EXPECT_EQ(ReadBytes(Stored()), served.body);
     EXPECT_EQ(server.requests().size(), 1);
 
     // Within two hours the address is left alone, however old the file.
@@ -90,11 +86,11 @@ TEST_F(ElementRefreshTest, AnOldFileIsFetchedOnceInTwoHoursThenConditionally) {
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_EQ(server.requests()[1].headers.value("if-modified-since"),
               "Sat, 22 Aug 2026 10:00:00 GMT");
-    EXPECT_EQ(ReadAll(Stored()), served.body);
+    EXPECT_EQ(ReadBytes(Stored()), served.body);
 }
 
 TEST_F(ElementRefreshTest, AFailedFetchLeavesTheFileAsItWas) {
-    const QByteArray before = ReadAll(Stored());
+    const QByteArray before = ReadBytes(Stored());
     Answer broken;
     broken.status = 500;
     broken.reason = "Internal Server Error";
@@ -104,7 +100,7 @@ TEST_F(ElementRefreshTest, AFailedFetchLeavesTheFileAsItWas) {
     ASSERT_TRUE(report);
     EXPECT_FALSE(report->succeeded());
     EXPECT_EQ(report->outcome, DownloadOutcome::Failed);
-    EXPECT_EQ(ReadAll(Stored()), before);
+    EXPECT_EQ(ReadBytes(Stored()), before);
     EXPECT_FALSE(refresh.busy());
 }
 

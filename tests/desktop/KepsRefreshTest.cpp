@@ -13,15 +13,11 @@
 #include "tests/support/BundledData.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/RecordingNotifier.h"
+#include "tests/support/ScratchFiles.h"
 #include "tests/support/Spin.h"
 
 namespace orbivox {
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The element file with its sets in the opposite order: every set moves.
 QByteArray Reversed(const QByteArray& elements) {
@@ -46,15 +42,19 @@ protected:
 
     QString Stored() const { return folders_.MainFile("Kepler/amateur.txt"); }
 
-    // Opens the window 100 days after the elements, makes B the working satellite and lets
-    // the start's refresh run to its end.
-    void OpenAndRefresh() {
+    // The window 100 days after the elements, after its first tick.
+    void OpenWindow() {
         session_ = std::make_unique<TrackingSession>(clock_, folders_);
         ASSERT_FALSE(session_->LoadSettings({}));
         ASSERT_EQ(session_->LoadElements(), ElementPartOutcome::Tracking);
         window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_);
         window_->StartTracking();
         window_->Timer1().stop();
+    }
+
+    // Makes B the working satellite and lets the start's refresh run to its end.
+    void OpenAndRefresh() {
+        OpenWindow();
         SelectionState selection = session_->selection();
         selection.workingSlot = 1;
         session_->ApplySelection(selection);
@@ -76,10 +76,10 @@ protected:
 
 TEST_F(KepsRefreshTest, ANewFileIsReadAtOnceKeepingTheWorkingSatellite) {
     Answer fresh;
-    fresh.body = Reversed(ReadAll(Stored()));
+    fresh.body = Reversed(ReadBytes(Stored()));
     server_.Serve("/amateur.txt", fresh);
     OpenAndRefresh();
-    EXPECT_EQ(ReadAll(Stored()), fresh.body);
+    EXPECT_EQ(ReadBytes(Stored()), fresh.body);
     EXPECT_TRUE(messages_.questions.isEmpty()) << messages_.texts.join("|").toStdString();  // no "Update Keps" offer
     EXPECT_EQ(session_->engine().WorkingSlot(), 1);
     EXPECT_EQ(session_->engine().WorkingName(), workingName_);
@@ -97,10 +97,10 @@ TEST_F(KepsRefreshTest, AFailedFetchLeavesEverythingAsItWas) {
     broken.status = 500;
     broken.reason = "Internal Server Error";
     server_.Serve("/amateur.txt", broken);
-    const QByteArray file = ReadAll(Stored());
+    const QByteArray file = ReadBytes(Stored());
     OpenAndRefresh();
     const std::vector<int> selected = session_->selection().selected;
-    EXPECT_EQ(ReadAll(Stored()), file);
+    EXPECT_EQ(ReadBytes(Stored()), file);
     EXPECT_EQ(session_->selection().selected, selected);
     EXPECT_EQ(session_->engine().WorkingSlot(), 1);
     EXPECT_EQ(session_->engine().WorkingName(), workingName_);
@@ -115,12 +115,7 @@ TEST_F(KepsRefreshTest, OffNothingIsFetched) {
     const QString satStart = folders_.ConfigFile("SatStart.SQF");
     SqfWriter().Lines(ReadSqfLines(satStart).mid(0, 23)).Commit(satStart);
     messages_.answer = false;
-    session_ = std::make_unique<TrackingSession>(clock_, folders_);
-    ASSERT_FALSE(session_->LoadSettings({}));
-    ASSERT_EQ(session_->LoadElements(), ElementPartOutcome::Tracking);
-    window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_);
-    window_->StartTracking();
-    window_->Timer1().stop();
+    OpenWindow();
     window_->OfferFreshElements();
     EXPECT_FALSE(window_->kepsRefresh().busy());
     EXPECT_EQ(messages_.questions.size(), 1);

@@ -82,6 +82,14 @@ protected:
         window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_);
     }
     void Tick() { window_->StartTracking(); }
+    // Placed, shown and drawn after one tick, the timer stopped.
+    void ShowAfterATick() {
+        window_->PlaceAtStart(WindowPosition{});
+        window_->show();
+        Tick();
+        window_->Timer1().stop();
+        QCoreApplication::processEvents();
+    }
 
     orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22 00:00
     RecordingNotifier messages_;
@@ -339,10 +347,7 @@ TEST_F(MainWindowTest, LauncherMenus) {
 TEST_F(MainWindowTest, UnderADarkPaletteEveryLabelIsReadable) {
     const DarkPalette dark;
     Open(ElementPartOutcome::Tracking);
-    window_->show();
-    Tick();
-    window_->Timer1().stop();
-    QCoreApplication::processEvents();
+    ShowAfterATick();
     for (const char* name : {"lstAusgabe", "lblA"}) {
         auto* label = window_->findChild<QLabel*>(name);
         ASSERT_TRUE(label != nullptr && !label->text().trimmed().isEmpty()) << name;
@@ -388,11 +393,7 @@ TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
 TEST_F(MainWindowTest, TheMapShowsTheWholeWorldAtAnyScale) {
     folders_.programFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER "/");  // the real maps
     Open(ElementPartOutcome::Tracking);
-    window_->PlaceAtStart(WindowPosition{});
-    window_->show();
-    Tick();
-    window_->Timer1().stop();
-    QCoreApplication::processEvents();
+    ShowAfterATick();
     MapPicture* picture = window_->mapPanel().picture();
     const QImage view = picture->Shown().convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(view.isNull());
