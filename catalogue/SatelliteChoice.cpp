@@ -31,6 +31,7 @@ void SatelliteChoice::Open(const SelectionState& running, bool fromMenu) {
     } else {
         sets_->SetCount(0);
         allNames_.clear();
+        filter_ = {};
         chosen_.clear();
         selected_.clear();
         info_.clear();
@@ -81,6 +82,7 @@ bool SatelliteChoice::ChooseSourceFile(const QString& path) {
     if (!read.fileRead || read.format == orbit::ElementFormat::None) {
         sets_->SetCount(0);
         allNames_.clear();
+        filter_ = {};
         chosen_.clear();
         selected_.clear();
         // A file that is there but cannot be read (a folder, too large) says why.
@@ -107,6 +109,7 @@ bool SatelliteChoice::ChooseSourceFile(const QString& path) {
         }
     }
     allNames_.sort(Qt::CaseInsensitive);
+    filter_ = SatelliteFilter(allNames_, *sets_);
     displayEnabled_ = true;
     Rematch();
     return true;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "catalogue/GroupFiles.h"
+#include "catalogue/SatelliteFilter.h"
 #include "catalogue/Selection.h"
 #include "orbit/ElementFile.h"
 #include "orbit/SetTable.h"
@@ -70,6 +71,8 @@ public:
     bool ChooseSourceFile(const QString& path);
     const orbit::SetTable& sets() const { return *sets_; }
     const QStringList& allNames() const { return allNames_; }  // sorted
+    // Narrows allNames() by a typed part of a name or a catalogue number.
+    const SatelliteFilter& filter() const { return filter_; }
     const QList<GroupMember>& chosen() const { return chosen_; }
     const std::vector<int>& selected() const { return selected_; }
     int workingSlot() const { return workingSlot_; }
@@ -133,6 +136,7 @@ private:
     int groupIndex_ = 0;
     QString sourceFile_;
     QStringList allNames_;
+    SatelliteFilter filter_;
     QList<GroupMember> chosen_;
     std::vector<int> selected_;
     int workingSlot_ = -1;

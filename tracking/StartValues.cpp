@@ -36,6 +36,24 @@ QChar FlagFromWindowSize(WindowSize size) {
     return '+';
 }
 
+QString ElementRefreshLine(bool on, int days) {
+    return (on ? QStringLiteral("+") : QStringLiteral("-")) + QString::number(days);
+}
+
+void ReadElementRefreshLine(const QString& line, bool& on, int& days) {
+    const QString text = line.trimmed();
+    bool number = false;
+    const int value = text.mid(1).toInt(&number);
+    if (text.size() < 2 || (text[0] != QLatin1Char('+') && text[0] != QLatin1Char('-')) ||
+        !number || value < 1 || value > kMaxElementRefreshDays) {
+        on = false;
+        days = kDefaultElementRefreshDays;
+        return;
+    }
+    on = text[0] == QLatin1Char('+');
+    days = value;
+}
+
 StartValues ReadStartValues(const QString& path) {
     SqfReader file(path);
     auto on = [&file] { return file.Flag() == QChar('+'); };
@@ -63,14 +81,15 @@ StartValues ReadStartValues(const QString& path) {
     v.transmitStopSeconds = static_cast<int>(file.Integer());
     v.groundTrack = on();
     v.radio2DtrToggles = on();
+    ReadElementRefreshLine(file.Text(), v.elementRefresh, v.elementRefreshDays);
     return v;
 }
 
 void WriteStartValues(const QString& path, const StartValues& v) {
-    // Lines after the 23rd are not ours: they stay as they are.
+    // Lines after the 24th are not ours: they stay as they are.
     QStringList after;
     try {
-        after = ReadSqfLines(path).mid(23);
+        after = ReadSqfLines(path).mid(24);
     } catch (const SqfError&) {
     }
     SqfWriter()
@@ -97,6 +116,7 @@ void WriteStartValues(const QString& path, const StartValues& v) {
         .Integer(v.transmitStopSeconds)
         .Flag(v.groundTrack)
         .Flag(v.radio2DtrToggles)
+        .Text(ElementRefreshLine(v.elementRefresh, v.elementRefreshDays))
         .Lines(after)
         .Commit(path);
 }

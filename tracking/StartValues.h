@@ -1,5 +1,5 @@
 #pragma once
-// SatStart.SQF: the state the main window's switches take at program start, 23 lines.
+// SatStart.SQF: the state the main window's switches take at program start, 24 lines.
 #include <QChar>
 #include <QString>
 
@@ -11,6 +11,13 @@ namespace orbivox {
 
 WindowSize WindowSizeFromFlag(QChar flag);
 QChar FlagFromWindowSize(WindowSize size);
+
+inline constexpr int kDefaultElementRefreshDays = 2;
+inline constexpr int kMaxElementRefreshDays = 99;
+
+// Line 24's text ("+2", "-7") and back; a line that does not read is off after the default.
+QString ElementRefreshLine(bool on, int days);
+void ReadElementRefreshLine(const QString& line, bool& on, int& days);
 
 struct StartValues {
     bool rotorControl = false;               // 1  "R+"/"R-"
@@ -36,11 +43,15 @@ struct StartValues {
     int transmitStopSeconds = 0;             // 21
     bool groundTrack = true;                 // 22 "G+"/"G-"
     bool radio2DtrToggles = false;           // 23
+    // 24 "+N" / "-N": fetch the group's elements by themselves when older than N days.
+    // A file without the line (written before it existed) reads as off.
+    bool elementRefresh = false;
+    int elementRefreshDays = kDefaultElementRefreshDays;
 };
 
 // Throws SqfError. Any flag line other than "+" reads as off ("-"), as the switches do.
 StartValues ReadStartValues(const QString& path);
-// WriteSatStart: all 23 lines from the values in memory, atomically; later lines are kept.
+// WriteSatStart: all 24 lines from the values in memory, atomically; later lines are kept.
 void WriteStartValues(const QString& path, const StartValues& values);
 
 }  // namespace orbivox

@@ -75,6 +75,10 @@ void WriteSatStart(TrackingSession& session) {
     WriteStartValues(path, values);
 }
 
+void SwitchOptions::SetElementRefreshDays(int days) {
+    session_.storedValues().elementRefreshDays = std::clamp(days, 1, kMaxElementRefreshDays);
+}
+
 SwitchOptions::SwitchOptions(TrackingSession& session, MapSwitches& map)
     : session_(session), map_(map) {}
 

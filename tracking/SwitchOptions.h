@@ -41,7 +41,7 @@ QString SpinText(int value);
 inline constexpr int kMaxMapUpdateSeconds = 100;
 inline constexpr int kMaxTransmitStopSeconds = 180;
 
-// WriteSatStart: the 23 lines from the stored start values. Lines 4, 11 and 16 belong to
+// WriteSatStart: the 24 lines from the stored start values. Lines 4, 11 and 16 belong to
 // the Rotor Setup and Radio Setup, which store them in the file themselves: their values
 // are taken from the file as it is. Throws SqfError.
 void WriteSatStart(TrackingSession& session);
@@ -72,6 +72,13 @@ public:
     int TransmitStopSeconds() const { return session_.runValues().transmitStopSeconds; }
     // SpinRxTime: +1 or -1 within 0..180; Timer4 takes it at the next transmit.
     void StepTransmitStop(int delta);
+
+    // Fetching the group's elements by themselves when older than the days (line 24).
+    bool ElementRefresh() const { return session_.storedValues().elementRefresh; }
+    int ElementRefreshDays() const { return session_.storedValues().elementRefreshDays; }
+    void ChooseElementRefresh(bool on) { session_.storedValues().elementRefresh = on; }
+    // Within 1..kMaxElementRefreshDays.
+    void SetElementRefreshDays(int days);
 
     bool DtrToggles() const { return session_.runValues().radio2DtrToggles; }
     void ChooseDtr(bool toggles);

@@ -41,6 +41,15 @@ void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workin
     }
 }
 
+void TrackingEngine::RefreshSets(const std::vector<int>& setIndices) {
+    view_.SetSelection(setIndices);
+    for (int k = 0; k < SelectedCount(); ++k) {
+        view_.PrepareSquint(k);
+    }
+    repaintAll_ = true;
+    RequestMapRefresh();
+}
+
 void TrackingEngine::SetMapUpdate(int seconds, int speedFactor) {
     speedFactor_ = speedFactor;
     mapUpdateTicks_ = seconds * speedFactor;

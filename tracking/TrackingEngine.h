@@ -78,6 +78,10 @@ public:
     // The selected index table (set indices in selection order, at most 24) and the
     // working satellite's slot. Marks every letter for repainting.
     void SetSelection(const std::vector<int>& setIndices, int workingSlot);
+    // The same satellites after their element file was read again (their sets may have
+    // moved): the working slot stays, and with it what was decided for its pass (the
+    // transponder, the rotor); every pass is searched afresh.
+    void RefreshSets(const std::vector<int>& setIndices);
     // Map update interval (seconds) and speed factor 1, 5 or 10.
     void SetMapUpdate(int seconds, int speedFactor);
     int TickIntervalMs() const;

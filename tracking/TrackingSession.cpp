@@ -103,6 +103,32 @@ void TrackingSession::ApplySelection(const SelectionState& state) {
     engine_->RequestMapRefresh();
 }
 
+bool TrackingSession::ReloadElements() {
+    orbit::OrbitEngine& orbit = engine_->Orbit();
+    const std::string working = engine_->WorkingSetIndex() > 0 ? engine_->WorkingName() : "";
+    const orbit::ElementReadResult read =
+        ReadElementFileByContent(selection_.sourceFile.toStdString(), orbit);
+    if (read.format == orbit::ElementFormat::None) {
+        return false;
+    }
+    selection_.selected = MatchSelection(selection_.members, read.names);
+    const int oldSlot = selection_.workingSlot;
+    selection_.workingSlot = selection_.SelectedCount() > 0 ? 0 : -1;
+    for (int slot = 0; slot < selection_.SelectedCount(); ++slot) {
+        if (orbit.Sets()[selection_.selected[static_cast<size_t>(slot)]].name == working) {
+            selection_.workingSlot = slot;
+            break;
+        }
+    }
+    if (selection_.workingSlot == oldSlot && oldSlot >= 0) {
+        engine_->RefreshSets(selection_.selected);
+    } else {
+        engine_->SetSelection(selection_.selected, std::max(selection_.workingSlot, 0));
+        engine_->RequestMapRefresh();
+    }
+    return true;
+}
+
 void TrackingSession::SetNameOptions(const NameOptions& options) {
     settings_.nameOptions = options;
     orbivox::SetNameOptions(engine_->Orbit().ReadOptions(), options, settings_.namesList);

@@ -52,6 +52,10 @@ public:
     // into the engine and the members matched against it; the working slot is kept when
     // it still names a satellite, else the first one works.
     void ApplySelection(const SelectionState& state);
+    // The source file read again after a refresh replaced it: the members are matched anew
+    // and the working satellite is kept by its name. While it keeps its slot nothing of its
+    // pass is decided again. False, with nothing changed, when the file holds no sets.
+    bool ReloadElements();
     // The group list changed around the group in use: its index follows its name.
     void SetGroupIndex(int index) { selection_.groupIndex = index; }
     // New name options from "Sat. Names", for the next reading of a source file.

@@ -8,10 +8,9 @@
 #include "app/cli/CommandStart.h"
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
+#include "catalogue/ConditionalFetch.h"
 #include "catalogue/DestinationName.h"
 #include "catalogue/DownloadAddresses.h"
-#include "catalogue/DownloadRecords.h"
-#include "catalogue/ElementAge.h"
 #include "catalogue/ElementDownload.h"
 #include "settings/Folders.h"
 #include "settings/SqfFile.h"
@@ -50,17 +49,10 @@ std::optional<double> PositiveNumber(const Arguments& args, std::size_t& i) {
 }
 
 // Why an address is not fetched this time, or an empty text when it is.
-std::string SkipReason(const QString& address, const QString& keplerFolder,
-                       const DownloadChoices& choices, const DownloadRecords& records,
-                       const QDateTime& now) {
-    if (choices.ifOlderDays) {
-        std::string unreadable;
-        const auto newest =
-            NewestEpoch((keplerFolder + DestinationName(address)).toStdString(), unreadable);
-        if (newest && NowJulianDate() - *newest < *choices.ifOlderDays)
-            return "fresh enough";
-    }
-    if (!choices.force && FetchedRecently(records.Find(address), now))
+std::string SkipReason(const FetchPlan& plan, const DownloadChoices& choices) {
+    if (choices.ifOlderDays && FreshEnough(plan.storedFile, *choices.ifOlderDays, NowJulianDate()))
+        return "fresh enough";
+    if (!choices.force && plan.fetchedRecently)
         return "fetched less than two hours ago";
     return {};
 }
@@ -116,45 +108,26 @@ int RunDownload(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     ElementDownload download(folders.mainDataFolder, options);
-    const QString recordFile = folders.MainFile(QLatin1String(kDownloadRecordFile));
     bool allStored = true;
     for (const QString& address : addresses) {
         if (address.trimmed().isEmpty())
             continue;
-        // Read again for each address: another run may have fetched meanwhile.
-        QStringList problems;
-        DownloadRecords records;
-        try {
-            records = DownloadRecords::Read(recordFile, &problems);
-        } catch (const SqfError& error) {
-            problems.append(error.fileName() + QStringLiteral(": ") + error.reason());
-        }
-        for (const QString& problem : problems)
-            err << "orbivox download: warning: " << problem.toStdString() << '\n';
-        const QString name = DestinationName(address.trimmed());
-        const bool refused = !DestinationProblem(address.trimmed()).isEmpty();
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        if (!refused) {
-            const std::string skip =
-                SkipReason(address.trimmed(), download.keplerFolder(), choices, records, now);
+        const FetchPlan plan = PlanFetch(folders.mainDataFolder, address, now);
+        for (const QString& problem : plan.problems)
+            err << "orbivox download: warning: " << problem.toStdString() << '\n';
+        const QString name = DestinationName(plan.address);
+        if (DestinationProblem(plan.address).isEmpty()) {
+            const std::string skip = SkipReason(plan, choices);
             if (!skip.empty()) {
                 out << name.toStdString() << ": " << skip << std::endl;
                 continue;
             }
         }
-        const std::optional<DownloadRecord> record = records.Find(address);
-        const DownloadReport report = download.Run(
-            address, ConditionsFor(record, QFile::exists(download.keplerFolder() + name)));
-        if (report.httpStatus != 0) {
-            records.Put(RecordAnswer(record, address, now, report.httpStatus, report.succeeded(),
-                                     report.outcome == DownloadOutcome::NotModified,
-                                     report.lastModified, report.etag));
-            try {
-                records.Write(recordFile);
-            } catch (const SqfError& error) {
-                err << "orbivox download: warning: " << error.what() << '\n';
-            }
-        }
+        const DownloadReport report = download.Run(address, plan.conditions);
+        const QString unwritten = RememberAnswer(folders.mainDataFolder, plan, now, report);
+        if (!unwritten.isEmpty())
+            err << "orbivox download: warning: " << unwritten.toStdString() << '\n';
         if (report.outcome == DownloadOutcome::NotModified) {
             out << name.toStdString() << ": not modified" << std::endl;
             continue;

@@ -18,6 +18,7 @@
 
 #include "app/desktop/ClickLabel.h"
 #include "app/desktop/DateTimeBox.h"
+#include "app/desktop/KepsRefresh.h"
 #include "app/desktop/LauncherMenus.h"
 #include "app/desktop/MapPanel.h"
 #include "app/desktop/PassWindows.h"
@@ -31,6 +32,7 @@
 #include "orbit/DisplayFormat.h"
 #include "rotator/ui/HinweiseDialog.h"
 #include "rotator/ui/RotorSetupDialog.h"
+#include "settings/FixedColours.h"
 #include "settings/RuntimeFolder.h"
 #include "settings/SqfFile.h"
 #include "tracking/IlluminationLabel.h"
@@ -41,8 +43,6 @@
 namespace orbivox {
 namespace {
 
-constexpr const char* kWhite = "background-color: rgb(255, 255, 255);";
-constexpr const char* kSilver = "background-color: rgb(192, 192, 192);";
 
 // A letter button: a label that reports clicks while enabled.
 class LetterButton : public ClickLabel {
@@ -55,7 +55,7 @@ public:
         setFrameShadow(QFrame::Raised);
         setMinimumWidth(20);
         setAutoFillBackground(true);
-        setStyleSheet(QLatin1String(kSilver));
+        setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     }
 };
 
@@ -112,7 +112,7 @@ TAusgabe::TAusgabe(TrackingSession& session, Notifier& notifier, FileChooser& fi
     lstAusgabe_->setObjectName(QStringLiteral("lstAusgabe"));
     lstAusgabe_->setFont(fixed);
     lstAusgabe_->setAutoFillBackground(true);
-    lstAusgabe_->setStyleSheet(QLatin1String(kSilver));
+    lstAusgabe_->setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     lstAusgabe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblKopfZeile_);
     layout->addWidget(lstAusgabe_);
@@ -234,6 +234,7 @@ void TAusgabe::AddSwitches(QBoxLayout& layout) {
         map_->ChooseWindowSize(size);
         switches_->State().MapViewChanged();
     };
+    options_->elementRefreshChanged = [this] { kepsRefresh_->Check(); };
     switches_->zoneChanged = [this] {
         ShowDateTime();
         passWindows_->CountdownChanged();  // its times are shown in the new zone
@@ -372,6 +373,7 @@ void TAusgabe::BuildStatusBar() {
     bar->addWidget(statusKeps_, 1);
     bar->addWidget(radio_->StatusPanel());
     bar->addWidget(statusAge_);
+    kepsRefresh_ = new KepsRefresh(session_, *bar, [this] { ShowSelection(); });
 }
 
 void TAusgabe::KeepStatusTextsWhole() {
@@ -404,6 +406,10 @@ void TAusgabe::ShowElementAge() {
 }
 
 void TAusgabe::OfferFreshElements() {
+    if (session_.storedValues().elementRefresh) {
+        kepsRefresh_->Check();  // fresh ones come by themselves: nothing to offer
+        return;
+    }
     TrackingEngine& engine = session_.engine();
     const int index = engine.WorkingSetIndex();
     if (index <= 0) {
@@ -436,7 +442,7 @@ void TAusgabe::SetLetterButtons() {
         const bool used = slot < names.size();
         letter->setEnabled(used);
         letter->setToolTip(used ? names[slot] : QString());
-        letter->setStyleSheet(QLatin1String(kSilver));
+        letter->setStyleSheet(FixedBackgroundStyle(kSilverBackground));
     }
 }
 
@@ -534,12 +540,14 @@ void TAusgabe::ShowTick() {
     ShowDateTime();
     ShowElementAge();
     lstAusgabe_->setText(ToQ(engine.ListText()));
-    lstAusgabe_->setStyleSheet(QLatin1String(engine.Working().elevation > 0 ? kWhite : kSilver));
+    lstAusgabe_->setStyleSheet(FixedBackgroundStyle(engine.Working().elevation > 0 ? kWhiteBackground
+                                                                                  : kSilverBackground));
     for (int slot = 0; slot < kMaxSelected; ++slot) {
         const Letter& letter = engine.Letters()[static_cast<size_t>(slot)];
         if (letter.repaint) {
             letters_[static_cast<size_t>(slot)]->setStyleSheet(
-                QLatin1String(letter.colour == LetterColour::White ? kWhite : kSilver));
+                FixedBackgroundStyle(letter.colour == LetterColour::White ? kWhiteBackground
+                                                                          : kSilverBackground));
         }
     }
     engine.LettersRepainted();

@@ -26,6 +26,7 @@
 namespace orbivox {
 
 class DateTimeBox;
+class KepsRefresh;
 class MapPanel;
 class LauncherMenus;
 class PassWindows;
@@ -56,8 +57,10 @@ public:
     // After a new selection: title, letters, working name and status panels 1 and 2.
     void ShowSelection();
     // At the start, after the first tick: old elements of the working satellite offer
-    // "Update Keps" (once per element file), which opens the satellites dialog.
+    // "Update Keps" (once per element file), which opens the satellites dialog; with the
+    // element refresh on they are fetched by themselves instead.
     void OfferFreshElements();
+    KepsRefresh& kepsRefresh() { return *kepsRefresh_; }
     QTimer& Timer1() { return timer1_; }
     SelectionActions& selectionActions() { return *selection_; }
     const DateTimeBox& dateTimeBox() const { return *ptbDatZeit_; }
@@ -120,6 +123,7 @@ private:
     QLabel* statusConfig_;
     QLabel* statusKeps_;
     QLabel* statusAge_;
+    KepsRefresh* kepsRefresh_ = nullptr;  // owned by the status bar
     SelectionActions* selection_ = nullptr;
     MapPanel* map_ = nullptr;
     LauncherMenus* launcherMenus_ = nullptr;

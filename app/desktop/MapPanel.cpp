@@ -10,6 +10,7 @@
 #include "map/WindowSizes.h"
 #include "map/ui/ObserverSetupDialog.h"
 #include "map/ui/SecondObserverDialog.h"
+#include "settings/FixedColours.h"
 #include "settings/Notifier.h"
 #include "settings/SqfFile.h"
 
@@ -89,7 +90,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
     lblLoc_ = new QLabel(QStringLiteral("AA00"), picKarte_);
     lblLoc_->setObjectName(QStringLiteral("lblLoc"));
     lblLoc_->setAutoFillBackground(true);
-    lblLoc_->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    lblLoc_->setStyleSheet(FixedBackgroundStyle(kWhiteBackground));
     lblLoc_->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblLoc_->hide();
 

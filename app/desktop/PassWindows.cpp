@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "links/QtSpeechEngine.h"
+#include "settings/FixedColours.h"
 #include "tracking/Announcements.h"
 #include "tracking/AutoChange.h"
 
@@ -193,8 +194,7 @@ void PassWindows::ShowSwitches(bool shown) {
 
 void PassWindows::SetRedStatus(bool red) {
     const bool wanted = red && session_.divOptions().redStatusInPreview;
-    places_.main->statusBar()->setStyleSheet(wanted ? QStringLiteral("background-color: red;")
-                                                    : QString());
+    places_.main->statusBar()->setStyleSheet(wanted ? FixedBackgroundStyle("red") : QString());
 }
 
 void PassWindows::ClearFrequencies() {

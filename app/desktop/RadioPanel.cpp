@@ -7,6 +7,7 @@
 
 #include "app/desktop/ClickLabel.h"
 #include "orbit/DisplayFormat.h"
+#include "settings/FixedColours.h"
 
 namespace orbivox {
 namespace {
@@ -104,8 +105,7 @@ void RadioPanel::TxRxClicked() {
 void RadioPanel::ShowTxRx() {
     const bool transmitting = radios_.Tracker().Transmitting();
     lblTxRx_->setText(transmitting ? QStringLiteral("TX") : QStringLiteral("RX"));
-    lblTxRx_->setStyleSheet(transmitting ? QStringLiteral("background-color: red;")
-                                         : QStringLiteral("background-color: lime;"));
+    lblTxRx_->setStyleSheet(FixedBackgroundStyle(transmitting ? "red" : "lime"));
 }
 
 void RadioPanel::SatelliteModeOff() {

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "app/desktop/MapPanel.h"
+#include "settings/FixedColours.h"
 
 namespace orbivox {
 namespace {
@@ -114,8 +115,7 @@ void SwitchPanel::Refresh() {
         }
     }
     QLabel* rotor = switches_.at(SwitchId::Rotor);
-    rotor->setStyleSheet(state_.RotorFlipped() ? QStringLiteral("background-color: yellow;")
-                                               : QString());
+    rotor->setStyleSheet(state_.RotorFlipped() ? FixedBackgroundStyle("yellow") : QString());
     switches_.at(SwitchId::Cw)->setEnabled(state_.CwEnabled());
     // The globe has no zoom, and no globe is offered at the smallest window size.
     switches_.at(SwitchId::Zoom)

@@ -2,12 +2,14 @@
 // SatelliteChoice, and opening the download, names, sort and group dialogs from it.
 #include "catalogue/ui/SatWahlDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -52,6 +54,10 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
     filSource->setFixedWidth(160);  // the satellite lists take any change of width
     Label26 = new QLabel(this);
     Label26->setObjectName(QStringLiteral("Label26"));
+    edtFilter = new QLineEdit(this);
+    edtFilter->setObjectName(QStringLiteral("edtFilter"));
+    edtFilter->setPlaceholderText(QStringLiteral("Filter: name or number"));
+    edtFilter->setClearButtonEnabled(true);
     lstAlleSat = List(QStringLiteral("lstAlleSat"), this);
     lstAlleSat->setToolTip(QStringLiteral("Double click or Enter: add to the chosen satellites"));
     lblCount = new QLabel(this);
@@ -122,7 +128,10 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
     lists->setHorizontalSpacing(2);
     lists->addWidget(new QLabel(QStringLiteral("All satellites:"), this), 0, 0);
     lists->addWidget(lblAuswahl, 0, 1, 1, 3);
-    lists->addWidget(lstAlleSat, 1, 0);
+    auto* allColumn = new QVBoxLayout;
+    allColumn->addWidget(edtFilter);
+    allColumn->addWidget(lstAlleSat, 1);
+    lists->addLayout(allColumn, 1, 0);
     lists->addWidget(lstAuswahl, 1, 1, Qt::AlignTop);
     lists->addLayout(starColumn, 1, 2);
     lists->addLayout(letterColumn, 1, 3);
@@ -162,6 +171,8 @@ TSatWahl::TSatWahl(SatelliteChoice& choice, Notifier& notifier, FileChooser& fil
             [this](QListWidgetItem* item) { AddClick(item->text()); });
     connect(lstAuswahl, &QListWidget::currentRowChanged, this, &TSatWahl::EntryClick);
     connect(lstAuswahl, &QListWidget::itemDoubleClicked, this, [this] { DeleteClick(); });
+    connect(edtFilter, &QLineEdit::textChanged, this, [this] { ShowAllSatellites(); });
+    edtFilter->installEventFilter(this);
     lstAlleSat->installEventFilter(this);
     lstAuswahl->installEventFilter(this);
     connect(cmdFileOK, &QPushButton::clicked, this, &TSatWahl::cmdFileOKClick);
@@ -233,12 +244,18 @@ void TSatWahl::FileClick(int row) {
 }
 
 void TSatWahl::ShowChoice() {
-    lstAlleSat->clear();
-    lstAlleSat->addItems(choice_.allNames());
-    lstAlleSat->setCurrentRow(0);
+    ShowAllSatellites();
     lblCount->setText(QString::number(choice_.sets().Count()));
     Button2->setEnabled(choice_.displayEnabled());
     ShowChosenList();
+}
+
+void TSatWahl::ShowAllSatellites() {
+    lstAlleSat->setUpdatesEnabled(false);
+    lstAlleSat->clear();
+    lstAlleSat->addItems(choice_.filter().Matching(edtFilter->text()));
+    lstAlleSat->setCurrentRow(0);
+    lstAlleSat->setUpdatesEnabled(true);
 }
 
 void TSatWahl::ShowChosenList() {
@@ -397,6 +414,18 @@ bool TSatWahl::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
+    // In the filter field Enter adds the highlighted satellite rather than pressing OK, and
+    // the arrow keys walk the narrowed list.
+    if (watched == edtFilter && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (const QListWidgetItem* item = lstAlleSat->currentItem()) {
+            AddClick(item->text());
+        }
+        return true;
+    }
+    if (watched == edtFilter && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+        QCoreApplication::sendEvent(lstAlleSat, event);
+        return true;
+    }
     if (watched == lstAlleSat && (key == Qt::Key_Return || key == Qt::Key_Enter ||
                                   key == Qt::Key_Space || key == Qt::Key_Insert)) {
         if (const QListWidgetItem* item = lstAlleSat->currentItem()) {

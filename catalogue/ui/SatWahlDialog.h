@@ -16,6 +16,7 @@
 #include "settings/ScreenMetrics.h"
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QToolButton;
@@ -51,6 +52,7 @@ public:
     QLabel* lblPfad = nullptr;
     QListWidget* filSource = nullptr;
     QLabel* Label26 = nullptr;  // the source file's date and time
+    QLineEdit* edtFilter = nullptr;  // narrows lstAlleSat as the operator types
     QListWidget* lstAlleSat = nullptr;
     QLabel* lblAuswahl = nullptr;
     QListWidget* lstAuswahl = nullptr;
@@ -77,6 +79,7 @@ protected:
 private:
     void ShowFiles();
     void ShowChoice();
+    void ShowAllSatellites();
     void ShowChosenList();
     void SetEntryButtons(bool enabled);
     void SetGroupCaption(const QString& word);

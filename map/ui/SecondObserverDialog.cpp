@@ -13,6 +13,7 @@
 #include "map/LocPosFile.h"
 #include "map/Locator.h"
 #include "orbit/DisplayFormat.h"
+#include "settings/FixedColours.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -105,8 +106,8 @@ bool TLocEingabe::WantsReadout() const {
 
 void TLocEingabe::ShowReadout(const QString& text, bool aboveHorizon) {
     lblErg_->setText(text);
-    lblErg_->setStyleSheet(aboveHorizon ? QStringLiteral("background-color: rgb(255, 255, 255);")
-                                        : QStringLiteral("background-color: rgb(192, 192, 192);"));
+    lblErg_->setStyleSheet(
+        FixedBackgroundStyle(aboveHorizon ? kWhiteBackground : kSilverBackground));
     lblErg_->setVisible(true);
 }
 

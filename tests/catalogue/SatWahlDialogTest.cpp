@@ -147,6 +147,37 @@ TEST_F(SatWahlDialogTest, ShowsTheGroupItsFileAndTheChosenListWithStars) {
               (QList<GroupMember>{{"ISS (ZARYA)", true}, {"NOAA 18", true}}));
 }
 
+// The filter narrows the list as the operator types; Enter in it adds the highlighted
+// satellite (the dialog stays open), and the chosen list is edited as with the whole list.
+TEST_F(SatWahlDialogTest, FilterNarrowsTheListAndEditingWorksOnTheNarrowedOne) {
+    SqfWriter().Lines({"NOAA 19", "+"}).Commit(FindGroupFile(context.configFolder, "Amateur"));
+    auto dialog = OpenDialog();
+    dialog->edtFilter->setText("noaa 1");
+    EXPECT_EQ(Items(dialog->lstAlleSat), (QStringList{"NOAA 15", "NOAA 18", "NOAA 19"}));
+    PressKey(dialog->edtFilter, Qt::Key_Down);
+    EXPECT_EQ(dialog->lstAlleSat->currentItem()->text(), "NOAA 18");
+    PressKey(dialog->edtFilter, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    PressKey(dialog->edtFilter, Qt::Key_Return);  // already chosen: not added twice
+    EXPECT_EQ(Items(dialog->lstAuswahl), (QStringList{"NOAA 19", "NOAA 18"}));
+
+    dialog->edtFilter->setText("25544");  // by catalogue number
+    EXPECT_EQ(Items(dialog->lstAlleSat), QStringList{"ISS (ZARYA)"});
+    PressKey(dialog->lstAlleSat, Qt::Key_Return);
+    dialog->lstAuswahl->setCurrentRow(0);
+    PressKey(dialog->lstAuswahl, Qt::Key_Delete);
+    EXPECT_EQ(Items(dialog->lstAuswahl), (QStringList{"NOAA 18", "ISS (ZARYA)"}));
+
+    dialog->edtFilter->setText("no such satellite");
+    EXPECT_EQ(dialog->lstAlleSat->count(), 0);
+    PressKey(dialog->edtFilter, Qt::Key_Return);  // nothing highlighted: nothing happens
+    dialog->edtFilter->clear();
+    EXPECT_EQ(dialog->lstAlleSat->count(), 35);
+    dialog->cmdFileOK->click();
+    EXPECT_EQ(ReadGroupFile(FindGroupFile(context.configFolder, "Amateur")),
+              (QList<GroupMember>{{"NOAA 18", true}, {"ISS (ZARYA)", true}}));
+}
+
 // A new user through the dialogs: a new group, a source for it, satellites, OK; then the
 // group is removed again.
 TEST_F(SatWahlDialogTest, NewGroupThroughTheDialogsThenRemoved) {

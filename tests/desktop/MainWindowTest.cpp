@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QStatusBar>
 #include <QTimer>
 #include <memory>
@@ -37,6 +38,40 @@ namespace {
 
 constexpr double kSecond = 1.0 / 86400.0;
 
+// The palette of a dark desktop theme, in force while it lives.
+class DarkPalette {
+public:
+    DarkPalette() : old_(QApplication::palette()) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+    }
+    ~DarkPalette() { QApplication::setPalette(old_); }
+
+private:
+    QPalette old_;
+};
+
+// The darkest and the lightest grey inside a control as it is drawn (its frame left out).
+std::pair<int, int> GreyRange(QWidget* widget) {
+    const QImage image = widget->grab(widget->contentsRect()).toImage();
+    int darkest = 255;
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            darkest = std::min(darkest, grey);
+            lightest = std::max(lightest, grey);
+        }
+    }
+    return {darkest, lightest};
+}
+
 class MainWindowTest : public BundledConfiguration {
 protected:
     // The window as the program opens it, after the loader.
@@ -47,6 +82,14 @@ protected:
         window_ = std::make_unique<TAusgabe>(*session_, messages_, files_, screen_);
     }
     void Tick() { window_->StartTracking(); }
+    // Placed, shown and drawn after one tick, the timer stopped.
+    void ShowAfterATick() {
+        window_->PlaceAtStart(WindowPosition{});
+        window_->show();
+        Tick();
+        window_->Timer1().stop();
+        QCoreApplication::processEvents();
+    }
 
     orbit::FixedClock clock_{46256.0, 46256.0};  // 2026-08-22 00:00
     RecordingNotifier messages_;
@@ -299,6 +342,24 @@ TEST_F(MainWindowTest, LauncherMenus) {
     EXPECT_TRUE(messages_.boxes[0].text.startsWith("Orbivox32  V.12.8d \rReleased 6/2019\r"));
 }
 
+// Under a dark theme the list line and the letter buttons keep dark text on their light
+// backgrounds; the header line, with no background of its own, follows the palette.
+TEST_F(MainWindowTest, UnderADarkPaletteEveryLabelIsReadable) {
+    const DarkPalette dark;
+    Open(ElementPartOutcome::Tracking);
+    ShowAfterATick();
+    for (const char* name : {"lstAusgabe", "lblA"}) {
+        auto* label = window_->findChild<QLabel*>(name);
+        ASSERT_TRUE(label != nullptr && !label->text().trimmed().isEmpty()) << name;
+        const auto [darkest, lightest] = GreyRange(label);
+        EXPECT_LT(darkest, 80) << name;     // its text
+        EXPECT_GT(lightest, 180) << name;  // its background
+    }
+    const auto [darkest, lightest] = GreyRange(window_->findChild<QLabel*>("lblKopfZeile"));
+    EXPECT_LT(darkest, 80);
+    EXPECT_GT(lightest, 180);
+}
+
 // The window opens as large as its map, nothing of it cut: W3 as stored on a 1280 x 1024
 // screen, and a stored W5 that the screen cannot hold as the largest size it can (W4).
 TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
@@ -323,6 +384,32 @@ TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
         // In the middle of the work area, whole.
         EXPECT_TRUE(QRect(QPoint(0, 0), screen_.WorkArea()).contains(window_->geometry()));
         window_.reset();
+    }
+}
+
+// The map on the screen is the whole view image, -180 to +180, at any scale factor: what the
+// picture shows, brought back to the view's own pixels, is that image. (ctest runs this once
+// more with QT_SCALE_FACTOR=2.)
+TEST_F(MainWindowTest, TheMapShowsTheWholeWorldAtAnyScale) {
+    folders_.programFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER "/");  // the real maps
+    Open(ElementPartOutcome::Tracking);
+    ShowAfterATick();
+    MapPicture* picture = window_->mapPanel().picture();
+    const QImage view = picture->Shown().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(view.isNull());
+    EXPECT_EQ(picture->size(), view.size());  // logical pixels
+    const QPixmap drawn = picture->grab();
+    EXPECT_EQ(drawn.size(), view.size() * drawn.devicePixelRatio());
+    const QImage back = drawn.toImage()
+                            .scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_RGB32);
+    // Column by column: a shifted or cut map differs most at its edges.
+    for (const int x : {0, 1, view.width() / 2, view.width() - 2, view.width() - 1}) {
+        long long difference = 0;
+        for (int y = 0; y < view.height(); ++y) {
+            difference += std::abs(qGray(back.pixel(x, y)) - qGray(view.pixel(x, y)));
+        }
+        EXPECT_LT(difference / view.height(), 24) << "column " << x;
     }
 }
 

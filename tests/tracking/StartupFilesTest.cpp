@@ -20,7 +20,7 @@
 namespace orbivox {
 namespace {
 
-TEST(StartValues, RoundTripKeepsAllTwentyThreeLines) {
+TEST(StartValues, RoundTripKeepsAllTwentyFourLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath("SatStart.SQF");
     StartValues values;
@@ -31,8 +31,11 @@ TEST(StartValues, RoundTripKeepsAllTwentyThreeLines) {
     values.modelSgp8 = true;
     values.transmitStopSeconds = 300;
     values.radio2DtrToggles = true;
+    values.elementRefresh = true;
+    values.elementRefreshDays = 5;
     WriteStartValues(path, values);
-    EXPECT_EQ(ReadSqfLines(path).size(), 23);
+    EXPECT_EQ(ReadSqfLines(path).size(), 24);
+    EXPECT_EQ(ReadSqfLines(path)[23], "+5");
 
     const StartValues read = ReadStartValues(path);
     EXPECT_TRUE(read.rotorControl);
@@ -43,6 +46,33 @@ TEST(StartValues, RoundTripKeepsAllTwentyThreeLines) {
     EXPECT_EQ(read.transmitStopSeconds, 300);
     EXPECT_TRUE(read.radio2DtrToggles);
     EXPECT_FALSE(read.catControl);
+    EXPECT_TRUE(read.elementRefresh);
+    EXPECT_EQ(read.elementRefreshDays, 5);
+
+    // A file of 23 lines, written before the element refresh existed: off, after two days.
+    SqfWriter().Lines(ReadSqfLines(path).mid(0, 23)).Commit(path);
+    EXPECT_FALSE(ReadStartValues(path).elementRefresh);
+    EXPECT_EQ(ReadStartValues(path).elementRefreshDays, kDefaultElementRefreshDays);
+}
+
+// Line 24: "+N" on, "-N" off, N days from 1 to 99; anything else is off after two days.
+TEST(StartValues, ElementRefreshLine) {
+    const struct {
+        const char* line;
+        bool on;
+        int days;
+    } cases[] = {{"+3", true, 3},   {"-7", false, 7}, {" +14 ", true, 14}, {"+99", true, 99},
+                 {"+0", false, 2},  {"+100", false, 2}, {"+", false, 2},  {"3", false, 2},
+                 {"+x", false, 2},  {"", false, 2}};
+    for (const auto& c : cases) {
+        bool on = !c.on;
+        int days = 0;
+        ReadElementRefreshLine(QString::fromLatin1(c.line), on, days);
+        EXPECT_EQ(on, c.on) << c.line;
+        EXPECT_EQ(days, c.days) << c.line;
+    }
+    EXPECT_EQ(ElementRefreshLine(false, 2), "-2");
+    EXPECT_EQ(ElementRefreshLine(true, 12), "+12");
 }
 
 TEST(StartValues, WindowSizeFlags) {

@@ -246,14 +246,15 @@ TEST_F(SwitchPanelStateTest, OptionsChangeMemoryAndOnlyStoreWritesTheFile) {
     session_->MarkSecondInstance();
     WriteSatStart(*session_);
     const QStringList after = ReadSqfLines(SatStart());
-    ASSERT_EQ(after.size(), 24);
+    ASSERT_EQ(after.size(), 25);
     EXPECT_EQ(after[0], "+");  // rotor control start value
     EXPECT_EQ(after[3], "+");  // rotor server, as its dialog stored it
     EXPECT_EQ(after[6], "-");  // centred on the satellite
     EXPECT_EQ(after[8], "100");
     EXPECT_EQ(after[9], "+");  // zoom
     EXPECT_EQ(after[20], "1");
-    EXPECT_EQ(after[23], "a line of a later version");
+    EXPECT_EQ(after[23], "-2");  // the element refresh, off
+    EXPECT_EQ(after[24], "a line of a later version");
 }
 
 // A zoom stored as "+" with W5 starts at Z1, and "Store" keeps "+".

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -162,6 +163,31 @@ TSatSetup::TSatSetup(SwitchOptions& options, TrackingSession& session, Notifier&
                            this),
                        3, 1);
     txtRxTime_->setObjectName(QStringLiteral("txtRxTime"));
+    chkKepsRefresh_ = new QCheckBox(QStringLiteral("Fetch elements older than"), this);
+    chkKepsRefresh_->setObjectName(QStringLiteral("chkKepsRefresh"));
+    chkKepsRefresh_->setToolTip(QStringLiteral(
+        "At start and every 12 hours the group's element file is fetched again from its "
+        "address in Celestrak.SQF when its newest set is older than this"));
+    spnKepsDays_ = new QSpinBox(this);
+    spnKepsDays_->setObjectName(QStringLiteral("spnKepsDays"));
+    spnKepsDays_->setRange(1, kMaxElementRefreshDays);
+    spnKepsDays_->setSuffix(QStringLiteral(" days"));
+    numbers->addWidget(chkKepsRefresh_, 4, 0);
+    numbers->addWidget(spnKepsDays_, 4, 1);
+    connect(chkKepsRefresh_, &QCheckBox::clicked, this, [this](bool on) {
+        options_.ChooseElementRefresh(on);
+        if (elementRefreshChanged) {
+            elementRefreshChanged();
+        }
+    });
+    connect(spnKepsDays_, &QSpinBox::valueChanged, this, [this](int days) {
+        if (days != options_.ElementRefreshDays()) {
+            options_.SetElementRefreshDays(days);
+            if (elementRefreshChanged) {
+                elementRefreshChanged();
+            }
+        }
+    });
 
     dtrBox_ = new QGroupBox(QStringLiteral(" Use DTR Pin of  Radio 2 COM Port to  "), this);
     rdgDtr_ = RadioGroup(dtrBox_, QStringLiteral("rdgDTR"),
@@ -220,6 +246,8 @@ void TSatSetup::Options1Click() {
     rgrMaps_->button(options_.Option(StartOption::PhysicalMap) ? 1 : 0)->setChecked(true);
     ShowNumbers();
     ShowWindowSize();
+    chkKepsRefresh_->setChecked(options_.ElementRefresh());
+    spnKepsDays_->setValue(options_.ElementRefreshDays());
     rdgDtr_->button(options_.DtrToggles() ? 1 : 0)->setChecked(true);
     dtrBox_->setEnabled(options_.DtrAvailable());
     if (mainWindow_) {
@@ -236,8 +264,7 @@ void TSatSetup::ShowNumbers() {
     txtRxTime_->setText(SpinText(options_.TransmitStopSeconds()));
     const TransmitStopLabel label = TransmitStopLabelFor(options_.TransmitStopSeconds());
     lblRxAfter_->setText(label.text);
-    lblRxAfter_->setStyleSheet(label.red ? QStringLiteral("color: red;")
-                                         : QStringLiteral("color: black;"));
+    lblRxAfter_->setStyleSheet(label.red ? QStringLiteral("color: red;") : QString());
 }
 
 void TSatSetup::ShowWindowSize() {

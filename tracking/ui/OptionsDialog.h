@@ -37,6 +37,8 @@ public:
     // enables or disables radio 2's "DTR +12V" box there (true: the pin toggles antennas).
     std::function<void()> radioSetupRefresh;
     std::function<void(bool)> dtrChosen;
+    // The element refresh was switched or its days changed.
+    std::function<void()> elementRefreshChanged;
 
     QCheckBox* Box(StartOption option) const { return boxes_.at(option); }
 
@@ -62,6 +64,8 @@ private:
     QLabel* txtIntVGr_;
     QLabel* txtRxTime_;
     QLabel* lblRxAfter_;
+    QCheckBox* chkKepsRefresh_;
+    QSpinBox* spnKepsDays_;
 };
 
 }  // namespace orbivox
