@@ -30,7 +30,8 @@ class HamlibFamily : public ServerProgramTest {
 protected:
     void SetUp() override {
         ServerProgramTest::SetUp();
-        for (const char* name : {"TRX.SQF", "SatStart.SQF", "Doppler.SQF", "HamlibPar.SQF"}) {
+        for (const char* name :
+             {"TRX.SQF", "SatStart.SQF", "Doppler.SQF", "HamlibPar.SQF", "IntVCatSSB.SQF"}) {
             saved_[name] = QFileInfo::exists(Config(name)) ? FileText(Config(name)) : QByteArray();
         }
     }
@@ -107,11 +108,15 @@ TEST_F(HamlibFamily, ADialTurnMidPassIsAdopted) {
     Rigctld rigctld(port, scratch.filePath("rigctld.log"));
     UseHamlib(port);
     LinearIss();
+    // New frequencies only every few kHz of Doppler: most ticks only read the dial back, so
+    // a turn seldom lands between a tick's readback and its send (which would overwrite it,
+    // as on a real radio; then the operator turns again).
+    WriteBytes(Config("IntVCatSSB.SQF"), "3000\r\n");
     QProcess track;
     // From the rise to past the culmination: the linear transponder is read back every tick.
     track.start(QStringLiteral(ORBIVOX_CLI), {"track", "--now", "2026-03-01T23:25:00Z", "--until",
                                               "2026-03-01T23:29:00Z"});
-    ASSERT_TRUE(Spin([&] { return SetFrequencies(rigctld.Log()).size() >= 20; }, 60000));
+    ASSERT_TRUE(Spin([&] { return SetFrequencies(rigctld.Log()).size() >= 4; }, 60000));
     // The operator tunes 20 kHz up the transponder with the radio's dial (Hamlib's own
     // client), more than the Doppler ever moves it. A turn that lands just before one of the
     // run's own sends is overwritten, as on a real radio: then the operator turns again.
@@ -132,7 +137,7 @@ TEST_F(HamlibFamily, ADialTurnMidPassIsAdopted) {
                                 QString::number(turned)});
         ASSERT_TRUE(rigctl.waitForFinished(30000));
         const qsizetype before = downlinks().size();
-        ASSERT_TRUE(Spin([&] { return downlinks().size() >= before + 3; }, 60000));
+        ASSERT_TRUE(Spin([&] { return downlinks().size() >= before + 1; }, 60000));
         // The run goes on from the turned dial: its sends lie near it, where the Doppler
         // alone would have put them back near 435150 kHz.
         adopted = std::llabs(downlinks().last() - turned) < 1000;
