@@ -300,8 +300,10 @@ void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
             result.error = RecordLabel(i, records[i]) + ": " + problem;
             return;
         }
-        if (static_cast<int>(sets.size()) >= kMaxSets)
+        if (static_cast<int>(sets.size()) >= kMaxSets) {
+            result.pastLimit = true;
             continue;  // checked all the same, but the table is full
+        }
         set->name = ListedName(set->name, set->catalogueNumber, set->internationalDesignator,
                                options, true);
         if (set->name.empty())

@@ -38,7 +38,9 @@ QStringList ReadSqfLines(const QString& path) {
                                  .arg(kMaxSqfFileBytes / (1024 * 1024)));
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        throw SqfError(name, file.errorString());
+        throw SqfError(name, file.error() == QFileDevice::PermissionsError
+                                 ? QStringLiteral("permission denied")
+                                 : file.errorString());
     }
     const QByteArray bytes = file.read(kMaxSqfFileBytes);
     QStringList lines;
