@@ -4,6 +4,7 @@
 // input is used up the line goes quiet and closes, so no wait outlasts the input.
 #include <memory>
 
+#include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTargets.h"
 #include "radio/CatLink.h"
 #include "radio/CatPort.h"
@@ -54,12 +55,7 @@ private:
 }  // namespace
 
 void FuzzRadioReadBack(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
-        return;
-    }
-    const qsizetype piece = 1 + data[0] % 64;
-    const QByteArray input(reinterpret_cast<const char*>(data + 1),
-                           static_cast<qsizetype>(size - 1));
+    const auto [piece, input] = SplitPieceSize(data, size, 64);
     SelectedTransponder transponder;
     transponder.found = true;
     transponder.downlinkKHz = 435150;

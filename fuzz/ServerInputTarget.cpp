@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTargets.h"
 #include "links/ConversationProtocol.h"
 #include "servers/CatBridge.h"
@@ -23,12 +24,7 @@ void FuzzServerMacros(const std::uint8_t* data, std::size_t size) {
 }
 
 void FuzzConversationFraming(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
-        return;
-    }
-    const qsizetype piece = 1 + data[0];
-    const QByteArray stream(reinterpret_cast<const char*>(data + 1),
-                            static_cast<qsizetype>(size - 1));
+    const auto [piece, stream] = SplitPieceSize(data, size, 256);
     QByteArray input;
     for (qsizetype at = 0; at < stream.size(); at += piece) {
         input += stream.mid(at, piece);
