@@ -135,17 +135,23 @@ QString TargetName(const QByteArray& head) {
     return Defaults().keys().at(static_cast<qsizetype>(sum % Defaults().size()));
 }
 
-// The loader's steps over the scratch folder, made once.
+// The loader's steps over the scratch folder, made once, with the files each step's label
+// names.
 struct Loader {
     Folders folders;
     LoadedSettings settings;
     std::vector<LoaderStep> steps;
+    std::vector<QStringList> labelled;
 
     Loader() {
         folders.mainDataFolder = ScratchFolder();
         folders.configDataFolder = ScratchFolder();
         folders.dataRoot = ScratchFolder();
         steps = SettingsLoaderSteps(folders, settings);
+        const QRegularExpression between(QStringLiteral(",? (oder )?"));
+        for (const LoaderStep& step : steps) {
+            labelled.push_back(step.label().split(between));
+        }
     }
 
     // Runs the steps that read the file: those whose label names it, the station step for
@@ -153,15 +159,14 @@ struct Loader {
     bool RunStepsOf(const QString& name) {
         const QString file = QFileInfo(name).fileName();
         bool ran = false;
-        for (const LoaderStep& step : steps) {
-            const QString label = step.label();
+        for (size_t k = 0; k < steps.size(); ++k) {
+            const int number = steps[k].number;
             const bool reads =
-                label.split(QRegularExpression(QStringLiteral(",? (oder )?")))
-                    .contains(file, Qt::CaseInsensitive) ||
-                (file == QStringLiteral("AntKorr.SQF") && step.number == 6) ||
-                (file.endsWith(QStringLiteral(".Sat")) && (step.number == 5 || step.number == 28));
+                labelled[k].contains(file, Qt::CaseInsensitive) ||
+                (file == QStringLiteral("AntKorr.SQF") && number == 6) ||
+                (file.endsWith(QStringLiteral(".Sat")) && (number == 5 || number == 28));
             if (reads) {
-                (void)RunLoaderSteps({step});
+                (void)RunLoaderSteps({steps[k]});
                 ran = true;
             }
         }
