@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QXmlStreamReader>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,29 +54,30 @@ int JsonNesting(std::string_view text) {
     return deepest;
 }
 
-using Records = std::vector<orbit::OmmRecord>;
+// Each reader hands its records one at a time to `take` and stops when it says false; false
+// and `error` when the file is malformed.
+using TakeRecord = std::function<bool(const orbit::OmmRecord&)>;
 
-std::optional<Records> JsonRecords(std::string_view text, std::string& error) {
+bool ForEachJsonRecord(std::string_view text, const TakeRecord& take, std::string& error) {
     if (JsonNesting(text) > kMaxOmmNesting) {
         error = "its JSON is nested deeper than " + std::to_string(kMaxOmmNesting) + " levels";
-        return std::nullopt;
+        return false;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray(text.data(), static_cast<qsizetype>(text.size())), &parseError);
+        QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         error = "it is not valid JSON (" + parseError.errorString().toStdString() + " at byte " +
                 std::to_string(parseError.offset) + ")";
-        return std::nullopt;
+        return false;
     }
     // One record alone may come as an object.
     const QJsonArray array = document.isObject() ? QJsonArray{document.object()} : document.array();
-    Records records;
     for (qsizetype i = 0; i < array.size(); ++i) {
         const std::string where = "record " + std::to_string(i + 1);
         if (!array[i].isObject()) {
             error = where + " is not a JSON object";
-            return std::nullopt;
+            return false;
         }
         orbit::OmmRecord record;
         const QJsonObject object = array[i].toObject();
@@ -89,17 +91,18 @@ std::optional<Records> JsonRecords(std::string_view text, std::string& error) {
                 record[key] = QByteArray::number(value.toDouble(), 'g', 17).toStdString();
             } else if (!value.isNull()) {
                 error = where + ": " + key + " is neither a number nor a text";
-                return std::nullopt;
+                return false;
             }
         }
-        records.push_back(std::move(record));
+        if (!take(record))
+            return true;
     }
-    return records;
+    return true;
 }
 
-std::optional<Records> XmlRecords(std::string_view text, std::string& error) {
-    QXmlStreamReader xml(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    Records records;
+bool ForEachXmlRecord(std::string_view text, const TakeRecord& take, std::string& error) {
+    // Read in place: the reader does not copy the file.
+    QXmlStreamReader xml(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())));
     std::optional<orbit::OmmRecord> record;  // inside an <omm>
     int depth = 0;
     while (!xml.atEnd()) {
@@ -108,7 +111,7 @@ std::optional<Records> XmlRecords(std::string_view text, std::string& error) {
             if (++depth > kMaxOmmNesting) {
                 error =
                     "its XML is nested deeper than " + std::to_string(kMaxOmmNesting) + " levels";
-                return std::nullopt;
+                return false;
             }
             const QString name = xml.name().toString();
             if (name == QLatin1String("omm")) {
@@ -124,7 +127,8 @@ std::optional<Records> XmlRecords(std::string_view text, std::string& error) {
         } else if (token == QXmlStreamReader::EndElement) {
             --depth;
             if (xml.name() == QLatin1String("omm") && record) {
-                records.push_back(std::move(*record));
+                if (!take(*record))
+                    return true;
                 record.reset();
             }
         }
@@ -132,9 +136,9 @@ std::optional<Records> XmlRecords(std::string_view text, std::string& error) {
     if (xml.hasError()) {
         error = "it is not valid XML (" + xml.errorString().toStdString() + " at line " +
                 std::to_string(xml.lineNumber()) + ")";
-        return std::nullopt;
+        return false;
     }
-    return records;
+    return true;
 }
 
 orbit::ElementReadResult Refused(const std::string& why) {
@@ -152,17 +156,21 @@ orbit::ElementReadResult ReadElementText(std::string_view text, orbit::SetTable&
     if (kind == Kind::Lines)
         return orbit::ReadElementLines(orbit::SplitLines(text), table, options);
     std::string error;
-    std::optional<Records> records;
-    if (kind == Kind::Csv)
-        records = orbit::ParseOmmCsv(text, error);
-    else if (kind == Kind::Xml)
-        records = XmlRecords(text, error);
-    else
-        records = JsonRecords(text, error);
-    if (!records)
-        return Refused(error);
     orbit::ElementReadResult result;
-    orbit::ReadOmmRecords(*records, table, options, result);
+    orbit::OmmSetCollector collector(options, result);
+    const TakeRecord take = [&collector](const orbit::OmmRecord& record) {
+        return collector.Add(record);
+    };
+    bool wellFormed = false;
+    if (kind == Kind::Csv)
+        wellFormed = orbit::ForEachOmmCsvRecord(text, take, error);
+    else if (kind == Kind::Xml)
+        wellFormed = ForEachXmlRecord(text, take, error);
+    else
+        wellFormed = ForEachJsonRecord(text, take, error);
+    if (!wellFormed)
+        return Refused(error);
+    collector.StoreInto(table);
     // A file without a single record holds no element data, as for the line formats.
     if (result.fileRead && result.count == 0 && result.skipped == 0)
         result.format = orbit::ElementFormat::None;

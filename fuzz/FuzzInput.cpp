@@ -35,4 +35,12 @@ HeadAndBody SplitFirstLine(const std::uint8_t* data, std::size_t size) {
     return {all.left(end), all.mid(end + 1)};
 }
 
+PiecedInput SplitPieceSize(const std::uint8_t* data, std::size_t size, int largest) {
+    if (size == 0) {
+        return {};
+    }
+    return {1 + data[0] % largest,
+            QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1))};
+}
+
 }  // namespace orbivox::fuzz

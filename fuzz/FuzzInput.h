@@ -21,4 +21,13 @@ struct HeadAndBody {
 
 HeadAndBody SplitFirstLine(const std::uint8_t* data, std::size_t size);
 
+// Input that arrives in pieces: the first byte sets the piece size (1 to `largest`), the
+// rest is what arrives. Empty input gives an empty stream of 1-byte pieces.
+struct PiecedInput {
+    qsizetype piece = 1;
+    QByteArray stream;
+};
+
+PiecedInput SplitPieceSize(const std::uint8_t* data, std::size_t size, int largest);
+
 }  // namespace orbivox::fuzz

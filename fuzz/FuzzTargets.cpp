@@ -6,7 +6,7 @@
 namespace orbivox::fuzz {
 
 std::span<const FuzzTarget> FuzzTargets() {
-    static constexpr std::array<FuzzTarget, 8> targets = {{
+    static constexpr std::array<FuzzTarget, 11> targets = {{
         {"element-file", FuzzElementFile},
         {"settings-files", FuzzSettingsFiles},
         {"transponder-table", FuzzTransponderTable},
@@ -15,6 +15,9 @@ std::span<const FuzzTarget> FuzzTargets() {
         {"conversation-line", FuzzConversationLine},
         {"radio-reply", FuzzRadioReply},
         {"hamlib-answer", FuzzHamlibAnswer},
+        {"radio-read-back", FuzzRadioReadBack},
+        {"server-macros", FuzzServerMacros},
+        {"conversation-framing", FuzzConversationFraming},
     }};
     return targets;
 }

@@ -24,8 +24,9 @@ struct FuzzTarget {
 
 // Element files in every format we read, told by content, read and then propagated.
 void FuzzElementFile(const std::uint8_t* data, std::size_t size);
-// Every settings file of a configuration folder through the start-up loader. The first
-// line names the file ("SatIni.SQF", "Radio2/TRX_Semi.SQF"), the rest is its content.
+// Every settings file through its reader: the loader's step that reads it, or the reader of
+// a dialog or a server program for a file read outside the loader. The first line names the
+// file ("SatIni.SQF", "Radio2/TRX_Semi.SQF", "Talk.SQF"), the rest is its content.
 void FuzzSettingsFiles(const std::uint8_t* data, std::size_t size);
 // The transponder table Doppler.SQF.
 void FuzzTransponderTable(const std::uint8_t* data, std::size_t size);
@@ -40,6 +41,12 @@ void FuzzConversationLine(const std::uint8_t* data, std::size_t size);
 void FuzzRadioReply(const std::uint8_t* data, std::size_t size);
 // rigctld's or rotctld's answer to one command, as the server programs read it.
 void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size);
+// Every family's dial read-back and transmit-status question, answered by the bytes.
+void FuzzRadioReadBack(const std::uint8_t* data, std::size_t size);
+// A rotor macro and a CAT macro's kHz number, as the server programs take them.
+void FuzzServerMacros(const std::uint8_t* data, std::size_t size);
+// A conversation peer's byte stream cut into lines as the data server cuts it.
+void FuzzConversationFraming(const std::uint8_t* data, std::size_t size);
 
 std::span<const FuzzTarget> FuzzTargets();
 

@@ -3,6 +3,7 @@
 // on an "RPRT" line or gives up past its size cap; it never grows beyond that cap.
 #include <cstdlib>
 
+#include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTargets.h"
 #include "net/RigctldAnswer.h"
 
@@ -10,12 +11,7 @@ namespace orbivox::fuzz {
 
 void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size) {
     using HamlibAnswerReader = RigctldAnswerReader;
-    if (size == 0) {
-        return;
-    }
-    const qsizetype piece = 1 + data[0];
-    const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
-                           static_cast<qsizetype>(size - 1));
+    const auto [piece, bytes] = SplitPieceSize(data, size, 256);
     HamlibAnswerReader reader;
     for (qsizetype at = 0; at < bytes.size() && reader.state() ==
                                                    HamlibAnswerReader::State::Waiting;

@@ -67,6 +67,17 @@ QString UnescapePayload(const QString& text) {
     return out;
 }
 
+std::optional<QByteArray> TakeConversationLine(QByteArray& input, bool& overlong) {
+    const qsizetype end = input.indexOf('\n');
+    overlong = (end < 0 ? input.size() : end) > kMaxConversationLine;
+    if (end < 0 || overlong) {
+        return std::nullopt;
+    }
+    QByteArray line = input.left(end);
+    input.remove(0, end + 1);
+    return line;
+}
+
 ConversationLine ParseConversationLine(QByteArray line) {
     if (line.endsWith('\r')) {
         line.chop(1);

@@ -4,6 +4,7 @@
 // line. docs/conversations.md is its public description.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace orbivox {
 
@@ -33,6 +34,11 @@ struct ConversationLine {
     QString name;  // topic or item, or the unknown verb
     QString text;  // the payload, unescaped
 };
+
+// Cutting what a peer sent into lines: the next whole line off the front of `input` (without
+// its LF), or nothing while the line is still coming. A line longer than kMaxConversationLine,
+// whole or still coming, sets `overlong` and gives nothing: the peer is to be dropped.
+std::optional<QByteArray> TakeConversationLine(QByteArray& input, bool& overlong);
 
 // `line` without its LF; a CR before the LF is dropped.
 ConversationLine ParseConversationLine(QByteArray line);

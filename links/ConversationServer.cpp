@@ -4,6 +4,7 @@
 #include "links/ConversationServer.h"
 
 #include <QLocalSocket>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -176,21 +177,15 @@ void ConversationServer::Read(QLocalSocket* socket) {
         if (found == clients_.end()) {
             return;
         }
-        QByteArray& input = found->input;
-        const qsizetype end = input.indexOf('\n');
-        if (end < 0) {
-            if (input.size() > kMaxConversationLine) {
-                Drop(socket);
-            }
-            return;
-        }
-        if (end > kMaxConversationLine) {
+        bool overlong = false;
+        const std::optional<QByteArray> line = TakeConversationLine(found->input, overlong);
+        if (overlong) {
             Drop(socket);
+        }
+        if (!line) {
             return;
         }
-        const QByteArray line = input.left(end);
-        input.remove(0, end + 1);
-        Handle(socket, *found, line);
+        Handle(socket, *found, *line);
     }
 }
 
@@ -273,7 +268,27 @@ bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
     // Out at once, as far as the socket takes it without waiting: a client that sends its
     // request and closes its side still gets the answer.
     socket->flush();
-    return true;
+    DropSlowestOverTotal();
+    return clients_.contains(socket);
+}
+
+qint64 ConversationServer::PendingTotal() const {
+    qint64 total = 0;
+    for (auto it = clients_.constBegin(); it != clients_.constEnd(); ++it) {
+        total += it.key()->bytesToWrite();
+    }
+    return total;
+}
+
+void ConversationServer::DropSlowestOverTotal() {
+    while (PendingTotal() > totalPendingLimit_) {
+        const auto keys = clients_.keys();
+        QLocalSocket* const slowest = *std::max_element(
+            keys.begin(), keys.end(), [](const QLocalSocket* a, const QLocalSocket* b) {
+                return a->bytesToWrite() < b->bytesToWrite();
+            });
+        Drop(slowest);
+    }
 }
 
 void ConversationServer::Drop(QLocalSocket* socket) {

@@ -42,6 +42,10 @@ public:
     // What a client may have waiting to be written before it is dropped: one that advises
     // and never reads would otherwise grow our memory without end.
     static constexpr qint64 kDefaultPendingLimit = 1024 * 1024;
+    // What all clients together may have waiting: past it the client with the most waiting
+    // (the slowest reader) is dropped, until the rest fit. Many clients that never read would
+    // otherwise hold a megabyte each.
+    static constexpr qint64 kDefaultTotalPendingLimit = 16 * 1024 * 1024;
     // Connections served at once; a handful of programs is the normal load.
     static constexpr int kDefaultClientLimit = 256;
     // How long a connection may stay without opening a topic.
@@ -78,6 +82,7 @@ public:
         conversationClosed_ = std::move(callback);
     }
     void SetPendingLimit(qint64 bytes) { pendingLimit_ = bytes; }
+    void SetTotalPendingLimit(qint64 bytes) { totalPendingLimit_ = bytes; }
     void SetClientLimit(int clients) { clientLimit_ = clients; }
     void SetTopicWait(std::chrono::milliseconds wait) { topicWait_ = wait; }
     // Where the operator hears of refused connections and of listening again; each kind of
@@ -86,6 +91,8 @@ public:
         notice_ = std::move(notice);
     }
     int ClientCount() const { return static_cast<int>(clients_.size()); }
+    // Bytes waiting to be written to all clients together.
+    qint64 PendingTotal() const;
 
 private:
     struct Client {
@@ -101,6 +108,8 @@ private:
     void Handle(QLocalSocket* socket, Client& client, const QByteArray& line);
     // False when the client was dropped for a full buffer.
     bool Send(QLocalSocket* socket, const QByteArray& bytes);
+    // Drops the slowest clients while all together have more waiting than the total limit.
+    void DropSlowestOverTotal();
     void Drop(QLocalSocket* socket);
     // Closes connections that waited too long without a topic; listens again when the
     // socket stopped serving.
@@ -115,6 +124,7 @@ private:
     std::function<void(const QString&, const QString&)> executed_;
     std::function<void(const QString&)> conversationClosed_;
     qint64 pendingLimit_ = kDefaultPendingLimit;
+    qint64 totalPendingLimit_ = kDefaultTotalPendingLimit;
     int clientLimit_ = kDefaultClientLimit;
     std::chrono::milliseconds topicWait_ = kDefaultTopicWait;
     std::function<void(const QString&)> notice_;

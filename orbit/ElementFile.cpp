@@ -3,6 +3,7 @@
 // throws: what goes wrong becomes a message naming the file.
 #include "orbit/ElementFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <system_error>
 
+#include "orbit/ElementLineTests.h"
 #include "orbit/ElementReaders.h"
 
 namespace orbit {
@@ -21,6 +23,9 @@ ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTab
     if (result.format == ElementFormat::None)
         return result;
     const auto buffered = std::min(lines.size(), static_cast<size_t>(kMaxBufferedLines));
+    const auto blank = [](const std::string& line) { return TrimRight(line).empty(); };
+    result.pastLimit = !std::all_of(lines.begin() + static_cast<std::ptrdiff_t>(buffered),
+                                    lines.end(), blank);
     const std::vector<std::string> buffer(lines.begin(),
                                           lines.begin() + static_cast<std::ptrdiff_t>(buffered));
     if (result.format == ElementFormat::TwoLine)
@@ -28,6 +33,11 @@ ElementReadResult ReadElementLines(const std::vector<std::string>& lines, SetTab
     else
         ReadVerboseSets(buffer, table, options, result);
     return result;
+}
+
+std::string PastLimitNote(const std::filesystem::path& path, const ElementReadResult& read) {
+    return "only the first " + std::to_string(read.count) + " sets of \"" + path.string() +
+           "\" were read; the sets after them were left out";
 }
 
 std::string CannotReadElementFile(const std::filesystem::path& path, const std::string& why) {

@@ -48,7 +48,12 @@ struct ElementReadResult {
     std::vector<std::string> names;  // in file order, for the satellites list
     int count = 0;                   // sets read; with format None the table keeps its old N
     int skipped = 0;  // OMM records for another model (not SGP4), left out and counted
+    bool pastLimit = false;  // the file holds more than its format's limit; the rest is left out
 };
+
+// The one note for a file read only up to its limit: "only the first N sets of "<path>" were
+// read; the sets after them were left out".
+std::string PastLimitNote(const std::filesystem::path& path, const ElementReadResult& read);
 
 // Splits text at LF, dropping a CR before it.
 std::vector<std::string> SplitLines(std::string_view text);

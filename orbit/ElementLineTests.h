@@ -10,14 +10,20 @@ inline bool StartsWith(std::string_view line, std::string_view prefix) {
     return line.substr(0, prefix.size()) == prefix;
 }
 
+// Blanks around a name or a field: spaces, tabs, and carriage returns a file edited on
+// several systems may carry.
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
 inline std::string TrimRight(std::string_view s) {
-    while (!s.empty() && s.back() == ' ')
+    while (!s.empty() && IsBlank(s.back()))
         s.remove_suffix(1);
     return std::string(s);
 }
 
 inline std::string Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
+    while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
     return TrimRight(s);
 }

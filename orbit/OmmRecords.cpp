@@ -284,39 +284,59 @@ std::string DesignatorFromObjectId(std::string_view objectId) {
     return designator.substr(0, 8);
 }
 
-void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
-                    const ElementReadOptions& options, ElementReadResult& result) {
-    result.format = ElementFormat::Omm;
-    std::vector<ElementSet> sets;
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (!ForSgp4(records[i])) {
-            ++result.skipped;
-            continue;
-        }
-        std::string problem;
-        std::optional<ElementSet> set = SetFromRecord(records[i], problem);
-        if (!set) {
-            result.fileRead = false;
-            result.error = RecordLabel(i, records[i]) + ": " + problem;
-            return;
-        }
-        if (static_cast<int>(sets.size()) >= kMaxSets)
-            continue;  // checked all the same, but the table is full
-        set->name = ListedName(set->name, set->catalogueNumber, set->internationalDesignator,
-                               options, true);
-        if (set->name.empty())
-            continue;
-        set->shortName = Utf8Prefix(set->name, 24);
-        sets.push_back(std::move(*set));
+OmmSetCollector::OmmSetCollector(const ElementReadOptions& options, ElementReadResult& result)
+    : options_(options), result_(result) {
+    result_.format = ElementFormat::Omm;
+}
+
+bool OmmSetCollector::Add(const OmmRecord& record) {
+    const size_t index = records_++;
+    if (!ForSgp4(record)) {
+        ++result_.skipped;
+        return true;
     }
+    std::string problem;
+    std::optional<ElementSet> set = SetFromRecord(record, problem);
+    if (!set) {
+        result_.fileRead = false;
+        result_.error = RecordLabel(index, record) + ": " + problem;
+        return false;
+    }
+    if (static_cast<int>(sets_.size()) >= kMaxSets) {
+        result_.pastLimit = true;
+        return true;  // checked all the same, but the table is full
+    }
+    set->name = ListedName(set->name, set->catalogueNumber, set->internationalDesignator,
+                           options_, true);
+    if (set->name.empty())
+        return true;
+    set->shortName = Utf8Prefix(set->name, 24);
+    sets_.push_back(std::move(*set));
+    return true;
+}
+
+void OmmSetCollector::StoreInto(SetTable& table) {
+    if (!result_.fileRead)
+        return;
     int count = 0;
-    for (ElementSet& set : sets) {
-        result.names.push_back(set.name);
+    for (ElementSet& set : sets_) {
+        result_.names.push_back(set.name);
         table[++count] = std::move(set);
     }
+    sets_.clear();
     table.SetCount(count);
-    result.count = count;
-    ConvertAllSets(table, options.conversion);
+    result_.count = count;
+    ConvertAllSets(table, options_.conversion);
+}
+
+void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
+                    const ElementReadOptions& options, ElementReadResult& result) {
+    OmmSetCollector collector(options, result);
+    for (const OmmRecord& record : records) {
+        if (!collector.Add(record))
+            return;
+    }
+    collector.StoreInto(table);
 }
 
 bool LooksLikeOmmCsv(std::string_view text) {
@@ -332,32 +352,43 @@ bool LooksLikeOmmCsv(std::string_view text) {
     return false;
 }
 
-std::optional<std::vector<OmmRecord>> ParseOmmCsv(std::string_view text, std::string& error) {
-    const std::vector<std::string> lines = SplitLines(WithoutByteOrderMark(text));
+bool ForEachOmmCsvRecord(std::string_view text, const std::function<bool(const OmmRecord&)>& take,
+                         std::string& error) {
+    text = WithoutByteOrderMark(text);
     std::vector<std::string> header;
-    std::vector<OmmRecord> records;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (IsBlank(lines[i]))
+    size_t lineNumber = 0;
+    // Line by line through the text, so no copy of the whole file is made.
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (IsBlank(line))
             continue;
-        std::vector<std::string> fields = SplitCsvLine(lines[i]);
+        std::vector<std::string> fields = SplitCsvLine(line);
         if (header.empty()) {
             for (const std::string& name : fields)
                 header.push_back(Trim(name));
             continue;
         }
         if (fields.size() != header.size()) {
-            error = "line " + std::to_string(i + 1) + " has " + std::to_string(fields.size()) +
+            error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields.size()) +
                     " values where the header names " + std::to_string(header.size());
-            return std::nullopt;
+            return false;
         }
         OmmRecord record;
         for (size_t k = 0; k < header.size(); ++k)
             // An empty CSV cell is a field the record does not give.
             if (!Trim(fields[k]).empty())
                 record[header[k]] = std::move(fields[k]);
-        records.push_back(std::move(record));
+        if (!take(record))
+            return true;
     }
-    return records;
+    return true;
 }
 
 }  // namespace orbit

@@ -4,6 +4,7 @@
 // with the same name rules and limits as two-line sets. CSV is read here; the XML and JSON
 // readers live above this library and hand over the same records.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -30,19 +31,39 @@ std::optional<OmmEpoch> ParseOmmEpoch(std::string_view text);
 // "1998-067A" -> "98067A  ", the eight two-line columns of the designator.
 std::string DesignatorFromObjectId(std::string_view objectId);
 
-// Checks every record and, when all are sound, stores them as sets 1..N (up to kMaxSets) with
-// the name rules of two-line files (OBJECT_NAME stands for the title line). A record whose
-// EPHEMERIS_TYPE is not 0 or whose MEAN_ELEMENT_THEORY is not SGP4 is skipped and counted in
-// `skipped`. A missing or malformed field fills `error` (saying which record and field) and
-// leaves the table as it was.
+// Takes the records of a file one at a time, as its reader meets them, so that a large file
+// never has all its records in memory at once: only the sets it will store (up to kMaxSets)
+// are kept. Each record is checked; the sound ones become sets with the name rules of
+// two-line files (OBJECT_NAME stands for the title line). A record whose EPHEMERIS_TYPE is
+// not 0 or whose MEAN_ELEMENT_THEORY is not SGP4 is skipped and counted in `skipped`. A
+// missing or malformed field fills `error` (saying which record and field): the file is
+// refused and the table is left as it was.
+class OmmSetCollector {
+public:
+    OmmSetCollector(const ElementReadOptions& options, ElementReadResult& result);
+    // False when the record was refused; the reader then stops.
+    bool Add(const OmmRecord& record);
+    // Stores the sets as 1..N when no record was refused.
+    void StoreInto(SetTable& table);
+
+private:
+    const ElementReadOptions& options_;
+    ElementReadResult& result_;
+    std::vector<ElementSet> sets_;
+    size_t records_ = 0;
+};
+
+// All records through one collector, into the table.
 void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
                     const ElementReadOptions& options, ElementReadResult& result);
 
 // Whether the text starts with an OMM CSV header line.
 bool LooksLikeOmmCsv(std::string_view text);
 
-// The records of an OMM CSV file, columns found by the header's names; nothing and `error` for
-// a file whose lines do not fit its header.
-std::optional<std::vector<OmmRecord>> ParseOmmCsv(std::string_view text, std::string& error);
+// Hands each record of an OMM CSV file (columns found by the header's names) to `take`, in
+// file order, until `take` says false. False and `error` for a line that does not fit the
+// header; true otherwise (also when `take` stopped: it says why itself).
+bool ForEachOmmCsvRecord(std::string_view text, const std::function<bool(const OmmRecord&)>& take,
+                         std::string& error);
 
 }  // namespace orbit

@@ -85,6 +85,10 @@ void ReadTwoLineSets(const std::vector<std::string>& lines, SetTable& table,
         s.internationalDesignator = designator;
         result.names.push_back(name);
     }
+    if (count == kMaxTwoLineSets) {
+        for (; i < lines.size() && !result.pastLimit; ++i)
+            result.pastLimit = StartsPair(lines, i);
+    }
     table.SetCount(count);
     result.count = count;
     ConvertAllSets(table, options.conversion);

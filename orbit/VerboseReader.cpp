@@ -83,6 +83,8 @@ void ReadVerboseSets(const std::vector<std::string>& lines, SetTable& table,
         table.SelectCurrentSet(count);
         result.names.push_back(name);
     }
+    if (count == kMaxVerboseSets && FindAfter(lines, from, "Satellite:"))
+        result.pastLimit = true;
     table.SetCount(count);
     result.count = count;
 }

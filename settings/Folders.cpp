@@ -85,7 +85,9 @@ void MakeFolderFromBundle(const QString& bundled, const QString& folder,
     }
 }
 
-int ReadSlot(const QString& mainDataFolder) {
+}  // namespace
+
+int ReadConfigurationSlot(const QString& mainDataFolder) {
     try {
         SqfReader config(mainDataFolder + QLatin1String(kConfigFile));
         const QString folderText = config.Text();
@@ -100,8 +102,6 @@ int ReadSlot(const QString& mainDataFolder) {
     }
     return 0;
 }
-
-}  // namespace
 
 FolderEnvironment FolderEnvironment::FromEnvironment(const QString& executableFolder) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -148,7 +148,7 @@ Folders ResolveFolders(const FolderEnvironment& environment) {
 
     const QString bundled = BundledDataFolder(folders.programFolder);
     MakeFolderFromBundle(bundled, folders.mainDataFolder, QString());
-    folders.slot = ReadSlot(folders.mainDataFolder);
+    folders.slot = ReadConfigurationSlot(folders.mainDataFolder);
     folders.configDataFolder = FolderTextToPath(folders.dataRoot, folders.folderText());
     MakeFolderFromBundle(bundled, folders.configDataFolder, QLatin1String(kConfigFile));
     return folders;

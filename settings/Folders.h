@@ -68,4 +68,8 @@ Folders ResolveFolders(const FolderEnvironment& environment);
 // Writes Config.SQF for a slot (folder text, slot number).
 void WriteConfig(const Folders& folders, int slot);
 
+// The slot Config.SQF in the main data folder names (0 to 3); 0 when the file is missing or
+// names no slot of the table.
+int ReadConfigurationSlot(const QString& mainDataFolder);
+
 }  // namespace orbivox

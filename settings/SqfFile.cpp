@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -38,9 +39,13 @@ QStringList ReadSqfLines(const QString& path) {
                                  .arg(kMaxSqfFileBytes / (1024 * 1024)));
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        throw SqfError(name, file.errorString());
+        throw SqfError(name, file.error() == QFileDevice::PermissionsError
+                                 ? QStringLiteral("permission denied")
+                                 : file.errorString());
     }
-    const QByteArray bytes = file.read(kMaxSqfFileBytes);
+    // As much as the file holds, not the limit: a read buffer the size of the limit would be
+    // set up for every small file.
+    const QByteArray bytes = file.read(std::min(info.size(), kMaxSqfFileBytes));
     QStringList lines;
     qsizetype start = 0;
     while (start < bytes.size()) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "settings/SqfFile.h"
+
 namespace orbivox {
 
 struct LoaderStep {
@@ -20,13 +22,18 @@ struct LoaderStep {
 struct LoaderFailure {
     int step;
     QString label;
-    QString reason;
+    QString reason;  // why the step failed, for the message's last line
 };
 
 // Runs the steps in order; the first that throws stops the run.
 std::optional<LoaderFailure> RunLoaderSteps(const std::vector<LoaderStep>& steps);
 
-// "Error while loading file " + label + "!" + "\r" + "The program will be closed!"
-QString LoaderFailureMessage(const QString& label);
+// "Error while loading file " + label + "!" + "\r" + "The program will be closed!", then
+// the reason on a line of its own when there is one.
+QString LoaderFailureMessage(const QString& label, const QString& reason = {});
+
+// The reason line for a settings file's error: the reason alone when the label is the file's
+// own name, else the file's name before it (a step that reads several files).
+QString LoaderReason(const QString& label, const SqfError& error);
 
 }  // namespace orbivox

@@ -70,7 +70,7 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
         session->MarkSecondInstance();
     }
     if (const auto failure = session->LoadSettings(options.openSerialPorts)) {
-        notifier.Message(LoaderFailureMessage(failure->label));
+        notifier.Message(LoaderFailureMessage(failure->label, failure->reason));
         result.exitCode = 1;
         return result;
     }
@@ -78,6 +78,9 @@ StartResult StartProgram(const orbit::Clock& clock, const FolderEnvironment& env
         notifier.Warning(warning);
     }
     result.elements = session->LoadElements();
+    if (!session->elementNote().isEmpty()) {
+        notifier.Warning(session->elementNote());
+    }
     if (result.elements == ElementPartOutcome::NoSourceFile) {
         notifier.Message(MissingSourceWarning(session->group()));
     }

@@ -2,6 +2,8 @@
 // reading and writing the window position.
 #include "tracking/StationSettings.h"
 
+#include <cmath>
+
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -13,6 +15,10 @@ StationSettings ReadStationSettings(const QString& path) {
     s.locator = file.Text();
     s.longitude = file.Real();
     s.latitude = file.Real();
+    // The observer dialog refuses such a latitude; a hand-edited file must not bring one in.
+    if (!(std::abs(s.latitude) <= 90)) {
+        file.Fail(QStringLiteral("line %1 holds a latitude outside -90..90").arg(file.position()));
+    }
     s.radio1Port = static_cast<int>(file.Integer());
     s.catDelayMs = static_cast<int>(file.Integer());
     s.parallelPortIndex = static_cast<int>(file.Integer());

@@ -88,9 +88,14 @@ void TrackingSession::ApplySelection(const SelectionState& state) {
     selection_ = state;
     selection_.selected.clear();
     orbit::OrbitEngine& orbit = engine_->Orbit();
+    elementNote_.clear();
     if (QFileInfo::exists(selection_.sourceFile)) {
         const orbit::ElementReadResult read =
             ReadElementFileByContent(selection_.sourceFile.toStdString(), orbit);
+        if (read.pastLimit) {
+            elementNote_ = QString::fromStdString(
+                orbit::PastLimitNote(selection_.sourceFile.toStdString(), read));
+        }
         if (read.format != orbit::ElementFormat::None) {
             selection_.selected = MatchSelection(selection_.members, read.names);
         }

@@ -33,6 +33,9 @@ public:
     std::optional<LoaderFailure> LoadSettings(const std::function<void()>& openSerialPorts);
     // The element part: every call reads the source file and matches the selection.
     ElementPartOutcome LoadElements();
+    // What the last reading of the source file has to tell once (sets past its limit left
+    // out); empty when nothing.
+    const QString& elementNote() const { return elementNote_; }
 
     // The run-time copies of the start values; a second instance switches the servers
     // and radio 1 off here without touching what the files say.
@@ -85,6 +88,7 @@ private:
     bool settingsLoaded_ = false;
     bool secondInstance_ = false;
     SelectionState selection_;
+    QString elementNote_;
     std::unique_ptr<TrackingEngine> engine_;
 };
 

@@ -220,6 +220,9 @@ LoadedSets LoadSets(orbit::OrbitEngine& engine, const std::string& file,
         }
         loaded.sets = found.sets;
     }
+    if (read.pastLimit) {
+        err << "orbivox " << command << ": warning: " << orbit::PastLimitNote(file, read) << "\n";
+    }
     if (read.skipped > 0) {
         err << "orbivox " << command << ": warning: " << read.skipped << " records of \"" << file
             << "\" are for another model than SGP4 and were left out\n";

@@ -214,7 +214,7 @@ void TAusgabe::StartRotor() {
         rotor_ = std::make_unique<RotorControl>(session_, notifier_, *serverStarter_,
                                                 UserRuntimeFolder());
     } catch (const SqfError& error) {
-        notifier_.Error(LoaderFailureMessage(error.fileName()));
+        notifier_.Error(LoaderFailureMessage(error.fileName(), error.reason()));
         return;
     }
     rotor_->Attach();

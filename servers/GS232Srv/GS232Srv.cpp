@@ -8,38 +8,12 @@
 #include <memory>
 
 #include "radio/PortMap.h"
+#include "servers/Gs232Settings.h"
 #include "servers/RotorServerFrame.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox::servers {
 namespace {
-
-struct Gs232Port {
-    int port = 1;
-    qint32 baudRate = 9600;
-};
-
-// GS232Srv.SQF: 1 port number (1..99), 2 baud rate. A missing file gives port 1, 9600 Bd.
-Gs232Port ReadPort(const QString& path, ServerLog& log) {
-    Gs232Port settings;
-    QStringList lines;
-    try {
-        lines = ReadSqfLines(path);
-    } catch (const SqfError&) {
-        return settings;
-    }
-    const auto port = ParseSqfInteger(lines.value(0));
-    if (port && *port >= 1 && *port <= 99) {
-        settings.port = static_cast<int>(*port);
-    } else {
-        log.Line(QStringLiteral("GS232Srv.SQF line 1 is no port number 1..99: ") + lines.value(0));
-    }
-    const auto baud = ParseSqfInteger(lines.value(1));
-    if (baud && *baud >= 50 && *baud <= 921600) {
-        settings.baudRate = static_cast<qint32>(*baud);
-    }
-    return settings;
-}
 
 class Gs232Driver : public RotorDriver {
 public:
@@ -98,7 +72,7 @@ int main(int argc, char** argv) {
     using namespace orbivox::servers;
     return RunRotorServer(argc, argv, [](const orbivox::Folders& folders, ServerLog& log) {
         const Gs232Port settings =
-            ReadPort(folders.ConfigFile(QStringLiteral("GS232Srv.SQF")), log);
+            ReadGs232Port(folders.ConfigFile(QStringLiteral("GS232Srv.SQF")), log);
         orbivox::PortMap map;
         try {
             map = orbivox::ReadPortMap(folders.ConfigFile(QStringLiteral("ComPorts.SQF")));

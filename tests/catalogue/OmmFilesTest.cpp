@@ -192,6 +192,25 @@ TEST(OmmFiles, RecordsForOtherTheoriesAreSkippedAndCounted) {
     EXPECT_EQ(read.names.front(), "NAVSTAR 43 (USA 132)");
 }
 
+// Records past the table's size are still checked one by one: the table fills, the rest is
+// said to be left out, and a bad record far beyond the table refuses the file all the same.
+TEST(OmmFiles, AFileLargerThanTheTableFillsItAndIsCheckedToTheEnd) {
+    std::string csv = kCsvHeader;
+    for (int i = 0; i < orbit::kMaxSets + 500; ++i)
+        csv += kCsvIss;
+    auto table = std::make_unique<orbit::SetTable>();
+    orbit::ElementReadResult read = Read(csv, *table);
+    ASSERT_TRUE(read.fileRead) << read.error;
+    EXPECT_EQ(read.count, orbit::kMaxSets);
+    EXPECT_TRUE(read.pastLimit);
+
+    read = Read(csv + Replaced(kCsvIss, "ISS (ZARYA)", "BAD\",1"), *table);
+    EXPECT_FALSE(read.fileRead);
+    EXPECT_NE(read.error.find(std::to_string(orbit::kMaxSets + 502)), std::string::npos)
+        << read.error;
+    EXPECT_EQ(table->Count(), orbit::kMaxSets);
+}
+
 TEST(OmmFiles, AFileTooLargeIsRefusedNamingIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath("huge.json");

@@ -257,6 +257,37 @@ TEST_F(ConversationServerTest, ClientThatNeverReadsIsDroppedAndTheOthersKeepRece
     ::close(deaf);
 }
 
+// Many clients that never read, each under its own limit, together over the total: the
+// slowest go until the rest fit, and a client that reads keeps receiving.
+TEST_F(ConversationServerTest, ClientsThatNeverReadAreHeldToATotal) {
+    constexpr qint64 kTotal = 512 * 1024;
+    server_->SetTotalPendingLimit(kTotal);
+    std::vector<int> deaf;
+    for (int k = 0; k < 12; ++k) {
+        deaf.push_back(DeafClient(Path()));
+        ASSERT_GE(deaf.back(), 0);
+    }
+    Client reader(Path());
+    ASSERT_TRUE(reader.Connected());
+    reader.Send("CONNECT OrbivoxDdeConv\nADVISE OrbivoxDdeItem\n");
+    ASSERT_TRUE(Spin([&] { return server_->ClientCount() == 13; }));
+    ASSERT_TRUE(reader.WaitLines(1));
+    const QString text(16 * 1024, QLatin1Char('x'));
+    constexpr int kTicks = 120;  // 2 MB for each client, far more than the total
+    for (int tick = 0; tick < kTicks; ++tick) {
+        server_->PublishItem(kDataTopic, kDataItem, text + QString::number(tick));
+        EXPECT_LE(server_->PendingTotal(), kTotal);
+        SpinFor(2);
+    }
+    ASSERT_TRUE(reader.WaitLines(kTicks + 1));
+    EXPECT_TRUE(reader.lines.back().endsWith(QByteArray::number(kTicks - 1)));
+    EXPECT_LT(server_->ClientCount(), 13);
+    EXPECT_GE(server_->ClientCount(), 1);
+    for (const int fd : deaf) {
+        ::close(fd);
+    }
+}
+
 TEST_F(ConversationServerTest, HundredClientsAndClientsThatVanish) {
     std::vector<std::unique_ptr<Client>> clients;
     for (int k = 0; k < 100; ++k) {

@@ -59,15 +59,19 @@ TEST(ReadTwoLine, TitleNamesLoseTrailingBlanksAndTags) {
     Append(lines, ThreeLineSet("OSCAR 7     ", kNearLine1, kNearLine2));
     Append(lines, ThreeLineSet("AO-10 [+]", kDeepLine1, kDeepLine2));
     Append(lines, ThreeLineSet("ISS (ZARYA)  [P] extra", kNearLine1, kNearLine2));
+    // A title from a file whose lines ended in CR CR LF, or with a tab before its end.
+    Append(lines, ThreeLineSet("FO-29 \r", kNearLine1, kNearLine2));
+    Append(lines, ThreeLineSet("SO-50\t \r", kNearLine1, kNearLine2));
     const auto r = orbit::ReadElementLines(lines, table, Options());
     EXPECT_EQ(r.format, ElementFormat::TwoLine);
-    EXPECT_EQ(r.names, (Lines{"OSCAR 7", "AO-10", "ISS (ZARYA)"}));
-    ASSERT_EQ(table.Count(), 3);
+    EXPECT_EQ(r.names, (Lines{"OSCAR 7", "AO-10", "ISS (ZARYA)", "FO-29", "SO-50"}));
+    EXPECT_FALSE(r.pastLimit);
+    ASSERT_EQ(table.Count(), 5);
     EXPECT_EQ(table[2].catalogueNumber, "11801");
     EXPECT_EQ(table[2].line1, kDeepLine1);
     EXPECT_EQ(table[2].deepSpaceFlag, 1);
     // The last converted set is left current.
-    EXPECT_DOUBLE_EQ(table.Current().epoch, table[3].epoch);
+    EXPECT_DOUBLE_EQ(table.Current().epoch, table[5].epoch);
 }
 
 TEST(ReadTwoLine, MalformedPairIsSkipped) {
@@ -125,6 +129,23 @@ TEST(ReadTwoLine, StopsAt1800Sets) {
     EXPECT_EQ(r.count, 1800);
     EXPECT_EQ(table.Count(), 1800);
     EXPECT_EQ(r.names.back(), "SAT 1799");
+    EXPECT_TRUE(r.pastLimit);
+    EXPECT_EQ(orbit::PastLimitNote("big.txt", r),
+              "only the first 1800 sets of \"big.txt\" were read; the sets after them were left "
+              "out");
+}
+
+// Exactly the limit, or blank lines after the buffer, leaves nothing out.
+TEST(ReadTwoLine, AFileUpToItsLimitHasNothingLeftOut) {
+    Lines lines;
+    for (int i = 0; i < 1800; ++i)
+        Append(lines, ThreeLineSet("SAT " + std::to_string(i), kNearLine1, kNearLine2));
+    orbit::SetTable table;
+    EXPECT_FALSE(orbit::ReadElementLines(lines, table, Options()).pastLimit);
+    Lines padded(5598, "filler");
+    Append(padded, ThreeLineSet("LAST IN", kNearLine1, kNearLine2));  // lines 5599-5601
+    padded.insert(padded.end(), {"", " ", "\r"});
+    EXPECT_FALSE(orbit::ReadElementLines(padded, table, Options()).pastLimit);
 }
 
 TEST(ReadTwoLine, ReadsOnlyTheFirst5601Lines) {
@@ -132,7 +153,9 @@ TEST(ReadTwoLine, ReadsOnlyTheFirst5601Lines) {
     Append(lines, ThreeLineSet("LAST IN", kNearLine1, kNearLine2));  // lines 5599-5601
     Append(lines, ThreeLineSet("BEYOND", kDeepLine1, kDeepLine2));   // lines 5602-5604
     orbit::SetTable table;
-    EXPECT_EQ(orbit::ReadElementLines(lines, table, Options()).names, (Lines{"LAST IN"}));
+    const auto r = orbit::ReadElementLines(lines, table, Options());
+    EXPECT_EQ(r.names, (Lines{"LAST IN"}));
+    EXPECT_TRUE(r.pastLimit);
 }
 
 TEST(ReadElementFile, NoDataKeepsTheTable) {
@@ -265,6 +288,7 @@ TEST(ReadVerbose, StopsAt249Sets) {
     const auto r = orbit::ReadElementLines(lines, table, Options());
     EXPECT_EQ(r.count, 249);
     EXPECT_EQ(r.names.back(), "S248");
+    EXPECT_TRUE(r.pastLimit);
 }
 
 }  // namespace

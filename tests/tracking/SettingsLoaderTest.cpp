@@ -112,16 +112,60 @@ TEST_F(SettingsLoaderTest, AGroupListWithoutAGroupFailsAtItsOwnStep) {
     }
 }
 
-TEST_F(SettingsLoaderTest, BadNumberLineFailsItsStep) {
-    const QString satIni = root_.filePath("SatIni.SQF");
-    StoreSqfLines(satIni, {{3, "east"}});
+// The message ends with the reason the file could not be read, naming the file when the
+// step reads several.
+TEST_F(SettingsLoaderTest, AFailedStepsMessageEndsWithItsReason) {
+    const struct {
+        const char* file;
+        int line;
+        const char* text;
+        const char* reasonLine;
+    } cases[] = {
+        {"SatIni.SQF", 3, "east", "SatIni.SQF: line 3 holds no number"},
+        {"SatIni.SQF", 4, "90.5", "SatIni.SQF: line 4 holds a latitude outside -90..90"},
+        {"SatIni.SQF", 4, "-91", "SatIni.SQF: line 4 holds a latitude outside -90..90"},
+        {"KorrMod.SQF", 0, nullptr, "file not found"},
+    };
+    for (const auto& c : cases) {
+        const QString path = root_.filePath(c.file);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray original = file.readAll();
+        file.close();
+        if (c.text != nullptr) {
+            StoreSqfLines(path, {{c.line, c.text}});
+        } else {
+            ASSERT_TRUE(QFile::remove(path));
+        }
+        LoadedSettings settings;
+        const auto failure = RunSettingsLoader(folders_, settings, {});
+        ASSERT_TRUE(failure) << c.reasonLine;
+        EXPECT_EQ(LoaderFailureMessage(failure->label, failure->reason),
+                  QStringLiteral("Error while loading file %1!\rThe program will be closed!\r%2")
+                      .arg(failure->label, QLatin1String(c.reasonLine)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(original);
+        file.close();
+    }
+}
+
+// A latitude at the pole itself is a place the observer dialog takes.
+TEST_F(SettingsLoaderTest, ALatitudeAtThePoleLoads) {
+    StoreSqfLines(root_.filePath("SatIni.SQF"), {{4, "-90"}});
+    LoadedSettings settings;
+    ASSERT_FALSE(RunSettingsLoader(folders_, settings, {}));
+    EXPECT_EQ(settings.station.latitude, -90.0);
+}
+
+// A settings file the program may not read says so.
+TEST_F(SettingsLoaderTest, AFolderInAFilesPlaceIsNamedAsSuch) {
+    const QString path = root_.filePath("Park.SQF");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
     LoadedSettings settings;
     const auto failure = RunSettingsLoader(folders_, settings, {});
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->label, QStringLiteral("SatIni.SQF, ParPort.SQF"));
-    EXPECT_EQ(LoaderFailureMessage(failure->label),
-              QStringLiteral("Error while loading file SatIni.SQF, ParPort.SQF!\r"
-                             "The program will be closed!"));
+    EXPECT_EQ(failure->reason, QStringLiteral("not a regular file"));
 }
 
 // A typo in the transponder table is a warning, not a reason to close the program.

@@ -1,0 +1,3 @@
+RotctldSrv.SQF
+localhost
+4533x

@@ -1,0 +1,3 @@
+SkyView.SQF
+100
+100
