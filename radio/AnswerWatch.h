@@ -16,7 +16,6 @@ public:
     // Once a tick, with the tuning state's reply counters (repliesAwaited, repliesUnderstood)
     // and the tick's instant in seconds.
     Change Tick(int awaited, int understood, double nowSeconds);
-    bool Silent() const { return reported_; }
 
 private:
     int awaited_ = 0;

@@ -24,8 +24,7 @@ QString Hertz(double kHz) {
 class HamlibCommandSet : public RadioCommandSet {
 public:
     explicit HamlibCommandSet(const CommandSetSettings& settings)
-        : parameters_(settings.files.Get<HamlibParameters>()),
-          subBand_(parameters_.style == kHamlibSubStyle),
+        : subBand_(settings.files.Get<HamlibParameters>().style == kHamlibSubStyle),
           satelliteOption_(settings.satelliteModeOption) {}
 
     RadioFamily Family() const override { return RadioFamily::Hamlib; }
@@ -274,7 +273,6 @@ private:
         }
     }
 
-    HamlibParameters parameters_;
     bool subBand_ = false;
     bool satelliteOption_ = false;
     bool vfoChecked_ = false;
