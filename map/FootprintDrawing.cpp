@@ -130,6 +130,9 @@ void ComposeLightAndDark(MapFrame& frame) {
             work[x] = (work[x] & light[x]) | mask[x];
         }
     }
+    if (!frame.sharpWork.isNull()) {
+        frame.composed = frame.work;  // what is drawn from here on is told apart from the map
+    }
 }
 
 void DrawWideLine(QImage& image, QPoint from, QPoint to, QRgb colour, int width) {

@@ -59,6 +59,16 @@ bool MapDisplay::ShowZoom(Zoom zoom) {
     return LoadImages();
 }
 
+void MapDisplay::SetPixelRatio(double ratio) {
+    if (ratio == frame_.pixelRatio) {
+        return;
+    }
+    frame_.pixelRatio = ratio;
+    if (!frame_.light.isNull()) {
+        LoadImages();
+    }
+}
+
 bool MapDisplay::LoadImages() {
     // A size without zoom shows Z1, and the switch says so.
     if (!ZoomAvailable(view_.size)) {

@@ -3,6 +3,10 @@
 #include "map/MapFrame.h"
 
 #include <QImageReader>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "map/FileLookup.h"
 #include "map/Raster.h"
@@ -39,10 +43,39 @@ QImage LoadOne(const QString& folder, const QString& name, const QSize& expected
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// The sharp pair for the frame: the smallest picture pair of the set at least as wide as
+// the sharp map, else the widest there is; a pair that is missing or unreadable gives way to
+// the next smaller one, down to the map's own size, where drawing sharp gains nothing.
+std::pair<QImage, QImage> LoadSharpPair(const QString& folder, QSize wanted, int mapWidth) {
+    const std::vector<MapImagePair> pairs = MapImagePairsBySize();
+    auto first = std::find_if(pairs.begin(), pairs.end(),
+                              [&](const MapImagePair& p) { return p.width >= wanted.width(); });
+    if (first == pairs.end()) {
+        --first;
+    }
+    for (auto pair = std::make_reverse_iterator(first + 1); pair != pairs.rend(); ++pair) {
+        if (pair->width <= mapWidth) {
+            break;
+        }
+        QString error;
+        QImage light = LoadOne(folder, QString::fromLatin1(pair->light), wanted, error);
+        QImage dark = LoadOne(folder, QString::fromLatin1(pair->dark), wanted, error);
+        if (error.isEmpty()) {
+            return {light, dark};
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
+QSize SharpSize(const MapFrame& frame, QSize logical) {
+    return QSize(static_cast<int>(std::lround(logical.width() * frame.pixelRatio)),
+                 static_cast<int>(std::lround(logical.height() * frame.pixelRatio)));
+}
+
 void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& light,
-                  const QImage& dark) {
+                  const QImage& dark, const QImage& sharpLight, const QImage& sharpDark) {
     const WindowSize size = view.size;
     Zoom zoom = view.zoom;
     if (!ZoomAvailable(size)) {
@@ -62,6 +95,18 @@ void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& li
     frame.mask = MapSurface(mapSize.width(), mapSize.height());
     const QSize viewSize = ViewSize(size, view.dpi120Screen);
     frame.view = MapSurface(viewSize.width(), viewSize.height());
+    frame.composed = QImage();
+    if (frame.pixelRatio > 1 && !sharpLight.isNull() && !sharpDark.isNull()) {
+        const QSize sharpMap = SharpSize(frame, mapSize);
+        frame.sharpLight = sharpLight.scaled(sharpMap).convertToFormat(QImage::Format_RGB32);
+        frame.sharpDark = sharpDark.scaled(sharpMap).convertToFormat(QImage::Format_RGB32);
+        frame.sharpWork = MapSurface(sharpMap.width(), sharpMap.height());
+        const QSize sharpView = SharpSize(frame, viewSize);
+        frame.sharpView = MapSurface(sharpView.width(), sharpView.height());
+        frame.sharpView.setDevicePixelRatio(frame.pixelRatio);
+    } else {
+        frame.sharpLight = frame.sharpDark = frame.sharpWork = frame.sharpView = QImage();
+    }
     frame.UpdateObserverMarks();
 }
 
@@ -84,8 +129,12 @@ QString LoadMapImages(MapFrame& frame, const QString& programFolder, const MapVi
     if (!error.isEmpty()) {
         return error;
     }
+    std::pair<QImage, QImage> sharp;
+    if (frame.pixelRatio > 1) {
+        sharp = LoadSharpPair(folder, SharpSize(frame, expected), names.width);
+    }
     frame.set = set;
-    UseMapImages(frame, view, light, dark);
+    UseMapImages(frame, view, light, dark, sharp.first, sharp.second);
     return QString();
 }
 

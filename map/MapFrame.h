@@ -22,6 +22,21 @@ struct MapFrame {
     QImage mask;
     QImage view;  // what picKarte shows, s * 600 by s * 300
 
+    // Drawing sharp on a screen with more device pixels than logical ones. At a pixel ratio
+    // above 1 the light and dark pictures are also held at the map's size times the ratio;
+    // a frame is still drawn on the work bitmap as always, then widened onto the sharp work
+    // bitmap (the map from the sharp pictures, what was drawn on it pixel for pixel) and
+    // presented into the sharp view as the view is. Empty at ratio 1.
+    double pixelRatio = 1;
+    QImage sharpLight;
+    QImage sharpDark;
+    QImage composed;  // the work bitmap after the light and dark maps were composed
+    QImage sharpWork;
+    QImage sharpView;  // carries the pixel ratio, so it is drawn at the view's logical size
+
+    // What the map picture shows: the sharp view where there is one, else the view.
+    const QImage& Shown() const { return sharpView.isNull() ? view : sharpView; }
+
     // Observer positions (east longitude 0..360 or -180..180, latitude) and their marks.
     double observerLongitude = 0;
     double observerLatitude = 0;
@@ -43,8 +58,14 @@ struct MapFrame {
 // could not be loaded, empty on success; on failure the frame keeps what it had.
 QString LoadMapImages(MapFrame& frame, const QString& programFolder, const MapViewSwitches& view);
 
-// The same with images already at hand (tests, the benchmark, generated pictures).
+// The same with images already at hand (tests, the benchmark, generated pictures). At a
+// pixel ratio above 1 `sharpLight` and `sharpDark`, when given, are the sharp pictures
+// (scaled to the map's size times the ratio); without them the frame is not drawn sharp.
 void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& light,
-                  const QImage& dark);
+                  const QImage& dark, const QImage& sharpLight = QImage(),
+                  const QImage& sharpDark = QImage());
+
+// The map's size times the frame's pixel ratio, rounded.
+QSize SharpSize(const MapFrame& frame, QSize logical);
 
 }  // namespace orbivox

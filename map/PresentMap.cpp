@@ -4,17 +4,37 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
+#include "map/SharpMap.h"
 #include "orbit/DisplayFormat.h"
 
 namespace orbivox {
 
 namespace {
 
-void Copy(QImage& to, QPoint at, const QImage& from, QRect source) {
+void CopyPart(QImage& to, QPoint at, const QImage& from, QRect source) {
     QPainter painter(&to);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(at, from, source.intersected(from.rect()));
+}
+
+// One piece of the work bitmap into the view, and the same piece of the sharp work bitmap
+// into the sharp view, its corners at the ratio (rounded, so neighbouring pieces still meet).
+void Copy(MapFrame& frame, QPoint at, QRect source) {
+    CopyPart(frame.view, at, frame.work, source);
+    if (frame.sharpWork.isNull()) {
+        return;
+    }
+    const auto sharp = [r = frame.pixelRatio](int v) { return static_cast<int>(std::lround(v * r)); };
+    const QRect sharpSource(QPoint(sharp(source.left()), sharp(source.top())),
+                            QPoint(sharp(source.right() + 1) - 1, sharp(source.bottom() + 1) - 1));
+    // Painting on an image that carries a pixel ratio works in its logical pixels.
+    QImage& to = frame.sharpView;
+    const double ratio = to.devicePixelRatio();
+    to.setDevicePixelRatio(1);
+    CopyPart(to, QPoint(sharp(at.x()), sharp(at.y())), frame.sharpWork, sharpSource);
+    to.setDevicePixelRatio(ratio);
 }
 
 void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
@@ -36,7 +56,7 @@ void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
     }
     if (!centre) {
         g.offsetX = 0;
-        Copy(frame.view, {0, 0}, frame.work, frame.work.rect());
+        Copy(frame, {0, 0}, frame.work.rect());
         return;
     }
     const int d = std::clamp(*centre, 0, g.width - 1);
@@ -50,8 +70,8 @@ void PresentWholeMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
         wrapColumn = h - d;
     }
     // The map repeats every W - 1 columns: its last column is not shown.
-    Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, 0, g.width - 1, g.height));
-    Copy(frame.view, {wrapColumn, 0}, frame.work, QRect(0, 0, g.width - 1, g.height));
+    Copy(frame, {0, 0}, QRect(g.offsetX, 0, g.width - 1, g.height));
+    Copy(frame, {wrapColumn, 0}, QRect(0, 0, g.width - 1, g.height));
 }
 
 void PresentZoomed(MapFrame& frame, MapPoint satellite) {
@@ -67,7 +87,7 @@ void PresentZoomed(MapFrame& frame, MapPoint satellite) {
     const int half = vw / 2;
     if (xs >= half && xs < g.width - half) {
         g.offsetX = xs - half;
-        Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, g.offsetY, vw, vh));
+        Copy(frame, {0, 0}, QRect(g.offsetX, g.offsetY, vw, vh));
         return;
     }
     int wrapColumn = 0;
@@ -78,13 +98,14 @@ void PresentZoomed(MapFrame& frame, MapPoint satellite) {
         g.offsetX = g.width - 1 - (half - xs);
         wrapColumn = half - xs;
     }
-    Copy(frame.view, {0, 0}, frame.work, QRect(g.offsetX, g.offsetY, vw - 1, vh - 1));
-    Copy(frame.view, {wrapColumn, 0}, frame.work, QRect(0, g.offsetY, vw, vh));
+    Copy(frame, {0, 0}, QRect(g.offsetX, g.offsetY, vw - 1, vh - 1));
+    Copy(frame, {wrapColumn, 0}, QRect(0, g.offsetY, vw, vh));
 }
 
 }  // namespace
 
 void PresentMap(MapFrame& frame, MapPoint satellite, CentringMode mode) {
+    SharpenWork(frame);
     if (frame.geometry.zoomFactor > 1) {
         PresentZoomed(frame, satellite);
     } else {

@@ -2,6 +2,7 @@
 // screen; and keeping the map's aspect when the operator resizes the window.
 #include "map/WindowSizes.h"
 
+#include <QString>
 #include <algorithm>
 #include <cstdlib>
 
@@ -13,6 +14,30 @@ const WindowSizeLayout& LayoutOf(WindowSize size) {
 
 bool ZoomAvailable(WindowSize size) {
     return LayoutOf(size).z2.has_value();
+}
+
+std::vector<MapImagePair> MapImagePairsBySize() {
+    std::vector<MapImagePair> pairs;
+    const auto add = [&pairs](const MapImagePair& pair) {
+        const bool known = std::any_of(pairs.begin(), pairs.end(), [&pair](const MapImagePair& p) {
+            return QString::fromLatin1(p.light).compare(QString::fromLatin1(pair.light),
+                                                        Qt::CaseInsensitive) == 0;
+        });
+        if (!known) {
+            pairs.push_back(pair);
+        }
+    };
+    for (const WindowSizeLayout& layout : kWindowSizes) {
+        add(layout.z1);
+        if (layout.z2) {
+            add(*layout.z2);
+        }
+    }
+    add(kSharpestImages);
+    std::stable_sort(pairs.begin(), pairs.end(), [](const MapImagePair& a, const MapImagePair& b) {
+        return a.width < b.width;
+    });
+    return pairs;
 }
 
 const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom) {

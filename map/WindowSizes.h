@@ -5,6 +5,7 @@
 #include <QSize>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace orbivox {
 
@@ -79,6 +80,15 @@ inline constexpr std::array<WindowSizeLayout, 5> kWindowSizes = {{
 }};
 
 const WindowSizeLayout& LayoutOf(WindowSize size);
+
+// The largest pictures of each map set, for drawing the map sharp on a screen with more
+// device pixels than logical ones (a scale factor above 1). No window size shows them at
+// their own size; PNG, as a bitmap this size would be large.
+inline constexpr MapImagePair kSharpestImages{"Welt8l.png", "Welt8d.png", 3840, 1920};
+
+// Every map picture of a set, smallest first: the pairs of the window sizes, each once,
+// and the sharpest pair.
+std::vector<MapImagePair> MapImagePairsBySize();
 
 // The map images shown at a size and zoom; a zoom the size does not offer falls back to Z1.
 const MapImagePair& MapImagesFor(WindowSize size, Zoom zoom);

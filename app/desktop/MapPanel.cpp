@@ -38,6 +38,9 @@ void MapPicture::Show(const QImage& view) {
 }
 
 void MapPicture::paintEvent(QPaintEvent*) {
+    if (onPixelRatio && devicePixelRatioF() != image_.devicePixelRatio()) {
+        onPixelRatio(devicePixelRatioF());  // shows the map drawn for it, painted below
+    }
     QPainter painter(this);
     if (image_.isNull()) {
         painter.fillRect(rect(), Qt::black);
@@ -87,6 +90,12 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
         lblLoc_->setVisible(display_.readoutOn());
     };
     picKarte_->onMove = [this](QPoint at) { ShowReadout(at); };
+    picKarte_->onPixelRatio = [this](double ratio) {
+        if (ratio != display_.frame().pixelRatio) {
+            display_.SetPixelRatio(ratio);
+            Redraw();
+        }
+    };
     lblLoc_ = new QLabel(QStringLiteral("AA00"), picKarte_);
     lblLoc_->setObjectName(QStringLiteral("lblLoc"));
     lblLoc_->setAutoFillBackground(true);
@@ -105,6 +114,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
 void MapPanel::Start() {
     // The engine's switches already hold the start values; the screen may limit the size.
     const MapViewSwitches start = session_.engine().Switches().map;
+    display_.SetPixelRatio(window_.devicePixelRatioF());
     display_.Start(start.size, start.zoom, start.set);
     globe_.Start();
     AfterSizeChange();
@@ -220,7 +230,8 @@ void MapPanel::Redraw() {
     } else {
         RenderMapFrame(display_.frame(), scene, state_.centring);
     }
-    picKarte_->Show(frame.view);
+    // The globe is drawn on the view alone.
+    picKarte_->Show(globe_.shown() ? frame.view : frame.Shown());
 }
 
 void MapPanel::ShowReadout(QPoint at) {

@@ -30,6 +30,9 @@ public:
     QSize minimumSizeHint() const override { return QSize(300, 150); }
     std::function<void()> onClick;
     std::function<void(QPoint)> onMove;
+    // The picture is painted at another device pixel ratio than the shown image was drawn
+    // for (the window moved to another screen, or the first paint).
+    std::function<void(double)> onPixelRatio;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -387,29 +387,39 @@ TEST_F(MainWindowTest, TheWindowOpensAsLargeAsItsMap) {
     }
 }
 
-// The map on the screen is the whole view image, -180 to +180, at any scale factor: what the
-// picture shows, brought back to the view's own pixels, is that image. (ctest runs this once
-// more with QT_SCALE_FACTOR=2.)
+// The map on the screen is the whole view image, -180 to +180, at any scale factor, and
+// sharp: the picture is painted from an image of the screen's own pixels, one for one, and
+// that image is the view's map with finer detail. (ctest runs this once more with
+// QT_SCALE_FACTOR=2.)
 TEST_F(MainWindowTest, TheMapShowsTheWholeWorldAtAnyScale) {
     folders_.programFolder = QStringLiteral(ORBIVOX_PROGRAM_FOLDER "/");  // the real maps
     Open(ElementPartOutcome::Tracking);
     ShowAfterATick();
     MapPicture* picture = window_->mapPanel().picture();
-    const QImage view = picture->Shown().convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(view.isNull());
+    const QImage view = window_->mapPanel().display().frame().view;
+    const QImage shown = picture->Shown().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(shown.isNull());
+    const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(picture->size(), view.size());  // logical pixels
-    const QPixmap drawn = picture->grab();
-    EXPECT_EQ(drawn.size(), view.size() * drawn.devicePixelRatio());
-    const QImage back = drawn.toImage()
-                            .scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                            .convertToFormat(QImage::Format_RGB32);
-    // Column by column: a shifted or cut map differs most at its edges.
-    for (const int x : {0, 1, view.width() / 2, view.width() - 2, view.width() - 1}) {
+    EXPECT_EQ(drawn.size(), shown.size());    // painted one for one
+    EXPECT_EQ(shown.size(), view.size() * drawn.devicePixelRatio());
+    // What is painted is the shown image, column by column: a shifted or cut map differs most
+    // at its edges.
+    const auto columnDifference = [](const QImage& a, const QImage& b, int x) {
         long long difference = 0;
-        for (int y = 0; y < view.height(); ++y) {
-            difference += std::abs(qGray(back.pixel(x, y)) - qGray(view.pixel(x, y)));
+        for (int y = 0; y < a.height(); ++y) {
+            difference += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
         }
-        EXPECT_LT(difference / view.height(), 24) << "column " << x;
+        return difference / a.height();
+    };
+    for (const int x : {0, 1, shown.width() / 2, shown.width() - 2, shown.width() - 1}) {
+        EXPECT_EQ(columnDifference(drawn, shown, x), 0) << "column " << x;
+    }
+    // The shown image is the view's map, brought back to the view's pixels.
+    const QImage back = shown.scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage logical = view.convertToFormat(QImage::Format_RGB32);
+    for (const int x : {0, 1, view.width() / 2, view.width() - 2, view.width() - 1}) {
+        EXPECT_LT(columnDifference(back, logical, x), 24) << "column " << x;
     }
 }
 

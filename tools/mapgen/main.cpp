@@ -4,13 +4,12 @@
 //                  --out <program folder>
 //
 // writes <out>/Maps2D/ (political) and <out>/BM_Maps2D/ (physical), a light and a dark
-// picture for every map image size the window sizes use.
+// picture for every map image size the window sizes use, and the sharpest pair.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QSet>
 #include <cstdio>
 #include <exception>
 #include <functional>
@@ -24,23 +23,9 @@ using namespace orbivox::mapgen;
 
 namespace {
 
-// Every map image pair of the window-size table, once (several sizes share files).
-std::vector<MapImagePair> DistinctImagePairs() {
-    std::vector<MapImagePair> pairs;
-    QSet<QString> seen;
-    for (const WindowSizeLayout& layout : kWindowSizes) {
-        for (const std::optional<MapImagePair>& pair : {std::optional(layout.z1), layout.z2}) {
-            if (pair && !seen.contains(QString::fromLatin1(pair->light).toLower())) {
-                seen.insert(QString::fromLatin1(pair->light).toLower());
-                pairs.push_back(*pair);
-            }
-        }
-    }
-    return pairs;
-}
-
 bool Save(const QImage& image, const QString& path) {
-    if (!image.save(path, "BMP")) {
+    // The format follows the name: bitmaps for the window sizes, PNG for the sharpest pair.
+    if (!image.save(path)) {
         std::fprintf(stderr, "orbivox_mapgen: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -55,7 +40,7 @@ bool WriteSet(const QString& out, MapSet set, const LightPicture& light, double 
         std::fprintf(stderr, "orbivox_mapgen: cannot create %s\n", qPrintable(folder));
         return false;
     }
-    for (const MapImagePair& pair : DistinctImagePairs()) {
+    for (const MapImagePair& pair : MapImagePairsBySize()) {
         const QImage picture = light(QSize(pair.width, pair.height));
         if (!Save(picture, folder + QLatin1Char('/') + QLatin1String(pair.light)) ||
             !Save(Darkened(picture, darkFactor),
