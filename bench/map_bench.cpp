@@ -1,6 +1,6 @@
 // One full refresh frame of the world map: the working satellite's footprint, fill and
 // composition, ten other satellites with outlines, arrows and labels, the day/night line
-// and the presentation into the view.
+// and the presentation into the view; and the same drawn sharp for a scaled screen.
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchApplication.h"
@@ -23,16 +23,21 @@ QImage Gradient(int w, int h, int base) {
     return image;
 }
 
+// The frame at a window size (range 0) on a screen with range 1 device pixels per logical
+// pixel, in tenths: 10 draws the view alone, 20 the sharp view of a scale factor of 2 too.
 void BM_MapRefreshFrame(benchmark::State& state) {
     EnsureBenchApplication();
     const auto size = static_cast<WindowSize>(state.range(0));
     const MapImagePair& pair = MapImagesFor(size, Zoom::Z1);
     MapFrame frame;
+    frame.pixelRatio = state.range(1) / 10.0;
     frame.observerLongitude = 13.4;
     frame.observerLatitude = 52.5;
     frame.secondObserverLongitude = 286.96;
+    const QSize sharp = SharpSize(frame, QSize(pair.width, pair.height));
     UseMapImages(frame, {size, Zoom::Z1}, Gradient(pair.width, pair.height, 150),
-                 Gradient(pair.width, pair.height, 20));
+                 Gradient(pair.width, pair.height, 20), Gradient(sharp.width(), sharp.height(), 150),
+                 Gradient(sharp.width(), sharp.height(), 20));
     std::vector<OtherSatellite> others;
     for (int k = 0; k < 10; ++k) {
         const double lon = -170 + 36 * k;
@@ -58,8 +63,10 @@ void BM_MapRefreshFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MapRefreshFrame)
-    ->Arg(static_cast<int>(WindowSize::W3))
-    ->Arg(static_cast<int>(WindowSize::W5))
+    ->Args({static_cast<int>(WindowSize::W3), 10})
+    ->Args({static_cast<int>(WindowSize::W5), 10})
+    ->Args({static_cast<int>(WindowSize::W3), 15})
+    ->Args({static_cast<int>(WindowSize::W5), 20})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
