@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <string>
 
 #include "map/MapFrame.h"
 #include "map/MapRenderer.h"
@@ -99,7 +100,13 @@ INSTANTIATE_TEST_SUITE_P(
                     SharpCase{WindowSize::W2, Zoom::Z1, 1.5, CentringMode::Satellite},
                     SharpCase{WindowSize::W3, Zoom::Z2, 2.0, CentringMode::Observer},
                     SharpCase{WindowSize::W5, Zoom::Z1, 2.0,
-                              CentringMode::GreenwichOrSecondObserver}));
+                              CentringMode::GreenwichOrSecondObserver}),
+    [](const testing::TestParamInfo<SharpCase>& info) {
+        const SharpCase& c = info.param;
+        return "W" + std::to_string(static_cast<int>(c.size)) + "Z" +
+               std::to_string(static_cast<int>(c.zoom)) + "AtRatio" +
+               std::to_string(static_cast<int>(c.ratio * 10));
+    });
 
 // A program folder with fewer pictures: the sharp map comes from the next smaller pair that is
 // there, and where none is larger than the map itself it is simply not drawn sharp.
