@@ -1,7 +1,7 @@
 #include "links/FreedMemory.h"
 
-#if defined(__GLIBC__)
-#include <malloc.h>
+#if defined(__linux__)
+#include <malloc.h>  // and with it the C library's own macros (__GLIBC__)
 #endif
 
 namespace orbivox {

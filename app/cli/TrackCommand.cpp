@@ -16,6 +16,7 @@
 #include "app/cli/PrintingNotifier.h"
 #include "app/cli/TrackJson.h"
 #include "catalogue/SatelliteLookup.h"
+#include "links/EventPass.h"
 #include "links/QtSpeechEngine.h"
 #include "links/SpeechAnnouncer.h"
 #include "settings/RuntimeFolder.h"
@@ -249,7 +250,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         const orbit::ClockReading start = steppedClock.Now();
         for (long k = 1; !interrupted && tick(); ++k) {
             steppedClock.Set(start.local + k * tickDays, start.utc + k * tickDays);
-            QCoreApplication::processEvents();
+            RunEventPass();
         }
     } else {
         QTimer timer;
