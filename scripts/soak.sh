@@ -56,7 +56,7 @@ stop_emulators() {
   emulators=()
 }
 trap stop_emulators EXIT
-# An emulator in the background; its device once it has printed it.
+# An emulator in the background, logging into $1; `device` is its device once it printed it.
 emulate() {
   local log="$1"
   shift
@@ -66,7 +66,7 @@ emulate() {
     [ -s "$log" ] && break
     sleep 0.1
   done
-  head -n 1 "$log"
+  device="$(head -n 1 "$log")"
 }
 
 # The first start makes the data folders from the bundled defaults.
@@ -102,8 +102,10 @@ printf '4\r\n9600\r\n' >"$cfg/GS232Srv.SQF"
 address="$(sed -n '2p' "$cfg/IcomPar.SQF" | tr -d '\r$' | cut -d, -f1)" # radio 1's CI-V address
 # SOAK_RADIO_FAULT: emulator options for a faulty radio (--round-to 100 alters frequencies),
 # to see the soak catch what the program did not.
-radio="$(emulate "$work/radio.log" icom --model IC-9700 --address "$address" ${SOAK_RADIO_FAULT:-})"
-rotor="$(emulate "$work/rotor.log" gs232)"
+emulate "$work/radio.log" icom --model IC-9700 --address "$address" ${SOAK_RADIO_FAULT:-}
+radio="$device"
+emulate "$work/rotor.log" gs232
+rotor="$device"
 printf '3=%s\r\n4=%s\r\n' "$radio" "$rotor" >"$cfg/ComPorts.SQF"
 echo "soak: IC-9700 (CI-V $address) on $radio, GS-232B on $rotor"
 
@@ -152,6 +154,13 @@ done
 status=0
 wait "$pid" || status=$?
 elapsed=$((SECONDS - began))
+# The emulators log what they read on their own time: stopped once their logs rest.
+logs() { cat "$work/radio.log" "$work/rotor.log" | wc -c; }
+size=-1
+while [ "$size" != "$(logs)" ]; do
+  size="$(logs)"
+  sleep 0.2
+done
 stop_emulators
 
 failed=0
