@@ -155,7 +155,7 @@ status=0
 wait "$pid" || status=$?
 elapsed=$((SECONDS - began))
 # The emulators log what they read on their own time: stopped once their logs rest.
-logs() { cat "$work/radio.log" "$work/rotor.log" | wc -c; }
+logs() { stat -c %s "$work/radio.log" "$work/rotor.log"; }
 size=-1
 while [ "$size" != "$(logs)" ]; do
   size="$(logs)"
