@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "links/ConversationProtocol.h"
+#include "links/FreedMemory.h"
 #include "settings/RuntimeFolder.h"
 
 namespace orbivox {
@@ -297,13 +298,35 @@ void ConversationServer::Drop(QLocalSocket* socket) {
         return;
     }
     const QString topic = found->topic;
+    const qint64 unsent = socket->bytesToWrite();
     clients_.remove(socket);
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
+    ReturnMemoryAfter(socket, unsent);
     if (!topic.isEmpty() && conversationClosed_) {
         conversationClosed_(topic);
     }
+}
+
+void ConversationServer::ReturnMemoryAfter(QLocalSocket* socket, qint64 unsent) {
+    freedUnsent_ += unsent;
+    if (freedUnsent_ < kFreedUnsentReturn) {
+        return;
+    }
+    freedUnsent_ = 0;
+    // The buffers go with the socket, after its destroyed signal: hand back on the next
+    // pass of the event loop, once for all clients dropped meanwhile.
+    QObject::connect(socket, &QObject::destroyed, this, [this] {
+        if (returnQueued_) {
+            return;
+        }
+        returnQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            returnQueued_ = false;
+            returnMemory_ ? returnMemory_() : ReturnFreedMemory();
+        });
+    });
 }
 
 }  // namespace orbivox

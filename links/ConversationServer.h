@@ -52,6 +52,9 @@ public:
     static constexpr std::chrono::milliseconds kDefaultTopicWait{30000};
     // How often the limits and the socket are looked after.
     static constexpr std::chrono::milliseconds kWatchInterval{1000};
+    // Unsent data of clients gone since memory was last handed back to the system: past this
+    // it is handed back once those clients' buffers are freed.
+    static constexpr qint64 kFreedUnsentReturn = 1024 * 1024;
 
     explicit ConversationServer(QString service, QObject* parent = nullptr);
     ~ConversationServer() override;
@@ -85,6 +88,10 @@ public:
     void SetTotalPendingLimit(qint64 bytes) { totalPendingLimit_ = bytes; }
     void SetClientLimit(int clients) { clientLimit_ = clients; }
     void SetTopicWait(std::chrono::milliseconds wait) { topicWait_ = wait; }
+    // What hands freed memory back to the system (ReturnFreedMemory unless set).
+    void SetMemoryReturn(std::function<void()> returnMemory) {
+        returnMemory_ = std::move(returnMemory);
+    }
     // Where the operator hears of refused connections and of listening again; each kind of
     // event is told once per run.
     void SetNotice(std::function<void(const QString& message)> notice) {
@@ -111,6 +118,9 @@ private:
     // Drops the slowest clients while all together have more waiting than the total limit.
     void DropSlowestOverTotal();
     void Drop(QLocalSocket* socket);
+    // Once `socket` (gone with `unsent` bytes unwritten) is deleted, hands the memory back
+    // when enough unsent data went since the last time.
+    void ReturnMemoryAfter(QLocalSocket* socket, qint64 unsent);
     // Closes connections that waited too long without a topic; listens again when the
     // socket stopped serving.
     void Watch();
@@ -131,6 +141,9 @@ private:
     int told_ = 0;  // Told flags
     QString runtimeFolder_;  // where we listen; empty until Listen succeeded
     QTimer watch_;
+    std::function<void()> returnMemory_;
+    qint64 freedUnsent_ = 0;
+    bool returnQueued_ = false;
 };
 
 }  // namespace orbivox

@@ -268,6 +268,9 @@ void DopplerTracker::SendFrequencies() {
     }
     t.lastSentTarget = target;
     t.sendCount = std::max(t.sendCount + 1, 1);
+    if (onFrequenciesSent) {
+        onFrequenciesSent(downlink, withUplink ? uplink : 0);
+    }
 }
 
 void DopplerTracker::SetVfoMode(bool on) {

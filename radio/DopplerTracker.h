@@ -124,6 +124,9 @@ public:
     // Set by the entry selection when the satellite needs a tone: the first uplink switches
     // it on.
     bool tonePending = false;
+    // Told of every send of the send routine: the radio frequencies it sent (after the radio
+    // offsets), the uplink 0 when none went out.
+    std::function<void(double downlinkKHz, double uplinkKHz)> onFrequenciesSent;
 
 private:
     RadioContext Context();

@@ -39,8 +39,12 @@ RotorControl::RotorControl(TrackingSession& session, Notifier& notifier, ServerS
     positioning_.SetDecimalSeparator(engine.Switches().decimalSeparator);
     positioning_.SetSecondInstance(session.IsSecondInstance());
     positioning_.SetWorkingSatellite(std::max(engine.WorkingSlot(), 0));
-    positioning_.SetSender(
-        [this](const QString& az, const QString& el) { interface_.SendToRotor(az, el); });
+    positioning_.SetSender([this](const QString& az, const QString& el) {
+        interface_.SendToRotor(az, el);
+        if (interface_.RotorServerActive() && onSetPointSent) {
+            onSetPointSent(az, el);
+        }
+    });
 }
 
 RotorControl::~RotorControl() {

@@ -8,6 +8,7 @@
 // the server), starting the servers. Collaborations: TrackingSession (settings, engine),
 // rotator/ (policy, interface, setup rules), links/ClientConversation.
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "links/ClientConversation.h"
@@ -41,6 +42,9 @@ public:
     // The run's conversations: the radio sends its CAT server macros on CatClientConv, and
     // ends that server with Interface().CloseCatServer().
     ClientConversations& Conversations() { return conversations_; }
+
+    // Told of every set point that goes to the rotor server, as the texts sent.
+    std::function<void(const QString& azimuth, const QString& elevation)> onSetPointSent;
 
     AntennaPositioning& Positioning() { return positioning_; }
     RotorInterface& Interface() { return interface_; }

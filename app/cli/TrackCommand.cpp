@@ -16,6 +16,7 @@
 #include "app/cli/PrintingNotifier.h"
 #include "app/cli/TrackJson.h"
 #include "catalogue/SatelliteLookup.h"
+#include "links/EventPass.h"
 #include "links/QtSpeechEngine.h"
 #include "links/SpeechAnnouncer.h"
 #include "settings/RuntimeFolder.h"
@@ -187,6 +188,14 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
     };
     radios.OpenPorts();
     radios.Install(engine.Hooks());
+    // What each tick sends, for its JSON line.
+    TickSends sends;
+    radios.Tracker().onFrequenciesSent = [&sends](double downlinkKHz, double uplinkKHz) {
+        sends.frequencies = TunedFrequencies{downlinkKHz, uplinkKHz};
+    };
+    rotor.onSetPointSent = [&sends](const QString& azimuth, const QString& elevation) {
+        sends.setPoint = SentSetPoint{azimuth, elevation};
+    };
     // Announcements through the speech engine, made when the first satellite rises.
     SpeechAnnouncer announcer(
         [] { return MakeQtSpeechEngine(); },
@@ -211,6 +220,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (options->until && instant > *options->until + 0.5 / 86400000.0) {
             return false;
         }
+        sends = {};
         engine.TrackingTick();
         engine.LettersRepainted();
         if (options->json) {
@@ -218,7 +228,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
             const auto tuned =
                 tuning.catOn ? std::optional<TunedFrequencies>({tuning.receive, tuning.transmit})
                              : std::nullopt;
-            out << TrackJsonLine(instant, engine, tuned) << std::flush;
+            out << TrackJsonLine(instant, engine, tuned, sends) << std::flush;
         } else {
             if (options->now) {
                 out << FormatInstant(instant) << ' ';
@@ -240,7 +250,7 @@ int RunTrack(const Arguments& args, std::ostream& out, std::ostream& err) {
         const orbit::ClockReading start = steppedClock.Now();
         for (long k = 1; !interrupted && tick(); ++k) {
             steppedClock.Set(start.local + k * tickDays, start.utc + k * tickDays);
-            QCoreApplication::processEvents();
+            RunEventPass();
         }
     } else {
         QTimer timer;

@@ -16,16 +16,9 @@ std::optional<double> PassInstant(const TrackingEngine& engine, double dayNumber
     return orbit::TimeAtDayNumber(dayNumber, engine.View().Shifts()).computationInstant;
 }
 
-}  // namespace
-
-std::string TrackJsonLine(double instant, const TrackingEngine& engine,
-                          const std::optional<TunedFrequencies>& tuned) {
-    JsonLine line;
-    line.Text("time", FormatInstant(instant)).Text("name", engine.WorkingName());
+// The list line's fields and the pass it shows.
+void AddPosition(JsonLine& line, const TrackingEngine& engine) {
     const orbit::TrackResult& r = engine.Working();
-    if (!r.ok) {
-        return line.Text("error", "no position").Line();
-    }
     line.Number("az_deg", r.azimuth, 1)
         .Number("el_deg", r.elevation, 1)
         .Number("mean_anomaly", r.meanAnomaly, 1)
@@ -43,10 +36,47 @@ std::string TrackJsonLine(double instant, const TrackingEngine& engine,
         line.Text("aos", FormatInstant(*aos)).Text("los", FormatInstant(*los));
     }
     line.Number("max_el_deg", pass.maxElevation, 0);
-    if (tuned) {
-        line.Number("downlink_hz", tuned->downlinkKHz * 1000.0, 0);
-        if (tuned->uplinkKHz > 0)
-            line.Number("uplink_hz", tuned->uplinkKHz * 1000.0, 0);
+}
+
+// `<prefix>downlink_hz` and, for an entry with an uplink, `<prefix>uplink_hz`.
+void AddFrequencies(JsonLine& line, const std::string& prefix, const TunedFrequencies& f) {
+    line.Number(prefix + "downlink_hz", f.downlinkKHz * 1000.0, 0);
+    if (f.uplinkKHz > 0) {
+        line.Number(prefix + "uplink_hz", f.uplinkKHz * 1000.0, 0);
+    }
+}
+
+// A rotor angle as sent (either decimal separator), with the decimals it was sent with.
+void AddAngle(JsonLine& line, const std::string& name, QString text) {
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const int decimals = point < 0 ? 0 : static_cast<int>(text.size() - point - 1);
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    line.Number(name, ok ? std::optional<double>(value) : std::nullopt, decimals);
+}
+
+}  // namespace
+
+std::string TrackJsonLine(double instant, const TrackingEngine& engine,
+                          const std::optional<TunedFrequencies>& tuned, const TickSends& sends) {
+    JsonLine line;
+    line.Text("time", FormatInstant(instant)).Text("name", engine.WorkingName());
+    const orbit::TrackResult& r = engine.Working();
+    if (r.ok) {
+        AddPosition(line, engine);
+        if (tuned) {
+            AddFrequencies(line, "", *tuned);
+        }
+    } else {
+        line.Text("error", "no position");
+    }
+    if (sends.frequencies) {
+        AddFrequencies(line, "sent_", *sends.frequencies);
+    }
+    if (sends.setPoint) {
+        AddAngle(line, "rotor_az_deg", sends.setPoint->azimuth);
+        AddAngle(line, "rotor_el_deg", sends.setPoint->elevation);
     }
     return line.Line();
 }

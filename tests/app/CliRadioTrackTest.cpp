@@ -128,15 +128,17 @@ TEST(CliRadioTrack, AWholePassOnTheSteppedClockFollowsTheDownlinkShift) {
     EXPECT_EQ(emulator.Log().last(), "CAT off");
 }
 
-// With a radio tuned, each JSON line carries the frequencies the Doppler tracking works out.
-TEST(CliRadioTrack, JsonLinesCarryTheTunedFrequencies) {
+// With a radio tuned, each JSON line carries the frequencies the Doppler tracking works out,
+// and a tick that sent frequencies names them: one for one those the radio was set to.
+TEST(CliRadioTrack, JsonLinesCarryTheTunedAndTheSentFrequencies) {
     RadioEmulator emulator({"yaesu", "--model", "FT-847"});
     RadioStation station(emulator.Device());
-    const CliRun run = RunCli({"track", "--now", "2026-03-01T21:54:00Z", "--ticks", "3", "--json"},
+    const CliRun run = RunCli({"track", "--now", "2026-03-01T21:54:00Z", "--ticks", "6", "--json"},
                               station.home.path());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(lines.size(), 6);
+    QList<double> sentDownlinks, sentUplinks;
     for (const QString& line : lines) {
         const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
         const double downlink = object["downlink_hz"].toDouble();
@@ -146,6 +148,22 @@ TEST(CliRadioTrack, JsonLinesCarryTheTunedFrequencies) {
         EXPECT_NE(downlink, 435150000) << line.toStdString();
         EXPECT_NEAR(uplink, 145900000, 4000) << line.toStdString();
         EXPECT_EQ(downlink > 435150000, uplink < 145900000) << line.toStdString();
+        if (object.contains("sent_downlink_hz")) {
+            sentDownlinks << object["sent_downlink_hz"].toDouble();
+            sentUplinks << object["sent_uplink_hz"].toDouble();
+            EXPECT_EQ(object["sent_downlink_hz"].toDouble(), downlink) << line.toStdString();
+        }
+    }
+    ASSERT_TRUE(emulator.Logged("CAT off"));
+    const QStringList downlinks = emulator.Lines("set downlink");
+    const QStringList uplinks = emulator.Lines("set uplink");
+    ASSERT_FALSE(sentDownlinks.isEmpty());
+    ASSERT_EQ(downlinks.size(), sentDownlinks.size()) << emulator.Log().join('\n').toStdString();
+    ASSERT_EQ(uplinks.size(), sentUplinks.size());
+    for (qsizetype i = 0; i < downlinks.size(); ++i) {
+        // The FT-847 takes 10 Hz steps.
+        EXPECT_NEAR(LoggedKHz(downlinks[i]) * 1000, sentDownlinks[i], 5) << downlinks[i].toStdString();
+        EXPECT_NEAR(LoggedKHz(uplinks[i]) * 1000, sentUplinks[i], 5) << uplinks[i].toStdString();
     }
 }
 

@@ -16,11 +16,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "links/ConversationProtocol.h"
 #include "links/DataItems.h"
+#include "links/EventPass.h"
 #include "tests/support/Spin.h"
 
 namespace orbivox {
@@ -283,6 +285,40 @@ TEST_F(ConversationServerTest, ClientsThatNeverReadAreHeldToATotal) {
     EXPECT_TRUE(reader.lines.back().endsWith(QByteArray::number(kTicks - 1)));
     EXPECT_LT(server_->ClientCount(), 13);
     EXPECT_GE(server_->ClientCount(), 1);
+    for (const int fd : deaf) {
+        ::close(fd);
+    }
+}
+
+// In a loop of our own (the stepped clock's), clients dropped with their unsent data are
+// deleted, and the memory is handed back once their buffers are gone, not for each client.
+TEST_F(ConversationServerTest, DroppedClientsAreDeletedInALoopOfOurOwnAndTheirMemoryHandedBack) {
+    server_->SetPendingLimit(256 * 1024);
+    int returned = 0;
+    server_->SetMemoryReturn([&] { ++returned; });
+    const auto passUntil = [](const std::function<bool()>& done) {
+        const QDeadlineTimer deadline(kWaitDeadlineMs);
+        while (!done() && !deadline.hasExpired()) {
+            RunEventPass();
+        }
+        return done();
+    };
+    std::vector<int> deaf;
+    for (int k = 0; k < 8; ++k) {  // 2 MiB unsent when all are dropped
+        deaf.push_back(DeafClient(Path()));
+        ASSERT_GE(deaf.back(), 0);
+    }
+    ASSERT_TRUE(passUntil([&] { return server_->ClientCount() == 8; }));
+    const QString text(16 * 1024, QLatin1Char('x'));
+    ASSERT_TRUE(passUntil([&] {
+        server_->PublishItem(kDataTopic, kDataItem, text);
+        return server_->ClientCount() == 0;
+    }));
+    EXPECT_TRUE(passUntil([&] { return returned > 0; }));
+    for (int pass = 0; pass < 10; ++pass) {
+        RunEventPass();
+    }
+    EXPECT_LE(returned, 2);
     for (const int fd : deaf) {
         ::close(fd);
     }
