@@ -138,9 +138,10 @@ void ConversationServer::PublishItem(const QString& topic, const QString& item,
         const auto found = clients_.constFind(socket);
         if (found != clients_.constEnd() && found->topic == topic &&
             found->advised.contains(item)) {
-            Send(socket, line);
+            Write(socket, line);
         }
     }
+    DropSlowestOverTotal();
 }
 
 void ConversationServer::Accept() {
@@ -261,6 +262,14 @@ void ConversationServer::Handle(QLocalSocket* socket, Client& client, const QByt
 }
 
 bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
+    if (!Write(socket, bytes)) {
+        return false;
+    }
+    DropSlowestOverTotal();
+    return clients_.contains(socket);
+}
+
+bool ConversationServer::Write(QLocalSocket* socket, const QByteArray& bytes) {
     if (socket->bytesToWrite() + bytes.size() > pendingLimit_) {
         Drop(socket);
         return false;
@@ -269,8 +278,7 @@ bool ConversationServer::Send(QLocalSocket* socket, const QByteArray& bytes) {
     // Out at once, as far as the socket takes it without waiting: a client that sends its
     // request and closes its side still gets the answer.
     socket->flush();
-    DropSlowestOverTotal();
-    return clients_.contains(socket);
+    return true;
 }
 
 qint64 ConversationServer::PendingTotal() const {

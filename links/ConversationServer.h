@@ -113,8 +113,11 @@ private:
     void Accept();
     void Read(QLocalSocket* socket);
     void Handle(QLocalSocket* socket, Client& client, const QByteArray& line);
-    // False when the client was dropped for a full buffer.
+    // False when the client was dropped for a full buffer, or as one of the slowest.
     bool Send(QLocalSocket* socket, const QByteArray& bytes);
+    // Send without the check of the total, for a publication to many clients, which checks
+    // it once after the last.
+    bool Write(QLocalSocket* socket, const QByteArray& bytes);
     // Drops the slowest clients while all together have more waiting than the total limit.
     void DropSlowestOverTotal();
     void Drop(QLocalSocket* socket);
