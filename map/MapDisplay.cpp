@@ -59,14 +59,15 @@ bool MapDisplay::ShowZoom(Zoom zoom) {
     return LoadImages();
 }
 
-void MapDisplay::SetPixelRatio(double ratio) {
+bool MapDisplay::SetPixelRatio(double ratio) {
     if (ratio == frame_.pixelRatio) {
-        return;
+        return false;
     }
     frame_.pixelRatio = ratio;
     if (!frame_.light.isNull()) {
         LoadImages();
     }
+    return true;
 }
 
 bool MapDisplay::LoadImages() {

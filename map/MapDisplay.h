@@ -39,8 +39,9 @@ public:
     bool ShowZoom(Zoom zoom);
 
     // The device pixels per logical pixel of the screen the map is shown on: above 1 the
-    // map is drawn sharp (MapFrame). The images are loaded again when it changes.
-    void SetPixelRatio(double ratio);
+    // map is drawn sharp (MapFrame). The images are loaded again when it changes; false
+    // when it did not.
+    bool SetPixelRatio(double ratio);
 
     // A click on the map turns the readout on or off; while stretched it is refused with a
     // message, as the locator under the pointer would be wrong.

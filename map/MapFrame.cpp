@@ -69,9 +69,12 @@ std::pair<QImage, QImage> LoadSharpPair(const QString& folder, QSize wanted, int
 
 }  // namespace
 
+int SharpPixels(const MapFrame& frame, int logical) {
+    return static_cast<int>(std::lround(logical * frame.pixelRatio));
+}
+
 QSize SharpSize(const MapFrame& frame, QSize logical) {
-    return QSize(static_cast<int>(std::lround(logical.width() * frame.pixelRatio)),
-                 static_cast<int>(std::lround(logical.height() * frame.pixelRatio)));
+    return QSize(SharpPixels(frame, logical.width()), SharpPixels(frame, logical.height()));
 }
 
 void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& light,

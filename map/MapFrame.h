@@ -65,7 +65,10 @@ void UseMapImages(MapFrame& frame, const MapViewSwitches& view, const QImage& li
                   const QImage& dark, const QImage& sharpLight = QImage(),
                   const QImage& sharpDark = QImage());
 
-// The map's size times the frame's pixel ratio, rounded.
+// A length or position on the map times the frame's pixel ratio, rounded: the device pixel
+// a logical one begins at. Sizes and the corners of presented pieces all round this way, so
+// pieces that meet on the view meet on the sharp view.
+int SharpPixels(const MapFrame& frame, int logical);
 QSize SharpSize(const MapFrame& frame, QSize logical);
 
 }  // namespace orbivox

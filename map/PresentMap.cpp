@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "map/SharpMap.h"
 #include "orbit/DisplayFormat.h"
@@ -20,13 +19,13 @@ void CopyPart(QImage& to, QPoint at, const QImage& from, QRect source) {
 }
 
 // One piece of the work bitmap into the view, and the same piece of the sharp work bitmap
-// into the sharp view, its corners at the ratio (rounded, so neighbouring pieces still meet).
+// into the sharp view, its corners at the ratio.
 void Copy(MapFrame& frame, QPoint at, QRect source) {
     CopyPart(frame.view, at, frame.work, source);
     if (frame.sharpWork.isNull()) {
         return;
     }
-    const auto sharp = [r = frame.pixelRatio](int v) { return static_cast<int>(std::lround(v * r)); };
+    const auto sharp = [&frame](int v) { return SharpPixels(frame, v); };
     const QRect sharpSource(QPoint(sharp(source.left()), sharp(source.top())),
                             QPoint(sharp(source.right() + 1) - 1, sharp(source.bottom() + 1) - 1));
     // Painting on an image that carries a pixel ratio works in its logical pixels.

@@ -91,8 +91,7 @@ MapPanel::MapPanel(QMainWindow& window, TrackingSession& session, Notifier& noti
     };
     picKarte_->onMove = [this](QPoint at) { ShowReadout(at); };
     picKarte_->onPixelRatio = [this](double ratio) {
-        if (ratio != display_.frame().pixelRatio) {
-            display_.SetPixelRatio(ratio);
+        if (display_.SetPixelRatio(ratio)) {
             Redraw();
         }
     };
