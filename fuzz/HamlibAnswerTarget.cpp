@@ -10,20 +10,19 @@
 namespace orbivox::fuzz {
 
 void FuzzHamlibAnswer(const std::uint8_t* data, std::size_t size) {
-    using HamlibAnswerReader = RigctldAnswerReader;
     const auto [piece, bytes] = SplitPieceSize(data, size, 256);
-    HamlibAnswerReader reader;
+    RigctldAnswerReader reader;
     for (qsizetype at = 0; at < bytes.size() && reader.state() ==
-                                                   HamlibAnswerReader::State::Waiting;
+                                                   RigctldAnswerReader::State::Waiting;
          at += piece) {
         reader.Take(bytes.mid(at, piece));
     }
-    const bool complete = reader.state() == HamlibAnswerReader::State::Complete;
+    const bool complete = reader.state() == RigctldAnswerReader::State::Complete;
     const QString& last = reader.ReportLine();
     if (complete != (last.startsWith(QLatin1String("RPRT")) ||
                      last.startsWith(QLatin1String("ChkVFO:"))) ||
-        (reader.state() == HamlibAnswerReader::State::TooLong &&
-         bytes.size() <= HamlibAnswerReader::kMaxBytes)) {
+        (reader.state() == RigctldAnswerReader::State::TooLong &&
+         bytes.size() <= RigctldAnswerReader::kMaxBytes)) {
         std::abort();
     }
 }

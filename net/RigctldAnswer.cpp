@@ -13,6 +13,13 @@ std::optional<QString> RigctldAnswer::Value(const QString& name) const {
     return std::nullopt;
 }
 
+std::optional<qlonglong> RigctldAnswer::Hertz(const QString& name) const {
+    const std::optional<QString> value = Value(name);
+    bool ok = false;
+    const qlonglong hertz = value ? value->toLongLong(&ok) : 0;
+    return ok ? std::optional(hertz) : std::nullopt;
+}
+
 RigctldAnswerReader::State RigctldAnswerReader::Take(const QByteArray& bytes) {
     if (state_ != State::Waiting) {
         return state_;

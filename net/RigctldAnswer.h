@@ -17,6 +17,8 @@ struct RigctldAnswer {
 
     // The value of a "Name: value" line.
     std::optional<QString> Value(const QString& name) const;
+    // The whole number of hertz of a frequency line ("Frequency", "TX Frequency").
+    std::optional<qlonglong> Hertz(const QString& name) const;
     bool Done() const { return report == 0; }
 };
 

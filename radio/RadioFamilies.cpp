@@ -20,6 +20,11 @@ const QList<const RadioFamilyDescriptor*>& RadioFamilies() {
     return families;
 }
 
+bool ReachedOverNetwork(RadioFamily family) {
+    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
+    return descriptor != nullptr && descriptor->makeNetworkLine != nullptr;
+}
+
 const RadioFamilyDescriptor* FindRadioFamily(RadioFamily family) {
     for (const RadioFamilyDescriptor* descriptor : RadioFamilies()) {
         if (descriptor->family == family) {

@@ -137,6 +137,8 @@ QList<const RadioModel*> CommonModelRecords() {
 const QList<const RadioFamilyDescriptor*>& RadioFamilies();
 // Null for None.
 const RadioFamilyDescriptor* FindRadioFamily(RadioFamily family);
+// A family whose radio is reached over the network (its own line), not on a serial port.
+bool ReachedOverNetwork(RadioFamily family);
 
 // A family's model names, for its --model list or the Radio Setup; the record of a name
 // (null: none).

@@ -164,11 +164,6 @@ bool RadioSetup::TakeText(RadioFamily family, RadioSetupItem item, int radio, co
                                              item, text, refusal);
 }
 
-bool RadioSetup::NetworkFamily(RadioFamily family) {
-    const RadioFamilyDescriptor* descriptor = FindRadioFamily(family);
-    return descriptor != nullptr && descriptor->makeNetworkLine != nullptr;
-}
-
 QString RadioSetup::TestRadio1() const {
     const RadioFamilyDescriptor* descriptor = FindRadioFamily(values_.radio1);
     if (descriptor == nullptr || descriptor->testNetworkLine == nullptr) {
@@ -314,7 +309,7 @@ void RadioSetup::SetDevice(int port, const QString& device) {
 }
 
 bool RadioSetup::Store() {
-    if (NetworkFamily(values_.radio1)) {
+    if (ReachedOverNetwork(values_.radio1)) {
         values_.port = 0;  // reached over the network: no serial port to open
     }
     const RadioSetupValues& v = values_;

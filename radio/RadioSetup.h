@@ -65,8 +65,6 @@ public:
     static bool FreeText(RadioFamily family, RadioSetupItem item);
     bool TakeText(RadioFamily family, RadioSetupItem item, int radio, const QString& text,
                   QString* refusal);
-    // A family reached over the network: no COM port, baud rate or lines; Store writes port 0.
-    static bool NetworkFamily(RadioFamily family);
     // "Test": radio 1's network line asked for the frequency; what to show.
     QString TestRadio1() const;
 

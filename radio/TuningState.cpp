@@ -14,15 +14,14 @@ void NoteReply(TuningState& tuning, bool understood) {
 }
 
 void CompareUplinkAnswer(TuningState& tuning, const SelectedTransponder& transponder,
-                         const QString& text, double answerKHz, double sentKHz,
-                         bool receiveDialMoved) {
+                         const QString& text, double answerKHz, double sentKHz) {
     if (text == tuning.lastSentUplinkText) {
         return;
     }
     tuning.dialMoved = true;
     tuning.lastSentUplinkText = text;
     const double fU = transponder.uplinkKHz;
-    if (!receiveDialMoved && sentKHz != 0 && fU - 50000 < answerKHz && answerKHz < fU + 50000) {
+    if (sentKHz != 0 && fU - 50000 < answerKHz && answerKHz < fU + 50000) {
         tuning.uplinkCalibration[tuning.workingSetIndex] =
             tuning.CalibrationHz() + (answerKHz - sentKHz) * 1000;
         tuning.lastSentTarget = 0;

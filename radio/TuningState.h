@@ -64,11 +64,11 @@ void NoteReply(TuningState& tuning, bool understood);
 
 // A readback of the satellite transmit dial (`text`, `answerKHz`) against the last sent
 // uplink (`sentKHz`, 0 for none yet): the same text is nothing; otherwise nothing is sent
-// this tick, the answer is remembered, and a turn of that dial (the receive dial unmoved,
-// within fU +- 50000 kHz) goes into the working satellite's uplink calibration.
+// this tick, the answer is remembered, and a turn of that dial (within fU +- 50000 kHz)
+// goes into the working satellite's uplink calibration. Families read the transmit dial only
+// when the receive dial showed what was sent, so a turn here is the transmit dial's own.
 void CompareUplinkAnswer(TuningState& tuning, const SelectedTransponder& transponder,
-                         const QString& text, double answerKHz, double sentKHz,
-                         bool receiveDialMoved);
+                         const QString& text, double answerKHz, double sentKHz);
 
 // A downlink went out as `text`, which stands for `kHz`.
 void NoteSentDownlink(TuningState& tuning, const QString& text, double kHz);

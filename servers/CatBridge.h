@@ -28,7 +28,7 @@ namespace orbivox::servers {
 enum class CatStyle { Split, SubVfo };
 
 struct CatSettings {
-    HamlibAddress address{QStringLiteral("127.0.0.1"), 4532};
+    DaemonAddress address{QStringLiteral("127.0.0.1"), 4532};
     CatStyle style = CatStyle::Split;
 };
 

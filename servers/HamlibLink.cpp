@@ -3,7 +3,6 @@
 
 #include <QDeadlineTimer>
 
-#include "net/DaemonAddress.h"
 
 namespace orbivox::servers {
 namespace {
@@ -14,16 +13,16 @@ constexpr int kHoldOffMs = 5000;
 
 }  // namespace
 
-HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log) {
+DaemonAddress ReadHamlibAddress(const QString& path, DaemonAddress defaults, ServerLog& log) {
     QString problem;
-    const DaemonAddress address = ReadDaemonAddress(path, {defaults.host, defaults.port}, &problem);
+    DaemonAddress address = ReadDaemonAddress(path, std::move(defaults), &problem);
     if (!problem.isEmpty()) {
         log.Line(problem);
     }
-    return {address.host, static_cast<quint16>(address.port)};
+    return address;
 }
 
-HamlibLink::HamlibLink(QString daemon, HamlibAddress address, ServerLog& log)
+HamlibLink::HamlibLink(QString daemon, DaemonAddress address, ServerLog& log)
     : daemon_(std::move(daemon)), address_(std::move(address)), log_(log) {
     log_.Line(QStringLiteral("%1 at %2:%3").arg(daemon_, address_.host).arg(address_.port));
 }
@@ -61,7 +60,7 @@ bool HamlibLink::Send(const QString& command) {
         case Outcome::TooLong:
             log_.Line(QStringLiteral("the answer from %1 to %2 ran past %3 bytes without \"RPRT\"")
                           .arg(daemon_, command)
-                          .arg(HamlibAnswerReader::kMaxBytes));
+                          .arg(RigctldAnswerReader::kMaxBytes));
             HoldOff();
             return false;
         case Outcome::Answered:
@@ -99,7 +98,7 @@ HamlibLink::Outcome HamlibLink::Attempt(const QString& command, QString& answer)
 
 bool HamlibLink::Connect() {
     socket_.abort();
-    socket_.connectToHost(address_.host, address_.port);
+    socket_.connectToHost(address_.host, static_cast<quint16>(address_.port));
     if (!socket_.waitForConnected(kConnectWaitMs)) {
         log_.Line(QStringLiteral("cannot reach %1: %2").arg(daemon_, socket_.errorString()));
         const bool timedOut = socket_.error() == QAbstractSocket::SocketTimeoutError;
@@ -133,16 +132,16 @@ bool HamlibLink::HoldingOff() const {
 // The "RPRT n" line that ends every answer (extended answers have lines before it), within
 // one deadline for the whole answer.
 HamlibLink::Outcome HamlibLink::ReadAnswer(QString& answer) {
-    HamlibAnswerReader reader;
+    RigctldAnswerReader reader;
     const QDeadlineTimer deadline(kAnswerWaitMs);
     while (true) {
         switch (reader.Take(socket_.readAll())) {
-            case HamlibAnswerReader::State::Complete:
+            case RigctldAnswerReader::State::Complete:
                 answer = reader.ReportLine();
                 return Outcome::Answered;
-            case HamlibAnswerReader::State::TooLong:
+            case RigctldAnswerReader::State::TooLong:
                 return Outcome::TooLong;
-            case HamlibAnswerReader::State::Waiting:
+            case RigctldAnswerReader::State::Waiting:
                 break;
         }
         if (!socket_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {

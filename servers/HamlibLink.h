@@ -9,27 +9,20 @@
 #include <QTcpSocket>
 #include <functional>
 
+#include "net/DaemonAddress.h"
 #include "net/RigctldAnswer.h"
 #include "servers/RotorServerFrame.h"
 
 namespace orbivox::servers {
 
-struct HamlibAddress {
-    QString host;
-    quint16 port = 0;
-};
-
 // A daemon's address from lines 1 (host) and 2 (port) of its settings file. A missing
 // file gives `defaults`; a bad line is logged and its default kept.
-HamlibAddress ReadHamlibAddress(const QString& path, HamlibAddress defaults, ServerLog& log);
-
-// The daemons' answer reader, shared with the Hamlib radio family.
-using HamlibAnswerReader = RigctldAnswerReader;
+DaemonAddress ReadHamlibAddress(const QString& path, DaemonAddress defaults, ServerLog& log);
 
 class HamlibLink {
 public:
     // `daemon` names it in the log ("rigctld").
-    HamlibLink(QString daemon, HamlibAddress address, ServerLog& log);
+    HamlibLink(QString daemon, DaemonAddress address, ServerLog& log);
 
     // Sends one command line. True when the daemon answered "RPRT 0"; a refusal, no answer
     // or no daemon is logged and gives false. A connection that broke since the last
@@ -60,7 +53,7 @@ private:
     bool HoldingOff() const;
 
     QString daemon_;
-    HamlibAddress address_;
+    DaemonAddress address_;
     ServerLog& log_;
     QTcpSocket socket_;
     bool connecting_ = false;

@@ -3,7 +3,7 @@
 
 namespace orbivox::servers {
 
-RotctldDriver::RotctldDriver(HamlibAddress address, ServerLog& log)
+RotctldDriver::RotctldDriver(DaemonAddress address, ServerLog& log)
     : link_(QStringLiteral("rotctld"), std::move(address), log) {}
 
 void RotctldDriver::Move(const SetPoint& point) {

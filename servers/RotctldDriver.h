@@ -12,7 +12,7 @@ namespace orbivox::servers {
 
 class RotctldDriver : public RotorDriver {
 public:
-    RotctldDriver(HamlibAddress address, ServerLog& log);
+    RotctldDriver(DaemonAddress address, ServerLog& log);
     void Move(const SetPoint& point) override;
 
 private:

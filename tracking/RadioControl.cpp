@@ -178,7 +178,7 @@ void RadioControl::OpenPorts() {
     // A family reached over the network has no port number: its line instead (not in a
     // second copy, which leaves the radio to the first).
     const RadioFamilyDescriptor* family1 = FindRadioFamily(s.radio1Family);
-    const bool networkFamily = family1 != nullptr && family1->makeNetworkLine != nullptr;
+    const bool networkFamily = ReachedOverNetwork(s.radio1Family);
     radio1Number_ = networkFamily ? 0
                                   : open(radio1_, session_.radio1Port(), 1, s.radio1Family,
                                          lines.rtsRadio1, lines.dtrRadio1);

@@ -15,6 +15,13 @@
 #include "radio/hamlib/HamlibModels.h"
 
 namespace orbivox {
+
+std::optional<RigctldAnswer> AskRigctld(CatLink& link, const QString& line, int leastWaitMs) {
+    link.ClearInput();
+    link.Send((line + '\n').toLatin1());
+    return ReadRigctldAnswer(link.AwaitAnswer(RigctldAnswerEnded, leastWaitMs));
+}
+
 namespace {
 
 QString Hertz(double kHz) {
@@ -78,23 +85,20 @@ public:
         t.dialMoved = true;
         const std::optional<RigctldAnswer> answer =
             Ask(c.link, "f", subBand_ ? QStringLiteral("Main") : QString(), {});
-        const std::optional<QString> frequency =
-            answer ? answer->Value(QStringLiteral("Frequency")) : std::nullopt;
-        bool ok = false;
-        const qlonglong hertz = frequency ? frequency->toLongLong(&ok) : 0;
-        NoteReply(t, ok);
-        if (!ok) {
+        const std::optional<qlonglong> hertz =
+            answer ? answer->Hertz(QStringLiteral("Frequency")) : std::nullopt;
+        NoteReply(t, hertz.has_value());
+        if (!hertz) {
             return;  // no answer, or none that reads: nothing is sent this tick
         }
         if (!t.vfoMode) {
             t.dialMoved = false;
             return;
         }
-        const bool moved = QString::number(hertz) != t.lastSentDownlinkText;
-        CompareDialAnswer(t, c.transponder, QString::number(hertz), hertz / 1000.0,
+        CompareDialAnswer(t, c.transponder, QString::number(*hertz), *hertz / 1000.0,
                           {DialSubtractsReceiveCorrection(), Model().tuningStepHz});
         if (!t.dialMoved && c.transponder.uplinkKHz != 0 && c.uplinkEnabled && !c.secondRadio) {
-            ReadUplink(c, moved);
+            ReadUplink(c);
         }
     }
 
@@ -161,8 +165,9 @@ public:
 private:
     // One command ("F" with its arguments), with the VFO rigctld wants when it asked for
     // one ("currVFO" unless `vfo` names the band); the answer, or nothing without one.
+    // A refusal is logged unless `logRefusal` is false (an optional command notes its own).
     std::optional<RigctldAnswer> Ask(CatLink& link, const QString& command, QString vfo,
-                                     const QString& arguments) {
+                                     const QString& arguments, bool logRefusal = true) {
         if (!vfoChecked_ && !CheckVfo(link)) {
             return std::nullopt;
         }
@@ -180,7 +185,7 @@ private:
             line += ' ' + arguments;
         }
         std::optional<RigctldAnswer> answer = Exchange(link, line);
-        if (answer && !answer->Done() && !optionalRefusal_) {
+        if (answer && !answer->Done() && logRefusal) {
             qInfo().noquote()
                 << QStringLiteral("rigctld refused \"%1\" (RPRT %2)").arg(line.mid(1)).arg(answer->report);
         }
@@ -196,9 +201,7 @@ private:
         if (unavailable_.contains(key)) {
             return std::nullopt;
         }
-        optionalRefusal_ = true;
-        std::optional<RigctldAnswer> answer = Ask(link, command, QString(), arguments);
-        optionalRefusal_ = false;
+        std::optional<RigctldAnswer> answer = Ask(link, command, QString(), arguments, false);
         if (answer && !answer->Done()) {
             unavailable_.insert(key);
             qInfo().noquote() << QStringLiteral("rigctld: \"%1\" is not available here (RPRT %2); "
@@ -227,10 +230,7 @@ private:
     // A line out, its answer back. No answer: rigctld is not there (any more); the next
     // command checks the VFO question again on the new connection.
     std::optional<RigctldAnswer> Exchange(CatLink& link, const QString& line) {
-        link.ClearInput();
-        link.Send((line + '\n').toLatin1());
-        const std::optional<RigctldAnswer> answer =
-            ReadRigctldAnswer(link.AwaitAnswer(RigctldAnswerEnded, kRigctldLeastWaitMs));
+        const std::optional<RigctldAnswer> answer = AskRigctld(link, line, kRigctldLeastWaitMs);
         if (!answer) {
             vfoChecked_ = false;
             resume_ = true;
@@ -240,25 +240,22 @@ private:
 
     // The transmit VFO ("i", or the sub band's "f"): a turn of it goes into the uplink
     // calibration, as on the serial satellite radios.
-    void ReadUplink(RadioContext& c, bool receiveDialMoved) {
+    void ReadUplink(RadioContext& c) {
         TuningState& t = c.tuning;
         const std::optional<RigctldAnswer> answer =
             subBand_ ? Ask(c.link, "f", QStringLiteral("Sub"), {}) : Ask(c.link, "i", {}, {});
-        const std::optional<QString> frequency = answer ? answer->Value(
-                                                              subBand_ ? QStringLiteral("Frequency")
-                                                                       : QStringLiteral("TX Frequency"))
-                                                        : std::nullopt;
-        bool ok = false;
-        const qlonglong hertz = frequency ? frequency->toLongLong(&ok) : 0;
-        NoteReply(t, ok);
-        if (!ok) {
+        const std::optional<qlonglong> hertz =
+            answer ? answer->Hertz(subBand_ ? QStringLiteral("Frequency")
+                                            : QStringLiteral("TX Frequency"))
+                   : std::nullopt;
+        NoteReply(t, hertz.has_value());
+        if (!hertz) {
             t.dialMoved = true;  // no send without an answer
             return;
         }
         const double sentKHz =
             t.lastSentUplinkText.isEmpty() ? 0 : t.lastSentUplinkText.toDouble() / 1000.0;
-        CompareUplinkAnswer(t, c.transponder, QString::number(hertz), hertz / 1000.0, sentKHz,
-                            receiveDialMoved);
+        CompareUplinkAnswer(t, c.transponder, QString::number(*hertz), *hertz / 1000.0, sentKHz);
     }
 
     void SendMode(CatLink& link, const QString& mode, bool uplink) {
@@ -277,7 +274,6 @@ private:
     bool satelliteOption_ = false;
     bool vfoChecked_ = false;
     bool vfoArguments_ = false;
-    bool optionalRefusal_ = false;
     bool resume_ = false;  // an exchange went unanswered: CAT on and modes again
     QString selectedVfo_;
     QSet<QString> unavailable_;

@@ -69,24 +69,20 @@ QString TestLine(const RadioFiles& files) {
         return QStringLiteral("No connection to %1: %2").arg(where, reason);
     }
     CatLink link(&line, 0);
-    auto ask = [&link](const QByteArray& command) {
-        link.Send(command);
-        return ReadRigctldAnswer(link.AwaitAnswer(RigctldAnswerEnded, kTestWaitMs));
-    };
-    const auto check = ask("+\\chk_vfo\n");
+    const auto check = AskRigctld(link, QStringLiteral("+\\chk_vfo"), kTestWaitMs);
     const bool vfoArguments = check && check->Value(QStringLiteral("ChkVFO")) == QStringLiteral("1");
-    const auto answer = ask(vfoArguments ? "+f currVFO\n" : "+f\n");
-    const auto frequency = answer ? answer->Value(QStringLiteral("Frequency")) : std::nullopt;
-    bool ok = false;
-    const double hertz = frequency ? frequency->toDouble(&ok) : 0;
-    if (!ok) {
+    const auto answer =
+        AskRigctld(link, vfoArguments ? QStringLiteral("+f currVFO") : QStringLiteral("+f"), kTestWaitMs);
+    const std::optional<qlonglong> hertz =
+        answer ? answer->Hertz(QStringLiteral("Frequency")) : std::nullopt;
+    if (!hertz) {
         return answer ? QStringLiteral("%1 answered without a frequency (RPRT %2)")
                             .arg(where)
                             .arg(answer->report)
                       : QStringLiteral("No answer from %1").arg(where);
     }
     return QStringLiteral("%1: the radio stands on %2 MHz")
-        .arg(where, QString::number(hertz / 1e6, 'f', 6));
+        .arg(where, QString::number(*hertz / 1e6, 'f', 6));
 }
 
 std::unique_ptr<CatPort> NetworkLine(const RadioFiles& files) {

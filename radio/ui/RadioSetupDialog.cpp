@@ -37,7 +37,7 @@ QList<RadioFamily> FamilyButtons(int radio) {
     }
     for (const RadioFamilyDescriptor* family : families) {
         // A family reached over the network is radio 1's only.
-        if (radio == 1 || !RadioSetup::NetworkFamily(family->family)) {
+        if (radio == 1 || !ReachedOverNetwork(family->family)) {
             buttons << family->family;
         }
     }
@@ -360,7 +360,8 @@ void TSatSetupRad::Present() {
 }
 
 void TSatSetupRad::ShowNetworkFamily() {
-    const bool network = RadioSetup::NetworkFamily(setup_.Values().radio1);
+    // A family reached over the network: no COM port, baud rate or lines; Store writes port 0.
+    const bool network = ReachedOverNetwork(setup_.Values().radio1);
     cmdTest_->setVisible(network);
     for (QWidget* serial : std::initializer_list<QWidget*>{chkRts_, chkDtr_, radio_[0].device}) {
         serial->setEnabled(!network);

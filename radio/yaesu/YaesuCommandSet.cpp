@@ -163,7 +163,7 @@ public:
         CompareDialAnswer(t, c.transponder, text, YaesuTextKHz(text),
                           {DialSubtractsReceiveCorrection(), model_.radio.tuningStepHz});
         if (!t.dialMoved && model_.radio.uplinkReadback && !c.secondRadio) {
-            ReadSatelliteTransmit(c, moved);
+            ReadSatelliteTransmit(c);
         }
     }
 
@@ -413,7 +413,7 @@ private:
     }
 
     // The satellite transmit dial (a model with its readback): a turn there goes into the uplink calibration.
-    void ReadSatelliteTransmit(RadioContext& c, bool receiveDialMoved) {
+    void ReadSatelliteTransmit(RadioContext& c) {
         TuningState& t = c.tuning;
         if (!t.vfoMode) {
             return;
@@ -430,7 +430,7 @@ private:
         const QString text = YaesuAnswerText(answer);
         const double sentKHz =
             t.lastSentUplinkText.isEmpty() ? 0 : YaesuTextKHz(t.lastSentUplinkText);
-        CompareUplinkAnswer(t, c.transponder, text, YaesuTextKHz(text), sentKHz, receiveDialMoved);
+        CompareUplinkAnswer(t, c.transponder, text, YaesuTextKHz(text), sentKHz);
     }
 
     const YaesuModel& model_;

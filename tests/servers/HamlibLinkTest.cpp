@@ -103,15 +103,15 @@ TEST(HamlibLink, AnAnswerThatNeverEndsIsGivenUpAndTheConnectionDropped) {
 // The reader itself, fed in pieces: an answer ends at its "RPRT" line whatever came before,
 // and more than the cap without one is given up.
 TEST(HamlibAnswerReader, EndsAtRprtOrGivesUpPastTheCap) {
-    using State = HamlibAnswerReader::State;
-    HamlibAnswerReader extended;
+    using State = RigctldAnswerReader::State;
+    RigctldAnswerReader extended;
     EXPECT_EQ(extended.Take("get_pos:\nAzimuth: 10\nElev"), State::Waiting);
     EXPECT_EQ(extended.Take("ation: 20\nRP"), State::Waiting);
     EXPECT_EQ(extended.Take("RT 0\nstale"), State::Complete);
     EXPECT_EQ(extended.ReportLine(), "RPRT 0");
 
-    HamlibAnswerReader endless;
-    EXPECT_EQ(endless.Take(QByteArray(HamlibAnswerReader::kMaxBytes, 'x')), State::Waiting);
+    RigctldAnswerReader endless;
+    EXPECT_EQ(endless.Take(QByteArray(RigctldAnswerReader::kMaxBytes, 'x')), State::Waiting);
     EXPECT_EQ(endless.Take("\nRPRT 0\n"), State::TooLong);
 }
 
