@@ -10,6 +10,8 @@
 
 #include "catalogue/ElementFileReader.h"
 #include "orbit/CatalogueNumber.h"
+#include "orbit/ElementReaders.h"
+#include "orbit/ElementLineTests.h"
 
 namespace orbivox {
 namespace {
@@ -18,12 +20,6 @@ constexpr size_t kLineLength = 69;
 constexpr size_t kMaxTitleLength = 80;
 
 using Lines = std::vector<std::string>;
-
-std::string WithoutTrailingBlanks(std::string line) {
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
-        line.pop_back();
-    return line;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -171,7 +167,7 @@ std::optional<QString> TwoLineProblem(const Lines& lines) {
     std::string catalogue;
     size_t last = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string line = WithoutTrailingBlanks(lines[i]);
+        const std::string line = orbit::TrimRight(lines[i]);
         if (line.empty())
             continue;
         last = i;
@@ -205,10 +201,6 @@ std::optional<QString> TwoLineProblem(const Lines& lines) {
     return std::nullopt;
 }
 
-// The label endings of a verbose set's nine values, in their order.
-constexpr std::array<std::string_view, 9> kVerboseLabels = {
-    "time:", "nation:", "node:", "city:", "igee:", "maly:", "motion:", "rate:", "rev:"};
-
 // The first word after the label: "46.7916 deg" holds 46.7916.
 bool VerboseValueReads(std::string_view rest) {
     while (!rest.empty() && rest.front() == ' ')
@@ -229,7 +221,7 @@ bool VerboseValueReads(std::string_view rest) {
 
 QString LabelText(size_t label) {
     return QStringLiteral("\"%1\"").arg(
-        QLatin1String(kVerboseLabels[label].data(), kVerboseLabels[label].size()));
+        QLatin1String(orbit::kVerboseLabelEndings[label].data(), orbit::kVerboseLabelEndings[label].size()));
 }
 
 bool IsSatelliteLine(const std::string& line) {
@@ -242,12 +234,12 @@ std::optional<QString> VerboseProblem(const Lines& lines) {
     size_t label = 0;  // the value looked for next in the current set
     size_t last = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string line = WithoutTrailingBlanks(lines[i]);
+        const std::string line = orbit::TrimRight(lines[i]);
         if (line.empty())
             continue;
         last = i;
         if (IsSatelliteLine(line)) {
-            if (inSet && label < kVerboseLabels.size())
+            if (inSet && label < orbit::kVerboseLabelEndings.size())
                 return LineProblem(i, QStringLiteral("new set yet"),
                                    QStringLiteral("the set before lacks its %1 value")
                                        .arg(LabelText(label)));
@@ -261,17 +253,17 @@ std::optional<QString> VerboseProblem(const Lines& lines) {
         if (line.find(':') == std::string::npos)
             return LineProblem(i, QStringLiteral("part of a set"),
                                QStringLiteral("it is no labelled line"));
-        if (label == kVerboseLabels.size())
+        if (label == orbit::kVerboseLabelEndings.size())
             continue;
-        const size_t at = line.find(kVerboseLabels[label]);
+        const size_t at = line.find(orbit::kVerboseLabelEndings[label]);
         if (at == std::string::npos)
             continue;
-        if (!VerboseValueReads(std::string_view(line).substr(at + kVerboseLabels[label].size())))
+        if (!VerboseValueReads(std::string_view(line).substr(at + orbit::kVerboseLabelEndings[label].size())))
             return LineProblem(i, QStringLiteral("value of a set"),
                                QStringLiteral("its %1 value is no number").arg(LabelText(label)));
         ++label;
     }
-    if (inSet && label < kVerboseLabels.size())
+    if (inSet && label < orbit::kVerboseLabelEndings.size())
         return CutOff(last, LabelText(label) + QStringLiteral(" value"));
     return std::nullopt;
 }
@@ -289,9 +281,7 @@ std::optional<QString> DownloadBodyProblem(std::string_view body) {
         return read.count > 0 ? std::nullopt
                               : std::optional<QString>(QStringLiteral("its OMM records give no set "
                                                                       "this program computes"));
-    if (body.substr(0, 3) == "\xEF\xBB\xBF")
-        body.remove_prefix(3);
-    const Lines lines = orbit::SplitLines(body);
+    const Lines lines = orbit::SplitLines(orbit::WithoutByteOrderMark(body));
     if (read.format == orbit::ElementFormat::TwoLine)
         return TwoLineProblem(lines);
     if (const auto problem = VerboseProblem(lines))

@@ -9,13 +9,10 @@
 
 #include "catalogue/DestinationName.h"
 #include "catalogue/DownloadCheck.h"
+#include "settings/Folders.h"
 
 namespace orbivox {
 namespace {
-
-QString WithSlash(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 QString MessageFor(DownloadOutcome outcome) {
     switch (outcome) {

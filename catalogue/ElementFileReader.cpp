@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "orbit/ElementLineTests.h"
 #include "orbit/OmmRecords.h"
 
 namespace orbivox {
@@ -20,8 +21,7 @@ namespace {
 enum class Kind { Lines, Csv, Xml, Json };
 
 Kind KindOf(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    text = orbit::WithoutByteOrderMark(text);
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first != std::string_view::npos) {
         if (text[first] == '<')

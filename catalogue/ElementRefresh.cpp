@@ -5,14 +5,14 @@
 #include <QFileInfo>
 
 #include "catalogue/DownloadAddresses.h"
+#include "settings/Folders.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
 
 ElementRefresh::ElementRefresh(QString mainDataFolder, HttpOptions options, QObject* parent)
     : QObject(parent),
-      mainDataFolder_(mainDataFolder.endsWith(QLatin1Char('/')) ? mainDataFolder
-                                                                : mainDataFolder + QLatin1Char('/')),
+      mainDataFolder_(WithSlash(mainDataFolder)),
       download_(mainDataFolder_, std::move(options)) {
     connect(&download_, &ElementDownload::progress, this, &ElementRefresh::progress);
     connect(&download_, &ElementDownload::finished, this, [this](const DownloadReport& report) {

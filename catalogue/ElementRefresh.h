@@ -34,7 +34,6 @@ public:
     Decision Check(const QString& elementFile, double days, double julianDate,
                    const QDateTime& now);
     bool busy() const { return download_.busy(); }
-    void Cancel() { download_.Cancel(); }
 
 signals:
     void progress(qint64 received, qint64 total);

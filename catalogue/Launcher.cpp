@@ -6,17 +6,14 @@
 #include <algorithm>
 
 #include "catalogue/LauncherLists.h"
+#include "settings/Folders.h"
 
 namespace orbivox {
 
 namespace {
 
-QString WithSeparator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 bool Inside(const QString& path, const QString& folder) {
-    return !folder.isEmpty() && path.startsWith(WithSeparator(folder));
+    return !folder.isEmpty() && path.startsWith(WithSlash(folder));
 }
 
 }  // namespace
@@ -44,11 +41,11 @@ std::optional<AuxiliaryFile> ResolveAuxiliaryFile(const QString& entry,
             return std::nullopt;
         }
     }
-    return AuxiliaryFile{WithSeparator(folder), entry, path};
+    return AuxiliaryFile{WithSlash(folder), entry, path};
 }
 
 QString DocumentPath(HelpDocument document, const QString& programFolder) {
-    const QString folder = WithSeparator(programFolder);
+    const QString folder = WithSlash(programFolder);
     switch (document) {
         case HelpDocument::Readme:
             return folder + QStringLiteral("Readme.txt");
@@ -120,7 +117,7 @@ void Launcher::StartProgram(int k) {
     QString program = programs_[k];
     program.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!program.isEmpty() && QDir::isRelativePath(program)) {
-        program = WithSeparator(folders_.programFolder) + program;
+        program = WithSlash(folders_.programFolder) + program;
     }
     if (!shell_.StartProgram(program, folders_.programFolder)) {
         notifier_.Warning(QStringLiteral("The program ") + programs_[k] +

@@ -17,13 +17,6 @@ void Note(PassPoint& best, double t, const LookSample& sample) {
         best = {t, sample.azimuth, sample.elevation};
 }
 
-// The true top within a coarse step of the best point seen, not before `earliest`.
-double TopNear(const LookAtFunction& lookAt, const PassPoint& best, double coarse,
-               double earliest) {
-    return HighestPoint(lookAt, std::max(earliest, best.time - coarse), best.time + coarse, best)
-        .elevation;
-}
-
 }  // namespace
 
 CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, double semiMajorAxis,
@@ -65,7 +58,7 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
                 } while (sample.elevation >= prev && t <= limit);
                 s *= 5.0;
                 culminationPending = false;
-                best.elevation = TopNear(lookAt, best, coarse, now);
+                best.elevation = TopNear(lookAt, best, coarse, now).elevation;
             } else if (Crossed(prev, sample.elevation, minElevation)) {
                 t = kept;
                 s *= kStepFactor;
@@ -124,7 +117,7 @@ CountdownEntry ComputeCountdownEntry(double now, double meanMotionRevPerDay, dou
         t = kept;
         s *= kStepFactor;
         if (++refinements == kRefinements) {
-            best.elevation = TopNear(lookAt, best, coarse, rise);
+            best.elevation = TopNear(lookAt, best, coarse, rise).elevation;
             break;
         }
     }

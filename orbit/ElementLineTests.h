@@ -22,6 +22,13 @@ inline std::string TrimRight(std::string_view s) {
     return std::string(s);
 }
 
+// A UTF-8 byte-order mark before the text is no part of it.
+inline std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (StartsWith(text, "\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    return text;
+}
+
 inline std::string Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);

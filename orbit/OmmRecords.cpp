@@ -210,12 +210,6 @@ std::vector<std::string> SplitCsvLine(std::string_view line) {
     return fields;
 }
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
-    if (StartsWith(text, "\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    return text;
-}
-
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -327,16 +321,6 @@ void OmmSetCollector::StoreInto(SetTable& table) {
     table.SetCount(count);
     result_.count = count;
     ConvertAllSets(table, options_.conversion);
-}
-
-void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
-                    const ElementReadOptions& options, ElementReadResult& result) {
-    OmmSetCollector collector(options, result);
-    for (const OmmRecord& record : records) {
-        if (!collector.Add(record))
-            return;
-    }
-    collector.StoreInto(table);
 }
 
 bool LooksLikeOmmCsv(std::string_view text) {

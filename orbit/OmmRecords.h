@@ -53,10 +53,6 @@ private:
     size_t records_ = 0;
 };
 
-// All records through one collector, into the table.
-void ReadOmmRecords(const std::vector<OmmRecord>& records, SetTable& table,
-                    const ElementReadOptions& options, ElementReadResult& result);
-
 // Whether the text starts with an OMM CSV header line.
 bool LooksLikeOmmCsv(std::string_view text);
 

@@ -89,6 +89,10 @@ int StepsSurelyBelowHorizon(const LookSample& sample, const PassRequest& request
     return steps > 100000.0 ? 100000 : static_cast<int>(steps);
 }
 
+namespace {
+
+// The highest point in [from, to], where the elevation climbs to a single top and falls after
+// it; `known` unless a higher one turns up.
 PassPoint HighestPoint(const LookAtFunction& lookAt, double from, double to, PassPoint known) {
     // Golden-section search: each look narrows the bracket to 0.618 of itself. A failing look
     // ends it with what is known.
@@ -121,6 +125,12 @@ PassPoint HighestPoint(const LookAtFunction& lookAt, double from, double to, Pas
         }
     }
     return best;
+}
+
+}  // namespace
+
+PassPoint TopNear(const LookAtFunction& lookAt, PassPoint best, double coarse, double earliest) {
+    return HighestPoint(lookAt, std::max(earliest, best.time - coarse), best.time + coarse, best);
 }
 
 void ResetPass(PassData& pass) {
@@ -215,10 +225,8 @@ void NoteSample(PassData& pass, double t, const LookSample& sample) {
 // step of it, and not before `earliest`.
 void RefineTop(PassData& pass, const PassRequest& request, const LookAtFunction& lookAt,
                double earliest) {
-    const double coarse = CoarseStep(request.semiMajorAxis);
-    const PassPoint top =
-        HighestPoint(lookAt, std::max(earliest, pass.maxTime - coarse), pass.maxTime + coarse,
-                     {pass.maxTime, pass.maxAzimuth, pass.maxElevation});
+    const PassPoint top = TopNear(lookAt, {pass.maxTime, pass.maxAzimuth, pass.maxElevation},
+                                  CoarseStep(request.semiMajorAxis), earliest);
     pass.maxTime = top.time;
     pass.maxAzimuth = top.azimuth;
     pass.maxElevation = top.elevation;

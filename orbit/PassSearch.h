@@ -98,11 +98,11 @@ struct PassPoint {
     double elevation = 0.0;
 };
 
-// The highest point in [from, to], where the elevation climbs to a single top and falls after
-// it (the top of a pass within a search step of its best sample), found to a fraction of a
-// second by golden-section search; `known`, the best point the search saw, unless a higher
-// one turns up. The search's own instants are left alone: this only looks closer at the top.
-PassPoint HighestPoint(const LookAtFunction& lookAt, double from, double to, PassPoint known);
+// The true top of a pass near `best`, the best point a search with step `coarse` saw: the
+// top lies within a step of it, and not before `earliest`. Found to a fraction of a second
+// by golden-section search; `best`, unless a higher point turns up. The search's own
+// instants are left alone: this only looks closer at the top.
+PassPoint TopNear(const LookAtFunction& lookAt, PassPoint best, double coarse, double earliest);
 
 // Clears the searched flags and aosRounded.
 void ResetPass(PassData& pass);

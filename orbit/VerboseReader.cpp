@@ -10,10 +10,6 @@
 namespace orbit {
 namespace {
 
-// Label endings in the order the values follow "Satellite:".
-constexpr std::array<std::string_view, 9> kLabelEndings = {
-    "time:", "nation:", "node:", "city:", "igee:", "maly:", "motion:", "rate:", "rev:"};
-
 constexpr size_t kNameLength = 11;
 
 struct Found {
@@ -56,8 +52,8 @@ void ReadVerboseSets(const std::vector<std::string>& lines, SetTable& table,
         std::array<double, 9> values{};
         size_t at = start->line + 1;
         bool complete = true;
-        for (size_t k = 0; k < kLabelEndings.size(); ++k) {
-            const std::optional<Found> label = FindAfter(lines, at, kLabelEndings[k]);
+        for (size_t k = 0; k < kVerboseLabelEndings.size(); ++k) {
+            const std::optional<Found> label = FindAfter(lines, at, kVerboseLabelEndings[k]);
             if (!label) {
                 complete = false;
                 break;

@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* kConfigFile = "Config.SQF";
 
-QString WithSlash(const QString& path) {
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
-
 QString ProgramFolderOf(const QString& executableFolder) {
     const QString besideExecutable = WithSlash(QDir::cleanPath(executableFolder));
     if (QFileInfo::exists(besideExecutable + QStringLiteral("data"))) {
@@ -123,6 +119,10 @@ QString Folders::ConfigFile(const QString& name) const {
 
 QString Folders::MainFile(const QString& name) const {
     return mainDataFolder + name;
+}
+
+QString WithSlash(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 QString BundledDataFolder(const QString& programFolder) {

@@ -51,6 +51,9 @@ struct Folders {
     QString MainFile(const QString& name) const;
 };
 
+// A folder path that ends in '/', as every folder here is kept and joined.
+QString WithSlash(const QString& folder);
+
 // The bundled default data folder of a program folder.
 QString BundledDataFolder(const QString& programFolder);
 

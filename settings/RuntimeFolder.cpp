@@ -11,12 +11,10 @@
 #include <QProcessEnvironment>
 #include <cerrno>
 
+#include "settings/Folders.h"
+
 namespace orbivox {
 namespace {
-
-QString WithSlash(const QString& path) {
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
 
 QString Refusal(const QString& folder, const QString& why) {
     return QStringLiteral("The runtime folder ") + folder + QStringLiteral(" ") + why +

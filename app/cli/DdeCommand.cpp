@@ -6,6 +6,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/OrbitArguments.h"
 #include "links/ConversationProtocol.h"
+#include "settings/Notifier.h"
 #include "settings/RuntimeFolder.h"
 
 namespace orbivox::cli {
@@ -99,9 +100,7 @@ int RunDde(const Arguments& args, std::ostream& out, std::ostream& err) {
     const QString runtimeFolder = UserRuntimeFolder();
     // Whoever controls the folder could answer in our server's name.
     if (const auto problem = PrivateFolderProblem(runtimeFolder)) {
-        err << "orbivox dde: "
-            << QString(*problem).replace(QLatin1Char('\r'), QLatin1Char('\n')).toStdString()
-            << '\n';
+        err << "orbivox dde: " << DisplayLines(*problem).toStdString() << '\n';
         return 1;
     }
     QLocalSocket socket;

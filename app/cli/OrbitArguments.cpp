@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cmath>
 
-#include <QDateTime>
-
 #include "catalogue/ElementAge.h"
 #include "catalogue/ElementFileReader.h"
 #include "catalogue/SatelliteLookup.h"
@@ -15,8 +13,6 @@
 
 namespace orbivox::cli {
 namespace {
-
-constexpr double kUnixEpochJulianDate = 2440587.5;
 
 std::optional<int> Digits(const std::string& s, size_t from, size_t count) {
     if (from + count > s.size())
@@ -88,8 +84,7 @@ void WarnOfOldElements(const orbit::OrbitEngine& engine, const std::vector<int>&
 }  // namespace
 
 double NowJulianDate() {
-    return kUnixEpochJulianDate +
-           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
+    return orbit::SystemClock().Now().utc + orbit::kDisplayTimeToJulianDate;
 }
 
 std::optional<double> ParseInstant(const std::string& s) {
