@@ -81,7 +81,7 @@ const QMap<QString, Reader>& OutsideReaders() {
         r["RotctldSrv.SQF"] = [](const QString& p) {
             QString problem;
             const DaemonAddress read =
-                ReadDaemonAddress(p, {QStringLiteral("127.0.0.1"), 4533}, &problem);
+                ReadDaemonAddress(p, kRotctldDefaultAddress, &problem);
             if (read.port < 1 || read.port > 65535) {
                 std::abort();
             }

@@ -12,6 +12,9 @@ struct DaemonAddress {
     int port = 0;  // 1..65535
 };
 
+// Where rotctld listens unless its settings file says otherwise: its own default port.
+inline const DaemonAddress kRotctldDefaultAddress{QStringLiteral("127.0.0.1"), 4533};
+
 // A missing file gives `defaults`; an empty line keeps its default; a port line that is no
 // port keeps the default and says so in `problem` (when given).
 DaemonAddress ReadDaemonAddress(const QString& path, DaemonAddress defaults,

@@ -34,6 +34,10 @@ bool IsArsServer(const QString& serverPath) {
     return name == QLatin1String("arswin") || name == QLatin1String("arswin32");
 }
 
+bool IsRotctldServer(const QString& serverPath) {
+    return ServerFileName(serverPath) == QLatin1String("RotctldSrv");
+}
+
 bool IsAbsoluteServerPath(const QString& serverPath) {
     return serverPath.contains(QLatin1Char(':')) || serverPath.startsWith(QLatin1Char('/'));
 }

@@ -44,6 +44,8 @@ QString ServerProgramPath(const QString& serverPath);
 QString ServerFileName(const QString& serverPath);
 // True for the ARS program ("arswin" or "arswin32" in any letter case).
 bool IsArsServer(const QString& serverPath);
+// True for the rotctld server program ("RotctldSrv").
+bool IsRotctldServer(const QString& serverPath);
 // An absolute path: one holding a drive letter ":" or starting with "/".
 bool IsAbsoluteServerPath(const QString& serverPath);
 // A path written for Windows: a drive letter ("C:") or backslashes.

@@ -38,13 +38,6 @@ std::optional<double> WholeNumber(const QString& text) {
 
 }  // namespace
 
-namespace {
-
-// rotctld's own default port.
-const DaemonAddress kRotctldDefault{QStringLiteral("127.0.0.1"), 4533};
-
-}  // namespace
-
 RotorSetup::RotorSetup(const Folders& folders, RotorSettings& positioning, Notifier& notifier)
     : folders_(folders), positioning_(positioning), notifier_(notifier) {}
 
@@ -59,14 +52,12 @@ void RotorSetup::Load(bool rotorServerFlag, const QList<long long>& parallelPort
     rotorServerFlag_ = rotorServerFlag;
     parallelPorts_ = parallelPorts;
     ReadSatIniRows();
-    rotctld_ = ReadDaemonAddress(Config("RotctldSrv.SQF"), kRotctldDefault);
+    rotctld_ = ReadDaemonAddress(Config("RotctldSrv.SQF"), kRotctldDefaultAddress);
 }
 
 bool RotorSetup::RotctldChosen() const {
     const RotorInterfaceEntry* entry = RotorInterfaceAt(entries_, index_);
-    return entry != nullptr &&
-           ServerProgramPath(entry->serverPath).section(QLatin1Char('/'), -1) ==
-               QLatin1String("RotctldSrv");
+    return entry != nullptr && IsRotctldServer(entry->serverPath);
 }
 
 bool RotorSetup::TypeRotctldHost(const QString& text, QString* refusal) {

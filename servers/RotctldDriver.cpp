@@ -15,7 +15,7 @@ void RotctldDriver::Move(const SetPoint& point) {
 std::unique_ptr<RotorDriver> MakeRotctldDriver(const Folders& folders, ServerLog& log) {
     return std::make_unique<RotctldDriver>(
         ReadHamlibAddress(folders.ConfigFile(QStringLiteral("RotctldSrv.SQF")),
-                          {QStringLiteral("127.0.0.1"), 4533}, log),
+                          kRotctldDefaultAddress, log),
         log);
 }
 

@@ -37,7 +37,7 @@ QChar FlagFromWindowSize(WindowSize size) {
 }
 
 QString ElementRefreshLine(bool on, int days) {
-    return (on ? QStringLiteral("+") : QStringLiteral("-")) + QString::number(days);
+    return SqfFlagText(on) + QString::number(days);
 }
 
 void ReadElementRefreshLine(const QString& line, bool& on, int& days) {

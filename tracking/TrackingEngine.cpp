@@ -29,12 +29,16 @@ void TrackingEngine::SetSquintEntries(std::vector<orbit::SquintEntry> entries) {
     view_.SetSquintEntries(std::move(entries));
 }
 
-void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workingSlot) {
+void TrackingEngine::LoadSets(const std::vector<int>& setIndices) {
     view_.SetSelection(setIndices);
     for (int k = 0; k < SelectedCount(); ++k) {
         view_.PrepareSquint(k);
     }
     repaintAll_ = true;
+}
+
+void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workingSlot) {
+    LoadSets(setIndices);
     workingSlot_ = -1;
     if (SelectedCount() > 0) {
         ApplyWorkingChange(std::clamp(workingSlot, 0, SelectedCount() - 1));
@@ -42,11 +46,7 @@ void TrackingEngine::SetSelection(const std::vector<int>& setIndices, int workin
 }
 
 void TrackingEngine::RefreshSets(const std::vector<int>& setIndices) {
-    view_.SetSelection(setIndices);
-    for (int k = 0; k < SelectedCount(); ++k) {
-        view_.PrepareSquint(k);
-    }
-    repaintAll_ = true;
+    LoadSets(setIndices);
     RequestMapRefresh();
 }
 

@@ -125,6 +125,8 @@ public:
     void RequestMapRefresh() { mapRefreshCounter_ = 0; }
 
 private:
+    // The selected sets into the view, their squint prepared, the list repainted whole.
+    void LoadSets(const std::vector<int>& setIndices);
     // One selected satellite's part of a tick: its set, the evaluation, the elevation and
     // letter colour of the tick before.
     struct SlotTick {

@@ -33,6 +33,7 @@ struct TrackingHooks {
     std::function<void()> automaticChange;
 
     // Back to real time from Preview or MA: the countdown computed for the preview instant
+    // is computed again for now.
     std::function<void()> returnedToRealTime;
 
     // ApplyWorkingChange

@@ -87,17 +87,12 @@ ElementPartOutcome TrackingSession::LoadElements() {
 void TrackingSession::ApplySelection(const SelectionState& state) {
     selection_ = state;
     selection_.selected.clear();
-    orbit::OrbitEngine& orbit = engine_->Orbit();
     elementNote_.clear();
     if (QFileInfo::exists(selection_.sourceFile)) {
-        const orbit::ElementReadResult read =
-            ReadElementFileByContent(selection_.sourceFile.toStdString(), orbit);
+        const orbit::ElementReadResult read = ReadAndMatch();
         if (read.pastLimit) {
             elementNote_ = QString::fromStdString(
                 orbit::PastLimitNote(selection_.sourceFile.toStdString(), read));
-        }
-        if (read.format != orbit::ElementFormat::None) {
-            selection_.selected = MatchSelection(selection_.members, read.names);
         }
     }
     const int count = selection_.SelectedCount();
@@ -108,15 +103,21 @@ void TrackingSession::ApplySelection(const SelectionState& state) {
     engine_->RequestMapRefresh();
 }
 
+orbit::ElementReadResult TrackingSession::ReadAndMatch() {
+    const orbit::ElementReadResult read =
+        ReadElementFileByContent(selection_.sourceFile.toStdString(), engine_->Orbit());
+    if (read.format != orbit::ElementFormat::None) {
+        selection_.selected = MatchSelection(selection_.members, read.names);
+    }
+    return read;
+}
+
 bool TrackingSession::ReloadElements() {
     orbit::OrbitEngine& orbit = engine_->Orbit();
     const std::string working = engine_->WorkingSetIndex() > 0 ? engine_->WorkingName() : "";
-    const orbit::ElementReadResult read =
-        ReadElementFileByContent(selection_.sourceFile.toStdString(), orbit);
-    if (read.format == orbit::ElementFormat::None) {
+    if (ReadAndMatch().format == orbit::ElementFormat::None) {
         return false;
     }
-    selection_.selected = MatchSelection(selection_.members, read.names);
     const int oldSlot = selection_.workingSlot;
     selection_.workingSlot = selection_.SelectedCount() > 0 ? 0 : -1;
     for (int slot = 0; slot < selection_.SelectedCount(); ++slot) {

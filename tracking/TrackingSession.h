@@ -80,6 +80,9 @@ public:
     int radio1Port() const { return secondInstance_ ? 0 : settings_.station.radio1Port; }
 
 private:
+    // The source file read into the orbit engine and, when it holds sets, the group's members
+    // matched to them.
+    orbit::ElementReadResult ReadAndMatch();
     const orbit::Clock& clock_;
     Folders folders_;
     DivOptions divOptions_;

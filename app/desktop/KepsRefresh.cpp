@@ -3,6 +3,8 @@
 
 #include <QFileInfo>
 
+#include "app/desktop/StatusText.h"
+
 namespace orbivox {
 
 KepsRefresh::KepsRefresh(TrackingSession& session, QStatusBar& bar,
@@ -41,18 +43,17 @@ void KepsRefresh::Check() {
 void KepsRefresh::Finished(const DownloadReport& report) {
     const QString name = QFileInfo(session_.sourceFile()).fileName();
     if (report.outcome == DownloadOutcome::NotModified) {
-        panel_->setText(name + QStringLiteral(": not modified"));
+        ShowWhole(panel_, name + QStringLiteral(": not modified"));
     } else if (!report.succeeded()) {
-        panel_->setText(name + QStringLiteral(": ") + report.message);
+        ShowWhole(panel_, name + QStringLiteral(": ") + report.message);
         panel_->setToolTip(report.detail);
     } else if (QFileInfo(report.destination) == QFileInfo(session_.sourceFile()) &&
                session_.ReloadElements()) {
-        panel_->setText(name + QStringLiteral(": fresh elements"));
+        ShowWhole(panel_, name + QStringLiteral(": fresh elements"));
         if (reloaded_) {
             reloaded_();
         }
     }
-    panel_->setMinimumWidth(panel_->sizeHint().width());
 }
 
 }  // namespace orbivox

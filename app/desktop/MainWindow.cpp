@@ -25,6 +25,7 @@
 #include "app/desktop/RadioDialogs.h"
 #include "app/desktop/RadioPanel.h"
 #include "app/desktop/SelectionActions.h"
+#include "app/desktop/StatusText.h"
 #include "app/desktop/SwitchPanel.h"
 #include "catalogue/ElementAge.h"
 #include "catalogue/Selection.h"
@@ -61,13 +62,6 @@ public:
 
 QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A status-bar text is never cut: its panel is at least as wide as the text, and the window
-// grows with it (a narrow window, W1, would squeeze every panel otherwise).
-void ShowWhole(QLabel* panel, const QString& text) {
-    panel->setText(text);
-    panel->setMinimumWidth(panel->sizeHint().width());
 }
 
 }  // namespace

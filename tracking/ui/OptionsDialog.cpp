@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "catalogue/ElementRefresh.h"
 #include "settings/SqfFile.h"
 
 namespace orbivox {
@@ -165,9 +166,10 @@ TSatSetup::TSatSetup(SwitchOptions& options, TrackingSession& session, Notifier&
     txtRxTime_->setObjectName(QStringLiteral("txtRxTime"));
     chkKepsRefresh_ = new QCheckBox(QStringLiteral("Fetch elements older than"), this);
     chkKepsRefresh_->setObjectName(QStringLiteral("chkKepsRefresh"));
-    chkKepsRefresh_->setToolTip(QStringLiteral(
-        "At start and every 12 hours the group's element file is fetched again from its "
-        "address in Celestrak.SQF when its newest set is older than this"));
+    chkKepsRefresh_->setToolTip(
+        QStringLiteral("At start and every %1 hours the group's element file is fetched again "
+                       "from its address in Celestrak.SQF when its newest set is older than this")
+            .arg(kElementRefreshHours));
     spnKepsDays_ = new QSpinBox(this);
     spnKepsDays_->setObjectName(QStringLiteral("spnKepsDays"));
     spnKepsDays_->setRange(1, kMaxElementRefreshDays);
